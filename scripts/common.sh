@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Shared set-up for run.sh and test.sh: install what is missing, configure once, build incrementally.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD_DIR="${DAYBINDER_BUILD_DIR:-$ROOT/build}"
+
+# Debian packages the project builds, runs and tests with.
+PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-image-formats-plugins
+  libzip-dev libgl-dev
+  xvfb xauth xdotool imagemagick fonts-dejavu-core
+)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+ensure_packages() {
+  local missing=()
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  if [ "${#missing[@]}" -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
+configure_and_build() {
+  local extra=("$@")
+  if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
+    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${extra[@]}"
+  elif [ "${#extra[@]}" -gt 0 ]; then
+    cmake "$BUILD_DIR" "${extra[@]}" >/dev/null
+  fi
+  cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}

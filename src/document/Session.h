@@ -1,0 +1,74 @@
+#pragma once
+// The program-wide state: the open document, its copy as saved on disk, the main window's mode,
+// the selected day and the entry clipboard. One object, reached through Session::Get().
+
+#include "document/CalendarDocument.h"
+
+#include <QObject>
+#include <QString>
+
+enum class MainMode { Logo, Load, Edit, Unload };
+
+// The selected day of the month grid; zeros when none.
+struct Selection
+{
+    qint16 Month = 0;
+    qint16 Cell = 0;
+    DateRec Date;
+    bool Valid() const { return ValidMonth(Month) && ValidCell(Cell); }
+};
+
+// The entry clipboard: mode 0 empty, 1 copied, 2 cut; source -1 when none.
+struct EntryClipboard
+{
+    qint32 Mode = 0;
+    qint16 SourceMonth = -1;
+    qint16 SourceCell = -1;
+    qint16 SourceLine = -1;
+    DayEntry Entry;
+    void Clear() { *this = EntryClipboard(); }
+};
+
+class Session : public QObject
+{
+    Q_OBJECT
+public:
+    static Session& Get();
+
+    static inline const QString FileVersion = QStringLiteral("2.1");
+
+    CalendarDocument CurrentDocument;
+    CalendarDocument SavedDocument;
+    Selection Selected;
+    EntryClipboard Clipboard;
+    bool RefreshInProgress = false;
+
+    MainMode Mode() const { return m_mode; }
+    void SetMode(MainMode mode);
+
+    // A new, empty document built from the defaults of CurrentDocument; the caller assigns it.
+    // Unless keepView, the selection and the clipboard are reset and the month windows told.
+    CalendarDocument BlankDocument(bool keepView);
+
+    // Sets the part flag(s), recomputes IsSaved and the main window caption.
+    void SetModified(qint32 part, bool value, int month = 0);
+
+    // "Daybinder v2.1 - path*", computed from the document and the mode.
+    QString Caption() const;
+
+    // Back to the state of a fresh start (tests).
+    void Reset();
+
+signals:
+    void CaptionChanged(const QString& caption);
+    void ModeChanged(MainMode mode);
+    // The month windows empty their cells; they close as well while the program ends.
+    void MonthWindowsReset(bool closing);
+
+private:
+    Session() = default;
+    MainMode m_mode = MainMode::Logo;
+};
+
+// The caption for a document in a given mode.
+QString CaptionFor(const CalendarDocument& doc, MainMode mode);
