@@ -1,5 +1,6 @@
 #include "document/Session.h"
 
+#include "platform/Prompter.h"
 #include "resources/Strings.h"
 
 Session& Session::Get()
@@ -35,6 +36,12 @@ void Session::SetModified(qint32 part, bool value, int month)
 QString Session::Caption() const
 {
     return CaptionFor(CurrentDocument, m_mode);
+}
+
+void Session::SetProgressLine(int line, const QString& text)
+{
+    emit ProgressLineChanged(line, text);
+    LetInterfaceRepaint();
 }
 
 void Session::Reset()

@@ -56,6 +56,10 @@ public:
     // "Daybinder v2.1 - path*", computed from the document and the mode.
     QString Caption() const;
 
+    // The two progress lines of the main window's loading picture (0 title, 1 step); each
+    // update lets the interface repaint.
+    void SetProgressLine(int line, const QString& text);
+
     // Back to the state of a fresh start (tests).
     void Reset();
 
@@ -64,6 +68,7 @@ signals:
     void ModeChanged(MainMode mode);
     // The month windows empty their cells; they close as well while the program ends.
     void MonthWindowsReset(bool closing);
+    void ProgressLineChanged(int line, const QString& text);
 
 private:
     Session() = default;
