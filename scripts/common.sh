@@ -9,7 +9,7 @@ BUILD_DIR="${DAYBINDER_BUILD_DIR:-$ROOT/build}"
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-image-formats-plugins
-  libzip-dev libgl-dev
+  libzip-dev libgl-dev libqt6opengl6-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core
 )
 

@@ -50,6 +50,7 @@ void Session::Reset()
     SavedDocument = CalendarDocument();
     Selected = Selection();
     Clipboard.Clear();
+    CellMenu = CellMenuState();
     RefreshInProgress = false;
     m_mode = MainMode::Logo;
 }

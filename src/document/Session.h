@@ -29,6 +29,14 @@ struct EntryClipboard
     void Clear() { *this = EntryClipboard(); }
 };
 
+// The day and line of the last right click in a month grid; line -1 when not on an entry.
+struct CellMenuState
+{
+    qint16 Month = 0;
+    qint16 Cell = 0;
+    qint16 Line = -1;
+};
+
 class Session : public QObject
 {
     Q_OBJECT
@@ -41,6 +49,7 @@ public:
     CalendarDocument SavedDocument;
     Selection Selected;
     EntryClipboard Clipboard;
+    CellMenuState CellMenu;
     bool RefreshInProgress = false;
 
     MainMode Mode() const { return m_mode; }
