@@ -1,0 +1,75 @@
+#include "entries/EntryText.h"
+
+#include "document/Money.h"
+#include "resources/Strings.h"
+
+#include <algorithm>
+
+namespace {
+
+QString TypeCode(qint32 type)
+{
+    switch (type) {
+    case EntryEvent: return Str(10019);
+    case EntryIncome: return Str(10017);
+    case EntryExpense: return Str(10018);
+    default: return {};
+    }
+}
+
+qint32 TypeColour(const ColourSettings& c, qint32 type)
+{
+    switch (type) {
+    case EntryIncome: return c.Colour8;
+    case EntryExpense: return c.Colour9;
+    default: return c.Colour5;
+    }
+}
+
+} // namespace
+
+QString EventsListText(const DayEntry& entry)
+{
+    const QString code = TypeCode(entry.EntryType);
+    if (code.isEmpty()) return {};
+    QString text = u'(' + code + QStringLiteral(") - ") + entry.Description;
+    if (entry.EntryType != EntryEvent) text += u'$';
+    return text;
+}
+
+std::array<CellLine, kCellLines> CellLines(const CalendarDocument& doc, int month, int cell)
+{
+    std::array<CellLine, kCellLines> lines;
+    if (!ValidMonth(month) || !ValidCell(cell)) return lines;
+    const ColourSettings& colours = doc.EffectiveColours(month);
+    const QList<DayEntry>& entries = doc.Month(month).Cell(cell).Entries;
+    for (int k = 0; k < kCellLines; ++k) {
+        CellLine& line = lines[size_t(k)];
+        line.Colour = colours.Colour5;
+        if (k >= entries.size()) continue;
+        if (k == kCellLines - 1 && entries.size() > kCellLines) {
+            line.Text = QStringLiteral("[...]");
+            continue;
+        }
+        const DayEntry& e = entries[k];
+        line.Text = e.Description;
+        if (e.EntryType != EntryEvent) line.Text += u'$';
+        line.Strike = e.Ticked;
+        line.Colour = e.TextColour != -1 ? e.TextColour : TypeColour(colours, e.EntryType);
+    }
+    return lines;
+}
+
+DayTotals TotalsOf(const DayCell& day)
+{
+    DayTotals t;
+    for (const DayEntry& e : day.Entries) {
+        if (e.EntryType == EntryIncome)
+            t.Incomes = AddRounded(t.Incomes, AmountOf(e.Description));
+        else if (e.EntryType == EntryExpense)
+            t.Expenses = AddRounded(t.Expenses, AmountOf(e.Description));
+    }
+    // Amounts are free text: keep the difference inside the 32-bit range rather than wrap.
+    t.Total = qint32(std::clamp<qint64>(qint64(t.Incomes) - t.Expenses, INT32_MIN, INT32_MAX));
+    return t;
+}

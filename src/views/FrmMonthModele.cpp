@@ -1,0 +1,217 @@
+#include "views/FrmMonthModele.h"
+
+#include "document/Session.h"
+#include "help/Help.h"
+#include "platform/Clock.h"
+#include "resources/Strings.h"
+#include "views/Icons.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+
+namespace {
+
+// Heading k (0 = Sunday) reads 407, then 401..406.
+int HeadingText(int k)
+{
+    return k == 0 ? 407 : 400 + k;
+}
+
+} // namespace
+
+FrmMonthModele::FrmMonthModele(int month, QWidget* parent)
+    : QMdiSubWindow(parent), m_month(month), m_grid(new MonthGrid), m_menu(new QMenu(this))
+{
+    setObjectName(QStringLiteral("FrmMonthModele%1").arg(month));
+    setProperty("Tag", QString::number(month));
+    setWidget(m_grid);
+    setWindowIcon(MonthIcon(month));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    m_grid->setFocusPolicy(Qt::ClickFocus);
+    for (int k = 0; k < 7; ++k) m_grid->Headings[size_t(k)] = Str(HeadingText(k));
+
+    const int texts[9] = {408, 409, 410, 0, 411, 412, 413, 0, 414};
+    for (int i = 0; i < 9; ++i) {
+        if (!texts[i]) {
+            m_menu->addSeparator();
+            continue;
+        }
+        QAction* a = m_menu->addAction(Str(texts[i]));
+        a->setObjectName(QStringLiteral("mnuEditCmd%1").arg(i));
+        connect(a, &QAction::triggered, this, [this, i] {
+            const CellMenuState& s = Session::Get().CellMenu;
+            emit MenuCommand(i, s.Month, s.Cell, s.Line);
+        });
+        m_menuItems[size_t(i)] = a;
+    }
+
+    connect(m_grid, &MonthGrid::CellReleased, this, &FrmMonthModele::OnCellReleased);
+    connect(m_grid, &MonthGrid::PointerMoved, this, &FrmMonthModele::PointerMoved);
+    SetCaption();
+    ResetMonthWindow();
+}
+
+void FrmMonthModele::BuildFromDocument()
+{
+    SetCaption();
+    FillDayNumbers();
+    ApplyMonthColours();
+    DrawMonthBackground();
+    for (int cell = kFirstCell; cell <= kLastCell; ++cell) RefreshDayCell(cell);
+}
+
+void FrmMonthModele::SetCaption()
+{
+    setWindowTitle(Str(209 + m_month) + u' ' + Session::Get().CurrentDocument.Year);
+}
+
+void FrmMonthModele::FillDayNumbers()
+{
+    const CalendarDocument& doc = Session::Get().CurrentDocument;
+    const int year = doc.YearNumber();
+    const int first = WeekdayOf(MakeDate(1, m_month, year));
+    for (int cell = kFirstCell; cell <= kLastCell; ++cell) m_grid->Cell(cell).Day.clear();
+    for (int d = 1; d <= DaysInMonth(m_month, year); ++d)
+        m_grid->Cell(MonthLayout::CellOfDay(d, first)).Day = QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0'));
+    m_grid->update();
+}
+
+void FrmMonthModele::ResetMonthWindow()
+{
+    const qint32 back = Session::Get().CurrentDocument.DefaultColours.Colour1;
+    for (int cell = kFirstCell; cell <= kLastCell; ++cell) {
+        GridCell& c = m_grid->Cell(cell);
+        c = GridCell();
+        c.Back = back;
+    }
+    m_grid->Picture = QImage();
+    m_grid->SetBorderedLine(0, -1);
+}
+
+int FrmMonthModele::DayOfCell(int cell) const
+{
+    return ValidCell(cell) ? m_grid->Cell(cell).Day.toInt() : 0;
+}
+
+bool FrmMonthModele::IsToday(int cell) const
+{
+    const QDate today = Clock::Current().Today();
+    return Session::Get().CurrentDocument.Year == QString::number(today.year()) && today.month() == m_month &&
+           DayOfCell(cell) == today.day();
+}
+
+void FrmMonthModele::PaintCellState(int cell)
+{
+    const CalendarDocument& doc = Session::Get().CurrentDocument;
+    const ColourSettings& c = doc.EffectiveColours(m_month);
+    const Selection& sel = Session::Get().Selected;
+    const bool selected = sel.Month == m_month && sel.Cell == cell;
+    const bool showsPicture = !doc.EffectiveBackground(m_month).PicturePath.isEmpty();
+    GridCell& g = m_grid->Cell(cell);
+    g.Opaque = selected || !showsPicture;
+    g.Back = selected ? c.Colour4 : c.Colour1;
+    g.DayColour = IsToday(cell) ? c.Colour3 : c.Colour2;
+    m_grid->update();
+}
+
+void FrmMonthModele::ApplyMonthColours()
+{
+    const ColourSettings& c = Session::Get().CurrentDocument.EffectiveColours(m_month);
+    m_grid->HeadingBack = c.Colour6;
+    m_grid->HeadingText = c.Colour7;
+    m_grid->ShowGrids = c.ShowGrids;
+    for (int cell = kFirstCell; cell <= kLastCell; ++cell) PaintCellState(cell);
+}
+
+void FrmMonthModele::DrawMonthBackground()
+{
+    const BackgroundSettings& b = Session::Get().CurrentDocument.EffectiveBackground(m_month);
+    const QRect area = MonthLayout::CalendarArea();
+    QImage surface(area.width() / MonthLayout::kTwipsPerPixel, area.height() / MonthLayout::kTwipsPerPixel,
+                   QImage::Format_ARGB32_Premultiplied);
+    surface.fill(Qt::transparent);
+    const QImage& picture = b.Picture;
+    if (!picture.isNull() && (b.Mode == 1 || b.Mode == 2)) {
+        QPainter p(&surface);
+        if (b.Mode == 1) {
+            p.drawImage(surface.rect(), picture); // no smoothing: pixels are copied as they are
+        } else {
+            for (int x = 0; x <= surface.width(); x += picture.width())
+                for (int y = 0; y <= surface.height(); y += picture.height()) p.drawImage(x, y, picture);
+        }
+    }
+    m_grid->Picture = b.Mode == 0 || picture.isNull() ? QImage() : surface;
+    m_grid->update();
+}
+
+void FrmMonthModele::RefreshDayCell(int cell)
+{
+    if (!ValidCell(cell)) return;
+    m_grid->Cell(cell).Lines = CellLines(Session::Get().CurrentDocument, m_month, cell);
+    m_grid->update(m_grid->ToPixels(MonthLayout::DayLabel(cell)));
+}
+
+bool FrmMonthModele::AcceptsClicks() const
+{
+    const Session& s = Session::Get();
+    return s.Mode() == MainMode::Edit && !s.RefreshInProgress;
+}
+
+void FrmMonthModele::OnCellReleased(int cell, int line, Qt::MouseButton button, QPoint globalPos)
+{
+    if (!AcceptsClicks()) return;
+    if (button == Qt::LeftButton)
+        emit DayClicked(m_month, cell);
+    else if (button == Qt::RightButton)
+        ShowCellMenu(cell, line, globalPos);
+}
+
+void FrmMonthModele::ShowCellMenu(int cell, int line, QPoint globalPos)
+{
+    if (!ValidCell(cell)) return;
+    Session& s = Session::Get();
+    const DayCell& day = s.CurrentDocument.Month(m_month).Cell(cell);
+    const bool onEntry = line >= 0 && line < day.EntryCount();
+    s.CellMenu = {qint16(m_month), qint16(cell), qint16(onEntry ? line : -1)};
+    const bool holdsDay = !m_grid->Cell(cell).Day.isEmpty();
+
+    m_menuItems[MenuCut]->setEnabled(onEntry);
+    m_menuItems[MenuCopy]->setEnabled(onEntry);
+    m_menuItems[MenuEdit]->setEnabled(onEntry);
+    m_menuItems[MenuDelete]->setEnabled(onEntry);
+    m_menuItems[MenuPaste]->setEnabled(s.Clipboard.Mode != 0 && holdsDay);
+    m_menuItems[MenuAdd]->setEnabled(holdsDay);
+    m_menuItems[MenuShowPicture]->setEnabled(onEntry && !day.Entries[line].PicturePath.isEmpty());
+
+    if (onEntry) m_grid->SetBorderedLine(cell, line);
+    if (MenusBlock) {
+        m_menu->exec(globalPos);
+        m_grid->SetBorderedLine(0, -1);
+    } else {
+        connect(m_menu, &QMenu::aboutToHide, m_grid, [this] { m_grid->SetBorderedLine(0, -1); },
+                Qt::SingleShotConnection);
+        m_menu->popup(globalPos);
+    }
+}
+
+void FrmMonthModele::closeEvent(QCloseEvent* event)
+{
+    if (Session::Get().Mode() == MainMode::Unload) {
+        QMdiSubWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    hide();
+    emit HiddenByClose(m_month);
+}
+
+void FrmMonthModele::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        ShowHelpTopic(QStringLiteral("Html\\d_month.htm"));
+        return;
+    }
+    QMdiSubWindow::keyPressEvent(event);
+}

@@ -1,0 +1,73 @@
+#pragma once
+// A month window: the month's grid inside a child window of the main window. Closing it during
+// normal work only hides it; it really closes only while the program ends.
+
+#include "views/MonthGrid.h"
+
+#include <QMdiSubWindow>
+#include <array>
+
+class QAction;
+class QMenu;
+
+// Items of the cell context menu, by index (3 and 7 are separators).
+enum CellMenuItem : int {
+    MenuCut = 0,
+    MenuCopy = 1,
+    MenuPaste = 2,
+    MenuAdd = 4,
+    MenuEdit = 5,
+    MenuDelete = 6,
+    MenuShowPicture = 8,
+};
+
+class FrmMonthModele : public QMdiSubWindow
+{
+    Q_OBJECT
+public:
+    explicit FrmMonthModele(int month, QWidget* parent = nullptr);
+
+    int Month() const { return m_month; }
+    MonthGrid* Grid() const { return m_grid; }
+    QAction* MenuAction(int item) const { return m_menuItems[size_t(item)]; }
+
+    // Caption, day numbers, colours, background and every cell from the current document.
+    void BuildFromDocument();
+
+    void SetCaption();
+    void FillDayNumbers();
+    void ResetMonthWindow();
+    void ApplyMonthColours();
+    void DrawMonthBackground();
+    void RefreshDayCell(int cell);
+
+    // Colours and transparency of one cell for the current selection.
+    void PaintCellState(int cell);
+
+    // The context menu of a cell; blocks until it closes (tests set a non-blocking runner).
+    void ShowCellMenu(int cell, int line, QPoint globalPos);
+    static inline bool MenusBlock = true;
+
+    // The day number of a cell; 0 outside the month.
+    int DayOfCell(int cell) const;
+
+signals:
+    void DayClicked(int month, int cell);
+    void MenuCommand(int item, int month, int cell, int line);
+    void PointerMoved();
+    void HiddenByClose(int month);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void OnCellReleased(int cell, int line, Qt::MouseButton button, QPoint globalPos);
+    bool IsToday(int cell) const;
+    bool AcceptsClicks() const;
+
+    int m_month;
+    MonthGrid* m_grid;
+    QMenu* m_menu;
+    std::array<QAction*, 9> m_menuItems{};
+};

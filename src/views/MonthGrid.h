@@ -1,0 +1,61 @@
+#pragma once
+// One month's grid drawn as a single widget: weekday headings, 42 cells with their day numbers
+// and seven entry lines, over the calendar area's picture. It only paints what it is given; the
+// month window decides the content.
+
+#include "entries/EntryText.h"
+#include "views/MonthLayout.h"
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+
+struct GridCell
+{
+    QString Day;                          // "01".."31", "" outside the month
+    std::array<CellLine, kCellLines> Lines;
+    bool Opaque = true;                   // false lets the picture show through
+    qint32 Back = 0xFFFFFF;
+    qint32 DayColour = 0xC0C0C0;
+};
+
+class MonthGrid : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MonthGrid(QWidget* parent = nullptr);
+
+    GridCell& Cell(int cell) { return m_cells[size_t(cell - kFirstCell)]; }
+    const GridCell& Cell(int cell) const { return m_cells[size_t(cell - kFirstCell)]; }
+
+    std::array<QString, 7> Headings;
+    qint32 HeadingBack = 0;
+    qint32 HeadingText = 0xFFFFFF;
+    bool ShowGrids = true;
+    QImage Picture; // the calendar area's persistent picture, at its natural pixel size
+
+    // The line label drawn with a border while its context menu is open (cell 0 = none).
+    void SetBorderedLine(int cell, int line);
+
+    // Pixel rectangle of a twips rectangle at the current size.
+    QRect ToPixels(const QRect& twips) const;
+    QPoint ToTwips(QPoint pixels) const;
+
+    QSize sizeHint() const override;
+
+signals:
+    void CellReleased(int cell, int line, Qt::MouseButton button, QPoint globalPos);
+    void PointerMoved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void PaintCell(QPainter& p, int cell, double scale);
+
+    std::array<GridCell, kCellCount> m_cells;
+    int m_borderCell = 0;
+    int m_borderLine = -1;
+};
