@@ -2,6 +2,7 @@
 
 #include "TestPrint.h"
 
+#include <QDate>
 #include <QTest>
 
 class TestDates : public QObject
@@ -15,6 +16,7 @@ private slots:
     void comparisonsIncludeBothEnds();
     void textFormIsPositional();
     void serialNormalisesOutOfRangeParts();
+    void agreesWithQDateOverFourCenturies();
 };
 
 void TestDates::addDaysCrossesMonthsAndYears_data()
@@ -96,6 +98,21 @@ void TestDates::serialNormalisesOutOfRangeParts()
     QCOMPARE(DateSerial(2004, -11, 1), MakeDate(1, 1, 2003));
     // MakeDate keeps what it is given.
     QCOMPARE(MakeDate(31, 2, 2004).Day, qint16(31));
+}
+
+void TestDates::agreesWithQDateOverFourCenturies()
+{
+    // An independent calendar: every 7th day from 1800 to 2200, with steps of various sizes.
+    const QDate start(1800, 1, 1);
+    for (int i = 0; i < 146097 / 7; ++i) {
+        const QDate q = start.addDays(i * 7);
+        const DateRec d = MakeDate(q.day(), q.month(), q.year());
+        QCOMPARE(WeekdayOf(d, false), q.dayOfWeek() % 7 + 1);
+        QCOMPARE(DaysInMonth(q.year(), q.month()), q.daysInMonth());
+        const int n = (i % 801) - 400;
+        const QDate later = q.addDays(n);
+        QCOMPARE(AddDays(d, n), MakeDate(later.day(), later.month(), later.year()));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestDates)
