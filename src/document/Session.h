@@ -69,6 +69,13 @@ public:
     // update lets the interface repaint.
     void SetProgressLine(int line, const QString& text);
 
+    // After a list of the document changed: the main window refills its current tab and
+    // selects that line (-1, or a line that does not exist: the first one, when there is one).
+    void RequestRefresh(int line) { emit RefreshRequested(line); }
+
+    // A day's entries changed: its month window redraws that cell.
+    void NotifyDayCellChanged(int month, int cell) { emit DayCellChanged(month, cell); }
+
     // Back to the state of a fresh start (tests).
     void Reset();
 
@@ -78,6 +85,8 @@ signals:
     // The month windows empty their cells; they close as well while the program ends.
     void MonthWindowsReset(bool closing);
     void ProgressLineChanged(int line, const QString& text);
+    void RefreshRequested(int line);
+    void DayCellChanged(int month, int cell);
 
 private:
     Session() = default;
