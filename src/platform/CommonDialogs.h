@@ -1,0 +1,33 @@
+#pragma once
+// The common dialogs seam: open and save a file, choose a colour. The program installs one made
+// of the system's dialogs; tests install a scripted one. Cancel is told apart by an empty result.
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+struct FileDialogRequest
+{
+    // A string-table filter: "description|pattern|description|pattern...".
+    QString Filter;
+    int FilterIndex = 2;      // 1-based, the preselected filter
+    QString DefaultExtension; // "cal", "bmp": added to a typed name without extension
+    QString InitialFolder;
+    QString FileName;         // preset name (the current path for Save As)
+    bool OverwritePrompt = false;
+};
+
+class CommonDialogs
+{
+public:
+    virtual ~CommonDialogs() = default;
+
+    // The chosen full path; nothing on Cancel.
+    virtual std::optional<QString> OpenFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> SaveFile(const FileDialogRequest& request) = 0;
+    // Colours are stored values (0x00BBGGRR); nothing on Cancel.
+    virtual std::optional<qint32> ChooseColour(qint32 initial) = 0;
+
+    static CommonDialogs& Current();
+    static void Install(CommonDialogs* dialogs); // nullptr: every dialog is cancelled
+};
