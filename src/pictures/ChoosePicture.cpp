@@ -1,5 +1,9 @@
 #include "pictures/ChoosePicture.h"
 
+#include "pictures/FrmCmOpPic.h"
+
+#include <QApplication>
+
 namespace {
 std::function<PictureChoice(const QString&)> g_override;
 }
@@ -7,7 +11,9 @@ std::function<PictureChoice(const QString&)> g_override;
 PictureChoice ChoosePicture(const QString& initialPath)
 {
     if (g_override) return g_override(initialPath);
-    return {}; // the dialog itself is not there yet
+    FrmCmOpPic chooser(QApplication::activeWindow());
+    chooser.exec();
+    return chooser.Choice();
 }
 
 void SetPictureChooser(std::function<PictureChoice(const QString&)> chooser)

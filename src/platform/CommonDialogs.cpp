@@ -1,5 +1,7 @@
 #include "platform/CommonDialogs.h"
 
+#include "document/Paths.h"
+
 namespace {
 
 // Where nobody can answer (the headless tool, before the windows exist).
@@ -24,4 +26,49 @@ CommonDialogs& CommonDialogs::Current()
 void CommonDialogs::Install(CommonDialogs* dialogs)
 {
     g_current = dialogs ? dialogs : &g_cancelled;
+}
+
+namespace {
+
+// "Fichiers Daybinder (*.cal)" -> "Fichiers Daybinder": the patterns are written again after it.
+QString WithoutTrailingPatterns(const QString& description)
+{
+    QString text = description.trimmed();
+    if (text.endsWith(u')')) {
+        const qsizetype open = text.lastIndexOf(u'(');
+        if (open >= 0 && !text.mid(open + 1).contains(u'(')) text = text.left(open).trimmed();
+    }
+    return text;
+}
+
+} // namespace
+
+QStringList FileDialogFilters(const QString& tableFilter)
+{
+    QStringList filters;
+    const QStringList parts = tableFilter.split(u'|');
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        if (i + 1 == parts.size() && parts[i].trimmed().isEmpty()) break; // a trailing "|" or nothing at all
+        QStringList patterns;
+        const QString pattern = i + 1 < parts.size() ? parts[i + 1] : QString();
+        for (const QString& p : pattern.split(u';', Qt::SkipEmptyParts)) {
+            const QString one = p.trimmed();
+            if (one.isEmpty()) continue;
+            patterns.append(one == QStringLiteral("*.*") ? QStringLiteral("*") : one);
+        }
+        if (patterns.isEmpty()) patterns.append(QStringLiteral("*"));
+        QString description = WithoutTrailingPatterns(parts[i]);
+        if (description.isEmpty()) description = patterns.join(u' ');
+        filters.append(description + QStringLiteral(" (") + patterns.join(u' ') + u')');
+    }
+    return filters;
+}
+
+QString WithDefaultExtension(const QString& path, const QString& extension)
+{
+    QString ext = extension.trimmed();
+    if (ext.startsWith(u'.')) ext.remove(0, 1);
+    const QString name = FileNameOf(path);
+    if (ext.isEmpty() || name.isEmpty() || name.contains(u'.')) return path;
+    return path + u'.' + ext;
 }

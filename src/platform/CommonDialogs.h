@@ -3,6 +3,7 @@
 // of the system's dialogs; tests install a scripted one. Cancel is told apart by an empty result.
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <optional>
 
@@ -13,7 +14,7 @@ struct FileDialogRequest
     int FilterIndex = 2;      // 1-based, the preselected filter
     QString DefaultExtension; // "cal", "bmp": added to a typed name without extension
     QString InitialFolder;
-    QString FileName;         // preset name (the current path for Save As)
+    QString FileName; // preset name (the current path for Save As)
     bool OverwritePrompt = false;
 };
 
@@ -31,3 +32,14 @@ public:
     static CommonDialogs& Current();
     static void Install(CommonDialogs* dialogs); // nullptr: every dialog is cancelled
 };
+
+// A string-table filter in the form Qt's file dialogs take: one "description (patterns)" per
+// pair, the patterns separated by blanks. "*.*" becomes "*" so that "Tous les fichiers" lists
+// files without a dot too. A description that already ends with its patterns in parentheses
+// keeps its own text.
+QStringList FileDialogFilters(const QString& tableFilter);
+
+// The chosen path with "." + extension added when the typed file name has no "." at all
+// ("plan" -> "plan.cal"; "plan.old" and "plan.cal" stay). The extension may be given with or
+// without its dot.
+QString WithDefaultExtension(const QString& path, const QString& extension);

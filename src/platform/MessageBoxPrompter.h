@@ -17,7 +17,7 @@ public:
     std::optional<QString> Input(const QString& title, const QString& prompt, const QString& initial) override;
     bool AskPassword(const QString& expected, QString* typed) override;
 
-    // The password dialog, installed once it exists; until then prompts are cancelled.
+    // Replaces the password prompt (FrmAskPass) when set.
     std::function<bool(const QString& expected, QString* typed)> PasswordDialog;
 
 private:

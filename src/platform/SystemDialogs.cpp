@@ -1,0 +1,80 @@
+#include "platform/SystemDialogs.h"
+
+#include "document/ColourValue.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+
+QString StartFolder(const QString& folder)
+{
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+// The program speaks French whatever the system's language, Qt's own dialogs included.
+void LoadQtFrenchTexts()
+{
+    static QTranslator* translator = nullptr;
+    if (translator) return;
+    translator = new QTranslator(qApp);
+    if (translator->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
+} // namespace
+
+std::optional<QString> SystemDialogs::OpenFile(const FileDialogRequest& request)
+{
+    return Run(request, false);
+}
+
+std::optional<QString> SystemDialogs::SaveFile(const FileDialogRequest& request)
+{
+    return Run(request, true);
+}
+
+std::optional<QString> SystemDialogs::Run(const FileDialogRequest& request, bool save)
+{
+    QFileDialog dialog(m_parent, QString(), StartFolder(request.InitialFolder));
+    // Qt's own dialog on every desktop: it adds the default extension before it checks for an
+    // existing file, so the overwrite question is asked about the name that will be written.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
+
+    const QStringList filters = FileDialogFilters(request.Filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        if (request.FilterIndex >= 1 && request.FilterIndex <= filters.size())
+            dialog.selectNameFilter(filters.at(request.FilterIndex - 1));
+    }
+    dialog.setDefaultSuffix(request.DefaultExtension.trimmed()); // without its leading dot
+    if (!request.FileName.isEmpty()) dialog.selectFile(request.FileName);
+
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+    return WithDefaultExtension(chosen.first(), request.DefaultExtension);
+}
+
+std::optional<qint32> SystemDialogs::ChooseColour(qint32 initial)
+{
+    QColorDialog dialog(ToQColor(initial), m_parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return FromQColor(dialog.selectedColor());
+}
+
+void InstallSystemDialogs(QWidget* parent)
+{
+    static SystemDialogs* dialogs = nullptr;
+    delete dialogs;
+    dialogs = new SystemDialogs(parent);
+    CommonDialogs::Install(dialogs);
+    LoadQtFrenchTexts();
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The common dialogs made of Qt's own file and colour dialogs, installed behind the
+// CommonDialogs seam by the program's start-up.
+
+#include "platform/CommonDialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class SystemDialogs : public CommonDialogs
+{
+public:
+    explicit SystemDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+
+    std::optional<QString> OpenFile(const FileDialogRequest& request) override;
+    std::optional<QString> SaveFile(const FileDialogRequest& request) override;
+    std::optional<qint32> ChooseColour(qint32 initial) override;
+
+private:
+    std::optional<QString> Run(const FileDialogRequest& request, bool save);
+
+    QPointer<QWidget> m_parent;
+};
+
+// Installs the system dialogs (one instance for the rest of the run) with the given parent
+// window, and Qt's French texts for their own buttons and labels when they are installed.
+void InstallSystemDialogs(QWidget* parent);
