@@ -72,6 +72,7 @@ FolderList::FolderList(QWidget* parent) : QTreeWidget(parent)
     setHeaderHidden(true);
     setRootIsDecorated(false);
     setItemsExpandable(false);
+    setStyleSheet(QStringLiteral("QTreeView::branch { image: none; }")); // nothing to fold here
     setIndentation(12);
     setUniformRowHeights(true);
     connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {

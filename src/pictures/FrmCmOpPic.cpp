@@ -84,7 +84,9 @@ void FrmCmOpPic::BuildControls()
     m_open->setDefault(true);
     m_cancel = new QPushButton(Str(503), this);
     m_cancel->setObjectName(QStringLiteral("CmdCancel"));
-    m_help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QString(), this);
+    m_help = new QPushButton(QIcon::fromTheme(QStringLiteral("help-contents"),
+                                              style()->standardIcon(QStyle::SP_MessageBoxQuestion)),
+                             QString(), this);
     m_help->setObjectName(QStringLiteral("CmdHelp"));
     m_help->setToolTip(Str(223));
     m_help->setAutoDefault(false);

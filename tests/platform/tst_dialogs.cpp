@@ -1,0 +1,163 @@
+#include "platform/CommonDialogs.h"
+#include "platform/SystemDialogs.h"
+#include "support/WhenModal.h"
+
+#include <QColorDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The system dialogs behind the common dialogs seam: what the callers pass (string-table
+// filters, default extension, preselected filter, overwrite question) and what they get back.
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+
+    void tableFiltersBecomeQtFilters();
+    void defaultExtensionGoesOnlyOnANameWithoutOne();
+
+    void saveAddsTheExtensionInTheInitialFolderWithTheSecondFilter();
+    void overwriteIsAskedAboutTheNameThatWillBeWritten();
+    void cancelIsToldApart();
+    void colourComesBackInStoredOrder();
+
+private:
+    QTemporaryDir m_dir;
+    SystemDialogs m_dialogs;
+};
+
+namespace {
+
+const QString kCalFilter = QStringLiteral("Tous les fichiers (*.*)|*.*|Fichiers Daybinder (*.cal)|*.cal");
+
+FileDialogRequest SaveRequest(const QString& folder)
+{
+    FileDialogRequest r;
+    r.Filter = kCalFilter;
+    r.FilterIndex = 2;
+    r.DefaultExtension = QStringLiteral("cal");
+    r.InitialFolder = folder;
+    r.OverwritePrompt = true;
+    return r;
+}
+
+void TypeName(QFileDialog* dialog, const QString& name)
+{
+    auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(box);
+    box->setText(name);
+}
+
+} // namespace
+
+void TestDialogs::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+void TestDialogs::tableFiltersBecomeQtFilters()
+{
+    QCOMPARE(FileDialogFilters(kCalFilter),
+             QStringList({"Tous les fichiers (*)", "Fichiers Daybinder (*.cal)"}));
+    QCOMPARE(
+        FileDialogFilters(QStringLiteral("Tous les fichiers (*.*)|*.*|Fichiers Bitmap (*.bmp)|*.bmp"))[1],
+        QStringLiteral("Fichiers Bitmap (*.bmp)"));
+    // Several patterns, a description without its own patterns, a stray "|" at the end.
+    QCOMPARE(FileDialogFilters(QStringLiteral("Images|*.jpg;*.jpeg; *.gif|")),
+             QStringList({"Images (*.jpg *.jpeg *.gif)"}));
+    QCOMPARE(FileDialogFilters(QStringLiteral("Fichiers &JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg")),
+             QStringList({"Fichiers &JPEG (*.jpg *.jpeg)"}));
+    QVERIFY(FileDialogFilters(QString()).isEmpty());
+}
+
+void TestDialogs::defaultExtensionGoesOnlyOnANameWithoutOne()
+{
+    QCOMPARE(WithDefaultExtension(QStringLiteral("/home/marie/budget"), QStringLiteral("cal")),
+             QStringLiteral("/home/marie/budget.cal"));
+    QCOMPARE(WithDefaultExtension(QStringLiteral("/home/marie/budget"), QStringLiteral(".bmp")),
+             QStringLiteral("/home/marie/budget.bmp"));
+    // A dot in a folder name is no extension of the file.
+    QCOMPARE(WithDefaultExtension(QStringLiteral("/home/m.dupont/budget"), QStringLiteral("cal")),
+             QStringLiteral("/home/m.dupont/budget.cal"));
+    QCOMPARE(WithDefaultExtension(QStringLiteral("/home/marie/budget.cal"), QStringLiteral("cal")),
+             QStringLiteral("/home/marie/budget.cal"));
+    QCOMPARE(WithDefaultExtension(QStringLiteral("/home/marie/budget.2024"), QStringLiteral("cal")),
+             QStringLiteral("/home/marie/budget.2024"));
+    QCOMPARE(WithDefaultExtension(QStringLiteral("/home/marie/budget"), QString()),
+             QStringLiteral("/home/marie/budget"));
+}
+
+void TestDialogs::saveAddsTheExtensionInTheInitialFolderWithTheSecondFilter()
+{
+    QString shownFolder, shownFilter;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        shownFolder = dialog->directory().absolutePath();
+        shownFilter = dialog->selectedNameFilter();
+        TypeName(dialog, QStringLiteral("annee"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    const std::optional<QString> chosen = m_dialogs.SaveFile(SaveRequest(m_dir.path()));
+    QCOMPARE(shownFolder, m_dir.path());
+    QCOMPARE(shownFilter, QStringLiteral("Fichiers Daybinder (*.cal)"));
+    QVERIFY(chosen);
+    QCOMPARE(*chosen, m_dir.path() + QStringLiteral("/annee.cal"));
+}
+
+void TestDialogs::overwriteIsAskedAboutTheNameThatWillBeWritten()
+{
+    QFile existing(m_dir.filePath(QStringLiteral("plan.cal")));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+
+    int asked = 0;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        TypeName(dialog, QStringLiteral("plan"));
+        WhenModal<QMessageBox>([&](QMessageBox* question) {
+            ++asked;
+            question->button(QMessageBox::No)->click();
+        });
+        static_cast<QDialog*>(dialog)->accept(); // answered No: the dialog stays open
+        QVERIFY(dialog->isVisible());
+        WhenModal<QMessageBox>([&](QMessageBox* question) {
+            ++asked;
+            question->button(QMessageBox::Yes)->click();
+        });
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    const std::optional<QString> chosen = m_dialogs.SaveFile(SaveRequest(m_dir.path()));
+    QCOMPARE(asked, 2);
+    QCOMPARE(chosen.value_or(QString()), existing.fileName());
+}
+
+void TestDialogs::cancelIsToldApart()
+{
+    WhenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    FileDialogRequest open = SaveRequest(m_dir.path());
+    open.OverwritePrompt = false;
+    QVERIFY(!m_dialogs.OpenFile(open));
+
+    WhenModal<QColorDialog>([](QColorDialog* dialog) { dialog->reject(); });
+    QVERIFY(!m_dialogs.ChooseColour(0x00FFFFFF));
+}
+
+void TestDialogs::colourComesBackInStoredOrder()
+{
+    QColor shown;
+    WhenModal<QColorDialog>([&](QColorDialog* dialog) {
+        shown = dialog->currentColor();
+        dialog->setCurrentColor(QColor(0, 0, 255));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    const std::optional<qint32> chosen = m_dialogs.ChooseColour(0x000000FF); // red, red in the low byte
+    QCOMPARE(shown, QColor(255, 0, 0));
+    QCOMPARE(chosen.value_or(-1), 0x00FF0000); // blue
+}
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
