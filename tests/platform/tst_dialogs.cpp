@@ -3,6 +3,7 @@
 #include "support/WhenModal.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -23,6 +24,7 @@ private slots:
     void defaultExtensionGoesOnlyOnANameWithoutOne();
 
     void saveAddsTheExtensionInTheInitialFolderWithTheSecondFilter();
+    void saveAsProposesTheCurrentFile();
     void overwriteIsAskedAboutTheNameThatWillBeWritten();
     void cancelIsToldApart();
     void colourComesBackInStoredOrder();
@@ -107,6 +109,23 @@ void TestDialogs::saveAddsTheExtensionInTheInitialFolderWithTheSecondFilter()
     QCOMPARE(shownFilter, QStringLiteral("Fichiers Daybinder (*.cal)"));
     QVERIFY(chosen);
     QCOMPARE(*chosen, m_dir.path() + QStringLiteral("/annee.cal"));
+}
+
+void TestDialogs::saveAsProposesTheCurrentFile()
+{
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("2024")));
+    const QString current = m_dir.filePath(QStringLiteral("2024/budget.cal"));
+    QString shownFolder, shownName;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        shownFolder = dialog->directory().absolutePath();
+        shownName = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    FileDialogRequest request = SaveRequest(m_dir.path()); // the save folder is elsewhere
+    request.FileName = current;
+    QCOMPARE(m_dialogs.SaveFile(request).value_or(QString()), current);
+    QCOMPARE(shownFolder, m_dir.filePath(QStringLiteral("2024")));
+    QCOMPARE(shownName, QStringLiteral("budget.cal"));
 }
 
 void TestDialogs::overwriteIsAskedAboutTheNameThatWillBeWritten()
