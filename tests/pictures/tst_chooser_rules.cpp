@@ -17,20 +17,15 @@ private slots:
     void initTestCase();
     void init();
 
-    void shortPathsAreShownWhole();
-    void longPathsLoseTheirMiddleFolders();
-    void theFileNameIsNeverCut();
+    void longPathsLoseTheirTopFoldersFirst();
     void boxGetsTheFullPathAsTooltipOnlyWhenShortened();
 
     void patternFollowsTheTickedTypesInOrder();
-    void optionsDefaultToEverythingShown();
     void optionsSurviveARoundTripAndNoneTickedListsAll();
 
-    void startFolderDropsTheFixedMarkAndFallsBack();
     void unreadableFolderIsReportedWithNumberAndDescription();
 
     void previewGivesThePictureSizeAndFitsTheBox();
-    void damagedOrMissingPictureHasNoPreview();
 
 private:
     QTemporaryDir m_config;
@@ -48,29 +43,22 @@ void TestChooserRules::init()
     QFile::remove(SettingsFilePath());
 }
 
-void TestChooserRules::shortPathsAreShownWhole()
+void TestChooserRules::longPathsLoseTheirTopFoldersFirst()
 {
-    const QString path = QStringLiteral("/home/marie/Images/plage.jpg");
-    QCOMPARE(ShortenPathDisplay(path, 65), path);
-    QCOMPARE(ShortenPathDisplay(path, int(path.size())), path); // exactly the maximum still fits
-    QCOMPARE(ShortenPathDisplay(QString(), 10), QString());
-}
+    const QString shortPath = QStringLiteral("/home/marie/Images/plage.jpg");
+    QCOMPARE(ShortenPathDisplay(shortPath, int(shortPath.size())), shortPath); // exactly the maximum fits
 
-void TestChooserRules::longPathsLoseTheirMiddleFolders()
-{
     const QString path =
         QStringLiteral("/home/marie/Images/Vacances 2023/Bretagne/Quiberon/plage du matin.jpg");
     QCOMPARE(path.size(), 69);
-    // Folders go from the top down, and "..." in a row is written once.
+    // "..." in a row is written once.
     QCOMPARE(ShortenPathDisplay(path, 65),
              QStringLiteral("/.../Images/Vacances 2023/Bretagne/Quiberon/plage du matin.jpg"));
     // 55 characters exactly is not short enough: one more folder goes.
     QCOMPARE(ShortenPathDisplay(path, 55), QStringLiteral("/.../Bretagne/Quiberon/plage du matin.jpg"));
     QCOMPARE(ShortenPathDisplay(path, 30), QStringLiteral("/.../plage du matin.jpg"));
-}
 
-void TestChooserRules::theFileNameIsNeverCut()
-{
+    // The file name itself is never cut.
     const QString name = QString(70, u'x') + QStringLiteral(".bmp");
     QCOMPARE(ShortenPathDisplay(QStringLiteral("/photos/") + name, 65), QStringLiteral("/.../") + name);
     QCOMPARE(ShortenPathDisplay(name, 65), name);
@@ -111,16 +99,11 @@ void TestChooserRules::patternFollowsTheTickedTypesInOrder()
     QCOMPARE(PatternFilters(QStringLiteral("*.jpg;*.jpeg")), QStringList({"*.jpg", "*.jpeg"}));
 }
 
-void TestChooserRules::optionsDefaultToEverythingShown()
-{
-    const ChooserOptions options = ReadChooserOptions();
-    QCOMPARE(options.Types, PictureTypes({true, true, true}));
-    QVERIFY(options.Preview);
-}
-
 void TestChooserRules::optionsSurviveARoundTripAndNoneTickedListsAll()
 {
-    ChooserOptions options;
+    ChooserOptions options = ReadChooserOptions();
+    QCOMPARE(options.Types, PictureTypes({true, true, true})); // nothing stored yet: everything shown
+    QVERIFY(options.Preview);
     options.Types = {false, true, false};
     options.Preview = false;
     QVERIFY(SaveChooserOptions(options));
@@ -135,17 +118,6 @@ void TestChooserRules::optionsSurviveARoundTripAndNoneTickedListsAll()
     for (const char* key : {"ShowBMP", "ShowJPG", "ShowGIF"})
         SaveSetting(QStringLiteral("CmOpPic"), QLatin1String(key), QStringLiteral("0"));
     QCOMPARE(ReadChooserOptions().Types, PictureTypes({true, true, true}));
-}
-
-void TestChooserRules::startFolderDropsTheFixedMarkAndFallsBack()
-{
-    const QString here = m_files.path();
-    const QString program = QDir::tempPath() + u'/';
-    QCOMPARE(ChooserStartFolder(here + u'/', program), here);
-    QCOMPARE(ChooserStartFolder(u'*' + here + u'/', program), here);
-    QCOMPARE(ChooserStartFolder(here + QStringLiteral("/gone/"), program), QDir::tempPath());
-    QCOMPARE(ChooserStartFolder(QStringLiteral("*"), program), QDir::tempPath());
-    QCOMPARE(ChooserStartFolder(QString(), program), QDir::tempPath());
 }
 
 void TestChooserRules::unreadableFolderIsReportedWithNumberAndDescription()
@@ -198,16 +170,6 @@ void TestChooserRules::previewGivesThePictureSizeAndFitsTheBox()
     out.write(QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw=="));
     out.close();
     QCOMPARE(LoadPicturePreview(gif, QSize(200, 160)).Size, QSize(1, 1));
-}
-
-void TestChooserRules::damagedOrMissingPictureHasNoPreview()
-{
-    const QString broken = m_files.filePath(QStringLiteral("broken.jpg"));
-    QFile file(broken);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("\xFF\xD8\xFF\xE0 this is not really a picture");
-    file.close();
-    QVERIFY(!LoadPicturePreview(broken, QSize(200, 160)).Loaded());
     QVERIFY(!LoadPicturePreview(m_files.filePath(QStringLiteral("none.bmp")), QSize(200, 160)).Loaded());
 }
 
