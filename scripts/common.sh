@@ -8,7 +8,7 @@ BUILD_DIR="${DAYBINDER_BUILD_DIR:-$ROOT/build}"
 # Debian packages the project builds, runs and tests with.
 PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-image-formats-plugins
+  qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-image-formats-plugins qt6-translations-l10n
   libzip-dev libgl-dev libqt6opengl6-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core
 )
