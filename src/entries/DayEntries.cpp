@@ -31,8 +31,8 @@ DayCell* DayOf(int month, int cell)
 bool AppendEntry(int month, int cell, const DayEntry& entry)
 {
     DayCell* day = DayOf(month, cell);
-    if (!day) return false;
-    return DayChanged(ListOps::Append(day->Entries, entry), month, cell, int(day->Entries.size()) - 1);
+    if (!day || !ListOps::Append(day->Entries, entry)) return false;
+    return DayChanged(true, month, cell, int(day->Entries.size()) - 1);
 }
 
 bool ReplaceEntry(int month, int cell, int index, const DayEntry& entry)

@@ -25,7 +25,10 @@ template <class T> struct DefinitionList
     QList<T>& Current() const { return Items(Session::Get().CurrentDocument); }
 
     // The new item goes at the end, which the refill selects.
-    bool Add(const T& item) const { return Done(ListOps::Append(Current(), item), Current().size() - 1); }
+    bool Add(const T& item) const
+    {
+        return ListOps::Append(Current(), item) && Done(true, Current().size() - 1);
+    }
     bool Replace(int index, const T& item) const
     {
         return Done(ListOps::Replace(Current(), index, item), index);
