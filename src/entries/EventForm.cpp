@@ -165,7 +165,8 @@ int GeneratedWarning(QStringView linkKey)
 QStringList SoundLines()
 {
     QStringList lines{Str(734)};
-    for (int n = 1; n <= kSoundCount; ++n) lines.append(Str(735) + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')));
+    for (int n = 1; n <= kSoundCount; ++n)
+        lines.append(Str(735) + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')));
     return lines;
 }
 

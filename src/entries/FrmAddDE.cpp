@@ -2,17 +2,16 @@
 
 #include "document/Money.h"
 #include "document/Session.h"
-#include "document/TextInput.h"
 #include "entries/AmountText.h"
 #include "entries/Balances.h"
 #include "entries/DebtsSavings.h"
+#include "entries/EditorFrame.h"
 #include "help/Help.h"
 #include "resources/Strings.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -66,13 +65,11 @@ FrmAddDE::FrmAddDE(int mode, int editIndex, QWidget* parent)
     m_kind->addButton(savings, 1);
     (values.IsSavings ? savings : debt)->setChecked(true);
 
-    m_name = new QLineEdit(values.Name, frame);
-    m_name->setObjectName(QStringLiteral("TxtGen0"));
-    m_name->setValidator(new CalTextValidator(m_name));
+    m_name = FilteredTextBox(QStringLiteral("TxtGen0"), frame);
+    m_name->setText(values.Name);
     m_name->setMaxLength(kNameWidth);
-    m_amount = new QLineEdit(values.Amount, frame);
-    m_amount->setObjectName(QStringLiteral("TxtGen1"));
-    m_amount->setValidator(new CalTextValidator(m_amount));
+    m_amount = FilteredTextBox(QStringLiteral("TxtGen1"), frame);
+    m_amount->setText(values.Amount);
     m_startLabel = new QLabel(frame);
     m_startLabel->setObjectName(QStringLiteral("LblStart"));
 
@@ -98,30 +95,12 @@ FrmAddDE::FrmAddDE(int mode, int editIndex, QWidget* parent)
     pageLayout->addWidget(range);
     pageLayout->addStretch();
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(Str(502), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(Str(503), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QStringLiteral("CmdOk"));
-    cancel->setObjectName(QStringLiteral("CmdCancel"));
-    ok->setDefault(true);
-    auto* help = new QToolButton(this);
-    help->setObjectName(QStringLiteral("CmdHelp"));
-    help->setText(QStringLiteral("?"));
-    help->setToolTip(Str(223));
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(help);
-    bottom->addStretch();
-    bottom->addWidget(buttons);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
-    layout->addLayout(bottom);
+    const EditorButtons buttons = LayOutEditor(this, tabs);
 
     connect(m_amount, &QLineEdit::textEdited, this, &FrmAddDE::OnAmountEdited);
     connect(m_date, &QDateEdit::dateChanged, this, &FrmAddDE::OnDateChanged);
-    connect(ok, &QPushButton::clicked, this, &FrmAddDE::OnOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QToolButton::clicked, this, [] { ShowHelpTopic(kHelpPage); });
+    connect(buttons.Ok, &QPushButton::clicked, this, &FrmAddDE::OnOk);
+    connect(buttons.Help, &QToolButton::clicked, this, [] { ShowHelpTopic(kHelpPage); });
     OnDateChanged();
     m_name->setFocus();
 }

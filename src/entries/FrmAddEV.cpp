@@ -3,6 +3,7 @@
 #include "document/NumberText.h"
 #include "document/Session.h"
 #include "entries/AmountText.h"
+#include "entries/EditorFrame.h"
 #include "entries/EntryPicture.h"
 #include "help/Help.h"
 #include "pictures/ChoosePicture.h"
@@ -12,9 +13,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +21,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <cmath>
 
 namespace {
@@ -59,23 +57,7 @@ FrmAddEV::FrmAddEV(int mode, int editIndex, QWidget* parent)
     m_tabs->addTab(BuildDisplayPage(), Str(706));
     m_tabs->addTab(BuildAlarmPage(), Str(707));
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(Str(502), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(Str(503), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QStringLiteral("CmdOk"));
-    cancel->setObjectName(QStringLiteral("CmdCancel"));
-    ok->setDefault(true);
-    auto* help = new QToolButton(this);
-    help->setObjectName(QStringLiteral("CmdHelp"));
-    help->setText(QStringLiteral("?"));
-    help->setToolTip(Str(223));
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(help);
-    bottom->addStretch();
-    bottom->addWidget(buttons);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_tabs);
-    layout->addLayout(bottom);
+    const EditorButtons buttons = LayOutEditor(this, m_tabs);
 
     const DayCell* day = s.Selected.Valid() ? &s.CurrentDocument.Month(m_month).Cell(m_cell) : nullptr;
     const bool editing = mode == EditorEdit && day && editIndex >= 0 && editIndex < day->Entries.size();
@@ -98,9 +80,8 @@ FrmAddEV::FrmAddEV(int mode, int editIndex, QWidget* parent)
     connect(m_sounds, &QComboBox::currentIndexChanged, this, [this] { UpdateStates(); });
     connect(m_testSound, &QPushButton::clicked, this, [this] { TestSound(m_sounds->currentIndex()); });
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { UpdateStates(); });
-    connect(ok, &QPushButton::clicked, this, &FrmAddEV::OnOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QToolButton::clicked, this, &FrmAddEV::ShowHelp);
+    connect(buttons.Ok, &QPushButton::clicked, this, &FrmAddEV::OnOk);
+    connect(buttons.Help, &QToolButton::clicked, this, &FrmAddEV::ShowHelp);
 
     ShowSwatch();
     UpdateStates();

@@ -1,6 +1,6 @@
 // The event editor's pages and controls; their behaviour is in FrmAddEV.cpp.
 #include "document/Session.h"
-#include "document/TextInput.h"
+#include "entries/EditorFrame.h"
 #include "entries/FrmAddEV.h"
 #include "resources/Strings.h"
 
@@ -25,13 +25,6 @@ template <class W> W* Named(W* widget, const QString& name)
     return widget;
 }
 
-QLineEdit* TextBox(const QString& name, QWidget* parent)
-{
-    auto* box = Named(new QLineEdit(parent), name);
-    box->setValidator(new CalTextValidator(box));
-    return box;
-}
-
 QCheckBox* CheckBox(int text, const QString& name, QWidget* parent)
 {
     return Named(new QCheckBox(Str(text), parent), name);
@@ -54,8 +47,8 @@ QWidget* FrmAddEV::BuildGeneralPage()
         types->addWidget(box);
     }
     types->addStretch();
-    m_description = TextBox(QStringLiteral("TxtEV0"), frame);
-    m_amount = TextBox(QStringLiteral("TxtEV1"), frame);
+    m_description = FilteredTextBox(QStringLiteral("TxtEV0"), frame);
+    m_amount = FilteredTextBox(QStringLiteral("TxtEV1"), frame);
     m_warning = Named(new QLabel(frame), QStringLiteral("LblWarning"));
     m_warning->setWordWrap(true);
     m_warning->hide();
@@ -72,9 +65,9 @@ QWidget* FrmAddEV::BuildGeneralPage()
         directions->addWidget(box);
     }
     directions->addStretch();
-    m_moveAmount = TextBox(QStringLiteral("TxtDE0"), m_accountPanel);
-    m_before = TextBox(QStringLiteral("TxtDE1"), m_accountPanel);
-    m_after = TextBox(QStringLiteral("TxtDE2"), m_accountPanel);
+    m_moveAmount = FilteredTextBox(QStringLiteral("TxtDE0"), m_accountPanel);
+    m_before = FilteredTextBox(QStringLiteral("TxtDE1"), m_accountPanel);
+    m_after = FilteredTextBox(QStringLiteral("TxtDE2"), m_accountPanel);
     m_before->setReadOnly(true);
     m_after->setReadOnly(true);
     m_beforeLabel = Named(new QLabel(m_accountPanel), QStringLiteral("LblDE1"));
@@ -123,7 +116,7 @@ QWidget* FrmAddEV::BuildDisplayPage()
 
     auto* pictureFrame = new QGroupBox(Str(722), page);
     m_noPicture = CheckBox(725, QStringLiteral("ChkBck0"), pictureFrame);
-    m_pictureName = TextBox(QStringLiteral("TxtBck"), pictureFrame);
+    m_pictureName = FilteredTextBox(QStringLiteral("TxtBck"), pictureFrame);
     m_pictureName->setReadOnly(true);
     m_choosePicture = Named(new QPushButton(Str(527), pictureFrame), QStringLiteral("CmdBck"));
     m_showPreview = CheckBox(728, QStringLiteral("ChkBck1"), pictureFrame);
@@ -152,7 +145,7 @@ QWidget* FrmAddEV::BuildAlarmPage()
 {
     auto* page = new QWidget;
     m_noAlarm = CheckBox(729, QStringLiteral("ChkAL"), page);
-    m_days = TextBox(QStringLiteral("TxtAL"), page);
+    m_days = FilteredTextBox(QStringLiteral("TxtAL"), page);
     m_days->setMaximumWidth(80);
     auto* up = Named(new QToolButton(page), QStringLiteral("UDAlUp"));
     auto* down = Named(new QToolButton(page), QStringLiteral("UDAlDown"));

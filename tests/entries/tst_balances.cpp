@@ -24,7 +24,6 @@ private slots:
     void accountLineShowsKindAndAmount();
     void listCommandsMarkTheDebtsPart();
     void listCommandsOutOfRangeChangeNothing();
-    void editorDefaultsAndNoChangeRule();
 };
 
 void TestBalances::noBalanceBeforeTheStartOrWithoutAccount()
@@ -181,33 +180,6 @@ void TestBalances::listCommandsOutOfRangeChangeNothing()
     QVERIFY(!DebtList.Replace(3, Account(true, "x", "1", {})));
     QVERIFY(!Doc().DE.DEModified);
     QVERIFY(Doc().IsSaved);
-}
-
-void TestBalances::editorDefaultsAndNoChangeRule()
-{
-    const DebtFormValues fresh = DebtFormForAdd(Doc());
-    QVERIFY(!fresh.IsSavings);
-    QCOMPARE(fresh.Amount, QStringLiteral("0"));
-    QCOMPARE(fresh.Start, MakeDate(1, 1, 2004));
-
-    DebtFormValues v = fresh;
-    v.Name = "  Carte de crédit  ";
-    v.Amount = "2500";
-    QCOMPARE(SaveDebtForm(EditorAdd, -1, v), 1);
-    QCOMPARE(Doc().DE.DebtsSavings[0].Description, QStringLiteral("Carte de c 2500"));
-
-    Session::Get().SetModified(PartAll, false);
-    DebtFormValues shown = DebtFormForEdit(Doc().DE.DebtsSavings[0]);
-    QCOMPARE(shown.Name, QStringLiteral("Carte de c"));
-    QCOMPARE(shown.Amount, QStringLiteral("2500"));
-    QCOMPARE(SaveDebtForm(EditorEdit, 0, shown), 0);
-    QVERIFY(Doc().IsSaved);
-
-    shown.IsSavings = true;
-    QCOMPARE(SaveDebtForm(EditorEdit, 0, shown), 1);
-    QVERIFY(Doc().DE.DebtsSavings[0].IsSavings);
-    QVERIFY(Doc().DE.DEModified);
-    QCOMPARE(SaveDebtForm(EditorEdit, 4, shown), 0);
 }
 
 QTEST_GUILESS_MAIN(TestBalances)

@@ -109,7 +109,11 @@ void TestEntryEditors::addModeShowsTheDefaults()
     QVERIFY(Check(&d, "ChkAL")->isChecked());
     QCOMPARE(Box(&d, "TxtAL")->text(), QStringLiteral("1"));
     QVERIFY(!Box(&d, "TxtAL")->isEnabled());
-    QCOMPARE(Find<QComboBox>(&d, "CmbAL")->count(), 11);
+    auto* sounds = Find<QComboBox>(&d, "CmbAL");
+    QCOMPARE(sounds->count(), 11);
+    QCOMPARE(sounds->itemText(0), QStringLiteral("Pas de son"));
+    QCOMPARE(sounds->itemText(1), QStringLiteral("Son #01"));
+    QCOMPARE(sounds->itemText(10), QStringLiteral("Son #10"));
     QVERIFY(!Find(&d, "CmdAL")->isEnabled());
 
     QTest::keyClicks(Box(&d, "TxtEV0"), "Dentiste");
@@ -312,15 +316,6 @@ void TestEntryEditors::editWithoutChangeLeavesTheDocumentSaved()
     QVERIFY(Doc().IsSaved);
     QVERIFY(EntriesOn(10, 3)[0].Ticked);
     QCOMPARE(EntriesOn(10, 3)[1].Description, QStringLiteral("Un très long texte d'événement"));
-
-    FrmAddEV d(EditorEdit, 0);
-    QVERIFY(Check(&d, "ChkGen")->isChecked());
-    QVERIFY(Check(&d, "ChkDE1")->isChecked());
-    Retype(Box(&d, "TxtDE0"), "350");
-    ClickOk(&d);
-    QCOMPARE(d.Result(), 1);
-    QCOMPARE(EntriesOn(10, 3)[0].Description, QStringLiteral("Visa       350"));
-    QVERIFY(!EntriesOn(10, 3)[0].Ticked);
 }
 
 void TestEntryEditors::cancelAndCloseWriteNothing()

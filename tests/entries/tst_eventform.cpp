@@ -2,8 +2,6 @@
 #include "entries/AmountText.h"
 #include "entries/Balances.h"
 #include "entries/EventForm.h"
-#include "settings/Settings.h"
-#include "support/RecordingSoundPlayer.h"
 
 #include <QTest>
 
@@ -22,13 +20,8 @@ private slots:
     void alarmOffStoresTheDefaults();
     void previewOnTheStartDayAndBefore();
     void previewLeavesTheEditedEntryOut();
-    void previewOfTheIssueExample();
-    void lengthRuleCutsMoneyNamesOnly();
     void amountBoxesKeepTheAbsoluteValue_data();
     void amountBoxesKeepTheAbsoluteValue();
-    void typingAnAccountNameFindsIt();
-    void generatedEntriesAreRecognised();
-    void soundLinesAndTest();
 
 private:
     int m_cell = 0;
@@ -183,32 +176,6 @@ void TestEventForm::previewLeavesTheEditedEntryOut()
     QCOMPARE(p.After, QStringLiteral("1170")); // 1170.5 rounds to even
 }
 
-void TestEventForm::previewOfTheIssueExample()
-{
-    Doc().DE.DebtsSavings = {Account(false, "Visa", "2500", MakeDate(1, 1, 2004))};
-    EventFormValues v = EventFormForAdd();
-    v.Linked = true;
-    v.Account = 0;
-    v.Direction = DirectionDeduct;
-    v.Amount = v.MoveAmount = "300";
-    const BalancePreview p =
-        PreviewBalance(Doc(), 3, m_cell, MakeDate(10, 3, 2004), 0, -1, v.MoveAmount, v.Direction);
-    QCOMPARE(p.Before, QStringLiteral("2500"));
-    QCOMPARE(p.After, QStringLiteral("2200"));
-    QCOMPARE(SaveEventForm(EditorAdd, 3, m_cell, -1, v), 1);
-    QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(10, 3, 2004)), 2200);
-    QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(9, 3, 2004)), 2500);
-}
-
-void TestEventForm::lengthRuleCutsMoneyNamesOnly()
-{
-    QCOMPARE(DescriptionLimit(ChoiceEvent, 3), 17);
-    QCOMPARE(DescriptionLimit(ChoiceEvent, 40), 40); // an existing long text is never cut
-    QCOMPARE(DescriptionLimit(ChoiceIncome, 3), 10);
-    QCOMPARE(DescriptionForChoice(ChoiceExpense, "Épicerie du marché"), QStringLiteral("Épicerie d"));
-    QCOMPARE(DescriptionForChoice(ChoiceEvent, "Épicerie du marché"), QStringLiteral("Épicerie du marché"));
-}
-
 void TestEventForm::amountBoxesKeepTheAbsoluteValue_data()
 {
     QTest::addColumn<QString>("typed");
@@ -252,41 +219,6 @@ void TestEventForm::amountBoxesKeepTheAbsoluteValue()
     QCOMPARE(FilterAbsoluteAmount(typed), filtered);
     // Settled: the other box gives the same text back.
     QCOMPARE(AbsoluteAmountText(mirrored), mirrored);
-}
-
-void TestEventForm::typingAnAccountNameFindsIt()
-{
-    Doc().DE.DebtsSavings.append(Account(false, "Visa", "9", MakeDate(1, 1, 2004)));
-    QCOMPARE(AccountLines(Doc()), (QStringList{"Visa", "Vacances", "Visa"}));
-    QCOMPARE(AccountNamed(Doc(), "Visa"), 0);
-    QCOMPARE(AccountNamed(Doc(), "Vacances"), 1);
-    QCOMPARE(AccountNamed(Doc(), "visa"), -1);
-    QCOMPARE(AccountNamed(Doc(), "Vis"), -1);
-    QCOMPARE(AccountNamed(Doc(), ""), -1);
-}
-
-void TestEventForm::generatedEntriesAreRecognised()
-{
-    QCOMPARE(GeneratedWarning(MakeKey(u"AE", 1)), 736);
-    QCOMPARE(GeneratedWarning(MakeKey(u"BD", 1)), 737);
-    QCOMPARE(GeneratedWarning(u""), 0);
-}
-
-void TestEventForm::soundLinesAndTest()
-{
-    const QStringList lines = SoundLines();
-    QCOMPARE(lines.size(), 11);
-    QCOMPARE(lines.first(), QStringLiteral("Pas de son"));
-    QCOMPARE(lines[1], QStringLiteral("Son #01"));
-    QCOMPARE(lines.last(), QStringLiteral("Son #10"));
-
-    RecordingSoundPlayer player;
-    Settings::Get().Sound(3) = "/sons/trois.wav";
-    QVERIFY(TestSound(3));
-    QVERIFY(!TestSound(0));
-    QCOMPARE(player.Played, QStringList{"/sons/trois.wav"});
-    player.FailAll = true;
-    QVERIFY(!TestSound(3));
 }
 
 QTEST_GUILESS_MAIN(TestEventForm)
