@@ -1,5 +1,6 @@
 #include "entries/FrmAddEV.h"
 
+#include "document/ColourValue.h"
 #include "document/NumberText.h"
 #include "document/Session.h"
 #include "entries/AmountText.h"
@@ -27,11 +28,6 @@ namespace {
 
 // The help page of each tab.
 const char* const kHelpPages[] = {"Html\\d_addev_gen.htm", "Html\\d_addev_disp.htm", "Html\\d_addev_al.htm"};
-
-QColor StoredToColor(qint32 value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
 
 // Sets a box only when the text differs, so that two boxes following each other settle.
 void SetIfDifferent(QLineEdit* box, const QString& text)
@@ -85,7 +81,6 @@ FrmAddEV::FrmAddEV(int mode, int editIndex, QWidget* parent)
 
     ShowSwatch();
     UpdateStates();
-    m_loading = false;
     m_description->setFocus();
 }
 
@@ -139,7 +134,7 @@ void FrmAddEV::OnTypeChosen(int choice)
 
 void FrmAddEV::OnDescriptionChanged(const QString& text)
 {
-    if (m_loading || m_locked || m_linked->isChecked()) return;
+    if (m_locked || m_linked->isChecked()) return;
     const int account = AccountNamed(Session::Get().CurrentDocument, text);
     if (account < 0) return;
     m_accounts->setCurrentIndex(account);
@@ -243,7 +238,7 @@ void FrmAddEV::UpdatePreview()
 void FrmAddEV::ShowSwatch()
 {
     QPixmap swatch(m_swatch->iconSize());
-    swatch.fill(StoredToColor(m_colour));
+    swatch.fill(ToQColor(m_colour));
     QPainter(&swatch).drawRect(swatch.rect().adjusted(0, 0, -1, -1));
     m_swatch->setIcon(QIcon(swatch));
 }

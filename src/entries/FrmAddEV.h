@@ -38,6 +38,7 @@ private:
     QWidget* BuildGeneralPage();
     QWidget* BuildDisplayPage();
     QWidget* BuildAlarmPage();
+    // Runs before the signals are connected: showing an entry ties it to no account by itself.
     void ShowValues(const EventFormValues& values);
 
     // Behaviour (FrmAddEV.cpp).
@@ -63,7 +64,6 @@ private:
     DateRec m_date;
     int m_result = 0;
     bool m_locked = false; // a generated entry: type, text and amount stay
-    bool m_loading = true;
     qint32 m_colour = 0;
     QString m_picturePath;
     QImage m_picture;

@@ -306,9 +306,9 @@ void TestEntryEditors::editWithoutChangeLeavesTheDocumentSaved()
     Doc().DE.DebtsSavings = {Account(false, "Visa", "2500", MakeDate(1, 1, 2004))};
     DayEntry ticked = Money(EntryExpense, "Visa", "300");
     ticked.Ticked = true;
-    EntriesOn(10, 3) = {ticked, Event("Un très long texte d'événement")};
+    EntriesOn(10, 3) = {ticked, Event("Un très long texte d'événement"), Event("Visa")};
     Session::Get().SetModified(PartAll, false);
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 3; ++i) {
         FrmAddEV d(EditorEdit, i);
         ClickOk(&d);
         QCOMPARE(d.Result(), 0);
