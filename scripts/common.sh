@@ -38,5 +38,10 @@ configure_and_build() {
   elif [ "${#extra[@]}" -gt 0 ]; then
     cmake "$BUILD_DIR" "${extra[@]}" >/dev/null
   fi
+  # Automoc does not notice sources added to a target from another folder: when a build list
+  # changed since the last configure, make it scan again.
+  if [ -n "$(find "$ROOT" -name CMakeLists.txt -newer "$BUILD_DIR/build.ninja" -not -path "$BUILD_DIR/*" -print -quit)" ]; then
+    find "$BUILD_DIR" -path '*_autogen/timestamp' -delete
+  fi
   cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }

@@ -10,19 +10,26 @@ namespace {
 QString TypeCode(qint32 type)
 {
     switch (type) {
-    case EntryEvent: return Str(10019);
-    case EntryIncome: return Str(10017);
-    case EntryExpense: return Str(10018);
-    default: return {};
+    case EntryEvent:
+        return Str(10019);
+    case EntryIncome:
+        return Str(10017);
+    case EntryExpense:
+        return Str(10018);
+    default:
+        return {};
     }
 }
 
 qint32 TypeColour(const ColourSettings& c, qint32 type)
 {
     switch (type) {
-    case EntryIncome: return c.Colour8;
-    case EntryExpense: return c.Colour9;
-    default: return c.Colour5;
+    case EntryIncome:
+        return c.Colour8;
+    case EntryExpense:
+        return c.Colour9;
+    default:
+        return c.Colour5;
     }
 }
 
@@ -35,6 +42,23 @@ QString EventsListText(const DayEntry& entry)
     QString text = u'(' + code + QStringLiteral(") - ") + entry.Description;
     if (entry.EntryType != EntryEvent) text += u'$';
     return text;
+}
+
+QList<EventsLine> EventsListLines(const CalendarDocument& doc, int month, int cell)
+{
+    QList<EventsLine> lines;
+    if (!ValidMonth(month) || !ValidCell(cell)) return lines;
+    const QList<DayEntry>& entries = doc.Month(month).Cell(cell).Entries;
+    lines.reserve(entries.size());
+    for (const DayEntry& e : entries) lines.append({EventsListText(e), e.Ticked, !e.PicturePath.isEmpty()});
+    return lines;
+}
+
+bool EntryHasPicture(const CalendarDocument& doc, int month, int cell, int index)
+{
+    if (!ValidMonth(month) || !ValidCell(cell)) return false;
+    const QList<DayEntry>& entries = doc.Month(month).Cell(cell).Entries;
+    return index >= 0 && index < entries.size() && !entries[index].PicturePath.isEmpty();
 }
 
 std::array<CellLine, kCellLines> CellLines(const CalendarDocument& doc, int month, int cell)
@@ -72,4 +96,15 @@ DayTotals TotalsOf(const DayCell& day)
     // Amounts are free text: keep the difference inside the 32-bit range rather than wrap.
     t.Total = qint32(std::clamp<qint64>(qint64(t.Incomes) - t.Expenses, INT32_MIN, INT32_MAX));
     return t;
+}
+
+DayTotals TotalsOfDay(const CalendarDocument& doc, int month, int cell)
+{
+    if (!ValidMonth(month) || !ValidCell(cell)) return {};
+    return TotalsOf(doc.Month(month).Cell(cell));
+}
+
+DayTotalsTexts TotalsTexts(const DayTotals& totals)
+{
+    return {MoneyText(totals.Incomes), MoneyText(totals.Expenses), MoneyText(totals.Total)};
 }

@@ -4,6 +4,7 @@
 
 #include "document/CalendarDocument.h"
 
+#include <QList>
 #include <QString>
 #include <array>
 
@@ -11,6 +12,20 @@ constexpr int kCellLines = 7;
 
 // "(EV) - text", "(RE) - name amount$", "(DE) - name amount$"; "" for an unknown type.
 QString EventsListText(const DayEntry& entry);
+
+// One line of the events list with its check box.
+struct EventsLine
+{
+    QString Text;
+    bool Checked = false;
+    bool HasPicture = false; // the show-picture command applies to it
+};
+
+// The events list of a day; empty for an invalid day.
+QList<EventsLine> EventsListLines(const CalendarDocument& doc, int month, int cell);
+
+// True when the entry at index of the day has a special picture to show.
+bool EntryHasPicture(const CalendarDocument& doc, int month, int cell, int index);
 
 struct CellLine
 {
@@ -31,3 +46,15 @@ struct DayTotals
 
 // Running 32-bit totals of the amount parts, rounded after every addition.
 DayTotals TotalsOf(const DayCell& day);
+
+// The totals of a day of the document; zeros for an invalid day.
+DayTotals TotalsOfDay(const CalendarDocument& doc, int month, int cell);
+
+// The three total labels under the events list: "1500$", "0$", ...
+struct DayTotalsTexts
+{
+    QString Incomes;
+    QString Expenses;
+    QString Total;
+};
+DayTotalsTexts TotalsTexts(const DayTotals& totals);

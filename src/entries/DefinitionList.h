@@ -1,0 +1,48 @@
+#pragma once
+// A list of definitions kept by the document (debts and savings, auto-events, birthdays) with
+// the commands of its tab: add, replace, remove one or all, move, sort. Every change marks the
+// list's part modified and asks the main window to refill the tab on the right line.
+
+#include "document/Session.h"
+#include "entries/ListOps.h"
+
+// The two modes of the editors: a new item at the end of the list, or the selected one.
+enum EditorMode : int
+{
+    EditorAdd = 0,
+    EditorEdit = 1
+};
+
+// Marks the part modified and asks for the refill of the current tab.
+void DefinitionListChanged(qint32 part, int line);
+
+template <class T> struct DefinitionList
+{
+    QList<T>& (*Items)(CalendarDocument& doc);
+    qint32 Part; // SetModified part number
+    QString (*SortText)(const T& item);
+
+    QList<T>& Current() const { return Items(Session::Get().CurrentDocument); }
+
+    // The new item goes at the end, which the refill selects.
+    bool Add(const T& item) const
+    {
+        return ListOps::Append(Current(), item) && Done(true, Current().size() - 1);
+    }
+    bool Replace(int index, const T& item) const
+    {
+        return Done(ListOps::Replace(Current(), index, item), index);
+    }
+    // Later items move up; the refill keeps the same line (the first when it no longer exists).
+    bool Remove(int index) const { return Done(ListOps::RemoveAt(Current(), index), index); }
+    bool RemoveAll() const { return Done(ListOps::RemoveAll(Current()), -1); }
+    bool Move(int from, int to) const { return Done(ListOps::Swap(Current(), from, to), to); }
+    bool Sort(int order) const { return Done(ListOps::SortByText(Current(), order, SortText), -1); }
+
+private:
+    bool Done(bool changed, int line) const
+    {
+        if (changed) DefinitionListChanged(Part, line);
+        return changed;
+    }
+};

@@ -1,0 +1,148 @@
+#include "entries/FrmAddDE.h"
+
+#include "document/Money.h"
+#include "document/Session.h"
+#include "entries/AmountText.h"
+#include "entries/Balances.h"
+#include "entries/DebtsSavings.h"
+#include "entries/EditorFrame.h"
+#include "help/Help.h"
+#include "resources/Strings.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kHelpPage = QStringLiteral("Html\\d_de.htm");
+
+QDate ToQDate(const DateRec& d)
+{
+    return QDate(d.Year, d.Month, d.Day);
+}
+
+DateRec FromQDate(const QDate& d)
+{
+    return MakeDate(d.day(), d.month(), d.year());
+}
+
+} // namespace
+
+FrmAddDE::FrmAddDE(int mode, int editIndex, QWidget* parent)
+    : QDialog(parent), m_mode(mode), m_editIndex(editIndex)
+{
+    setObjectName(QStringLiteral("FrmAddDE"));
+    setWindowTitle(DialogCaption(mode == EditorAdd ? 901 : 902));
+
+    const CalendarDocument& doc = Session::Get().CurrentDocument;
+    const QList<DebtSavingDef>& accounts = doc.DE.DebtsSavings;
+    const bool editing = mode == EditorEdit && editIndex >= 0 && editIndex < accounts.size();
+    const DebtFormValues values = editing ? DebtFormForEdit(accounts[editIndex]) : DebtFormForAdd(doc);
+
+    auto* tabs = new QTabWidget(this);
+    auto* page = new QWidget;
+    tabs->addTab(page, Str(504));
+
+    auto* frame = new QGroupBox(Str(233), page);
+    auto* debt = new QCheckBox(Str(903), frame);
+    auto* savings = new QCheckBox(Str(904), frame);
+    debt->setObjectName(QStringLiteral("ChkGen0"));
+    savings->setObjectName(QStringLiteral("ChkGen1"));
+    m_kind = new QButtonGroup(this);
+    m_kind->setExclusive(true);
+    m_kind->addButton(debt, 0);
+    m_kind->addButton(savings, 1);
+    (values.IsSavings ? savings : debt)->setChecked(true);
+
+    m_name = FilteredTextBox(QStringLiteral("TxtGen0"), frame);
+    m_name->setText(values.Name);
+    m_name->setMaxLength(kNameWidth);
+    m_amount = FilteredTextBox(QStringLiteral("TxtGen1"), frame);
+    m_amount->setText(values.Amount);
+    m_startLabel = new QLabel(frame);
+    m_startLabel->setObjectName(QStringLiteral("LblStart"));
+
+    auto* kinds = new QHBoxLayout;
+    kinds->addWidget(debt);
+    kinds->addWidget(savings);
+    kinds->addStretch();
+    auto* frameLayout = new QFormLayout(frame);
+    frameLayout->addRow(kinds);
+    frameLayout->addRow(Str(714), m_name);
+    frameLayout->addRow(m_startLabel, m_amount);
+
+    auto* range = new QGroupBox(Str(807), page);
+    m_date = new QDateEdit(ToQDate(values.Start), range);
+    m_date->setObjectName(QStringLiteral("DtGen"));
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    auto* rangeLayout = new QFormLayout(range);
+    rangeLayout->addRow(Str(905), m_date);
+
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->addWidget(frame);
+    pageLayout->addWidget(range);
+    pageLayout->addStretch();
+
+    const EditorButtons buttons = LayOutEditor(this, tabs);
+
+    connect(m_amount, &QLineEdit::textEdited, this, &FrmAddDE::OnAmountEdited);
+    connect(m_date, &QDateEdit::dateChanged, this, &FrmAddDE::OnDateChanged);
+    connect(buttons.Ok, &QPushButton::clicked, this, &FrmAddDE::OnOk);
+    connect(buttons.Help, &QToolButton::clicked, this, [] { ShowHelpTopic(kHelpPage); });
+    OnDateChanged();
+    m_name->setFocus();
+}
+
+void FrmAddDE::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        ShowHelpTopic(kHelpPage);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void FrmAddDE::OnAmountEdited(const QString& text)
+{
+    const QString filtered = FilterAbsoluteAmount(text);
+    if (filtered != text) m_amount->setText(filtered);
+}
+
+void FrmAddDE::OnDateChanged()
+{
+    m_startLabel->setText(DatedLabel(718, FromQDate(m_date->date())));
+}
+
+void FrmAddDE::OnOk()
+{
+    DebtFormValues values;
+    values.IsSavings = m_kind->checkedId() == 1;
+    values.Name = m_name->text();
+    values.Amount = m_amount->text();
+    values.Start = FromQDate(m_date->date());
+    m_result = SaveDebtForm(m_mode, m_editIndex, values);
+    accept();
+}
+
+int RunDebtEditor(QWidget* parent, int mode, int editIndex)
+{
+    if (mode == EditorEdit) {
+        const int count = Session::Get().CurrentDocument.DE.DebtsSavings.size();
+        if (editIndex < 0 || editIndex >= count) return 0;
+    }
+    FrmAddDE dialog(mode, editIndex, parent);
+    dialog.exec();
+    return dialog.Result();
+}

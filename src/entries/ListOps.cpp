@@ -1,0 +1,14 @@
+#include "entries/ListOps.h"
+
+#include <QLocale>
+
+QCollator TextCollator()
+{
+    // Without a chosen locale, the program's own language: accented letters then sort with
+    // their base letters instead of after "z".
+    QLocale locale;
+    if (locale.language() == QLocale::C) locale = QLocale(QLocale::French, QLocale::France);
+    QCollator collator{locale};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
