@@ -1,5 +1,7 @@
-#include "document/Session.h"
-#include "views/FrmMain.h"
+#include "app/Program.h"
+#include "platform/AudioOutput.h"
+#include "platform/MessageBoxPrompter.h"
+#include "views/Icons.h"
 
 #include <QApplication>
 
@@ -7,8 +9,14 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Daybinder"));
-    Session::Get().SetModified(PartAll, false);
-    FrmMain w;
-    w.show();
-    return app.exec();
+    QApplication::setWindowIcon(ProgramIcon());
+    MessageBoxPrompter prompter;
+    Prompter::Install(&prompter);
+    SoundPlayer::Install(&AudioOutput());
+
+    Program program;
+    if (!program.Start(app.arguments())) return 0;
+    const int status = app.exec();
+    Prompter::Install(nullptr);
+    return status;
 }

@@ -20,6 +20,7 @@ enum CellMenuItem : int {
     MenuDelete = 6,
     MenuShowPicture = 8,
 };
+constexpr int kCellMenuItems = 9;
 
 class FrmMonthModele : public QMdiSubWindow
 {
@@ -29,6 +30,7 @@ public:
 
     int Month() const { return m_month; }
     MonthGrid* Grid() const { return m_grid; }
+    QMenu* Menu() const { return m_menu; }
     QAction* MenuAction(int item) const { return m_menuItems[size_t(item)]; }
 
     // Caption, day numbers, colours, background and every cell from the current document.
@@ -41,10 +43,10 @@ public:
     void DrawMonthBackground();
     void RefreshDayCell(int cell);
 
-    // Colours and transparency of one cell for the current selection.
+    // Colours and transparency of one cell for the current selection and today's date.
     void PaintCellState(int cell);
 
-    // The context menu of a cell; blocks until it closes (tests set a non-blocking runner).
+    // The context menu of a cell. It blocks until it closes unless MenusBlock is off (tests).
     void ShowCellMenu(int cell, int line, QPoint globalPos);
     static inline bool MenusBlock = true;
 
@@ -54,7 +56,6 @@ public:
 signals:
     void DayClicked(int month, int cell);
     void MenuCommand(int item, int month, int cell, int line);
-    void PointerMoved();
     void HiddenByClose(int month);
 
 protected:
@@ -64,10 +65,12 @@ protected:
 private:
     void OnCellReleased(int cell, int line, Qt::MouseButton button, QPoint globalPos);
     bool IsToday(int cell) const;
-    bool AcceptsClicks() const;
 
     int m_month;
     MonthGrid* m_grid;
     QMenu* m_menu;
-    std::array<QAction*, 9> m_menuItems{};
+    std::array<QAction*, kCellMenuItems> m_menuItems{};
 };
+
+// Clicks, menus and activation count only while a document is open and no list is refilled.
+bool MonthWindowsAcceptInput();

@@ -2,6 +2,7 @@
 
 #include "views/CommandRules.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -189,12 +190,16 @@ Drawing DrawingFor(const QString& key)
 
 QIcon ToolbarIcon(const QString& key)
 {
-    return Render(DrawingFor(key));
+    // Drawn once per key: the commands tab asks again at every refresh.
+    static QHash<QString, QIcon> cache;
+    auto it = cache.find(key);
+    if (it == cache.end()) it = cache.insert(key, Render(DrawingFor(key)));
+    return *it;
 }
 
 QIcon MonthIcon(int month)
 {
-    return Render([month](QPainter& p) { CalendarSheet(p, QString::number(month)); });
+    return ToolbarIcon(MonthKey(month));
 }
 
 QIcon ProgramIcon()
