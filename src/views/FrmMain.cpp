@@ -61,6 +61,7 @@ FrmMain::FrmMain(QWidget* parent)
 FrmMain::~FrmMain()
 {
     qApp->removeEventFilter(this);
+    for (FrmMonthModele* w : m_months) delete w; // while the table they clear is still whole
 }
 
 void FrmMain::BuildPages()
