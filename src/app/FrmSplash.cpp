@@ -2,13 +2,13 @@
 
 #include "help/Help.h"
 #include "platform/Display.h"
-#include "platform/Prompter.h"
 #include "resources/Strings.h"
 #include "views/Artwork.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -36,7 +36,6 @@ FrmSplash::FrmSplash(QWidget* parent)
     bar->setContentsMargins(12, 0, 12, 0);
     bar->addWidget(m_progress);
     layout->addLayout(bar);
-    setStyleSheet(QStringLiteral("FrmSplash { border: 1px solid #5a6a80; background: #eef2f7; }"));
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -44,8 +43,19 @@ FrmSplash::FrmSplash(QWidget* parent)
 
 void FrmSplash::SetProgress(int value)
 {
+    const int before = m_progress->value();
     m_progress->setValue(value);
-    LetInterfaceRepaint();
+    // Drawn at once (no event loop runs during start-up), but only every quarter: each drawing
+    // costs more than a month window.
+    if (value / 25 != before / 25) m_progress->repaint();
+}
+
+void FrmSplash::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(238, 242, 247));
+    p.setPen(QColor(90, 106, 128));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 int FrmSplash::Progress() const

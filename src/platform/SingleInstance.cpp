@@ -16,8 +16,7 @@ constexpr qint64 kMaxLine = 256;
 
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
     : QObject(parent), m_name(std::move(serverName))
-{
-}
+{}
 
 SingleInstance::~SingleInstance() = default;
 
@@ -67,7 +66,8 @@ bool SingleInstance::Listen()
     auto* server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server->listen(m_name)) {
-        qWarning("SingleInstance: cannot listen on %s: %s", qPrintable(m_name), qPrintable(server->errorString()));
+        qWarning("SingleInstance: cannot listen on %s: %s", qPrintable(m_name),
+                 qPrintable(server->errorString()));
         delete server;
         return false;
     }

@@ -10,13 +10,14 @@ const QList<ToolbarKey>& ToolbarKeys()
 {
     static const QList<ToolbarKey> keys = [] {
         QList<ToolbarKey> k = {
-            {QStringLiteral("New"), 204},     {QStringLiteral("Open"), 205},  {QStringLiteral("Save"), 206},
-            {QStringLiteral("Sep1"), 0},      {QStringLiteral("Preview"), 207}, {QStringLiteral("Print"), 208},
-            {QStringLiteral("Sep2"), 0},      {QStringLiteral("Options"), 209}, {QStringLiteral("Sep3"), 0},
+            {QStringLiteral("New"), 204}, {QStringLiteral("Open"), 205},    {QStringLiteral("Save"), 206},
+            {QStringLiteral("Sep1"), 0},  {QStringLiteral("Preview"), 207}, {QStringLiteral("Print"), 208},
+            {QStringLiteral("Sep2"), 0},  {QStringLiteral("Options"), 209}, {QStringLiteral("Sep3"), 0},
         };
         for (int m = 1; m <= 12; ++m) k.append({MonthKey(m), 209 + m});
-        k += {{QStringLiteral("Sep4"), 0},     {QStringLiteral("Prop"), 222},    {QStringLiteral("HTile"), 224},
-              {QStringLiteral("VTile"), 225},   {QStringLiteral("Cascade"), 226}, {QStringLiteral("AIcons"), 227},
+        k += {{QStringLiteral("Sep4"), 0},      {QStringLiteral("Prop"), 222},
+              {QStringLiteral("HTile"), 224},   {QStringLiteral("VTile"), 225},
+              {QStringLiteral("Cascade"), 226}, {QStringLiteral("AIcons"), 227},
               {QStringLiteral("Sep5"), 0},      {QStringLiteral("Help"), 223}};
         return k;
     }();
@@ -107,13 +108,20 @@ QString TabHelpPage(int tab, bool editing, bool daySelected)
         return QStringLiteral("Html\\") + QLatin1String(name) + QStringLiteral(".htm");
     };
     switch (tab) {
-    case TabCommands: return page("t_commands");
-    case TabEvents: return page(state == 1 ? "t_events_1" : state == 2 ? "t_events_2" : "t_events_3");
-    case TabAutoEvents: return page(state == 1 ? "t_aevents_1" : "t_aevents_2");
-    case TabDebts: return page(state == 1 ? "t_debts_1" : "t_debts_2");
-    case TabBirthdays: return page(state == 1 ? "t_bd_1" : "t_bd_2");
-    case TabSummary: return page(state == 1 ? "t_sum_1" : state == 2 ? "t_sum_2" : "t_sum_3");
-    default: return {};
+    case TabCommands:
+        return page("t_commands");
+    case TabEvents:
+        return page(state == 1 ? "t_events_1" : state == 2 ? "t_events_2" : "t_events_3");
+    case TabAutoEvents:
+        return page(state == 1 ? "t_aevents_1" : "t_aevents_2");
+    case TabDebts:
+        return page(state == 1 ? "t_debts_1" : "t_debts_2");
+    case TabBirthdays:
+        return page(state == 1 ? "t_bd_1" : "t_bd_2");
+    case TabSummary:
+        return page(state == 1 ? "t_sum_1" : state == 2 ? "t_sum_2" : "t_sum_3");
+    default:
+        return {};
     }
 }
 

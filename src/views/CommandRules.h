@@ -8,7 +8,8 @@
 #include <QString>
 
 // Tab indexes of the navigation panel's tab bar; the content panel of tab t is "PicTab" 5 - t.
-enum TabIndex : int {
+enum TabIndex : int
+{
     TabSummary = 0,
     TabBirthdays = 1,
     TabDebts = 2,
@@ -22,7 +23,18 @@ constexpr int kTabCount = 6;
 int TabCaption(int tab);
 
 // Commands that the main window hands on to the document, printing, options and about code.
-enum class ShellCommand { New, Open, Save, SaveAs, Preview, Print, Options, About, Properties };
+enum class ShellCommand
+{
+    New,
+    Open,
+    Save,
+    SaveAs,
+    Preview,
+    Print,
+    Options,
+    About,
+    Properties
+};
 
 struct ToolbarKey
 {

@@ -79,7 +79,8 @@ void FrmMain::BuildPages()
         connect(page->HelpButton(), &QAbstractButton::clicked, this,
                 [page] { ShowHelpTopic(page->HelpPage()); });
     }
-    for (ListTab* list : {static_cast<ListTab*>(m_events), m_autoEvents, static_cast<ListTab*>(m_debts), m_birthdays})
+    for (ListTab* list :
+         {static_cast<ListTab*>(m_events), m_autoEvents, static_cast<ListTab*>(m_debts), m_birthdays})
         connect(list, &ListTab::SelectionChanged, this, [this] { UpdateCommandStates(false); });
     connect(m_commands, &CommandsTab::CommandClicked, this, &FrmMain::OnCommandButton);
     connect(m_summary, &SummaryTab::TypeChosen, this, [this] {

@@ -75,7 +75,7 @@ public:
     QString RememberedPath() const { return m_rememberedPath; }
 
     // Hooks for the parts of the program that arrive later.
-    std::function<bool()> SaveCheck = [] { return true; };       // false cancels closing
+    std::function<bool()> SaveCheck = [] { return true; };        // false cancels closing
     std::function<bool()> PrinterInstalled = [] { return true; }; // a PDF file always serves
     std::function<void(const QString&)> OpenFile;
 

@@ -38,7 +38,8 @@ void FrmMain::UpdateCommandStates(bool updateToolbar)
     const Session& s = Session::Get();
     const bool printer = PrinterInstalled && PrinterInstalled();
     if (updateToolbar) m_toolbar->ApplyRules(s.Mode(), printer);
-    if (TabPage* page = Page(CurrentTab())) page->ApplyStates(s.Mode() == MainMode::Edit, s.Selected.Cell != 0, printer);
+    if (TabPage* page = Page(CurrentTab()))
+        page->ApplyStates(s.Mode() == MainMode::Edit, s.Selected.Cell != 0, printer);
 }
 
 void FrmMain::OnToolbarKey(const QString& key)
@@ -62,9 +63,12 @@ void FrmMain::OnToolbarKey(const QString& key)
         ArrangeMonthWindows(key);
     } else {
         static const QHash<QString, ShellCommand> commands = {
-            {QStringLiteral("New"), ShellCommand::New},         {QStringLiteral("Open"), ShellCommand::Open},
-            {QStringLiteral("Save"), ShellCommand::Save},       {QStringLiteral("Preview"), ShellCommand::Preview},
-            {QStringLiteral("Print"), ShellCommand::Print},     {QStringLiteral("Options"), ShellCommand::Options},
+            {QStringLiteral("New"), ShellCommand::New},
+            {QStringLiteral("Open"), ShellCommand::Open},
+            {QStringLiteral("Save"), ShellCommand::Save},
+            {QStringLiteral("Preview"), ShellCommand::Preview},
+            {QStringLiteral("Print"), ShellCommand::Print},
+            {QStringLiteral("Options"), ShellCommand::Options},
             {QStringLiteral("Prop"), ShellCommand::Properties},
         };
         const auto it = commands.constFind(key);

@@ -135,8 +135,12 @@ void FrmMain::OnCellMenuCommand(int item, int month, int cell, int line)
         s.Clipboard.SourceLine = qint16(line);
         s.Clipboard.Entry = day.Entries[line];
         return;
-    case MenuPaste: emit PasteRequested(month, cell); return;
-    case MenuDelete: emit DeleteRequested(month, cell, line); return;
+    case MenuPaste:
+        emit PasteRequested(month, cell);
+        return;
+    case MenuDelete:
+        emit DeleteRequested(month, cell, line);
+        return;
     case MenuAdd:
     case MenuEdit:
     case MenuShowPicture: {
@@ -149,6 +153,7 @@ void FrmMain::OnCellMenuCommand(int item, int month, int cell, int line)
                                                         : QStringLiteral("ShowPic"));
         return;
     }
-    default: return;
+    default:
+        return;
     }
 }

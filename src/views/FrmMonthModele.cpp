@@ -28,16 +28,27 @@ bool MonthWindowsAcceptInput()
 }
 
 FrmMonthModele::FrmMonthModele(int month, QWidget* parent)
-    : QMdiSubWindow(parent), m_month(month), m_grid(new MonthGrid), m_menu(new QMenu(this))
+    : QMdiSubWindow(parent), m_month(month), m_grid(new MonthGrid)
 {
     setObjectName(QStringLiteral("FrmMonthModele%1").arg(month));
     setProperty("Tag", QString::number(month));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWidget(m_grid);
     setWindowIcon(MonthIcon(month));
+    setWidget(m_grid);
     m_grid->setFocusPolicy(Qt::ClickFocus);
     for (int k = 0; k < 7; ++k) m_grid->Headings[size_t(k)] = Str(HeadingText(k));
 
+    connect(m_grid, &MonthGrid::CellReleased, this, &FrmMonthModele::OnCellReleased);
+    // The caption comes with the document (BuildFromDocument); a hidden window needs none.
+    ResetMonthWindow();
+    resize(sizeHint());
+}
+
+QMenu* FrmMonthModele::Menu()
+{
+    // Made at the first right click: twelve menus are not worth their time at start-up.
+    if (m_menu) return m_menu;
+    m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("mnuEdit"));
     const int texts[kCellMenuItems] = {408, 409, 410, 0, 411, 412, 413, 0, 414};
     for (int i = 0; i < kCellMenuItems; ++i) {
@@ -50,11 +61,13 @@ FrmMonthModele::FrmMonthModele(int month, QWidget* parent)
             emit MenuCommand(i, s.Month, s.Cell, s.Line);
         });
     }
+    return m_menu;
+}
 
-    connect(m_grid, &MonthGrid::CellReleased, this, &FrmMonthModele::OnCellReleased);
-    SetCaption();
-    ResetMonthWindow();
-    resize(sizeHint());
+QAction* FrmMonthModele::MenuAction(int item)
+{
+    Menu();
+    return m_menuItems[size_t(item)];
 }
 
 void FrmMonthModele::BuildFromDocument()
@@ -78,7 +91,8 @@ void FrmMonthModele::FillDayNumbers()
     for (int cell = kFirstCell; cell <= kLastCell; ++cell) m_grid->Cell(cell).Day.clear();
     const int days = DaysInMonth(year, m_month);
     for (int d = 1; d <= days; ++d)
-        m_grid->Cell(MonthLayout::CellOfDay(d, first)).Day = QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0'));
+        m_grid->Cell(MonthLayout::CellOfDay(d, first)).Day =
+            QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0'));
     m_grid->update();
 }
 
@@ -139,8 +153,8 @@ void FrmMonthModele::DrawMonthBackground()
     m_grid->Picture = QImage();
     if (!picture.isNull() && (b.Mode == 1 || b.Mode == 2)) {
         const QRect area = MonthLayout::CalendarArea();
-        QImage surface(area.width() / MonthLayout::kTwipsPerPixel, area.height() / MonthLayout::kTwipsPerPixel,
-                       QImage::Format_ARGB32_Premultiplied);
+        QImage surface(area.width() / MonthLayout::kTwipsPerPixel,
+                       area.height() / MonthLayout::kTwipsPerPixel, QImage::Format_ARGB32_Premultiplied);
         surface.fill(Qt::transparent);
         QPainter p(&surface);
         if (b.Mode == 1) {
@@ -180,6 +194,7 @@ void FrmMonthModele::ShowCellMenu(int cell, int line, QPoint globalPos)
     s.CellMenu = {qint16(m_month), qint16(cell), qint16(onEntry ? line : -1)};
     const bool holdsDay = !m_grid->Cell(cell).Day.isEmpty();
 
+    QMenu* menu = Menu();
     m_menuItems[MenuCut]->setEnabled(onEntry);
     m_menuItems[MenuCopy]->setEnabled(onEntry);
     m_menuItems[MenuEdit]->setEnabled(onEntry);
@@ -190,13 +205,13 @@ void FrmMonthModele::ShowCellMenu(int cell, int line, QPoint globalPos)
 
     if (onEntry) m_grid->SetBorderedLine(cell, line);
     if (MenusBlock) {
-        m_menu->exec(globalPos);
+        menu->exec(globalPos);
         m_grid->SetBorderedLine(0, -1);
     } else {
         connect(
-            m_menu, &QMenu::aboutToHide, m_grid, [this] { m_grid->SetBorderedLine(0, -1); },
+            menu, &QMenu::aboutToHide, m_grid, [this] { m_grid->SetBorderedLine(0, -1); },
             Qt::SingleShotConnection);
-        m_menu->popup(globalPos);
+        menu->popup(globalPos);
     }
 }
 

@@ -11,7 +11,8 @@ class QAction;
 class QMenu;
 
 // Items of the cell context menu, by index (3 and 7 are separators).
-enum CellMenuItem : int {
+enum CellMenuItem : int
+{
     MenuCut = 0,
     MenuCopy = 1,
     MenuPaste = 2,
@@ -30,8 +31,9 @@ public:
 
     int Month() const { return m_month; }
     MonthGrid* Grid() const { return m_grid; }
-    QMenu* Menu() const { return m_menu; }
-    QAction* MenuAction(int item) const { return m_menuItems[size_t(item)]; }
+    // The cell context menu "mnuEdit" and its items "mnuEditCmd0".."mnuEditCmd8".
+    QMenu* Menu();
+    QAction* MenuAction(int item);
 
     // Caption, day numbers, colours, background and every cell from the current document.
     void BuildFromDocument();
@@ -68,7 +70,7 @@ private:
 
     int m_month;
     MonthGrid* m_grid;
-    QMenu* m_menu;
+    QMenu* m_menu = nullptr;
     std::array<QAction*, kCellMenuItems> m_menuItems{};
 };
 

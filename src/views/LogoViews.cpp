@@ -46,10 +46,9 @@ LoadingView::LoadingView(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("PicLoading"));
     auto* layout = new QVBoxLayout(this);
     layout->addStretch(1);
-    auto* picture = new QLabel(this);
-    picture->setPixmap(QPixmap::fromImage(LoadingPicture(devicePixelRatioF())));
-    picture->setAlignment(Qt::AlignCenter);
-    layout->addWidget(picture);
+    m_picture = new QLabel(this);
+    m_picture->setAlignment(Qt::AlignCenter);
+    layout->addWidget(m_picture);
     for (int i = 0; i < 2; ++i) {
         auto* line = new QLabel(this);
         line->setObjectName(QStringLiteral("LblLoading%1").arg(i));
@@ -69,6 +68,14 @@ LoadingView::LoadingView(QWidget* parent) : QWidget(parent)
 void LoadingView::paintEvent(QPaintEvent*)
 {
     PaintBackdrop(this);
+}
+
+void LoadingView::showEvent(QShowEvent* event)
+{
+    // Drawn the first time a document loads, not at every start.
+    if (m_picture->pixmap().isNull())
+        m_picture->setPixmap(QPixmap::fromImage(LoadingPicture(devicePixelRatioF())));
+    QWidget::showEvent(event);
 }
 
 void LoadingView::SetLine(int line, const QString& text)

@@ -32,7 +32,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    QLabel* m_picture;
     std::array<QLabel*, 2> m_lines{};
 };

@@ -46,7 +46,6 @@ NavigationPanel::NavigationPanel(QWidget* parent)
     connect(m_slide, &QVariantAnimation::valueChanged, this,
             [this](const QVariant& w) { resize(w.toInt(), height()); });
     connect(m_tabs, &QTabBar::currentChanged, this, &NavigationPanel::OnTabChanged);
-    for (int i = 0; i < kTabCount; ++i) m_stack->addWidget(new QWidget(m_stack));
     resize(OpenWidth(), height());
 }
 
@@ -54,13 +53,14 @@ void NavigationPanel::SetPage(TabPage* page)
 {
     const int tab = page->TabIndex();
     const int position = NavigationTabBar::ToPosition(tab);
-    QWidget* old = m_stack->widget(position);
-    m_stack->insertWidget(position, page);
-    m_stack->removeWidget(old);
-    delete old;
+    // The stack holds the pages in their order on screen, whatever order they come in.
+    int index = 0;
+    for (int p = 0; p < position; ++p)
+        if (m_pages[size_t(NavigationTabBar::ToTab(p))]) ++index;
+    m_stack->insertWidget(index, page);
     m_pages[size_t(tab)] = page;
     page->setEnabled(tab == CurrentTab());
-    if (tab == CurrentTab()) m_stack->setCurrentIndex(position);
+    if (tab == CurrentTab()) m_stack->setCurrentWidget(page);
 }
 
 void NavigationPanel::OnTabChanged()
@@ -69,7 +69,7 @@ void NavigationPanel::OnTabChanged()
     // Only the current tab's panel is enabled.
     for (int tab = 0; tab < kTabCount; ++tab)
         if (m_pages[size_t(tab)]) m_pages[size_t(tab)]->setEnabled(tab == current);
-    m_stack->setCurrentIndex(m_tabs->currentIndex());
+    if (TabPage* page = m_pages[size_t(current)]) m_stack->setCurrentWidget(page);
     emit TabChanged(current);
 }
 

@@ -74,7 +74,12 @@ class ListTab : public TabPage
 {
     Q_OBJECT
 public:
-    enum Extra { NoExtra = 0, UpdateButton = 1, PictureButton = 2 };
+    enum Extra
+    {
+        NoExtra = 0,
+        UpdateButton = 1,
+        PictureButton = 2
+    };
 
     ListTab(int tabIndex, const QString& prefix, int extras, QWidget* parent = nullptr);
 

@@ -155,7 +155,8 @@ CommandsTab::CommandsTab(QWidget* parent) : TabPage(TabCommands, parent)
             auto* b = new QPushButton(Str(it.text), box);
             b->setObjectName(QLatin1String(it.name));
             b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-            connect(b, &QPushButton::clicked, this, [this, name = b->objectName()] { emit CommandClicked(name); });
+            connect(b, &QPushButton::clicked, this,
+                    [this, name = b->objectName()] { emit CommandClicked(name); });
             m_buttons.append(b);
             if (it.image) {
                 auto* img = NamedLabel(QString(), QLatin1String(it.image), box);
@@ -171,7 +172,8 @@ CommandsTab::CommandsTab(QWidget* parent) : TabPage(TabCommands, parent)
                 {"CmdCOOpen", 239, nullptr, nullptr},
                 {"CmdCOSave", 240, "ImgCOSave", "Save"},
                 {"CmdCOSaveAs", 241, nullptr, nullptr}});
-    frame(237, {{"CmdCOPreview", 242, "ImgCOPreview", "Preview"}, {"CmdCOPrint", 243, "ImgCOPrint", "Print"}});
+    frame(237,
+          {{"CmdCOPreview", 242, "ImgCOPreview", "Preview"}, {"CmdCOPrint", 243, "ImgCOPrint", "Print"}});
     frame(236, {{"CmdCOOptions", 244, nullptr, nullptr},
                 {"CmdCOAbout", 245, nullptr, nullptr},
                 {"CmdCOExit", 246, nullptr, nullptr}});
@@ -204,6 +206,7 @@ void CommandsTab::ApplyStates(bool editing, bool daySelected, bool printerInstal
     for (QLabel* img : m_images) {
         const bool on = img->objectName() == u"ImgCOSave" ? editing : canPrint;
         img->setEnabled(on);
-        img->setPixmap(ToolbarIcon(img->property("key").toString()).pixmap(24, 24, on ? QIcon::Normal : QIcon::Disabled));
+        img->setPixmap(ToolbarIcon(img->property("key").toString())
+                           .pixmap(24, 24, on ? QIcon::Normal : QIcon::Disabled));
     }
 }

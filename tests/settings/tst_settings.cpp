@@ -69,7 +69,7 @@ void TestSettings::firstStartTakesTheDefaults()
     QCOMPARE(s.Copies, qint16(1));
     for (int m = 1; m <= 12; ++m) QCOMPARE(s.PrintMonth(m), 1);
     QCOMPARE(s.Sound(2), folder + QStringLiteral("Wav/alarm02.wav"));
-    QCOMPARE(s.Sound(10), QString()); // no file: no sound
+    QCOMPARE(s.Sound(10), QString());            // no file: no sound
     QVERIFY(!QFile::exists(SettingsFilePath())); // reading creates nothing
     QCOMPARE(AlarmInterval(), qint16(15));
     QCOMPARE(Keys::TbOpt().ReadInt(), 0);
@@ -143,8 +143,9 @@ void TestSettings::soundsFallBackToTheDefaultThenToNone()
 {
     const QString other = m_program->path() + QStringLiteral("/gong.wav");
     WriteFile(other, "RIFF");
-    WriteFile(SettingsFilePath(), "[Alarm]\nSound1=" + other.toUtf8() + "\nSound2=/gone/bell.wav\n"
-                                  "Sound9=/gone/horn.wav\n");
+    WriteFile(SettingsFilePath(), "[Alarm]\nSound1=" + other.toUtf8() +
+                                      "\nSound2=/gone/bell.wav\n"
+                                      "Sound9=/gone/horn.wav\n");
     const Settings s = ReadSettings(m_program->path());
     QCOMPARE(s.Sound(1), other);
     QCOMPARE(s.Sound(2), DefaultSoundPath(2, m_program->path()));

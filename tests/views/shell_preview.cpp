@@ -29,7 +29,8 @@ void AddSampleEntries(CalendarDocument& doc, int month)
     day(3).Entries = {Entry(QStringLiteral("Dentiste 14h"), EntryEvent)};
     day(5).Entries = {Entry(QStringLiteral("Salaire    2450"), EntryIncome),
                       Entry(QStringLiteral("Loyer      650"), EntryExpense, true)};
-    for (int i = 1; i <= 9; ++i) day(12).Entries.append(Entry(QStringLiteral("Réunion %1").arg(i), EntryEvent));
+    for (int i = 1; i <= 9; ++i)
+        day(12).Entries.append(Entry(QStringLiteral("Réunion %1").arg(i), EntryEvent));
 }
 
 } // namespace

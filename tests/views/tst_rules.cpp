@@ -34,7 +34,7 @@ void TestRules::logoHidesWhatNeedsADocument()
     QStringList hidden;
     for (const ToolbarKey& k : ToolbarKeys())
         if (!ToolbarState(k.Key, MainMode::Logo, true).Visible) hidden << k.Key;
-    QStringList expected = {QStringLiteral("Sep3"), QStringLiteral("Sep4"), QStringLiteral("Prop"),
+    QStringList expected = {QStringLiteral("Sep3"),  QStringLiteral("Sep4"),  QStringLiteral("Prop"),
                             QStringLiteral("HTile"), QStringLiteral("VTile"), QStringLiteral("Cascade"),
                             QStringLiteral("AIcons")};
     for (int m = 1; m <= 12; ++m) expected << MonthKey(m);
@@ -50,8 +50,8 @@ void TestRules::logoHidesWhatNeedsADocument()
 
 void TestRules::loadShowsButDisablesDocumentButtons()
 {
-    for (const QString& key : {QStringLiteral("m05"), QStringLiteral("Prop"), QStringLiteral("Cascade"),
-                               QStringLiteral("Save")}) {
+    for (const QString& key :
+         {QStringLiteral("m05"), QStringLiteral("Prop"), QStringLiteral("Cascade"), QStringLiteral("Save")}) {
         const CommandState s = ToolbarState(key, MainMode::Load, true);
         QVERIFY2(s.Visible && !s.Enabled, qPrintable(key));
         QVERIFY2(ToolbarState(key, MainMode::Edit, true).Enabled, qPrintable(key));
@@ -97,8 +97,9 @@ void TestRules::listButtonsFollowTheSelectedLine()
     QFETCH(int, count);
     QFETCH(QString, enabled);
     const ListButtonStates s = ListButtons(selected, count, false);
-    const QString got = QString(s.Edit ? u'E' : u'.') + (s.Remove ? u'R' : u'.') + (s.RemoveAll ? u'A' : u'.') +
-                        (s.Sort ? u'S' : u'.') + (s.Up ? u'U' : u'.') + (s.Down ? u'D' : u'.');
+    const QString got = QString(s.Edit ? u'E' : u'.') + (s.Remove ? u'R' : u'.') +
+                        (s.RemoveAll ? u'A' : u'.') + (s.Sort ? u'S' : u'.') + (s.Up ? u'U' : u'.') +
+                        (s.Down ? u'D' : u'.');
     QCOMPARE(got, enabled);
     QCOMPARE(s.UpdateCalendar, count > 0);
     QVERIFY(!s.ShowPicture);

@@ -148,8 +148,8 @@ void TestStartup::splashFollowsItsSetting()
 void TestStartup::commandLineIsOnePathRemembered()
 {
     Program program;
-    QVERIFY(program.Start({QStringLiteral("daybinder"), QStringLiteral("/home/me/Mon"),
-                           QStringLiteral("calendrier.cal")}));
+    QVERIFY(program.Start(
+        {QStringLiteral("daybinder"), QStringLiteral("/home/me/Mon"), QStringLiteral("calendrier.cal")}));
     QCOMPARE(program.MainWindow()->RememberedPath(), QStringLiteral("/home/me/Mon calendrier.cal"));
     QCOMPARE(Session::Get().Mode(), MainMode::Logo);
 }
