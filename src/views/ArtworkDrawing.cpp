@@ -2,6 +2,7 @@
 
 #include "document/Session.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -89,8 +90,12 @@ QImage Canvas(QSizeF size, qreal ratio)
 void PaintWordmark(QPainter& p, const QRectF& r)
 {
     QFont name(QStringLiteral("DejaVu Serif"));
-    name.setPixelSize(int(r.height() * 0.42));
     name.setBold(true);
+    // As large as fits: the serif face that is installed decides the width.
+    for (int px = int(r.height() * 0.42); px > 8; --px) {
+        name.setPixelSize(px);
+        if (QFontMetricsF(name).horizontalAdvance(QStringLiteral("Daybinder")) <= r.width() - 4) break;
+    }
     p.setFont(name);
     p.setPen(kCover);
     p.drawText(r.adjusted(0, 0, 0, -r.height() * 0.40), Qt::AlignLeft | Qt::AlignBottom,

@@ -41,7 +41,17 @@ FrmMonthModele::FrmMonthModele(int month, QWidget* parent)
     connect(m_grid, &MonthGrid::CellReleased, this, &FrmMonthModele::OnCellReleased);
     // The caption comes with the document (BuildFromDocument); a hidden window needs none.
     ResetMonthWindow();
-    resize(sizeHint());
+}
+
+void FrmMonthModele::showEvent(QShowEvent* event)
+{
+    // Sized once the title bar and frame are known, so that the grid has its own 10095 x 7485
+    // twips; later the user's size is kept.
+    if (!m_sized) {
+        m_sized = true;
+        resize(size() - m_grid->size() + m_grid->sizeHint());
+    }
+    QMdiSubWindow::showEvent(event);
 }
 
 QMenu* FrmMonthModele::Menu()

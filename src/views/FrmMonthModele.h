@@ -63,6 +63,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void OnCellReleased(int cell, int line, Qt::MouseButton button, QPoint globalPos);
@@ -71,6 +72,7 @@ private:
     int m_month;
     MonthGrid* m_grid;
     QMenu* m_menu = nullptr;
+    bool m_sized = false;
     std::array<QAction*, kCellMenuItems> m_menuItems{};
 };
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 namespace {
@@ -163,6 +164,8 @@ CommandsTab::CommandsTab(QWidget* parent) : TabPage(TabCommands, parent)
                 img->setProperty("key", QLatin1String(it.key));
                 m_images.append(img);
                 grid->addWidget(img, row, 0);
+            } else {
+                grid->addItem(new QSpacerItem(24, 1), row, 0); // buttons line up in every frame
             }
             grid->addWidget(b, row++, 1);
         }

@@ -1,10 +1,12 @@
 // Starts the program as a user would, then opens a new document and shows month windows, so the
 // windows can be looked at (and screenshot under a virtual display) before the document
-// commands exist. Usage: shell_preview [--entries] [--select] [--tile] [--closed] [month]
+// commands exist. Usage: shell_preview [--entries] [--select] [--tile] [--closed] [--load] [month] | --splash
 
+#include "app/FrmSplash.h"
 #include "app/Program.h"
 #include "document/Session.h"
 #include "platform/MessageBoxPrompter.h"
+#include "resources/Strings.h"
 #include "views/FrmMain.h"
 #include "views/FrmMonthModele.h"
 
@@ -40,6 +42,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     MessageBoxPrompter prompter;
     Prompter::Install(&prompter);
+    if (app.arguments().contains(QStringLiteral("--splash"))) { // the splash window alone
+        static FrmSplash splash;
+        splash.show();
+        splash.SetProgress(50);
+        return app.exec();
+    }
     Program program;
     if (!program.Start({app.arguments().first()})) return 0;
 
@@ -71,5 +79,10 @@ int main(int argc, char** argv)
         main->SelectDay(month, 5 + first + 5);
     }
     if (args.contains(QStringLiteral("--closed"))) main->ShowNavigationPanel(false, true);
+    if (args.contains(QStringLiteral("--load"))) { // as while a document is being read
+        s.SetMode(MainMode::Load);
+        s.SetProgressLine(0, Str(10001));
+        s.SetProgressLine(1, Str(10002) + u' ' + Str(209 + month) + QStringLiteral("..."));
+    }
     return app.exec();
 }
