@@ -6,6 +6,43 @@ int TabCaption(int tab)
     return tab >= 0 && tab < kTabCount ? captions[tab] : 0;
 }
 
+namespace {
+
+struct CommandName
+{
+    const char* ToolbarKey; // nullptr: no toolbar button
+    const char* Button;     // nullptr: no commands-tab button
+    ShellCommand Command;
+};
+
+constexpr CommandName kCommandNames[] = {
+    {"New", "CmdCONew", ShellCommand::New},
+    {"Open", "CmdCOOpen", ShellCommand::Open},
+    {"Save", "CmdCOSave", ShellCommand::Save},
+    {nullptr, "CmdCOSaveAs", ShellCommand::SaveAs},
+    {"Preview", "CmdCOPreview", ShellCommand::Preview},
+    {"Print", "CmdCOPrint", ShellCommand::Print},
+    {"Options", "CmdCOOptions", ShellCommand::Options},
+    {nullptr, "CmdCOAbout", ShellCommand::About},
+    {"Prop", nullptr, ShellCommand::Properties},
+};
+
+} // namespace
+
+std::optional<ShellCommand> ToolbarCommand(const QString& key)
+{
+    for (const CommandName& c : kCommandNames)
+        if (c.ToolbarKey && key == QLatin1String(c.ToolbarKey)) return c.Command;
+    return std::nullopt;
+}
+
+std::optional<ShellCommand> CommandsTabCommand(const QString& button)
+{
+    for (const CommandName& c : kCommandNames)
+        if (c.Button && button == QLatin1String(c.Button)) return c.Command;
+    return std::nullopt;
+}
+
 const QList<ToolbarKey>& ToolbarKeys()
 {
     static const QList<ToolbarKey> keys = [] {

@@ -61,18 +61,8 @@ void FrmMain::OnToolbarKey(const QString& key)
         ShowMonth(month);
     } else if (key == u"HTile" || key == u"VTile" || key == u"Cascade" || key == u"AIcons") {
         ArrangeMonthWindows(key);
-    } else {
-        static const QHash<QString, ShellCommand> commands = {
-            {QStringLiteral("New"), ShellCommand::New},
-            {QStringLiteral("Open"), ShellCommand::Open},
-            {QStringLiteral("Save"), ShellCommand::Save},
-            {QStringLiteral("Preview"), ShellCommand::Preview},
-            {QStringLiteral("Print"), ShellCommand::Print},
-            {QStringLiteral("Options"), ShellCommand::Options},
-            {QStringLiteral("Prop"), ShellCommand::Properties},
-        };
-        const auto it = commands.constFind(key);
-        if (it != commands.constEnd()) emit CommandRequested(*it);
+    } else if (const auto command = ToolbarCommand(key)) {
+        emit CommandRequested(*command);
     }
 }
 
@@ -82,16 +72,5 @@ void FrmMain::OnCommandButton(const QString& name)
         close();
         return;
     }
-    static const QHash<QString, ShellCommand> commands = {
-        {QStringLiteral("CmdCONew"), ShellCommand::New},
-        {QStringLiteral("CmdCOOpen"), ShellCommand::Open},
-        {QStringLiteral("CmdCOSave"), ShellCommand::Save},
-        {QStringLiteral("CmdCOSaveAs"), ShellCommand::SaveAs},
-        {QStringLiteral("CmdCOPreview"), ShellCommand::Preview},
-        {QStringLiteral("CmdCOPrint"), ShellCommand::Print},
-        {QStringLiteral("CmdCOOptions"), ShellCommand::Options},
-        {QStringLiteral("CmdCOAbout"), ShellCommand::About},
-    };
-    const auto it = commands.constFind(name);
-    if (it != commands.constEnd()) emit CommandRequested(*it);
+    if (const auto command = CommandsTabCommand(name)) emit CommandRequested(*command);
 }

@@ -23,6 +23,8 @@ private:
     QProcessEnvironment ProgramEnvironment() const;
     QByteArray Ask(const QString& name, const QByteArray& command);
     bool WaitUntilListening(const QString& name, int timeoutMs);
+    // The real program started and answering on its name.
+    bool StartRunningProgram();
 
     std::unique_ptr<QTemporaryDir> m_config;
     std::unique_ptr<QProcess> m_program;
@@ -76,6 +78,14 @@ bool TestSingleInstance::WaitUntilListening(const QString& name, int timeoutMs)
     return false;
 }
 
+bool TestSingleInstance::StartRunningProgram()
+{
+    m_program = std::make_unique<QProcess>();
+    m_program->setProcessEnvironment(ProgramEnvironment());
+    m_program->start(QStringLiteral(DAYBINDER_PROGRAM), QStringList());
+    return m_program->waitForStarted(5000) && WaitUntilListening(SingleInstance::DefaultServerName(), 20000);
+}
+
 void TestSingleInstance::aSecondStartHandsOverAndEnds()
 {
     // This test process is the running program; the real program is started a second time.
@@ -95,12 +105,8 @@ void TestSingleInstance::aSecondStartHandsOverAndEnds()
 
 void TestSingleInstance::theRunningProgramAnswersRestoreOnly()
 {
-    m_program = std::make_unique<QProcess>();
-    m_program->setProcessEnvironment(ProgramEnvironment());
-    m_program->start(QStringLiteral(DAYBINDER_PROGRAM), QStringList());
-    QVERIFY(m_program->waitForStarted(5000));
+    QVERIFY(StartRunningProgram());
     const QString name = SingleInstance::DefaultServerName();
-    QVERIFY(WaitUntilListening(name, 20000));
 
     QCOMPARE(Ask(name, "HELLO"), SingleInstance::Refused);
     QCOMPARE(Ask(name, SingleInstance::Restore), SingleInstance::Accepted);
@@ -113,12 +119,8 @@ void TestSingleInstance::theRunningProgramAnswersRestoreOnly()
 
 void TestSingleInstance::aCrashedProgramLeavesNothingInTheWay()
 {
-    m_program = std::make_unique<QProcess>();
-    m_program->setProcessEnvironment(ProgramEnvironment());
-    m_program->start(QStringLiteral(DAYBINDER_PROGRAM), QStringList());
-    QVERIFY(m_program->waitForStarted(5000));
+    QVERIFY(StartRunningProgram());
     const QString name = SingleInstance::DefaultServerName();
-    QVERIFY(WaitUntilListening(name, 20000));
     m_program->kill(); // no chance to remove its socket
     QVERIFY(m_program->waitForFinished(5000));
 
