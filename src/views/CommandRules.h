@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <optional>
 
 // Tab indexes of the navigation panel's tab bar; the content panel of tab t is "PicTab" 5 - t.
 enum TabIndex : int
@@ -36,6 +37,11 @@ enum class ShellCommand
     About,
     Properties
 };
+
+// The command of a toolbar key ("New", "Prop"...) or of a commands-tab button ("CmdCONew"...);
+// nothing for the keys and buttons the main window handles itself.
+std::optional<ShellCommand> ToolbarCommand(const QString& key);
+std::optional<ShellCommand> CommandsTabCommand(const QString& button);
 
 struct ToolbarKey
 {
