@@ -1,57 +1,55 @@
 #include "platform/AudioOutput.h"
 
-#include <QAudioDevice>
-#include <QCoreApplication>
-#include <QMediaDevices>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QUrl>
+#include "document/Paths.h"
+
+#include <QLibrary>
 
 namespace {
 
-class AudioOutputPlayer : public SoundPlayer
+using PlayerFactory = SoundPlayer* (*)();
+
+// Checks the file here and hands it to the audio module, loaded at the first sound.
+class LazyAudioOutput : public SoundPlayer
 {
 public:
     bool Play(const QString& path) override
     {
         if (!IsPlayableWave(path)) return false;
-        QSoundEffect* effect = Effect();
-        if (!effect) return false;
-        effect->stop();
-        const QUrl url = QUrl::fromLocalFile(path);
-        if (effect->source() != url) effect->setSource(url);
-        effect->play(); // loads in the background and starts when ready
-        return true;
+        SoundPlayer* backend = Backend();
+        return backend && backend->Play(path);
     }
 
     void Stop() override
     {
-        if (m_effect) m_effect->stop();
+        if (m_backend) m_backend->Stop();
     }
 
 private:
-    // Created on first use and owned by the application object, so it never outlives the
-    // audio back end; nothing when there is no application or no audio output at all.
-    QSoundEffect* Effect()
+    SoundPlayer* Backend()
     {
-        if (m_effect) return m_effect;
-        QCoreApplication* app = QCoreApplication::instance();
-        if (!app || QMediaDevices::audioOutputs().isEmpty()) return nullptr;
-        m_effect = new QSoundEffect(app);
-        QObject::connect(m_effect, &QSoundEffect::statusChanged, m_effect, [e = m_effect.data()] {
-            if (e->status() == QSoundEffect::Error)
-                qWarning("Sound: cannot play %s", qPrintable(e->source().toLocalFile()));
-        });
-        return m_effect;
+        if (m_tried) return m_backend;
+        m_tried = true;
+        // Beside the program once installed; in the build tree, where the build put it.
+        for (const QString& folder :
+             {ProgramFolder(), AddBackslash(QStringLiteral(DAYBINDER_AUDIO_MODULE_DIR))}) {
+            QLibrary module(folder + QStringLiteral("libdaybinder_audio"));
+            if (const auto make = reinterpret_cast<PlayerFactory>(module.resolve("daybinder_audio_player"))) {
+                m_backend = make();
+                return m_backend;
+            }
+        }
+        qWarning("Sound: the audio module could not be loaded; no sound will play");
+        return nullptr;
     }
 
-    QPointer<QSoundEffect> m_effect;
+    bool m_tried = false;
+    SoundPlayer* m_backend = nullptr;
 };
 
 } // namespace
 
 SoundPlayer& AudioOutput()
 {
-    static AudioOutputPlayer player;
+    static LazyAudioOutput player;
     return player;
 }

@@ -16,8 +16,7 @@ constexpr qint64 kMaxLine = 256;
 
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
     : QObject(parent), m_name(std::move(serverName))
-{
-}
+{}
 
 SingleInstance::~SingleInstance() = default;
 
@@ -59,17 +58,18 @@ bool SingleInstance::TryHandOver(int timeoutMs)
 bool SingleInstance::Listen()
 {
     if (IsListening()) return true;
+    // The server is made in a private folder and renamed into place, which would take the
+    // name from a live instance: ask first. A socket file nobody answers on is what a crash
+    // leaves behind, and goes.
+    if (SomeoneListens(500)) return false;
+    QLocalServer::removeServer(m_name);
     auto* server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server->listen(m_name)) {
-        // A socket file that nobody answers on is what a crash leaves behind.
-        if (server->serverError() != QAbstractSocket::AddressInUseError || SomeoneListens(500) ||
-            !QLocalServer::removeServer(m_name) || !server->listen(m_name)) {
-            qWarning("SingleInstance: cannot listen on %s: %s", qPrintable(m_name),
-                     qPrintable(server->errorString()));
-            delete server;
-            return false;
-        }
+        qWarning("SingleInstance: cannot listen on %s: %s", qPrintable(m_name),
+                 qPrintable(server->errorString()));
+        delete server;
+        return false;
     }
     connect(server, &QLocalServer::newConnection, this, [this, server] {
         while (QLocalSocket* client = server->nextPendingConnection()) Serve(client);

@@ -24,7 +24,7 @@ public:
     bool TryHandOver(int timeoutMs = 2000);
 
     // Starts answering later instances. A socket left behind by a crashed instance is removed.
-    // False when another live instance holds the name or the socket cannot be created.
+    // False when another live instance answers on the name or the socket cannot be created.
     bool Listen();
     bool IsListening() const;
 

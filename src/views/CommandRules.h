@@ -6,9 +6,12 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
+#include <optional>
 
-// Tab indexes of the navigation panel's tab bar.
-enum TabIndex : int {
+// Tab indexes of the navigation panel's tab bar; the content panel of tab t is "PicTab" 5 - t.
+enum TabIndex : int
+{
     TabSummary = 0,
     TabBirthdays = 1,
     TabDebts = 2,
@@ -17,6 +20,28 @@ enum TabIndex : int {
     TabCommands = 5,
 };
 constexpr int kTabCount = 6;
+
+// The caption of each tab, by tab index.
+int TabCaption(int tab);
+
+// Commands that the main window hands on to the document, printing, options and about code.
+enum class ShellCommand
+{
+    New,
+    Open,
+    Save,
+    SaveAs,
+    Preview,
+    Print,
+    Options,
+    About,
+    Properties
+};
+
+// The command of a toolbar key ("New", "Prop"...) or of a commands-tab button ("CmdCONew"...);
+// nothing for the keys and buttons the main window handles itself.
+std::optional<ShellCommand> ToolbarCommand(const QString& key);
+std::optional<ShellCommand> CommandsTabCommand(const QString& button);
 
 struct ToolbarKey
 {
@@ -40,6 +65,10 @@ CommandState ToolbarState(const QString& key, MainMode mode, bool printerInstall
 int MonthOfKey(const QString& key);
 QString MonthKey(int month);
 
+// What a toolbar click does. Keys that need a document act only in "Edit" with no refill
+// under way; New, Open, Options and Help act whatever the mode.
+bool ToolbarKeyActs(const QString& key, MainMode mode, bool refreshInProgress);
+
 // The list buttons of a tab for the selected line I (-1 none) of N lines.
 struct ListButtonStates
 {
@@ -54,7 +83,7 @@ struct ListButtonStates
 };
 ListButtonStates ListButtons(int selected, int count, bool selectedHasPicture);
 
-// The hint and work panels of a list tab; E = a document is being edited, S = a day is selected.
+// The hint and work panels of a tab; E = a document is being edited, S = a day is selected.
 struct PanelStates
 {
     bool Hint = false;

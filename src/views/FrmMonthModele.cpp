@@ -21,36 +21,63 @@ int HeadingText(int k)
 
 } // namespace
 
+bool MonthWindowsAcceptInput()
+{
+    const Session& s = Session::Get();
+    return s.Mode() == MainMode::Edit && !s.RefreshInProgress;
+}
+
 FrmMonthModele::FrmMonthModele(int month, QWidget* parent)
-    : QMdiSubWindow(parent), m_month(month), m_grid(new MonthGrid), m_menu(new QMenu(this))
+    : QMdiSubWindow(parent), m_month(month), m_grid(new MonthGrid)
 {
     setObjectName(QStringLiteral("FrmMonthModele%1").arg(month));
     setProperty("Tag", QString::number(month));
-    setWidget(m_grid);
-    setWindowIcon(MonthIcon(month));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowIcon(MonthIcon(month));
+    setWidget(m_grid);
     m_grid->setFocusPolicy(Qt::ClickFocus);
     for (int k = 0; k < 7; ++k) m_grid->Headings[size_t(k)] = Str(HeadingText(k));
 
-    const int texts[9] = {408, 409, 410, 0, 411, 412, 413, 0, 414};
-    for (int i = 0; i < 9; ++i) {
-        if (!texts[i]) {
-            m_menu->addSeparator();
-            continue;
-        }
-        QAction* a = m_menu->addAction(Str(texts[i]));
+    connect(m_grid, &MonthGrid::CellReleased, this, &FrmMonthModele::OnCellReleased);
+    // The caption comes with the document (BuildFromDocument); a hidden window needs none.
+    ResetMonthWindow();
+}
+
+void FrmMonthModele::showEvent(QShowEvent* event)
+{
+    // Sized once the title bar and frame are known, so that the grid has its own 10095 x 7485
+    // twips; later the user's size is kept.
+    if (!m_sized) {
+        m_sized = true;
+        resize(size() - m_grid->size() + m_grid->sizeHint());
+    }
+    QMdiSubWindow::showEvent(event);
+}
+
+QMenu* FrmMonthModele::Menu()
+{
+    // Made at the first right click: twelve menus are not worth their time at start-up.
+    if (m_menu) return m_menu;
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("mnuEdit"));
+    const int texts[kCellMenuItems] = {408, 409, 410, 0, 411, 412, 413, 0, 414};
+    for (int i = 0; i < kCellMenuItems; ++i) {
+        QAction* a = texts[i] ? m_menu->addAction(Str(texts[i])) : m_menu->addSeparator();
         a->setObjectName(QStringLiteral("mnuEditCmd%1").arg(i));
+        m_menuItems[size_t(i)] = a;
+        if (!texts[i]) continue;
         connect(a, &QAction::triggered, this, [this, i] {
             const CellMenuState& s = Session::Get().CellMenu;
             emit MenuCommand(i, s.Month, s.Cell, s.Line);
         });
-        m_menuItems[size_t(i)] = a;
     }
+    return m_menu;
+}
 
-    connect(m_grid, &MonthGrid::CellReleased, this, &FrmMonthModele::OnCellReleased);
-    connect(m_grid, &MonthGrid::PointerMoved, this, &FrmMonthModele::PointerMoved);
-    SetCaption();
-    ResetMonthWindow();
+QAction* FrmMonthModele::MenuAction(int item)
+{
+    Menu();
+    return m_menuItems[size_t(item)];
 }
 
 void FrmMonthModele::BuildFromDocument()
@@ -69,12 +96,13 @@ void FrmMonthModele::SetCaption()
 
 void FrmMonthModele::FillDayNumbers()
 {
-    const CalendarDocument& doc = Session::Get().CurrentDocument;
-    const int year = doc.YearNumber();
-    const int first = WeekdayOf(MakeDate(1, m_month, year));
+    const int year = Session::Get().CurrentDocument.YearNumber();
+    const int first = WeekdayOf(MakeDate(1, m_month, year), true);
     for (int cell = kFirstCell; cell <= kLastCell; ++cell) m_grid->Cell(cell).Day.clear();
-    for (int d = 1; d <= DaysInMonth(m_month, year); ++d)
-        m_grid->Cell(MonthLayout::CellOfDay(d, first)).Day = QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0'));
+    const int days = DaysInMonth(year, m_month);
+    for (int d = 1; d <= days; ++d)
+        m_grid->Cell(MonthLayout::CellOfDay(d, first)).Day =
+            QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0'));
     m_grid->update();
 }
 
@@ -88,6 +116,7 @@ void FrmMonthModele::ResetMonthWindow()
     }
     m_grid->Picture = QImage();
     m_grid->SetBorderedLine(0, -1);
+    m_grid->update();
 }
 
 int FrmMonthModele::DayOfCell(int cell) const
@@ -104,16 +133,17 @@ bool FrmMonthModele::IsToday(int cell) const
 
 void FrmMonthModele::PaintCellState(int cell)
 {
-    const CalendarDocument& doc = Session::Get().CurrentDocument;
+    if (!ValidCell(cell)) return;
+    const Session& s = Session::Get();
+    const CalendarDocument& doc = s.CurrentDocument;
     const ColourSettings& c = doc.EffectiveColours(m_month);
-    const Selection& sel = Session::Get().Selected;
-    const bool selected = sel.Month == m_month && sel.Cell == cell;
+    const bool selected = s.Selected.Month == m_month && s.Selected.Cell == cell;
     const bool showsPicture = !doc.EffectiveBackground(m_month).PicturePath.isEmpty();
     GridCell& g = m_grid->Cell(cell);
     g.Opaque = selected || !showsPicture;
     g.Back = selected ? c.Colour4 : c.Colour1;
     g.DayColour = IsToday(cell) ? c.Colour3 : c.Colour2;
-    m_grid->update();
+    m_grid->UpdateCell(cell);
 }
 
 void FrmMonthModele::ApplyMonthColours()
@@ -123,26 +153,29 @@ void FrmMonthModele::ApplyMonthColours()
     m_grid->HeadingText = c.Colour7;
     m_grid->ShowGrids = c.ShowGrids;
     for (int cell = kFirstCell; cell <= kLastCell; ++cell) PaintCellState(cell);
+    m_grid->update();
 }
 
 void FrmMonthModele::DrawMonthBackground()
 {
     const BackgroundSettings& b = Session::Get().CurrentDocument.EffectiveBackground(m_month);
-    const QRect area = MonthLayout::CalendarArea();
-    QImage surface(area.width() / MonthLayout::kTwipsPerPixel, area.height() / MonthLayout::kTwipsPerPixel,
-                   QImage::Format_ARGB32_Premultiplied);
-    surface.fill(Qt::transparent);
     const QImage& picture = b.Picture;
+    m_grid->Picture = QImage();
     if (!picture.isNull() && (b.Mode == 1 || b.Mode == 2)) {
+        const QRect area = MonthLayout::CalendarArea();
+        QImage surface(area.width() / MonthLayout::kTwipsPerPixel,
+                       area.height() / MonthLayout::kTwipsPerPixel, QImage::Format_ARGB32_Premultiplied);
+        surface.fill(Qt::transparent);
         QPainter p(&surface);
         if (b.Mode == 1) {
-            p.drawImage(surface.rect(), picture); // no smoothing: pixels are copied as they are
+            p.drawImage(surface.rect(), picture); // no smoothing: the pixels are copied as they are
         } else {
             for (int x = 0; x <= surface.width(); x += picture.width())
                 for (int y = 0; y <= surface.height(); y += picture.height()) p.drawImage(x, y, picture);
         }
+        p.end();
+        m_grid->Picture = surface;
     }
-    m_grid->Picture = b.Mode == 0 || picture.isNull() ? QImage() : surface;
     m_grid->update();
 }
 
@@ -150,18 +183,12 @@ void FrmMonthModele::RefreshDayCell(int cell)
 {
     if (!ValidCell(cell)) return;
     m_grid->Cell(cell).Lines = CellLines(Session::Get().CurrentDocument, m_month, cell);
-    m_grid->update(m_grid->ToPixels(MonthLayout::DayLabel(cell)));
-}
-
-bool FrmMonthModele::AcceptsClicks() const
-{
-    const Session& s = Session::Get();
-    return s.Mode() == MainMode::Edit && !s.RefreshInProgress;
+    m_grid->UpdateCell(cell);
 }
 
 void FrmMonthModele::OnCellReleased(int cell, int line, Qt::MouseButton button, QPoint globalPos)
 {
-    if (!AcceptsClicks()) return;
+    if (!MonthWindowsAcceptInput()) return;
     if (button == Qt::LeftButton)
         emit DayClicked(m_month, cell);
     else if (button == Qt::RightButton)
@@ -177,6 +204,7 @@ void FrmMonthModele::ShowCellMenu(int cell, int line, QPoint globalPos)
     s.CellMenu = {qint16(m_month), qint16(cell), qint16(onEntry ? line : -1)};
     const bool holdsDay = !m_grid->Cell(cell).Day.isEmpty();
 
+    QMenu* menu = Menu();
     m_menuItems[MenuCut]->setEnabled(onEntry);
     m_menuItems[MenuCopy]->setEnabled(onEntry);
     m_menuItems[MenuEdit]->setEnabled(onEntry);
@@ -187,12 +215,13 @@ void FrmMonthModele::ShowCellMenu(int cell, int line, QPoint globalPos)
 
     if (onEntry) m_grid->SetBorderedLine(cell, line);
     if (MenusBlock) {
-        m_menu->exec(globalPos);
+        menu->exec(globalPos);
         m_grid->SetBorderedLine(0, -1);
     } else {
-        connect(m_menu, &QMenu::aboutToHide, m_grid, [this] { m_grid->SetBorderedLine(0, -1); },
-                Qt::SingleShotConnection);
-        m_menu->popup(globalPos);
+        connect(
+            menu, &QMenu::aboutToHide, m_grid, [this] { m_grid->SetBorderedLine(0, -1); },
+            Qt::SingleShotConnection);
+        menu->popup(globalPos);
     }
 }
 

@@ -11,7 +11,8 @@ class QAction;
 class QMenu;
 
 // Items of the cell context menu, by index (3 and 7 are separators).
-enum CellMenuItem : int {
+enum CellMenuItem : int
+{
     MenuCut = 0,
     MenuCopy = 1,
     MenuPaste = 2,
@@ -20,6 +21,7 @@ enum CellMenuItem : int {
     MenuDelete = 6,
     MenuShowPicture = 8,
 };
+constexpr int kCellMenuItems = 9;
 
 class FrmMonthModele : public QMdiSubWindow
 {
@@ -29,7 +31,9 @@ public:
 
     int Month() const { return m_month; }
     MonthGrid* Grid() const { return m_grid; }
-    QAction* MenuAction(int item) const { return m_menuItems[size_t(item)]; }
+    // The cell context menu "mnuEdit" and its items "mnuEditCmd0".."mnuEditCmd8".
+    QMenu* Menu();
+    QAction* MenuAction(int item);
 
     // Caption, day numbers, colours, background and every cell from the current document.
     void BuildFromDocument();
@@ -41,10 +45,10 @@ public:
     void DrawMonthBackground();
     void RefreshDayCell(int cell);
 
-    // Colours and transparency of one cell for the current selection.
+    // Colours and transparency of one cell for the current selection and today's date.
     void PaintCellState(int cell);
 
-    // The context menu of a cell; blocks until it closes (tests set a non-blocking runner).
+    // The context menu of a cell. It blocks until it closes unless MenusBlock is off (tests).
     void ShowCellMenu(int cell, int line, QPoint globalPos);
     static inline bool MenusBlock = true;
 
@@ -54,20 +58,23 @@ public:
 signals:
     void DayClicked(int month, int cell);
     void MenuCommand(int item, int month, int cell, int line);
-    void PointerMoved();
     void HiddenByClose(int month);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void OnCellReleased(int cell, int line, Qt::MouseButton button, QPoint globalPos);
     bool IsToday(int cell) const;
-    bool AcceptsClicks() const;
 
     int m_month;
     MonthGrid* m_grid;
-    QMenu* m_menu;
-    std::array<QAction*, 9> m_menuItems{};
+    QMenu* m_menu = nullptr;
+    bool m_sized = false;
+    std::array<QAction*, kCellMenuItems> m_menuItems{};
 };
+
+// Clicks, menus and activation count only while a document is open and no list is refilled.
+bool MonthWindowsAcceptInput();

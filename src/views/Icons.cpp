@@ -2,10 +2,17 @@
 
 #include "views/CommandRules.h"
 
+#include <QApplication>
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -17,20 +24,64 @@ const QColor kPaper(252, 252, 248);
 const QColor kAccent(200, 50, 40);
 const QColor kBlue(40, 100, 190);
 
+// Draws on demand at the size asked for, so that nothing is rendered before it is shown.
+class DrawnIconEngine : public QIconEngine
+{
+public:
+    explicit DrawnIconEngine(Drawing draw) : m_draw(std::move(draw)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap pm = pixmap(rect.size() * ratio, mode, state);
+        pm.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, pm);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        const quint64 key = (quint64(side) << 8) | quint64(mode);
+        if (const auto it = m_cache.constFind(key); it != m_cache.constEnd()) return *it;
+        QPixmap pm;
+        if (mode == QIcon::Disabled || mode == QIcon::Selected) {
+            const QPixmap normal = pixmap(size, QIcon::Normal, QIcon::Off);
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            pm = QApplication::style()->generatedIconPixmap(mode, normal, &option);
+        } else {
+            pm = QPixmap(side, side);
+            pm.fill(Qt::transparent);
+            QPainter p(&pm);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(side / 32.0, side / 32.0);
+            m_draw(p);
+        }
+        m_cache.insert(key, pm);
+        return pm;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::min(size.width(), size.height());
+        return QSize(side, side);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+    }
+
+    QIconEngine* clone() const override { return new DrawnIconEngine(m_draw); }
+
+private:
+    Drawing m_draw;
+    QHash<quint64, QPixmap> m_cache;
+};
+
 QIcon Render(const Drawing& draw)
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64}) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 32.0, size / 32.0);
-        draw(p);
-        p.end();
-        icon.addPixmap(pm);
-    }
-    return icon;
+    return QIcon(new DrawnIconEngine(draw));
 }
 
 void Page(QPainter& p, QRectF r)
@@ -52,7 +103,52 @@ void Page(QPainter& p, QRectF r)
 void Lines(QPainter& p, double left, double top, double width, int count)
 {
     p.setPen(QPen(kInk.lighter(180), 1.4));
-    for (int i = 0; i < count; ++i) p.drawLine(QPointF(left, top + 4 * i), QPointF(left + width, top + 4 * i));
+    for (int i = 0; i < count; ++i)
+        p.drawLine(QPointF(left, top + 4 * i), QPointF(left + width, top + 4 * i));
+}
+
+// Digits drawn as strokes on a 4 x 6 grid: crisp at 16 pixels and no font to load.
+QPainterPath DigitPath(QChar digit)
+{
+    // clang-format off
+    static const std::vector<std::vector<QPointF>> strokes[10] = {
+        {{{2, 0}, {0.7, 0.5}, {0, 2}, {0, 4}, {0.7, 5.5}, {2, 6}, {3.3, 5.5}, {4, 4}, {4, 2}, {3.3, 0.5}, {2, 0}}},
+        {{{0.8, 1.3}, {2.3, 0}, {2.3, 6}}},
+        {{{0.1, 1.3}, {0.8, 0.3}, {2, 0}, {3.2, 0.3}, {3.9, 1.4}, {3.5, 2.7}, {0, 6}, {4, 6}}},
+        {{{0.2, 0}, {3.8, 0}, {1.8, 2.4}, {3.2, 2.8}, {4, 4.1}, {3.4, 5.6}, {2, 6}, {0.7, 5.7}, {0, 5}}},
+        {{{3, 6}, {3, 0}, {0, 4.3}, {4, 4.3}}},
+        {{{3.8, 0}, {0.6, 0}, {0.3, 2.7}, {1.8, 2.3}, {3.3, 2.7}, {4, 4.1}, {3.4, 5.6}, {2, 6}, {0.7, 5.7},
+          {0, 5}}},
+        {{{3.5, 0.3}, {2.2, 0}, {0.8, 0.6}, {0.1, 2.3}, {0, 4.1}, {0.6, 5.6}, {2, 6}, {3.4, 5.6}, {4, 4.2},
+          {3.4, 2.9}, {2, 2.5}, {0.6, 3}, {0.05, 4}}},
+        {{{0, 0}, {4, 0}, {1.4, 6}}},
+        {{{2, 2.8}, {0.6, 2.3}, {0.3, 1.2}, {1, 0.2}, {2, 0}, {3, 0.2}, {3.7, 1.2}, {3.4, 2.3}, {2, 2.8},
+          {0.5, 3.4}, {0, 4.5}, {0.7, 5.7}, {2, 6}, {3.3, 5.7}, {4, 4.5}, {3.5, 3.4}, {2, 2.8}}},
+        {{{0.5, 5.7}, {1.8, 6}, {3.2, 5.4}, {3.9, 3.7}, {4, 1.9}, {3.4, 0.4}, {2, 0}, {0.6, 0.4}, {0, 1.8},
+          {0.6, 3.1}, {2, 3.5}, {3.4, 3}, {3.95, 2}}},
+    };
+    // clang-format on
+    QPainterPath path;
+    if (!digit.isDigit()) return path;
+    for (const std::vector<QPointF>& stroke : strokes[digit.digitValue()]) {
+        path.moveTo(stroke.front());
+        for (size_t i = 1; i < stroke.size(); ++i) path.lineTo(stroke[i]);
+    }
+    return path;
+}
+
+// Digits centred in a box, each 4 x 6 grid units with one unit between them.
+void PaintDigits(QPainter& p, const QRectF& box, const QString& digits, const QColor& ink)
+{
+    const double unit = box.height() / 6.0;
+    const double width = (digits.size() * 5 - 1) * unit;
+    p.save();
+    p.translate(box.center().x() - width / 2, box.top());
+    p.scale(unit, unit);
+    p.setPen(QPen(ink, 1.15, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < digits.size(); ++i) p.drawPath(DigitPath(digits[i]).translated(5.0 * i, 0));
+    p.restore();
 }
 
 void CalendarSheet(QPainter& p, const QString& label)
@@ -66,12 +162,7 @@ void CalendarSheet(QPainter& p, const QString& label)
     p.setPen(QPen(kInk, 2.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(10, 3), QPointF(10, 8));
     p.drawLine(QPointF(22, 3), QPointF(22, 8));
-    QFont f;
-    f.setBold(true);
-    f.setPixelSize(label.size() > 1 ? 12 : 14);
-    p.setFont(f);
-    p.setPen(kInk);
-    p.drawText(QRectF(4, 12, 24, 16), Qt::AlignCenter, label);
+    if (!label.isEmpty()) PaintDigits(p, QRectF(5, 14.5, 22, 10.5), label, kInk);
 }
 
 void Window(QPainter& p, QRectF r)
@@ -175,12 +266,16 @@ Drawing DrawingFor(const QString& key)
             p.setPen(QPen(kInk, 1.4));
             p.setBrush(kBlue);
             p.drawEllipse(QRectF(3, 3, 26, 26));
-            QFont f;
-            f.setBold(true);
-            f.setPixelSize(20);
-            p.setFont(f);
-            p.setPen(Qt::white);
-            p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("?"));
+            QPainterPath mark; // a question mark: hook, stem and dot
+            mark.moveTo(11.5, 12.5);
+            mark.cubicTo(11.5, 7.5, 20.5, 7.5, 20.5, 12);
+            mark.cubicTo(20.5, 15, 16, 15.5, 16, 19);
+            p.setPen(QPen(Qt::white, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(mark);
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            p.drawEllipse(QPointF(16, 23.8), 2, 2);
         };
     return [](QPainter&) {};
 }
@@ -189,12 +284,16 @@ Drawing DrawingFor(const QString& key)
 
 QIcon ToolbarIcon(const QString& key)
 {
-    return Render(DrawingFor(key));
+    // Drawn once per key: the commands tab asks again at every refresh.
+    static QHash<QString, QIcon> cache;
+    auto it = cache.find(key);
+    if (it == cache.end()) it = cache.insert(key, Render(DrawingFor(key)));
+    return *it;
 }
 
 QIcon MonthIcon(int month)
 {
-    return Render([month](QPainter& p) { CalendarSheet(p, QString::number(month)); });
+    return ToolbarIcon(MonthKey(month));
 }
 
 QIcon ProgramIcon()

@@ -10,14 +10,21 @@ using namespace MonthLayout;
 
 namespace {
 
+// Sizes are given in points at 96 dots per inch and scale with the grid like everything else.
 QFont GridFont(const QStringList& families, double points, bool bold, double scale)
 {
     QFont f;
     f.setFamilies(families);
     f.setStyleHint(QFont::SansSerif);
-    // Sizes are given for 96 dpi; scale them with the window like the rest of the grid.
     f.setPixelSize(std::max(1, int(points * 96.0 / 72.0 * scale + 0.5)));
     f.setBold(bold);
+    return f;
+}
+
+const QStringList& SansFamilies()
+{
+    static const QStringList f = {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                                  QStringLiteral("DejaVu Sans")};
     return f;
 }
 
@@ -27,11 +34,17 @@ MonthGrid::MonthGrid(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(sizeHint());
 }
 
 QSize MonthGrid::sizeHint() const
 {
     return QSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+}
+
+QSize MonthGrid::minimumSizeHint() const
+{
+    return QSize(140, 100);
 }
 
 QRect MonthGrid::ToPixels(const QRect& t) const
@@ -51,23 +64,45 @@ QPoint MonthGrid::ToTwips(QPoint p) const
 
 void MonthGrid::SetBorderedLine(int cell, int line)
 {
+    const int old = m_borderCell;
     m_borderCell = cell;
     m_borderLine = line;
-    update();
+    if (ValidCell(old)) UpdateCell(old);
+    if (ValidCell(cell)) UpdateCell(cell);
 }
 
-void MonthGrid::paintEvent(QPaintEvent*)
+void MonthGrid::UpdateCell(int cell)
+{
+    if (ValidCell(cell)) update(ToPixels(DayLabel(cell)).adjusted(-1, -1, 1, 1));
+}
+
+void MonthGrid::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const double scale =
+        std::min(double(width()) / kClientWidth, double(height()) / kClientHeight) * kTwipsPerPixel;
+    m_headingFont = GridFont(SansFamilies(), 8.25, true, scale);
+    m_dayFont = GridFont({QStringLiteral("Desdemona"), QStringLiteral("DejaVu Serif")}, 48, false, scale);
+    m_lineFont = GridFont(SansFamilies(), 6.75, false, scale);
+}
+
+void MonthGrid::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    const double scale = std::min(double(width()) / kClientWidth, double(height()) / kClientHeight) * kTwipsPerPixel;
-
+    const QRect dirty = event->rect();
     const QRect area = ToPixels(CalendarArea());
-    p.fillRect(rect(), palette().window());
-    if (!Picture.isNull()) {
-        p.drawImage(area, Picture);
-    }
+    p.fillRect(dirty, palette().window());
+    if (!Picture.isNull()) p.drawImage(area, Picture);
 
-    const QFont headingFont = GridFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, 8.25, true, scale);
+    // Later cells lie over earlier ones where neighbours share their border line.
+    for (int cell = kFirstCell; cell <= kLastCell; ++cell)
+        if (ToPixels(DayLabel(cell)).intersects(dirty)) PaintCell(p, cell);
+    if (dirty.top() < ToPixels(HeadingBox(0)).bottom() + 1) PaintHeadings(p);
+}
+
+void MonthGrid::PaintHeadings(QPainter& p)
+{
+    p.setFont(m_headingFont);
     for (int k = 0; k < 7; ++k) {
         const QRect box = ToPixels(HeadingBox(k));
         p.fillRect(box, ToQColor(HeadingBack));
@@ -76,14 +111,12 @@ void MonthGrid::paintEvent(QPaintEvent*)
             p.drawRect(box.adjusted(0, 0, -1, -1));
         }
         p.setPen(ToQColor(HeadingText));
-        p.setFont(headingFont);
-        p.drawText(ToPixels(HeadingLabel(k, ShowGrids)), Qt::AlignHCenter | Qt::AlignTop, Headings[size_t(k)]);
+        p.drawText(ToPixels(HeadingLabel(k, ShowGrids)), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+                   Headings[size_t(k)]);
     }
-
-    for (int cell = kFirstCell; cell <= kLastCell; ++cell) PaintCell(p, cell, scale);
 }
 
-void MonthGrid::PaintCell(QPainter& p, int cell, double scale)
+void MonthGrid::PaintCell(QPainter& p, int cell)
 {
     const GridCell& c = Cell(cell);
     const QRect box = ToPixels(DayLabel(cell));
@@ -94,10 +127,10 @@ void MonthGrid::PaintCell(QPainter& p, int cell, double scale)
     }
     if (!c.Day.isEmpty()) {
         p.setPen(ToQColor(c.DayColour));
-        p.setFont(GridFont({QStringLiteral("Desdemona"), QStringLiteral("DejaVu Serif")}, 48, false, scale));
+        p.setFont(m_dayFont);
         p.drawText(box, Qt::AlignCenter, c.Day);
     }
-    QFont lineFont = GridFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, 6.75, false, scale);
+    QFont lineFont = m_lineFont;
     for (int n = 0; n < kCellLines; ++n) {
         const CellLine& line = c.Lines[size_t(n)];
         const QRect r = ToPixels(LineLabel(cell, n));
@@ -117,9 +150,4 @@ void MonthGrid::mouseReleaseEvent(QMouseEvent* event)
 {
     const Hit hit = HitTest(ToTwips(event->position().toPoint()));
     if (hit.Cell) emit CellReleased(hit.Cell, hit.Line, event->button(), event->globalPosition().toPoint());
-}
-
-void MonthGrid::mouseMoveEvent(QMouseEvent*)
-{
-    emit PointerMoved();
 }

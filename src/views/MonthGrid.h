@@ -1,20 +1,22 @@
 #pragma once
 // One month's grid drawn as a single widget: weekday headings, 42 cells with their day numbers
 // and seven entry lines, over the calendar area's picture. It only paints what it is given; the
-// month window decides the content.
+// month window decides the content. Geometry comes from MonthLayout in twips and is scaled to
+// the widget, so the grid fills its window at any size.
 
 #include "entries/EntryText.h"
 #include "views/MonthLayout.h"
 
+#include <QFont>
 #include <QImage>
 #include <QWidget>
 #include <array>
 
 struct GridCell
 {
-    QString Day;                          // "01".."31", "" outside the month
+    QString Day; // "01".."31", "" outside the month
     std::array<CellLine, kCellLines> Lines;
-    bool Opaque = true;                   // false lets the picture show through
+    bool Opaque = true; // false lets the picture show through
     qint32 Back = 0xFFFFFF;
     qint32 DayColour = 0xC0C0C0;
 };
@@ -36,26 +38,34 @@ public:
 
     // The line label drawn with a border while its context menu is open (cell 0 = none).
     void SetBorderedLine(int cell, int line);
+    int BorderedCell() const { return m_borderCell; }
 
-    // Pixel rectangle of a twips rectangle at the current size.
+    // Redraws one cell, or the whole grid.
+    void UpdateCell(int cell);
+
+    // Pixel rectangle of a twips rectangle at the current size, and back.
     QRect ToPixels(const QRect& twips) const;
     QPoint ToTwips(QPoint pixels) const;
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void CellReleased(int cell, int line, Qt::MouseButton button, QPoint globalPos);
-    void PointerMoved();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void PaintCell(QPainter& p, int cell, double scale);
+    void PaintCell(QPainter& p, int cell);
+    void PaintHeadings(QPainter& p);
 
     std::array<GridCell, kCellCount> m_cells;
     int m_borderCell = 0;
     int m_borderLine = -1;
+    QFont m_headingFont;
+    QFont m_dayFont;
+    QFont m_lineFont;
 };

@@ -5,8 +5,14 @@
 namespace MonthLayout {
 
 namespace {
-int Column(int cell) { return (cell - kFirstCell) % 7; }
-int Row(int cell) { return (cell - kFirstCell) / 7; }
+int Column(int cell)
+{
+    return (cell - kFirstCell) % 7;
+}
+int Row(int cell)
+{
+    return (cell - kFirstCell) / 7;
+}
 } // namespace
 
 QRect HeadingBox(int k)

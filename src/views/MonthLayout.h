@@ -29,8 +29,8 @@ int CellOfDay(int day, int firstWeekday);
 
 struct Hit
 {
-    int Cell = 0;   // 0 when the point is on no cell
-    int Line = -1;  // -1 on the day label itself
+    int Cell = 0;  // 0 when the point is on no cell
+    int Line = -1; // -1 on the day label itself
 };
 
 // Later labels lie over earlier ones where neighbours overlap, as they are drawn.

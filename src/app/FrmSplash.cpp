@@ -1,0 +1,73 @@
+#include "app/FrmSplash.h"
+
+#include "help/Help.h"
+#include "platform/Display.h"
+#include "resources/Strings.h"
+#include "views/Artwork.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+FrmSplash::FrmSplash(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_progress(new QProgressBar(this))
+{
+    setObjectName(QStringLiteral("FrmSplash"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 10);
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("ImgSplash"));
+    picture->setPixmap(QPixmap::fromImage(SplashPicture(ColourDepth())));
+    layout->addWidget(picture);
+    auto* text = new QLabel(Str(101), this);
+    text->setObjectName(QStringLiteral("LblSplash"));
+    text->setAlignment(Qt::AlignCenter);
+    layout->addWidget(text);
+    m_progress->setObjectName(QStringLiteral("PrgSplash"));
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(12, 0, 12, 0);
+    bar->addWidget(m_progress);
+    layout->addLayout(bar);
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void FrmSplash::SetProgress(int value)
+{
+    const int before = m_progress->value();
+    m_progress->setValue(value);
+    // Drawn at once (no event loop runs during start-up), but only every quarter: each drawing
+    // costs more than a month window.
+    if (value / 25 != before / 25) m_progress->repaint();
+}
+
+void FrmSplash::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(238, 242, 247));
+    p.setPen(QColor(90, 106, 128));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+int FrmSplash::Progress() const
+{
+    return m_progress->value();
+}
+
+void FrmSplash::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        ShowHelpTopic(QStringLiteral("Html\\d_splash.htm"));
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

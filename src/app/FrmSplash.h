@@ -1,0 +1,23 @@
+#pragma once
+// The splash window shown while the program loads: a picture chosen by the display's colour
+// depth, the loading text and a progress bar from 0 to 100.
+
+#include <QWidget>
+
+class QProgressBar;
+
+class FrmSplash : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FrmSplash(QWidget* parent = nullptr);
+    void SetProgress(int value);
+    int Progress() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QProgressBar* m_progress;
+};

@@ -1,0 +1,79 @@
+#include "app/Program.h"
+
+#include "app/FrmSplash.h"
+#include "document/Session.h"
+#include "platform/Display.h"
+#include "platform/Prompter.h"
+#include "platform/SingleInstance.h"
+#include "resources/Strings.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+#include "views/FrmMain.h"
+
+#include <QScreen>
+
+namespace {
+
+bool DisplayLargeEnough()
+{
+    return ScreenWidth() >= 800 && ScreenHeight() >= 600;
+}
+
+} // namespace
+
+Program::Program(QObject* parent) : QObject(parent) {}
+
+Program::~Program() = default;
+
+QString Program::CommandLinePath(const QStringList& arguments)
+{
+    return arguments.mid(1).join(u' ');
+}
+
+bool Program::Start(const QStringList& arguments)
+{
+    if (!DisplayLargeEnough() && ShowMessage(QStringLiteral("Daybinder"), Str(10048), PromptIcon::Stop,
+                                             PromptButtons::YesNo, PromptAnswer::No) != PromptAnswer::Yes)
+        return false;
+
+    m_instance = std::make_unique<SingleInstance>();
+    if (m_instance->TryHandOver()) return false; // the running one comes to the front
+    m_instance->Listen();
+
+    BusyCursor busy;
+    const qint32 showSplash = Keys::ShowSplash().ReadInt();
+    LoadSettings();
+    std::unique_ptr<FrmSplash> splash;
+    if (showSplash == 1) {
+        splash = std::make_unique<FrmSplash>();
+        splash->show();
+        m_splashShown = true;
+        LetInterfaceRepaint();
+    }
+    const auto progress = [&splash](int value) {
+        if (splash) splash->SetProgress(value);
+    };
+
+    Session& s = Session::Get();
+    m_main = std::make_unique<FrmMain>();
+    if (s.Mode() != MainMode::Logo) s.SetMode(MainMode::Logo);
+    m_main->UpdateCommandStates(true);
+    progress(25);
+    for (int m = 1; m <= 12; ++m) {
+        m_main->MonthWindow(m);
+        progress(25 + m * 75 / 12);
+    }
+    s.SetModified(PartAll, false);
+    progress(100);
+    splash.reset();
+
+    busy.Restore();
+    connect(m_instance.get(), &SingleInstance::RestoreRequested, m_main.get(), &FrmMain::Restore);
+    // Without a window manager "maximised" means nothing: fill the screen ourselves first.
+    if (const QScreen* screen = m_main->screen()) m_main->setGeometry(screen->availableGeometry());
+    m_main->showMaximized();
+
+    const QString path = CommandLinePath(arguments);
+    if (!path.isEmpty()) m_main->OpenPath(path);
+    return true;
+}

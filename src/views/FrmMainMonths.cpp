@@ -1,0 +1,159 @@
+// The main window's side of the month windows: the table of twelve, the selected day, the
+// arrange commands and the cell menu.
+
+#include "document/Session.h"
+#include "views/DateText.h"
+#include "views/FrmMain.h"
+#include "views/FrmMonthModele.h"
+#include "views/MainToolbar.h"
+#include "views/Tabs.h"
+#include "views/WindowArrangement.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+
+FrmMonthModele* FrmMain::ExistingMonthWindow(int month) const
+{
+    return ValidMonth(month) ? m_months[size_t(month - 1)] : nullptr;
+}
+
+FrmMonthModele* FrmMain::MonthWindow(int month)
+{
+    if (!ValidMonth(month)) return nullptr;
+    FrmMonthModele*& w = m_months[size_t(month - 1)];
+    if (w) return w;
+    w = new FrmMonthModele(month);
+    m_mdi->addSubWindow(w);
+    w->hide();
+    connect(w, &FrmMonthModele::DayClicked, this, &FrmMain::SelectDay);
+    connect(w, &FrmMonthModele::MenuCommand, this, &FrmMain::OnCellMenuCommand);
+    connect(w, &FrmMonthModele::HiddenByClose, this, [this](int m) { m_toolbar->SetMonthPressed(m, false); });
+    connect(w, &QObject::destroyed, this, [this, month] { m_months[size_t(month - 1)] = nullptr; });
+    return w;
+}
+
+void FrmMain::BuildMonthWindows()
+{
+    for (int m = 1; m <= 12; ++m) MonthWindow(m)->BuildFromDocument();
+}
+
+void FrmMain::ShowMonth(int month)
+{
+    FrmMonthModele* w = MonthWindow(month);
+    if (!w) return;
+    w->showNormal();
+    w->raise();
+    m_mdi->setActiveSubWindow(w);
+    m_toolbar->SetMonthPressed(month, true);
+}
+
+void FrmMain::CloseMonthWindows()
+{
+    for (FrmMonthModele* w : m_months)
+        if (w) w->close();
+}
+
+void FrmMain::ResetMonthWindows(bool closing)
+{
+    for (FrmMonthModele* w : m_months) {
+        if (!w) continue;
+        w->ResetMonthWindow();
+        if (!closing) continue;
+        w->close(); // really closes: the program is ending
+        w->deleteLater();
+    }
+}
+
+void FrmMain::OnMonthActivated(QMdiSubWindow* window)
+{
+    auto* w = qobject_cast<FrmMonthModele*>(window);
+    if (!w || !MonthWindowsAcceptInput()) return;
+    m_toolbar->SetMonthPressed(w->Month(), true);
+    w->show();
+    w->raise();
+}
+
+void FrmMain::ArrangeMonthWindows(const QString& key)
+{
+    if (key == u"Cascade") {
+        m_mdi->cascadeSubWindows();
+        return;
+    }
+    QList<QMdiSubWindow*> normal;
+    QList<QMdiSubWindow*> minimised;
+    for (QMdiSubWindow* w : m_mdi->subWindowList(QMdiArea::CreationOrder)) {
+        if (!w->isVisible()) continue;
+        (w->isMinimized() ? minimised : normal).append(w);
+    }
+    const QRect area = m_mdi->viewport()->rect();
+    if (key == u"HTile" || key == u"VTile") {
+        const QList<QRect> rects = TileRects(int(normal.size()), area, key == u"HTile");
+        for (int i = 0; i < normal.size(); ++i) {
+            if (normal[i]->isMaximized()) normal[i]->showNormal();
+            normal[i]->setGeometry(rects[i]);
+        }
+    } else if (key == u"AIcons" && !minimised.isEmpty()) {
+        const QList<QPoint> places = IconPositions(int(minimised.size()), area, minimised.first()->size());
+        for (int i = 0; i < minimised.size(); ++i) minimised[i]->move(places[i]);
+    }
+}
+
+void FrmMain::SelectDay(int month, int cell)
+{
+    Session& s = Session::Get();
+    const Selection old = s.Selected;
+    s.Selected = Selection();
+    if (old.Valid())
+        if (FrmMonthModele* w = ExistingMonthWindow(old.Month)) w->PaintCellState(old.Cell);
+
+    FrmMonthModele* w = ValidCell(cell) ? ExistingMonthWindow(month) : nullptr;
+    const int day = w ? w->DayOfCell(cell) : 0;
+    if (day == 0) {
+        m_events->SelectedDateBox()->clear();
+    } else {
+        const DateRec date = MakeDate(day, month, s.CurrentDocument.YearNumber());
+        s.Selected = {qint16(month), qint16(cell), date};
+        m_events->SelectedDateBox()->setText(ShortDateText(date));
+        w->PaintCellState(cell);
+    }
+    RefreshCurrentTab(false, -1);
+}
+
+void FrmMain::OnCellMenuCommand(int item, int month, int cell, int line)
+{
+    Session& s = Session::Get();
+    if (!ValidMonth(month) || !ValidCell(cell)) return;
+    const DayCell& day = s.CurrentDocument.Month(month).Cell(cell);
+    switch (item) {
+    case MenuCut:
+    case MenuCopy:
+        if (line < 0 || line >= day.EntryCount()) return;
+        s.Clipboard.Mode = item == MenuCopy ? 1 : 2;
+        s.Clipboard.SourceMonth = qint16(month);
+        s.Clipboard.SourceCell = qint16(cell);
+        s.Clipboard.SourceLine = qint16(line);
+        s.Clipboard.Entry = day.Entries[line];
+        return;
+    case MenuPaste:
+        emit PasteRequested(month, cell);
+        return;
+    case MenuDelete:
+        emit DeleteRequested(month, cell, line);
+        return;
+    case MenuAdd:
+    case MenuEdit:
+    case MenuShowPicture: {
+        // The events tab's own commands do the work, on the day of the menu.
+        SetCurrentTab(TabEvents);
+        SelectDay(month, cell);
+        if (item != MenuAdd) m_events->SelectLine(line);
+        emit m_events->ButtonClicked(item == MenuAdd    ? QStringLiteral("Add")
+                                     : item == MenuEdit ? QStringLiteral("Edit")
+                                                        : QStringLiteral("ShowPic"));
+        return;
+    }
+    default:
+        return;
+    }
+}

@@ -1,0 +1,60 @@
+#pragma once
+// A main window for the window tests, and a new document open in it as the command New leaves
+// it (the document commands arrive later, so the tests build it the same way they will).
+
+#include "document/Session.h"
+#include "views/FrmMain.h"
+#include "views/FrmMonthModele.h"
+#include "views/NavigationPanel.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+struct ShellFixture
+{
+    QTemporaryDir config;
+    std::unique_ptr<FrmMain> main;
+
+    ShellFixture()
+    {
+        qputenv("DAYBINDER_CONFIG_HOME", config.path().toUtf8());
+        Session::Get().Reset();
+        main = std::make_unique<FrmMain>();
+        for (int m = 1; m <= 12; ++m) main->MonthWindow(m);
+        Session::Get().SetModified(PartAll, false);
+    }
+
+    ~ShellFixture()
+    {
+        // Close without the shutdown sequence: the windows go with the fixture.
+        Session::Get().SetMode(MainMode::Unload);
+        main.reset();
+        Session::Get().Reset();
+    }
+
+    void NewDocument(int year)
+    {
+        Session& s = Session::Get();
+        s.CurrentDocument = s.BlankDocument(false);
+        SetDocumentDefaults(s.CurrentDocument, year);
+        s.SetModified(PartAll, false);
+        s.SavedDocument = s.CurrentDocument;
+        s.SetMode(MainMode::Edit);
+        main->BuildMonthWindows();
+    }
+
+    // Cell of a day of a month of the open document.
+    static int CellOf(int day, int month)
+    {
+        const int year = Session::Get().CurrentDocument.YearNumber();
+        return day + WeekdayOf(MakeDate(1, month, year), true) + 5;
+    }
+
+    static DayEntry Entry(const QString& text, qint32 type = EntryEvent)
+    {
+        DayEntry e;
+        e.Description = text;
+        e.EntryType = type;
+        return e;
+    }
+};

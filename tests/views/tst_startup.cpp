@@ -1,0 +1,189 @@
+// The program's start-up and shutdown as a user meets them: the display check, the state the
+// program starts in, the splash setting, the command-line path, and the settings written when
+// the program ends and read back at the next start.
+
+#include "app/Program.h"
+#include "document/Paths.h"
+#include "platform/Display.h"
+#include "resources/Strings.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+#include "support/ScriptedPrompter.h"
+#include "views/FrmMain.h"
+#include "views/FrmMonthModele.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class FakeDisplay : public DisplayInfo
+{
+public:
+    FakeDisplay(int w, int h) : m_w(w), m_h(h) {}
+    int ScreenWidth() const override { return m_w; }
+    int ScreenHeight() const override { return m_h; }
+    int ColourDepth() const override { return -1; }
+
+private:
+    int m_w, m_h;
+};
+
+bool SameSettings(const Settings& a, const Settings& b)
+{
+    return a.ShowSplash == b.ShowSplash && a.CalOpen == b.CalOpen && a.CalSave == b.CalSave &&
+           a.ImgOpen == b.ImgOpen && a.ImgSave == b.ImgSave && a.BckImg == b.BckImg && a.Copies == b.Copies &&
+           a.PrintMonths == b.PrintMonths && a.Sounds == b.Sounds;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startsAtTheLogoWithTwelveHiddenMonthWindows();
+    void aSmallDisplayAsksFirstAndNoEnds();
+    void exactly800By600AsksNothing();
+    void splashFollowsItsSetting();
+    void commandLineIsOnePathRemembered();
+    void settingsWrittenAtShutdownAreReadAtTheNextStart();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<ScriptedPrompter> m_prompter;
+};
+
+void TestStartup::init()
+{
+    m_config = std::make_unique<QTemporaryDir>();
+    qputenv("DAYBINDER_CONFIG_HOME", m_config->path().toUtf8());
+    m_prompter = std::make_unique<ScriptedPrompter>();
+    Session::Get().Reset();
+}
+
+void TestStartup::cleanup()
+{
+    DisplayInfo::Install(nullptr);
+    Session::Get().SetMode(MainMode::Unload); // windows of a test that did not close them
+    m_prompter.reset();
+    Session::Get().Reset();
+}
+
+void TestStartup::startsAtTheLogoWithTwelveHiddenMonthWindows()
+{
+    Program program;
+    QVERIFY(program.Start({QStringLiteral("daybinder")}));
+    FrmMain* main = program.MainWindow();
+    QVERIFY(main->isVisible());
+    QCOMPARE(Session::Get().Mode(), MainMode::Logo);
+    QCOMPARE(main->windowTitle(), QStringLiteral("Daybinder v2.1 ") + Str(10004));
+    QVERIFY(Session::Get().CurrentDocument.IsSaved);
+    for (int m = 1; m <= 12; ++m) {
+        FrmMonthModele* w = main->ExistingMonthWindow(m);
+        QVERIFY(w);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(w->property("Tag").toString(), QString::number(m));
+        QVERIFY(!w->windowIcon().isNull());
+    }
+    QVERIFY(main->RememberedPath().isEmpty());
+    QVERIFY(m_prompter->Asked.isEmpty());
+    QVERIFY(QApplication::overrideCursor() == nullptr); // the hourglass is gone
+}
+
+void TestStartup::aSmallDisplayAsksFirstAndNoEnds()
+{
+    FakeDisplay display(799, 600);
+    DisplayInfo::Install(&display);
+    m_prompter->Answers = {PromptAnswer::No};
+    Program program;
+    QVERIFY(!program.Start({QStringLiteral("daybinder")}));
+    QVERIFY(!program.MainWindow());
+    QCOMPARE(m_prompter->Asked.size(), 1);
+    const PromptRequest& q = m_prompter->Asked.first();
+    QCOMPARE(q.Text, Str(10048));
+    QCOMPARE(q.Icon, PromptIcon::Stop);
+    QCOMPARE(q.Buttons, PromptButtons::YesNo);
+    QCOMPARE(q.DefaultButton, std::optional<PromptAnswer>(PromptAnswer::No));
+
+    FakeDisplay shortDisplay(1024, 599);
+    DisplayInfo::Install(&shortDisplay);
+    m_prompter->Answers = {PromptAnswer::Yes};
+    Program goOn;
+    QVERIFY(goOn.Start({QStringLiteral("daybinder")}));
+    QCOMPARE(m_prompter->Asked.size(), 2);
+    QVERIFY(goOn.MainWindow()->isVisible());
+}
+
+void TestStartup::exactly800By600AsksNothing()
+{
+    FakeDisplay display(800, 600);
+    DisplayInfo::Install(&display);
+    Program program;
+    QVERIFY(program.Start({QStringLiteral("daybinder")}));
+    QVERIFY(m_prompter->Asked.isEmpty());
+}
+
+void TestStartup::splashFollowsItsSetting()
+{
+    {
+        Program program;
+        QVERIFY(program.Start({QStringLiteral("daybinder")}));
+        QVERIFY(program.SplashShown()); // shown by default
+    }
+    Session::Get().Reset();
+    QVERIFY(SaveSetting(QStringLiteral("General"), QStringLiteral("ShowSplash"), QStringLiteral("0")));
+    Program program;
+    QVERIFY(program.Start({QStringLiteral("daybinder")}));
+    QVERIFY(!program.SplashShown());
+    QCOMPARE(Session::Get().Mode(), MainMode::Logo);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        QVERIFY(w->objectName() != QStringLiteral("FrmSplash") || !w->isVisible());
+}
+
+void TestStartup::commandLineIsOnePathRemembered()
+{
+    Program program;
+    QVERIFY(program.Start(
+        {QStringLiteral("daybinder"), QStringLiteral("/home/me/Mon"), QStringLiteral("calendrier.cal")}));
+    QCOMPARE(program.MainWindow()->RememberedPath(), QStringLiteral("/home/me/Mon calendrier.cal"));
+    QCOMPARE(Session::Get().Mode(), MainMode::Logo);
+}
+
+void TestStartup::settingsWrittenAtShutdownAreReadAtTheNextStart()
+{
+    QVERIFY(!QFile::exists(SettingsFilePath()));
+    {
+        Program first;
+        QVERIFY(first.Start({QStringLiteral("daybinder")}));
+        QVERIFY(SameSettings(Settings::Get(), Settings::Defaults(ProgramFolder())));
+        Settings& s = Settings::Get();
+        s.Copies = 3;
+        s.CalOpen = QStringLiteral("*/srv/calendriers/");
+        s.ImgSave = QStringLiteral("/home/me/images/");
+        s.PrintMonth(2) = 0;
+        s.Sound(4).clear();
+        QVERIFY(first.MainWindow()->close());
+    }
+    QVERIFY(QFile::exists(SettingsFilePath()));
+
+    Settings::Get() = Settings::Defaults(ProgramFolder());
+    Session::Get().Reset();
+    Program second;
+    QVERIFY(second.Start({QStringLiteral("daybinder")}));
+    const Settings& s = Settings::Get();
+    QCOMPARE(s.Copies, qint16(3));
+    QCOMPARE(s.CalOpen, QStringLiteral("*/srv/calendriers/"));
+    QCOMPARE(s.ImgSave, QStringLiteral("/home/me/images/"));
+    QCOMPARE(s.PrintMonth(2), 0);
+    QCOMPARE(s.PrintMonth(3), 1);
+    // An empty sound path was stored; the default sound, when it exists, takes its place.
+    QCOMPARE(s.Sound(4), CheckedSoundPath(QString(), 4, ProgramFolder()));
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
