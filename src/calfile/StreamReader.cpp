@@ -144,7 +144,7 @@ void ReadAutoEvents(StreamReader& r, Layout layout, AutoEventList& list)
 {
     const qint16 count = r.Integer();
     list.AENextId = layout == Layout::V21 ? r.Long() : 0;
-    for (int i = 0; i < count && !r.Failed(); ++i) {
+    for (int i = 0; i < count; ++i) {
         AutoEventDef a;
         a.EndDate = r.Date();
         a.StartDate = r.Date();
@@ -158,6 +158,7 @@ void ReadAutoEvents(StreamReader& r, Layout layout, AutoEventList& list)
         a.EntryType = r.Long();
         // "2.0" had no keys: number them in list order, as the program always has.
         if (layout == Layout::V20) a.Key = MakeKey(u"AE", ++list.AENextId);
+        if (r.Failed()) break; // a record cut short is not kept
         list.AutoEvents.append(std::move(a));
     }
 }
@@ -165,11 +166,12 @@ void ReadAutoEvents(StreamReader& r, Layout layout, AutoEventList& list)
 void ReadDebtsSavings(StreamReader& r, DebtSavingList& list)
 {
     const qint16 count = r.Integer();
-    for (int i = 0; i < count && !r.Failed(); ++i) {
+    for (int i = 0; i < count; ++i) {
         DebtSavingDef d;
         d.StartDate = r.Date();
         d.IsSavings = r.Boolean();
         d.Description = r.Text();
+        if (r.Failed()) break;
         list.DebtsSavings.append(std::move(d));
     }
 }
@@ -178,11 +180,12 @@ void ReadBirthdays(StreamReader& r, BirthdayList& list)
 {
     const qint16 count = r.Integer();
     list.BDNextId = r.Long();
-    for (int i = 0; i < count && !r.Failed(); ++i) {
+    for (int i = 0; i < count; ++i) {
         BirthdayDef b;
         b.BirthDate = r.Date();
         b.Key = r.Text();
         b.Name = r.Text();
+        if (r.Failed()) break;
         list.Birthdays.append(std::move(b));
     }
 }
@@ -190,7 +193,7 @@ void ReadBirthdays(StreamReader& r, BirthdayList& list)
 void ReadCell(StreamReader& r, Layout layout, DayCell& cell)
 {
     const qint16 count = r.Integer();
-    for (int i = 0; i < count && !r.Failed(); ++i) {
+    for (int i = 0; i < count; ++i) {
         DayEntry e;
         e.AlarmDaysBefore = r.Long();
         e.AlarmOn = r.Boolean();
@@ -201,6 +204,7 @@ void ReadCell(StreamReader& r, Layout layout, DayCell& cell)
         e.TextColour = r.Long();
         e.PicturePath = r.Text();
         if (layout == Layout::V21) e.LinkKey = r.Text();
+        if (r.Failed()) break;
         cell.Entries.append(std::move(e));
     }
 }
