@@ -75,7 +75,9 @@ bool ReplaceFile(const QString& path, QByteArrayView bytes, FileError* error)
 {
     QSaveFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a buffered short write (a full disk) goes unnoticed by commit(), which would
+    // then put a cut file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *error = LastSystemError(true);
         return false;
     }
