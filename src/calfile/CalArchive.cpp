@@ -6,19 +6,11 @@
 
 namespace {
 
-// A balance between the size of the file and the time a save takes.
-constexpr zip_uint32_t kCompressionLevel = 6;
-
 bool AllDigits(QStringView s)
 {
     for (QChar c : s)
         if (c < u'0' || c > u'9') return false;
     return !s.isEmpty();
-}
-
-FileError ErrorOf(zip_error_t* e)
-{
-    return ArchiveError(zip_error_code_zip(e));
 }
 
 // What a failed open or read of a member means. Decrypting with a wrong password can pass the
@@ -33,46 +25,6 @@ MemberStatus Classify(int code, bool encrypted, FileError* error)
     return MemberStatus::Failed;
 }
 
-// The finished archive, out of the buffer source it was written to.
-bool TakeBuffer(zip_source_t* src, QByteArray* out, FileError* error)
-{
-    zip_stat_t st;
-    zip_stat_init(&st);
-    if (zip_source_stat(src, &st) < 0 || !(st.valid & ZIP_STAT_SIZE) || zip_source_open(src) < 0) {
-        *error = ErrorOf(zip_source_error(src));
-        return false;
-    }
-    out->resize(qsizetype(st.size));
-    const zip_int64_t n = zip_source_read(src, out->data(), st.size);
-    zip_source_close(src);
-    if (n != zip_int64_t(st.size)) {
-        *error = ErrorOf(zip_source_error(src));
-        out->clear();
-        return false;
-    }
-    return true;
-}
-
-bool AddMembers(zip_t* za, const QList<ArchiveMember>& members, const QByteArray& password)
-{
-    for (const ArchiveMember& m : members) {
-        // The data stays alive in members until the archive is closed.
-        zip_source_t* s = zip_source_buffer(za, m.Data.constData(), zip_uint64_t(m.Data.size()), 0);
-        if (!s) return false;
-        const zip_int64_t index = zip_file_add(za, m.Name.toUtf8().constData(), s, ZIP_FL_ENC_UTF_8);
-        if (index < 0) {
-            zip_source_free(s);
-            return false;
-        }
-        if (zip_set_file_compression(za, zip_uint64_t(index), ZIP_CM_DEFLATE, kCompressionLevel) < 0)
-            return false;
-        if (m.Protected && !password.isEmpty() &&
-            zip_file_set_encryption(za, zip_uint64_t(index), ZIP_EM_AES_256, password.constData()) < 0)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 bool IsCalMemberName(QStringView name)
@@ -82,34 +34,6 @@ bool IsCalMemberName(QStringView name)
     if (name.startsWith(u"ev.", Qt::CaseInsensitive))
         return (name.size() == 11 || name.size() == 12) && AllDigits(name.sliced(3));
     return false;
-}
-
-bool PackArchive(const QList<ArchiveMember>& members, const QString& password, QByteArray* archive,
-                 FileError* error)
-{
-    zip_error_t err;
-    zip_error_init(&err);
-    zip_source_t* out = zip_source_buffer_create(nullptr, 0, 0, &err);
-    zip_t* za = out ? zip_open_from_source(out, ZIP_TRUNCATE, &err) : nullptr;
-    if (!za) {
-        if (out) zip_source_free(out);
-        *error = ErrorOf(&err);
-        zip_error_fini(&err);
-        return false;
-    }
-    zip_error_fini(&err);
-    zip_source_keep(out); // the written bytes must outlive the archive
-
-    bool ok = AddMembers(za, members, password.toUtf8());
-    if (ok && zip_close(za) == 0) {
-        ok = TakeBuffer(out, archive, error);
-    } else {
-        *error = ErrorOf(zip_get_error(za));
-        zip_discard(za);
-        ok = false;
-    }
-    zip_source_free(out);
-    return ok;
 }
 
 ArchiveReader::~ArchiveReader()
@@ -129,18 +53,11 @@ bool ArchiveReader::Open(QByteArray bytes, FileError* error)
 {
     Close();
     m_bytes = std::move(bytes);
-    zip_error_t err;
-    zip_error_init(&err);
-    zip_source_t* src = zip_source_buffer_create(m_bytes.constData(), zip_uint64_t(m_bytes.size()), 0, &err);
-    m_zip = src ? zip_open_from_source(src, ZIP_RDONLY, &err) : nullptr;
+    m_zip = OpenArchiveBuffer(m_bytes, error);
     if (!m_zip) {
-        if (src) zip_source_free(src);
-        *error = ErrorOf(&err);
-        zip_error_fini(&err);
         m_bytes.clear();
         return false;
     }
-    zip_error_fini(&err);
 
     const zip_int64_t count = zip_get_num_entries(m_zip, 0);
     for (zip_int64_t i = 0; i < count; ++i) {
@@ -201,7 +118,8 @@ MemberStatus ArchiveReader::ReadWith(quint64 index, const char* password, QByteA
         encrypted ? zip_fopen_index_encrypted(m_zip, index, 0, password) : zip_fopen_index(m_zip, index, 0);
     if (!f) return Classify(zip_error_code_zip(zip_get_error(m_zip)), encrypted, error);
 
-    QByteArray buf(qsizetype(qMax<qint64>(room, 1)), Qt::Uninitialized);
+    QByteArray& buf = *data;
+    buf.resize(qsizetype(qMax<qint64>(room, 1)));
     qint64 len = 0;
     for (;;) {
         if (len == buf.size()) {
@@ -212,18 +130,36 @@ MemberStatus ArchiveReader::ReadWith(quint64 index, const char* password, QByteA
         if (n < 0) {
             const int code = zip_error_code_zip(zip_file_get_error(f));
             zip_fclose(f);
+            buf.resize(0);
             return Classify(code, encrypted, error);
         }
         if (n == 0) break;
         len += n;
     }
     const int closed = zip_fclose(f);
+    buf.resize(qsizetype(qMin(len, kMaxMemberSize)));
     if (len > kMaxMemberSize) {
+        buf.resize(0);
         *error = ProgramError(ErrOutOfMemory);
         return MemberStatus::Failed;
     }
-    if (closed != 0) return Classify(closed, encrypted, error);
-    buf.truncate(qsizetype(len));
-    *data = std::move(buf);
+    if (closed != 0) {
+        buf.resize(0);
+        return Classify(closed, encrypted, error);
+    }
     return MemberStatus::Read;
+}
+
+zip* OpenArchiveBuffer(const QByteArray& bytes, FileError* error)
+{
+    zip_error_t err;
+    zip_error_init(&err);
+    zip_source_t* src = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &err);
+    zip_t* za = src ? zip_open_from_source(src, ZIP_RDONLY, &err) : nullptr;
+    if (!za) {
+        if (src) zip_source_free(src);
+        *error = ArchiveError(zip_error_code_zip(&err));
+    }
+    zip_error_fini(&err);
+    return za;
 }

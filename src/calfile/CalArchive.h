@@ -22,8 +22,9 @@ struct ArchiveMember
 };
 
 // Builds the archive. Protected members are encrypted when password is not empty (its UTF-8
-// bytes, what other ZIP tools use for AES).
-bool PackArchive(const QList<ArchiveMember>& members, const QString& password, QByteArray* archive,
+// bytes, what other ZIP tools use for AES). Large members are compressed side by side on the
+// processor's cores; their data is released as soon as it is compressed.
+bool PackArchive(QList<ArchiveMember> members, const QString& password, QByteArray* archive,
                  FileError* error);
 
 enum class MemberStatus
@@ -49,9 +50,11 @@ public:
     void Close();
 
     bool Has(const QString& name) const { return m_members.contains(name); }
+    // The archive's bytes: another reader opened on them shares them (one per thread).
+    const QByteArray& Bytes() const { return m_bytes; }
 
-    // Reads a member whole. An encrypted member is tried with the UTF-8 bytes of password, then
-    // with its Windows-1252 bytes when they differ; an empty password is a missing one.
+    // Reads a member whole into data, using its room again. An encrypted member is tried with the UTF-8 bytes
+    // of password, then with its Windows-1252 bytes when they differ; an empty password is a missing one.
     MemberStatus Read(const QString& name, const QString& password, QByteArray* data, FileError* error);
 
 private:
@@ -61,6 +64,9 @@ private:
     zip* m_zip = nullptr;
     QHash<QString, quint64> m_members; // known member names, lower case
 };
+
+// Opens an archive held in memory for reading; bytes must outlive it (zip_discard).
+zip* OpenArchiveBuffer(const QByteArray& bytes, FileError* error);
 
 // "caldata.cal", "bck." + two digits, "ev." + eight digits (or more): the names a ".cal" file
 // may hold. Compared without regard to case.

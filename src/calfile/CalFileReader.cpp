@@ -2,25 +2,16 @@
 #include "calfile/CalFile.h"
 #include "calfile/CalMembers.h"
 #include "calfile/DataStream.h"
+#include "calfile/DocumentPictures.h"
 #include "calfile/FileBytes.h"
 #include "calfile/FileError.h"
-#include "calfile/Pictures.h"
 #include "document/Session.h"
 #include "resources/Strings.h"
-
-#include <QHash>
 
 namespace {
 
 // No ".cal" file of a real calendar comes near this; a larger one is refused before reading.
 constexpr qint64 kMaxCalFileSize = qint64(1) << 30;
-// Decoded pictures of one document, all together. Past it, pictures fail to load like damaged
-// ones: a hostile file cannot make the program take all the memory there is.
-constexpr qint64 kPictureMemoryBudget = qint64(1) << 30;
-// Picture failures reported one by one; a file with more is damaged beyond what a list of
-// messages could help with, so the rest load empty without a message each.
-constexpr int kMaxPictureReports = 20;
-
 enum class Extraction
 {
     Done,
@@ -47,67 +38,6 @@ Extraction ExtractData(const QString& path, const QString& password, ArchiveRead
     }
     return Extraction::Failed;
 }
-
-class PictureLoader
-{
-public:
-    PictureLoader(const QString& path, BusyCursor& busy) : m_path(path), m_busy(busy) {}
-
-    void LoadReferenced(CalendarDocument& doc)
-    {
-        QHash<QString, QImage> loaded; // one decoding per file, shared by every use of it
-        for (const PictureSlot& s : ReferencedPictures(doc)) {
-            auto it = loaded.constFind(*s.Path);
-            if (it == loaded.constEnd()) {
-                QImage picture;
-                if (Affordable() && LoadPictureFile(*s.Path, picture)) Spend(picture);
-                it = loaded.insert(*s.Path, picture);
-            }
-            *s.Picture = *it;
-            if (it->isNull()) {
-                Report(FileErrorKind::ReferencedPicture, *s.Path);
-                s.Path->clear();
-            }
-        }
-    }
-
-    void LoadEmbedded(CalendarDocument& doc, ArchiveReader& archive)
-    {
-        for (const PictureSlot& s : EmbeddedPictures(doc)) {
-            QByteArray bytes;
-            FileError ignored;
-            QImage picture;
-            if (Affordable() &&
-                archive.Read(s.Member, doc.Password, &bytes, &ignored) == MemberStatus::Read &&
-                DecodePicture(bytes, picture))
-                Spend(picture);
-            *s.Picture = picture;
-            if (picture.isNull()) Report(FileErrorKind::EmbeddedPicture, *s.Path);
-        }
-    }
-
-private:
-    bool Affordable() const { return m_spent < kPictureMemoryBudget; }
-
-    void Spend(QImage& picture)
-    {
-        m_spent += picture.sizeInBytes();
-        if (!Affordable()) picture = QImage();
-    }
-
-    void Report(FileErrorKind kind, const QString& picturePath)
-    {
-        if (++m_reports > kMaxPictureReports) return;
-        m_busy.Restore();
-        ReportFileError(m_path, kind, false, {}, picturePath);
-        m_busy.Resume();
-    }
-
-    const QString& m_path;
-    BusyCursor& m_busy;
-    qint64 m_spent = 0;
-    int m_reports = 0;
-};
 
 } // namespace
 
@@ -173,11 +103,7 @@ bool ReadCalFile(const QString& path, CalendarDocument& target)
     }
 
     session.SetProgressLine(1, Str(10031));
-    PictureLoader pictures(path, busy);
-    if (target.EmbedPictures)
-        pictures.LoadEmbedded(target, archive);
-    else
-        pictures.LoadReferenced(target);
+    LoadDocumentPictures(path, archive, target, busy);
     target.FilePath = path;
     return true;
 }

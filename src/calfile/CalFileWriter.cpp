@@ -13,18 +13,17 @@ bool WriteCalFile(const QString& target, CalendarDocument& doc)
     session.SetMode(MainMode::Load);
     session.SetProgressLine(0, Str(10024));
 
-    session.SetProgressLine(1, Str(10025));
-    QList<ArchiveMember> members{DataMember(doc)};
-
-    session.SetProgressLine(1, Str(10026));
-    if (doc.EmbedPictures) members += PictureMembers(doc);
-
-    session.SetProgressLine(1, Str(10027));
+    // Retry builds the members again: the archive releases their data as it compresses them.
     QByteArray archive;
-    if (!RunWithRetry(target, true, busy,
-                      [&](FileError* e) { return PackArchive(members, doc.Password, &archive, e); }))
-        return false;
-    members.clear(); // the pictures' bitmaps are in the archive now
+    const bool packed = RunWithRetry(target, true, busy, [&](FileError* e) {
+        session.SetProgressLine(1, Str(10025));
+        QList<ArchiveMember> members{DataMember(doc)};
+        session.SetProgressLine(1, Str(10026));
+        if (doc.EmbedPictures) members += PictureMembers(doc);
+        session.SetProgressLine(1, Str(10027));
+        return PackArchive(std::move(members), doc.Password, &archive, e);
+    });
+    if (!packed) return false;
 
     if (!RunWithRetry(target, true, busy, [&](FileError* e) { return ReplaceFile(target, archive, e); }))
         return false;

@@ -1,7 +1,10 @@
 #include "calfile/CalMembers.h"
 
 #include "calfile/DataStream.h"
+#include "calfile/Parallel.h"
 #include "calfile/Pictures.h"
+
+#include <vector>
 
 namespace {
 
@@ -72,10 +75,12 @@ ArchiveMember DataMember(const CalendarDocument& doc)
 
 QList<ArchiveMember> PictureMembers(CalendarDocument& doc)
 {
+    const QList<PictureSlot> found = EmbeddedPictures(doc);
+    std::vector<QByteArray> bitmaps(size_t(found.size()));
+    ParallelFor(int(found.size()), [&](int, int i) { bitmaps[size_t(i)] = EncodeBitmap(*found[i].Picture); });
     QList<ArchiveMember> members;
-    for (const PictureSlot& s : EmbeddedPictures(doc)) {
-        QByteArray bitmap = EncodeBitmap(*s.Picture);
-        if (!bitmap.isEmpty()) members.append({s.Member, std::move(bitmap), false});
-    }
+    for (qsizetype i = 0; i < found.size(); ++i)
+        if (!bitmaps[size_t(i)].isEmpty())
+            members.append({found[i].Member, std::move(bitmaps[size_t(i)]), false});
     return members;
 }

@@ -143,11 +143,12 @@ QByteArrayList ValuesOf(const QByteArray& stream)
     return values;
 }
 
-QImage TestPicture(int seed)
+QImage TestPicture(int seed, QSize size)
 {
-    QImage img(37, 23, QImage::Format_RGB32);
+    QImage img(size, QImage::Format_RGB32);
     for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) img.setPixel(x, y, qRgb(x * 7 + seed, y * 11, (x ^ y) * seed));
+        for (int x = 0; x < img.width(); ++x)
+            img.setPixel(x, y, qRgb((x * 7 + seed) & 0xFF, (y * 11) & 0xFF, ((x ^ y) * seed) & 0xFF));
     return img;
 }
 
@@ -157,13 +158,13 @@ bool SamePixels(const QImage& a, const QImage& b)
            a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
 }
 
-void CreatePictureFiles(CalendarDocument& doc, const QString& folder)
+void CreatePictureFiles(CalendarDocument& doc, const QString& folder, QSize size)
 {
     int seed = 0;
     auto create = [&](QString& path, QImage& picture) {
         if (path.isEmpty()) return;
         path = folder + u'/' + QFileInfo(path).fileName();
-        picture = TestPicture(++seed);
+        picture = TestPicture(++seed, size);
         picture.save(path);
     };
     create(doc.DefaultBackground.PicturePath, doc.DefaultBackground.Picture);

@@ -23,12 +23,12 @@ QByteArrayList ValuesOf(const QByteArray& stream);
 
 // Moves every picture path of the document into folder (keeping the file names) and writes a
 // picture there for each, in the format its name ends with; the pictures are loaded too.
-void CreatePictureFiles(CalendarDocument& doc, const QString& folder);
+void CreatePictureFiles(CalendarDocument& doc, const QString& folder, QSize size = QSize(37, 23));
 
 // A GIF file of one red pixel (the program can read GIF but not write it).
 QByteArray TinyGif();
 
 // A small picture with a pattern, so that pixel checks mean something.
-QImage TestPicture(int seed);
+QImage TestPicture(int seed, QSize size = QSize(37, 23));
 // True when both pictures have the same size and the same colours.
 bool SamePixels(const QImage& a, const QImage& b);

@@ -112,6 +112,7 @@ void TestCalFile::documentsSurviveASaveAndAnOpen_data()
     QTest::newRow("every field") << true << false << QString();
     QTest::newRow("every field, password") << true << false << QStringLiteral("Œuvre € été");
     QTest::newRow("every field, embedded, password") << true << true << QStringLiteral("clé");
+    QTest::newRow("large pictures, embedded, password") << true << true << QStringLiteral("clé");
 }
 
 void TestCalFile::documentsSurviveASaveAndAnOpen()
@@ -122,7 +123,9 @@ void TestCalFile::documentsSurviveASaveAndAnOpen()
     QTemporaryDir dir;
     CalendarDocument doc = full ? FullDocument() : BlankDocumentFrom({});
     if (!full) SetDocumentDefaults(doc, 2026);
-    CreatePictureFiles(doc, dir.path());
+    const bool large = QByteArray(QTest::currentDataTag()).startsWith("large");
+    CreatePictureFiles(doc, dir.path(),
+                       large ? QSize(300, 200) : QSize(37, 23)); // large: compressed side by side
     doc.EmbedPictures = embed;
     doc.Password = password;
     const QString path = dir.filePath(QStringLiteral("année.cal"));
@@ -135,6 +138,9 @@ void TestCalFile::documentsSurviveASaveAndAnOpen()
     CalendarDocument back;
     QVERIFY(ReadCalFile(path, back));
     QCOMPARE(StoredDifference(back, doc), QString());
+    for (int m = 1; m <= 12; ++m)
+        if (!back.Month(m).Background.UseDefault)
+            QVERIFY(SamePixels(back.Month(m).Background.Picture, doc.Month(m).Background.Picture));
     QCOMPARE(back.FilePath, path);
     QCOMPARE(back.Password, password); // kept, so the next save protects the file again
     QCOMPARE(prompter.PasswordExpected.size(), password.isEmpty() ? 0 : 1);
