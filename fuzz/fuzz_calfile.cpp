@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-
 #include <cstdint>
 #include <cstdlib>
 #include <unistd.h>
@@ -24,7 +23,10 @@ public:
         // Never Retry: the same input would fail again, for ever.
         return r.Buttons == PromptButtons::RetryCancel ? PromptAnswer::Cancel : PromptAnswer::Ok;
     }
-    std::optional<QString> Input(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> Input(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
     bool AskPassword(const QString&, QString* typed) override
     {
         *typed = QStringLiteral("secret");

@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-
 #include <cstdio>
 
 namespace {
@@ -20,8 +19,8 @@ CalendarDocument SeedDocument(bool embed, const QString& picturePath)
     SetDocumentDefaults(doc, 2004);
     doc.Author = QStringLiteral("Œuvre € été");
     doc.EmbedPictures = embed;
-    doc.AE.AutoEvents.append({KindMonthly, 5, 0, MakeDate(1, 1, 2004), MakeDate(31, 12, 2004), MakeKey(u"AE", 1),
-                              MoneyDescription(u"Loyer", u"650"), EntryExpense});
+    doc.AE.AutoEvents.append({KindMonthly, 5, 0, MakeDate(1, 1, 2004), MakeDate(31, 12, 2004),
+                              MakeKey(u"AE", 1), MoneyDescription(u"Loyer", u"650"), EntryExpense});
     doc.AE.AENextId = 1;
     doc.BD.Birthdays.append({MakeDate(3, 4, 1970), MakeKey(u"BD", 1), QStringLiteral("Zoé")});
     doc.BD.BDNextId = 1;

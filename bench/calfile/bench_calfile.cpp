@@ -12,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <cstdio>
 #include <malloc.h>
 #include <zip.h>
@@ -29,8 +28,7 @@ public:
     }
 };
 
-template <typename F>
-double BestMs(int runs, F&& f)
+template <typename F> double BestMs(int runs, F&& f)
 {
     double best = 1e300;
     for (int i = 0; i < runs; ++i) {
@@ -44,8 +42,7 @@ double BestMs(int runs, F&& f)
 
 // Peak memory above what was resident before, while f runs once. Free memory is handed back to
 // the system first, so that what f allocates shows as new resident memory.
-template <typename F>
-double ExtraPeakMiB(F&& f)
+template <typename F> double ExtraPeakMiB(F&& f)
 {
     malloc_trim(0);
     ResetPeakMemory();
@@ -127,16 +124,18 @@ int main(int argc, char** argv)
     }
     const double streamMBs = stream.size() * double(parses) / 1e6 / (t.nsecsElapsed() / 1e9);
 
-    std::printf("heavy document: %.1f MiB in memory, file %.2f MiB (libzip alone: %.2f MiB), stream %.2f MB\n",
-                docMiB, QFile(ours).size() / 1048576.0, QFile(plain).size() / 1048576.0, stream.size() / 1e6);
+    std::printf(
+        "heavy document: %.1f MiB in memory, file %.2f MiB (libzip alone: %.2f MiB), stream %.2f MB\n",
+        docMiB, QFile(ours).size() / 1048576.0, QFile(plain).size() / 1048576.0, stream.size() / 1e6);
     std::printf("pictures loaded on reading: %d of 13\n", pictures);
     std::printf("write: %7.1f ms   libzip alone %7.1f ms   ratio %.2f (target <= 1.5)\n", writeMs, zipWriteMs,
                 writeMs / zipWriteMs);
     std::printf("read:  %7.1f ms   libzip alone %7.1f ms   ratio %.2f (target <= 1.5)\n", readMs, zipReadMs,
                 readMs / zipReadMs);
-    std::printf("peak memory above resident: write %.1f MiB (%.2f x document), read %.1f MiB (%.2f x document)"
-                " (target < 3)\n",
-                writePeak, writePeak / docMiB, readPeak, readPeak / docMiB);
+    std::printf(
+        "peak memory above resident: write %.1f MiB (%.2f x document), read %.1f MiB (%.2f x document)"
+        " (target < 3)\n",
+        writePeak, writePeak / docMiB, readPeak, readPeak / docMiB);
     std::printf("stream parse: %.0f MB/s (target >= 100), %d parses\n", streamMBs, parses);
     std::printf("peak resident memory of the run: %.1f MiB\n", PeakMemoryKiB() / 1024.0);
     return 0;

@@ -113,6 +113,13 @@ MemberStatus ArchiveReader::ReadWith(quint64 index, const char* password, QByteA
         return MemberStatus::Failed;
     }
 
+    // Refused before libzip tries: its failure to open such an entry leaks the entry's sources.
+    if ((st.valid & ZIP_STAT_COMP_METHOD) && !zip_compression_method_supported(st.comp_method, 0))
+        return Classify(ZIP_ER_COMPNOTSUPP, false, error);
+    if (encrypted && (st.valid & ZIP_STAT_ENCRYPTION_METHOD) &&
+        !zip_encryption_method_supported(st.encryption_method, 0))
+        return Classify(ZIP_ER_ENCRNOTSUPP, false, error);
+
     zip_error_clear(m_zip);
     zip_file_t* f =
         encrypted ? zip_fopen_index_encrypted(m_zip, index, 0, password) : zip_fopen_index(m_zip, index, 0);

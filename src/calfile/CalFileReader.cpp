@@ -41,8 +41,9 @@ Extraction ExtractData(const QString& path, const QString& password, ArchiveRead
 
 } // namespace
 
-bool ReadCalFile(const QString& path, CalendarDocument& target)
+bool ReadCalFile(const QString& pathArgument, CalendarDocument& target)
 {
+    const QString path = pathArgument; // it may be target's own FilePath, which is cleared below
     BusyCursor busy;
     Session& session = Session::Get();
     session.SetMode(MainMode::Load);

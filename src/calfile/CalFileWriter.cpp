@@ -6,8 +6,9 @@
 #include "document/Session.h"
 #include "resources/Strings.h"
 
-bool WriteCalFile(const QString& target, CalendarDocument& doc)
+bool WriteCalFile(const QString& targetArgument, CalendarDocument& doc)
 {
+    const QString target = targetArgument; // it may be a document's own FilePath
     BusyCursor busy;
     Session& session = Session::Get();
     session.SetMode(MainMode::Load);

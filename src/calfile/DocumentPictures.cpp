@@ -41,11 +41,12 @@ std::vector<QImage> DecodeMembers(const QList<PictureSlot>& slotList, const Arch
     std::vector<QImage> pictures(size_t(slotList.size()));
     std::vector<ArchiveReader> readers(size_t(ParallelWorkers(int(slotList.size()))));
     std::vector<QByteArray> buffers(readers.size());
+    std::vector<char> opened(readers.size(), 0);
     Budget budget;
     ParallelFor(int(slotList.size()), [&](int w, int i) {
         ArchiveReader& reader = readers[size_t(w)];
         FileError ignored;
-        if (!reader.Has(slotList[i].Member) && !reader.Open(archive.Bytes(), &ignored)) return;
+        if (!opened[size_t(w)]) opened[size_t(w)] = reader.Open(archive.Bytes(), &ignored) ? 1 : 2;
         QImage picture;
         if (budget.Affordable() &&
             reader.Read(slotList[i].Member, password, &buffers[size_t(w)], &ignored) == MemberStatus::Read &&

@@ -143,7 +143,12 @@ void TestCalFile::documentsSurviveASaveAndAnOpen()
             QVERIFY(SamePixels(back.Month(m).Background.Picture, doc.Month(m).Background.Picture));
     QCOMPARE(back.FilePath, path);
     QCOMPARE(back.Password, password); // kept, so the next save protects the file again
-    QCOMPARE(prompter.PasswordExpected.size(), password.isEmpty() ? 0 : 1);
+    // Saved again and reopened through the document's own path.
+    QVERIFY(WriteCalFile(back.FilePath, back));
+    if (!password.isEmpty()) prompter.Passwords = {password};
+    QVERIFY(ReadCalFile(back.FilePath, back));
+    QCOMPARE(StoredDifference(back, doc), QString());
+    QCOMPARE(prompter.PasswordExpected.size(), password.isEmpty() ? 0 : 2);
     QVERIFY(prompter.Asked.isEmpty());
 }
 
