@@ -82,23 +82,8 @@ public:
         return Next(&v) ? DecodeCp1252(TrimmedBytes(v)) : QString();
     }
 
-    qint16 Integer()
-    {
-        QByteArrayView v;
-        if (!Next(&v)) return 0;
-        const auto n = ToInteger(NumberOf(v));
-        if (!n) Fail(ErrOverflow);
-        return n.value_or(0);
-    }
-
-    qint32 Long()
-    {
-        QByteArrayView v;
-        if (!Next(&v)) return 0;
-        const auto n = ToLong(NumberOf(v));
-        if (!n) Fail(ErrOverflow);
-        return n.value_or(0);
-    }
+    qint16 Integer() { return Whole(ToInteger); }
+    qint32 Long() { return Whole(ToLong); }
 
     bool Boolean()
     {
@@ -119,6 +104,16 @@ public:
     }
 
 private:
+    // A number rounded to an integer of the field's width; out of it is a read error.
+    template <typename T> T Whole(std::optional<T> (*convert)(double))
+    {
+        QByteArrayView v;
+        if (!Next(&v)) return 0;
+        const std::optional<T> n = convert(NumberOf(v));
+        if (!n) Fail(ErrOverflow);
+        return n.value_or(0);
+    }
+
     bool Fail(qint32 number)
     {
         m_failed = true;

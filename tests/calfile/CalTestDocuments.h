@@ -16,6 +16,10 @@ CalendarDocument FullDocument();
 // empty when they agree on all of them.
 QString StoredDifference(const CalendarDocument& a, const CalendarDocument& b);
 
+// A whole file's bytes (empty when it cannot be read); writes one, true on success.
+QByteArray FileBytes(const QString& path);
+bool SaveBytes(const QString& path, const QByteArray& bytes);
+
 // A stream made of these values, each quoted on its own CR LF line.
 QByteArray StreamOf(const QByteArrayList& values);
 // The values of a stream, one per line, without their quotes.

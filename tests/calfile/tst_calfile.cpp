@@ -14,19 +14,6 @@
 
 namespace {
 
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void SaveBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 QStringList MemberNames(const QString& path)
 {
     ArchiveReader archive;
@@ -47,7 +34,7 @@ QString ArchiveWith(const QTemporaryDir& dir, const QList<ArchiveMember>& member
     FileError e;
     if (!PackArchive(members, password, &bytes, &e)) return {};
     const QString path = dir.filePath(QStringLiteral("made.cal"));
-    SaveBytes(path, bytes);
+    if (!SaveBytes(path, bytes)) return {};
     return path;
 }
 
@@ -219,7 +206,7 @@ void TestCalFile::aMissingReferencedPictureIsReportedAndForgotten()
     doc.EmbedPictures = false;
     const QString gone = doc.Month(3).Cell(10).Entries[1].PicturePath;
     QFile::remove(gone);
-    SaveBytes(doc.DefaultBackground.PicturePath, "not a picture");
+    QVERIFY(SaveBytes(doc.DefaultBackground.PicturePath, "not a picture"));
     const QString path = dir.filePath(QStringLiteral("liens.cal"));
     ScriptedPrompter prompter;
     QVERIFY(WriteCalFile(path, doc));
@@ -311,7 +298,7 @@ void TestCalFile::damagedFilesAreReportedNotLoaded()
     if (bytes == "<folder>")
         QDir(dir.path()).mkdir(QStringLiteral("abîmé.cal"));
     else if (bytes != "<missing>")
-        SaveBytes(path, bytes);
+        QVERIFY(SaveBytes(path, bytes));
     ScriptedPrompter prompter;
     CalendarDocument back;
     QVERIFY(!ReadCalFile(path, back));

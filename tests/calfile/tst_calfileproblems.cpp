@@ -24,18 +24,6 @@ namespace {
 
 const QString cr(u'\r');
 
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool SaveBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 // Answers the first report by repairing what failed and choosing Retry.
 class RepairingPrompter : public ScriptedPrompter
 {
