@@ -32,6 +32,3 @@ QByteArray WriteDataStream(const CalendarDocument& doc);
 // Loaded result leaves a complete document; otherwise target is partly filled and must be
 // discarded. Lists grow as their records are read, so a false count costs nothing.
 StreamReadResult ReadDataStream(QByteArrayView stream, CalendarDocument& target);
-
-// The version texts the reader accepts besides the current one, read with the "2.0" layout.
-bool IsVersion20(QStringView version);

@@ -219,13 +219,14 @@ void ReadColours(StreamReader& r, ColourSettings& c)
     c.UseDefault = r.Boolean();
 }
 
-} // namespace
-
+// The version texts read with the "2.0" layout: the release and its pre-releases.
 bool IsVersion20(QStringView version)
 {
     return version == u"2.0" || version == u"2.0 (Alpha.b)" || version == u"2.0 (Beta 1)" ||
            version == u"2.0 (Beta 2)";
 }
+
+} // namespace
 
 StreamReadResult ReadDataStream(QByteArrayView stream, CalendarDocument& target)
 {
