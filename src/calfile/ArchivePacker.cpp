@@ -112,7 +112,7 @@ bool PackArchive(QList<ArchiveMember> members, const QString& password, QByteArr
     std::vector<size_t> large;
     for (size_t i = 0; i < n; ++i)
         if (keyOf(m[i]).isEmpty() && m[i].Data.size() >= kParallelMemberSize) large.push_back(i);
-    if (large.size() > 1)
+    if (large.size() > 1 && ParallelWorkers(int(large.size())) > 1) // alone, it would only add a copy
         ParallelFor(int(large.size()), [&](int, int k) { Precompress(m[large[k]], pre[large[k]]); });
 
     zip_source_t* out = nullptr;

@@ -1,5 +1,6 @@
 #include "calfile/CalArchive.h"
 
+#include "calfile/FileBytes.h"
 #include "document/Cp1252.h"
 
 #include <zip.h>
@@ -47,15 +48,36 @@ void ArchiveReader::Close()
     m_zip = nullptr;
     m_members.clear();
     m_bytes.clear();
+    m_file.reset();
 }
 
 bool ArchiveReader::Open(QByteArray bytes, FileError* error)
 {
     Close();
+    return OpenBytes(std::move(bytes), error);
+}
+
+bool ArchiveReader::OpenFile(const QString& path, qint64 limit, FileError* error)
+{
+    Close();
+    qsizetype size = 0;
+    const auto room = [this](qsizetype n) {
+        m_file = std::make_unique<LargeBuffer>(n);
+        return m_file->Data();
+    };
+    if (!ReadWholeFile(path, limit, room, &size, error)) {
+        m_file.reset();
+        return false;
+    }
+    return OpenBytes(QByteArray::fromRawData(m_file->Data() ? m_file->Data() : "", size), error);
+}
+
+bool ArchiveReader::OpenBytes(QByteArray bytes, FileError* error)
+{
     m_bytes = std::move(bytes);
     m_zip = OpenArchiveBuffer(m_bytes, error);
     if (!m_zip) {
-        m_bytes.clear();
+        Close();
         return false;
     }
 

@@ -2,12 +2,14 @@
 // The ZIP archive of a ".cal" file, built and read in memory: nothing decrypted ever touches the
 // disk. Protected members are written with AES-256; AES and traditional ZIP encryption are read.
 
+#include "calfile/FileBytes.h"
 #include "calfile/FileError.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <memory>
 
 struct zip;
 
@@ -47,6 +49,8 @@ public:
     // Opens the archive held in bytes. Only members with a name of a ".cal" file are seen;
     // names with a folder, "..", an absolute path or an unknown name are ignored.
     bool Open(QByteArray bytes, FileError* error);
+    // The same for a whole file read from disk (no larger than limit).
+    bool OpenFile(const QString& path, qint64 limit, FileError* error);
     void Close();
 
     bool Has(const QString& name) const { return m_members.contains(name); }
@@ -58,9 +62,11 @@ public:
     MemberStatus Read(const QString& name, const QString& password, QByteArray* data, FileError* error);
 
 private:
+    bool OpenBytes(QByteArray bytes, FileError* error);
     MemberStatus ReadWith(quint64 index, const char* password, QByteArray* data, FileError* error);
 
-    QByteArray m_bytes; // the archive libzip reads from
+    std::unique_ptr<LargeBuffer> m_file; // the file's bytes, when read by OpenFile
+    QByteArray m_bytes;                  // the archive libzip reads from
     zip* m_zip = nullptr;
     QHash<QString, quint64> m_members; // known member names, lower case
 };

@@ -3,7 +3,6 @@
 #include "calfile/CalMembers.h"
 #include "calfile/DataStream.h"
 #include "calfile/DocumentPictures.h"
-#include "calfile/FileBytes.h"
 #include "calfile/FileError.h"
 #include "document/Session.h"
 #include "resources/Strings.h"
@@ -23,9 +22,7 @@ enum class Extraction
 Extraction ExtractData(const QString& path, const QString& password, ArchiveReader& archive,
                        QByteArray* stream, FileError* error)
 {
-    QByteArray bytes;
-    if (!ReadWholeFile(path, kMaxCalFileSize, &bytes, error)) return Extraction::Failed;
-    if (!archive.Open(std::move(bytes), error)) return Extraction::Failed;
+    if (!archive.OpenFile(path, kMaxCalFileSize, error)) return Extraction::Failed;
     switch (archive.Read(kDataMemberName, password, stream, error)) {
     case MemberStatus::Read:
         return Extraction::Done;

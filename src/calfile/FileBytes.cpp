@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,21 +29,16 @@ FileError LastSystemError(bool writing)
 
 } // namespace
 
-bool ReadWholeFile(const QString& path, qint64 limit, QByteArray* bytes, FileError* error)
+bool ReadWholeFile(const QString& path, qint64 limit, const std::function<char*(qsizetype size)>& room,
+                   qsizetype* size, FileError* error)
 {
-    bytes->clear();
+    *size = 0;
     const QByteArray native = QFile::encodeName(path);
     Descriptor d;
     // Non-blocking, so that opening a pipe cannot hang; it is refused below.
     d.fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (d.fd < 0) {
-        *error = SystemError(errno, false);
-        return false;
-    }
-    struct stat st
-    {
-    };
-    if (::fstat(d.fd, &st) != 0) {
+    struct stat st = {};
+    if (d.fd < 0 || ::fstat(d.fd, &st) != 0) {
         *error = SystemError(errno, false);
         return false;
     }
@@ -54,21 +50,58 @@ bool ReadWholeFile(const QString& path, qint64 limit, QByteArray* bytes, FileErr
         *error = ProgramError(ErrOutOfMemory);
         return false;
     }
-    bytes->resize(qsizetype(st.st_size));
+    char* data = room(qsizetype(st.st_size));
+    if (!data && st.st_size > 0) {
+        *error = ProgramError(ErrOutOfMemory);
+        return false;
+    }
     qsizetype done = 0;
-    while (done < bytes->size()) {
-        const ssize_t n = ::read(d.fd, bytes->data() + done, size_t(bytes->size() - done));
+    while (done < st.st_size) {
+        const ssize_t n = ::read(d.fd, data + done, size_t(st.st_size - done));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             *error = SystemError(errno, false);
-            bytes->clear();
             return false;
         }
         if (n == 0) break; // the file shrank meanwhile: keep what is there
         done += n;
     }
-    bytes->truncate(done);
+    *size = done;
     return true;
+}
+
+bool ReadWholeFile(const QString& path, qint64 limit, QByteArray* bytes, FileError* error)
+{
+    qsizetype size = 0;
+    const bool ok = ReadWholeFile(
+        path, limit,
+        [bytes](qsizetype n) {
+            bytes->resize(n);
+            return bytes->data();
+        },
+        &size, error);
+    bytes->resize(ok ? size : 0);
+    return ok;
+}
+
+LargeBuffer::LargeBuffer(qsizetype size) : m_size(size)
+{
+    constexpr size_t kHuge = size_t(2) << 20;
+    m_mapped = (size_t(size) + kHuge - 1) / kHuge * kHuge;
+    if (m_mapped == 0) return;
+    void* p = ::mmap(nullptr, m_mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED) {
+        m_mapped = 0;
+        return;
+    }
+    // Large pages: far fewer faults while the file is read in (a hint; ignored when unsupported).
+    ::madvise(p, m_mapped, MADV_HUGEPAGE);
+    m_data = static_cast<char*>(p);
+}
+
+LargeBuffer::~LargeBuffer()
+{
+    if (m_data) ::munmap(m_data, m_mapped);
 }
 
 bool ReplaceFile(const QString& path, QByteArrayView bytes, FileError* error)

@@ -2,13 +2,26 @@
 
 #include <algorithm>
 #include <atomic>
+#include <sched.h>
 #include <thread>
 #include <vector>
 
+namespace {
+
+// The cores this process may run on (fewer than the machine's when it is pinned).
+int UsableCores()
+{
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0) return std::max(1, CPU_COUNT(&set));
+    return int(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+} // namespace
+
 int ParallelWorkers(int count)
 {
-    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
-    return std::clamp(std::min(cores, 8), 1, std::max(count, 1));
+    static const int cores = std::min(UsableCores(), 8);
+    return std::clamp(cores, 1, std::max(count, 1));
 }
 
 void ParallelFor(int count, const std::function<void(int worker, int index)>& job)
