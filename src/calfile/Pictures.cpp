@@ -30,22 +30,31 @@ qsizetype RowBytes(qint64 width)
     return qsizetype((width * 3 + 3) & ~qint64(3));
 }
 
-// The bitmaps of ".cal" files are uncompressed, 24 bits a pixel: read here directly, several
-// times faster than the general reader. Anything else is left to it.
-bool ReadPlainBitmap(QByteArrayView b, QImage& picture)
+enum class PlainBitmap
 {
-    if (b.size() < kBitmapHeaders || b[0] != 'B' || b[1] != 'M') return false;
-    if (Get32(b, 14) != 40 || Get16(b, 26) != 1 || Get16(b, 28) != 24 || Get32(b, 30) != 0) return false;
+    No,
+    Read,
+    Damaged
+};
+
+// The bitmaps of ".cal" files are uncompressed, 24 bits a pixel: read here directly, several
+// times faster than the general reader. Other kinds are left to it; one of this kind whose
+// pixels are cut short is refused (the general reader would show it half drawn).
+PlainBitmap ReadPlainBitmap(QByteArrayView b, QImage& picture)
+{
+    if (b.size() < kBitmapHeaders || b[0] != 'B' || b[1] != 'M') return PlainBitmap::No;
+    if (Get32(b, 14) != 40 || Get16(b, 26) != 1 || Get16(b, 28) != 24 || Get32(b, 30) != 0)
+        return PlainBitmap::No;
     const auto width = qint64(qint32(Get32(b, 18)));
     const auto height = qint64(qint32(Get32(b, 22))); // negative: rows from the top
     const qint64 rows = qAbs(height);
     const qint64 offset = Get32(b, 10);
-    if (width <= 0 || rows == 0 || width * rows > kMaxFastPixels) return false;
+    if (width <= 0 || rows == 0 || width * rows > kMaxFastPixels) return PlainBitmap::No;
     if (offset < kBitmapHeaders || offset > b.size() || RowBytes(width) * rows > b.size() - offset)
-        return false;
+        return PlainBitmap::Damaged;
 
     QImage img(int(width), int(rows), QImage::Format_RGB32);
-    if (img.isNull()) return false;
+    if (img.isNull()) return PlainBitmap::Damaged;
     for (int y = 0; y < rows; ++y) {
         const qint64 row = height > 0 ? rows - 1 - y : y;
         const auto* s = reinterpret_cast<const uchar*>(b.data() + offset + RowBytes(width) * row);
@@ -53,7 +62,7 @@ bool ReadPlainBitmap(QByteArrayView b, QImage& picture)
         for (int x = 0; x < width; ++x, s += 3) d[x] = qRgb(s[2], s[1], s[0]);
     }
     picture = img;
-    return true;
+    return PlainBitmap::Read;
 }
 
 // The picture formats a ".cal" document may use, told by their content, not by a file name.
@@ -106,7 +115,14 @@ QByteArray EncodeBitmap(const QImage& picture)
 bool DecodePicture(QByteArrayView bytes, QImage& picture)
 {
     picture = QImage();
-    if (ReadPlainBitmap(bytes, picture)) return true;
+    switch (ReadPlainBitmap(bytes, picture)) {
+    case PlainBitmap::Read:
+        return true;
+    case PlainBitmap::Damaged:
+        return false;
+    case PlainBitmap::No:
+        break;
+    }
     QByteArray copy = QByteArray::fromRawData(bytes.data(), bytes.size());
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);

@@ -7,10 +7,12 @@
 #include "resources/Strings.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 
@@ -83,6 +85,7 @@ private slots:
     void referencedPicturesAreLoadedFromTheirPaths();
     void aMissingReferencedPictureIsReportedAndForgotten();
     void aBrokenEmbeddedPictureIsReportedAndItsPathKept();
+    void bitmapsAgreeWithOtherReaders();
     void strangeMembersAreIgnored();
     void damagedFilesAreReportedNotLoaded_data();
     void damagedFilesAreReportedNotLoaded();
@@ -241,6 +244,37 @@ void TestCalFile::aBrokenEmbeddedPictureIsReportedAndItsPathKept()
     QVERIFY(back.Month(3).Background.Picture.isNull());
     QVERIFY(back.Month(3).Cell(10).Entries[0].Picture.isNull());
     QVERIFY(SamePixels(back.DefaultBackground.Picture, TestPicture(1)));
+}
+
+void TestCalFile::bitmapsAgreeWithOtherReaders()
+{
+    const QImage picture = TestPicture(7); // 37 pixels wide: every row is padded
+    const QByteArray ours = EncodeBitmap(picture);
+    QVERIFY(SamePixels(QImage::fromData(ours, "BMP"), picture));
+    QImage back;
+    QVERIFY(DecodePicture(ours, back));
+    QVERIFY(SamePixels(back, picture));
+
+    // Written by another program: 24 bits, 8 bits with a palette, rows from the top.
+    QByteArray theirs;
+    QBuffer buffer(&theirs);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(picture.save(&buffer, "BMP"));
+    QVERIFY(DecodePicture(theirs, back) && SamePixels(back, picture));
+    const QImage indexed = picture.convertToFormat(QImage::Format_Indexed8);
+    theirs.clear();
+    buffer.seek(0);
+    QVERIFY(indexed.save(&buffer, "BMP"));
+    QVERIFY(DecodePicture(theirs, back) && SamePixels(back, indexed));
+    QByteArray topDown = ours.left(54);
+    qToLittleEndian<qint32>(-picture.height(), topDown.data() + 22);
+    const qsizetype row = (picture.width() * 3 + 3) / 4 * 4;
+    for (int y = picture.height() - 1; y >= 0; --y) topDown += ours.mid(54 + row * y, row);
+    QVERIFY(DecodePicture(topDown, back) && SamePixels(back, picture));
+
+    // Cut short: refused, never shown half drawn.
+    QVERIFY(!DecodePicture(ours.left(ours.size() - 10), back));
+    QVERIFY(back.isNull());
 }
 
 void TestCalFile::strangeMembersAreIgnored()
