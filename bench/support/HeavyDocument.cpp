@@ -83,11 +83,53 @@ CalendarDocument MakeHeavyDocument(int year)
     return doc;
 }
 
-long PeakMemoryKiB()
+namespace {
+
+long StatusKiB(const char* field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return 0;
+    const qsizetype n = qsizetype(qstrlen(field));
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+        if (line.startsWith(field)) return line.mid(n).trimmed().split(' ').value(0).toLong();
     return 0;
+}
+
+qint64 TextBytes(const QString& s)
+{
+    return qint64(sizeof(QString)) + s.size() * 2;
+}
+
+} // namespace
+
+long PeakMemoryKiB()
+{
+    return StatusKiB("VmHWM:");
+}
+
+long CurrentMemoryKiB()
+{
+    return StatusKiB("VmRSS:");
+}
+
+void ResetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly)) clear.write("5");
+}
+
+qint64 DocumentBytes(const CalendarDocument& doc)
+{
+    qint64 n = sizeof(CalendarDocument) + doc.DefaultBackground.Picture.sizeInBytes();
+    for (const MonthData& m : doc.Months) {
+        n += m.Background.Picture.sizeInBytes() + TextBytes(m.Background.PicturePath);
+        for (const DayCell& c : m.Cells)
+            for (const DayEntry& e : c.Entries)
+                n += sizeof(DayEntry) + e.Picture.sizeInBytes() + e.Description.size() * 2 + e.PicturePath.size() * 2 +
+                     e.LinkKey.size() * 2;
+    }
+    for (const AutoEventDef& a : doc.AE.AutoEvents) n += sizeof a + TextBytes(a.Description) + TextBytes(a.Key);
+    for (const BirthdayDef& b : doc.BD.Birthdays) n += sizeof b + TextBytes(b.Name) + TextBytes(b.Key);
+    for (const DebtSavingDef& d : doc.DE.DebtsSavings) n += sizeof d + TextBytes(d.Description);
+    return n;
 }

@@ -12,3 +12,12 @@ QImage MakeBenchPicture(int width, int height, int seed);
 
 // Peak resident memory of this process so far, in kibibytes (0 when unknown).
 long PeakMemoryKiB();
+
+// Resident memory now, in kibibytes (0 when unknown).
+long CurrentMemoryKiB();
+
+// Starts the peak (PeakMemoryKiB) again from the current resident memory.
+void ResetPeakMemory();
+
+// What the document itself takes in memory: its pictures, texts and records.
+qint64 DocumentBytes(const CalendarDocument& doc);

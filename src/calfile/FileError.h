@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 
 // The details of a kind-1 report: number, description and source, as the message shows them.
 struct FileError
@@ -16,14 +17,15 @@ struct FileError
 };
 
 // Error numbers of the program's own file and stream handling (source "Daybinder").
-enum FileErrorNumber : qint32 {
-    ErrOverflow = 6,        // a number too large for its field
-    ErrOutOfMemory = 7,     // a member or file larger than the program accepts
-    ErrTypeMismatch = 13,   // a line that is not a quoted value
+enum FileErrorNumber : qint32
+{
+    ErrOverflow = 6,      // a number too large for its field
+    ErrOutOfMemory = 7,   // a member or file larger than the program accepts
+    ErrTypeMismatch = 13, // a line that is not a quoted value
     ErrFileNotFound = 53,
     ErrDeviceIO = 57,
     ErrDiskFull = 61,
-    ErrPastEndOfFile = 62,  // the stream ends early
+    ErrPastEndOfFile = 62, // the stream ends early
     ErrPermissionDenied = 70,
     ErrPathFileAccess = 75,
     ErrPathNotFound = 76,
@@ -38,8 +40,9 @@ FileError SystemError(int err, bool writing);
 // A libzip error code.
 FileError ArchiveError(int zipErrorCode);
 
-enum class FileErrorKind : qint32 {
-    System = 1,            // any system or archive error; Retry and Cancel
+enum class FileErrorKind : qint32
+{
+    System = 1, // any system or archive error; Retry and Cancel
     UnknownVersion = 2,
     EmbeddedPicture = 3,   // extra: the picture's stored path
     ReferencedPicture = 4, // extra: the path that failed
@@ -54,3 +57,9 @@ PromptRequest FileErrorMessage(const QString& fileName, FileErrorKind kind, bool
 // kind 1, Ok otherwise).
 PromptAnswer ReportFileError(const QString& fileName, FileErrorKind kind, bool writing,
                              const FileError& error = {}, const QString& extra = {});
+
+// Runs one step of a file operation until it succeeds; each failure is reported (kind 1) and
+// Retry runs the step again. False once the user chose Cancel. The busy pointer is lifted while
+// the message shows.
+bool RunWithRetry(const QString& fileName, bool writing, BusyCursor& busy,
+                  const std::function<bool(FileError* error)>& step);

@@ -1,14 +1,34 @@
 // daybinder-cli: the program's logic without a screen, for scripts and for checking files.
+// Each sub-command lives in its own file and reuses the program's logic; add new ones to
+// kCommands.
+
+#include "cli/CliPrompter.h"
+#include "cli/FileCommands.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
+#include <QStringList>
 
 namespace {
 
-int Usage()
+struct CliCommand
 {
-    QTextStream(stderr) << "usage: daybinder-cli COMMAND [ARGS]\n";
-    return 1;
+    const char* Name;
+    const char* Usage;
+    int (*Run)(const QStringList& args);
+};
+
+const CliCommand kCommands[] = {
+    {"stream", "stream [--password P] FILE.cal   the data stream of FILE.cal on standard output", RunStream},
+    {"pack", "pack [--password P] STREAM OUT.cal   OUT.cal from a data stream and its pictures", RunPack},
+};
+
+int Usage(int status)
+{
+    QString text = QStringLiteral("usage: daybinder-cli COMMAND [ARGS]\ncommands:");
+    for (const CliCommand& c : kCommands) text += QStringLiteral("\n  ") + QLatin1String(c.Usage);
+    const QByteArray bytes = text.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), status == ExitOk ? stdout : stderr);
+    return status;
 }
 
 } // namespace
@@ -16,8 +36,13 @@ int Usage()
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Daybinder"));
     const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty()) return Usage();
-    QTextStream(stderr) << "daybinder-cli: unknown command " << args.first() << '\n';
-    return 1;
+    if (args.isEmpty()) return Usage(ExitFailed);
+    const QString& name = args.first();
+    if (name == u"help" || name == u"--help" || name == u"-h") return Usage(ExitOk);
+    for (const CliCommand& c : kCommands)
+        if (name == QLatin1String(c.Name)) return c.Run(args.mid(1));
+    PrintError(QStringLiteral("daybinder-cli: unknown command %1").arg(name));
+    return Usage(ExitFailed);
 }

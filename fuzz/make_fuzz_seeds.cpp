@@ -1,0 +1,85 @@
+// Writes the seed corpora of the fuzz targets with the program's own writers:
+//   make_fuzz_seeds DIR  ->  DIR/fuzz_stream/*, DIR/fuzz_calfile/*
+
+#include "calfile/CalFile.h"
+#include "calfile/DataStream.h"
+#include "document/Money.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <cstdio>
+
+namespace {
+
+// Small, so that the fuzzer spends its time on variations, but with one of everything.
+CalendarDocument SeedDocument(bool embed, const QString& picturePath)
+{
+    CalendarDocument doc = BlankDocumentFrom({});
+    SetDocumentDefaults(doc, 2004);
+    doc.Author = QStringLiteral("Œuvre € été");
+    doc.EmbedPictures = embed;
+    doc.AE.AutoEvents.append({KindMonthly, 5, 0, MakeDate(1, 1, 2004), MakeDate(31, 12, 2004),
+                              MakeKey(u"AE", 1), MoneyDescription(u"Loyer", u"650"), EntryExpense});
+    doc.AE.AENextId = 1;
+    doc.BD.Birthdays.append({MakeDate(3, 4, 1970), MakeKey(u"BD", 1), QStringLiteral("Zoé")});
+    doc.BD.BDNextId = 1;
+    doc.DE.DebtsSavings.append({true, MakeDate(1, 2, 2004), MoneyDescription(u"Livret", u"100")});
+    DayEntry e;
+    e.Description = QStringLiteral("Dentiste");
+    e.EntryType = EntryEvent;
+    e.AlarmOn = true;
+    e.LinkKey = MakeKey(u"AE", 1);
+    e.PicturePath = picturePath;
+    e.Picture = QImage(6, 4, QImage::Format_RGB32);
+    e.Picture.fill(Qt::darkCyan);
+    doc.Month(2).Cell(10).Entries.append(e);
+    doc.DefaultBackground.PicturePath = picturePath;
+    doc.DefaultBackground.Picture = e.Picture;
+    return doc;
+}
+
+bool Save(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_fuzz_seeds DIR\n");
+        return 1;
+    }
+    const QDir root(QString::fromLocal8Bit(argv[1]));
+    const QString streams = root.filePath(QStringLiteral("fuzz_stream"));
+    const QString files = root.filePath(QStringLiteral("fuzz_calfile"));
+    QDir().mkpath(streams);
+    QDir().mkpath(files);
+    const QString picture = root.filePath(QStringLiteral("picture.bmp"));
+
+    CalendarDocument blank = BlankDocumentFrom({});
+    SetDocumentDefaults(blank, 2004);
+    CalendarDocument full = SeedDocument(true, picture);
+    full.DefaultBackground.Picture.save(picture);
+    bool ok = Save(streams + QStringLiteral("/new"), WriteDataStream(blank)) &&
+              Save(streams + QStringLiteral("/full"), WriteDataStream(full));
+    // The older layout: no key counter, no birthdays, entries without a link key.
+    QByteArrayList lines = WriteDataStream(blank).split('\n');
+    lines[0] = "\"2.0 (Beta 2)\"\r";
+    lines.remove(8, 2); // birthday count and counter
+    lines.remove(6);    // AENextId
+    ok = ok && Save(streams + QStringLiteral("/v20"), lines.join('\n'));
+
+    ok = ok && WriteCalFile(files + QStringLiteral("/new.cal"), blank);
+    ok = ok && WriteCalFile(files + QStringLiteral("/embedded.cal"), full);
+    full.Password = QStringLiteral("secret");
+    ok = ok && WriteCalFile(files + QStringLiteral("/protected.cal"), full);
+    CalendarDocument referenced = SeedDocument(false, picture);
+    ok = ok && WriteCalFile(files + QStringLiteral("/referenced.cal"), referenced);
+    if (!ok) std::fprintf(stderr, "make_fuzz_seeds: could not write the seeds\n");
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,194 @@
+#include "calfile/CalArchive.h"
+
+#include "calfile/FileBytes.h"
+#include "document/Cp1252.h"
+
+#include <zip.h>
+
+namespace {
+
+bool AllDigits(QStringView s)
+{
+    for (QChar c : s)
+        if (c < u'0' || c > u'9') return false;
+    return !s.isEmpty();
+}
+
+// What a failed open or read of a member means. Decrypting with a wrong password can pass the
+// quick check (1 chance in 256 for the traditional method) and only fail later, on the data.
+MemberStatus Classify(int code, bool encrypted, FileError* error)
+{
+    if (code == ZIP_ER_NOPASSWD) return MemberStatus::NeedsPassword;
+    if (code == ZIP_ER_WRONGPASSWD) return MemberStatus::WrongPassword;
+    if (encrypted && (code == ZIP_ER_CRC || code == ZIP_ER_ZLIB || code == ZIP_ER_COMPRESSED_DATA))
+        return MemberStatus::WrongPassword;
+    *error = ArchiveError(code);
+    return MemberStatus::Failed;
+}
+
+} // namespace
+
+bool IsCalMemberName(QStringView name)
+{
+    if (name.compare(u"caldata.cal", Qt::CaseInsensitive) == 0) return true;
+    if (name.startsWith(u"bck.", Qt::CaseInsensitive)) return name.size() == 6 && AllDigits(name.sliced(4));
+    if (name.startsWith(u"ev.", Qt::CaseInsensitive))
+        return (name.size() == 11 || name.size() == 12) && AllDigits(name.sliced(3));
+    return false;
+}
+
+ArchiveReader::~ArchiveReader()
+{
+    Close();
+}
+
+void ArchiveReader::Close()
+{
+    if (m_zip) zip_discard(m_zip);
+    m_zip = nullptr;
+    m_members.clear();
+    m_bytes.clear();
+    m_file.reset();
+}
+
+bool ArchiveReader::Open(QByteArray bytes, FileError* error)
+{
+    Close();
+    return OpenBytes(std::move(bytes), error);
+}
+
+bool ArchiveReader::OpenFile(const QString& path, qint64 limit, FileError* error)
+{
+    Close();
+    qsizetype size = 0;
+    const auto room = [this](qsizetype n) {
+        m_file = std::make_unique<LargeBuffer>(n);
+        return m_file->Data();
+    };
+    if (!ReadWholeFile(path, limit, room, &size, error)) {
+        m_file.reset();
+        return false;
+    }
+    return OpenBytes(QByteArray::fromRawData(m_file->Data() ? m_file->Data() : "", size), error);
+}
+
+bool ArchiveReader::OpenBytes(QByteArray bytes, FileError* error)
+{
+    m_bytes = std::move(bytes);
+    m_zip = OpenArchiveBuffer(m_bytes, error);
+    if (!m_zip) {
+        Close();
+        return false;
+    }
+
+    const zip_int64_t count = zip_get_num_entries(m_zip, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* raw = zip_get_name(m_zip, zip_uint64_t(i), ZIP_FL_ENC_RAW);
+        if (!raw) continue;
+        const QString name = QString::fromLatin1(raw);
+        if (IsCalMemberName(name)) m_members.insert(name.toLower(), quint64(i));
+    }
+    return true;
+}
+
+MemberStatus ArchiveReader::Read(const QString& name, const QString& password, QByteArray* data,
+                                 FileError* error)
+{
+    data->clear();
+    const auto it = m_members.constFind(name.toLower());
+    if (!m_zip || it == m_members.constEnd()) {
+        *error = ArchiveError(ZIP_ER_NOENT);
+        return MemberStatus::Missing;
+    }
+
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_stat_index(m_zip, *it, 0, &st) < 0)
+        return Classify(zip_error_code_zip(zip_get_error(m_zip)), false, error);
+    const bool encrypted = (st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE;
+    if (!encrypted) return ReadWith(*it, nullptr, data, error);
+    if (password.isEmpty()) return MemberStatus::NeedsPassword;
+
+    const QByteArray utf8 = password.toUtf8();
+    const MemberStatus s = ReadWith(*it, utf8.constData(), data, error);
+    if (s != MemberStatus::WrongPassword) return s;
+    // Windows tools protect with the system's code page.
+    bool encodable = false;
+    const QByteArray ansi = EncodeCp1252(password, &encodable);
+    return encodable && ansi != utf8 ? ReadWith(*it, ansi.constData(), data, error) : s;
+}
+
+MemberStatus ArchiveReader::ReadWith(quint64 index, const char* password, QByteArray* data, FileError* error)
+{
+    zip_stat_t st;
+    zip_stat_init(&st);
+    zip_stat_index(m_zip, index, 0, &st);
+    const bool encrypted = password != nullptr;
+
+    // Room for what the entry announces, but never more than its compressed bytes could
+    // inflate to (deflate stays under 1:1032) nor more than the cap.
+    qint64 room = (st.valid & ZIP_STAT_SIZE) ? qint64(st.size) + 1 : 64 * 1024;
+    if (st.valid & ZIP_STAT_COMP_SIZE) room = qMin<qint64>(room, qint64(st.comp_size) * 1100 + 64 * 1024);
+    room = qMin(room, kMaxMemberSize + 1);
+    if ((st.valid & ZIP_STAT_SIZE) && st.size > zip_uint64_t(kMaxMemberSize)) {
+        *error = ProgramError(ErrOutOfMemory);
+        return MemberStatus::Failed;
+    }
+
+    // Refused before libzip tries: its failure to open such an entry leaks the entry's sources.
+    if ((st.valid & ZIP_STAT_COMP_METHOD) && !zip_compression_method_supported(st.comp_method, 0))
+        return Classify(ZIP_ER_COMPNOTSUPP, false, error);
+    if (encrypted && (st.valid & ZIP_STAT_ENCRYPTION_METHOD) &&
+        !zip_encryption_method_supported(st.encryption_method, 0))
+        return Classify(ZIP_ER_ENCRNOTSUPP, false, error);
+
+    zip_error_clear(m_zip);
+    zip_file_t* f =
+        encrypted ? zip_fopen_index_encrypted(m_zip, index, 0, password) : zip_fopen_index(m_zip, index, 0);
+    if (!f) return Classify(zip_error_code_zip(zip_get_error(m_zip)), encrypted, error);
+
+    QByteArray& buf = *data;
+    buf.resize(qsizetype(qMax<qint64>(room, 1)));
+    qint64 len = 0;
+    for (;;) {
+        if (len == buf.size()) {
+            if (len > kMaxMemberSize) break;
+            buf.resize(qsizetype(qMin(qMax<qint64>(len * 2, 64 * 1024), kMaxMemberSize + 1)));
+        }
+        const zip_int64_t n = zip_fread(f, buf.data() + len, zip_uint64_t(buf.size() - len));
+        if (n < 0) {
+            const int code = zip_error_code_zip(zip_file_get_error(f));
+            zip_fclose(f);
+            buf.resize(0);
+            return Classify(code, encrypted, error);
+        }
+        if (n == 0) break;
+        len += n;
+    }
+    const int closed = zip_fclose(f);
+    buf.resize(qsizetype(qMin(len, kMaxMemberSize)));
+    if (len > kMaxMemberSize) {
+        buf.resize(0);
+        *error = ProgramError(ErrOutOfMemory);
+        return MemberStatus::Failed;
+    }
+    if (closed != 0) {
+        buf.resize(0);
+        return Classify(closed, encrypted, error);
+    }
+    return MemberStatus::Read;
+}
+
+zip* OpenArchiveBuffer(const QByteArray& bytes, FileError* error)
+{
+    zip_error_t err;
+    zip_error_init(&err);
+    zip_source_t* src = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &err);
+    zip_t* za = src ? zip_open_from_source(src, ZIP_RDONLY, &err) : nullptr;
+    if (!za) {
+        if (src) zip_source_free(src);
+        *error = ArchiveError(zip_error_code_zip(&err));
+    }
+    zip_error_fini(&err);
+    return za;
+}

@@ -1,0 +1,79 @@
+#pragma once
+// The ZIP archive of a ".cal" file, built and read in memory: nothing decrypted ever touches the
+// disk. Protected members are written with AES-256; AES and traditional ZIP encryption are read.
+
+#include "calfile/FileBytes.h"
+#include "calfile/FileError.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <memory>
+
+struct zip;
+
+// Nothing read from an archive may grow larger than this (a defence against ZIP bombs).
+constexpr qint64 kMaxMemberSize = qint64(64) << 20;
+
+struct ArchiveMember
+{
+    QString Name;
+    QByteArray Data;
+    bool Protected = false; // encrypted with the password when there is one
+};
+
+// Builds the archive. Protected members are encrypted when password is not empty (its UTF-8
+// bytes, what other ZIP tools use for AES). Large members are compressed side by side on the
+// processor's cores; their data is released as soon as it is compressed.
+bool PackArchive(QList<ArchiveMember> members, const QString& password, QByteArray* archive,
+                 FileError* error);
+
+enum class MemberStatus
+{
+    Read,
+    Missing,
+    NeedsPassword,
+    WrongPassword,
+    Failed
+};
+
+class ArchiveReader
+{
+public:
+    ArchiveReader() = default;
+    ~ArchiveReader();
+    ArchiveReader(const ArchiveReader&) = delete;
+    ArchiveReader& operator=(const ArchiveReader&) = delete;
+
+    // Opens the archive held in bytes. Only members with a name of a ".cal" file are seen;
+    // names with a folder, "..", an absolute path or an unknown name are ignored.
+    bool Open(QByteArray bytes, FileError* error);
+    // The same for a whole file read from disk (no larger than limit).
+    bool OpenFile(const QString& path, qint64 limit, FileError* error);
+    void Close();
+
+    bool Has(const QString& name) const { return m_members.contains(name); }
+    // The archive's bytes: another reader opened on them shares them (one per thread).
+    const QByteArray& Bytes() const { return m_bytes; }
+
+    // Reads a member whole into data, using its room again. An encrypted member is tried with the UTF-8 bytes
+    // of password, then with its Windows-1252 bytes when they differ; an empty password is a missing one.
+    MemberStatus Read(const QString& name, const QString& password, QByteArray* data, FileError* error);
+
+private:
+    bool OpenBytes(QByteArray bytes, FileError* error);
+    MemberStatus ReadWith(quint64 index, const char* password, QByteArray* data, FileError* error);
+
+    std::unique_ptr<LargeBuffer> m_file; // the file's bytes, when read by OpenFile
+    QByteArray m_bytes;                  // the archive libzip reads from
+    zip* m_zip = nullptr;
+    QHash<QString, quint64> m_members; // known member names, lower case
+};
+
+// Opens an archive held in memory for reading; bytes must outlive it (zip_discard).
+zip* OpenArchiveBuffer(const QByteArray& bytes, FileError* error);
+
+// "caldata.cal", "bck." + two digits, "ev." + eight digits (or more): the names a ".cal" file
+// may hold. Compared without regard to case.
+bool IsCalMemberName(QStringView name);

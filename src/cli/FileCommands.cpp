@@ -1,0 +1,91 @@
+#include "cli/FileCommands.h"
+
+#include "calfile/CalArchive.h"
+#include "calfile/CalFile.h"
+#include "calfile/CalMembers.h"
+#include "calfile/DataStream.h"
+#include "calfile/FileBytes.h"
+#include "calfile/FileError.h"
+#include "cli/Arguments.h"
+#include "cli/CliPrompter.h"
+#include "document/Session.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The arguments, or an exit status when they are wrong.
+std::optional<CliArguments> Arguments(const QStringList& args, qsizetype positional, const char* usage)
+{
+    CliArguments a = ParseCliArguments(args, true);
+    if (a.Error.isEmpty() && a.Positional.size() != positional)
+        a.Error = QStringLiteral("wrong number of arguments");
+    if (a.Error.isEmpty()) return a;
+    PrintError(
+        QStringLiteral("daybinder-cli: %1\nusage: daybinder-cli %2").arg(a.Error, QLatin1String(usage)));
+    return std::nullopt;
+}
+
+bool WriteStandardOutput(const QByteArray& bytes)
+{
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
+        std::fflush(stdout) == 0)
+        return true;
+    PrintError(QStringLiteral("daybinder-cli: ") + QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+}
+
+// Reads a data stream file as the program reads the member of a ".cal" file; reports failures.
+bool ReadStreamFile(const QString& path, CalendarDocument& doc)
+{
+    QByteArray bytes;
+    FileError error;
+    if (!ReadWholeFile(path, kMaxMemberSize, &bytes, &error)) {
+        ReportFileError(path, FileErrorKind::System, false, error);
+        return false;
+    }
+    const StreamReadResult read = ReadDataStream(bytes, doc);
+    if (read.Status == StreamStatus::UnknownVersion)
+        ReportFileError(path, FileErrorKind::UnknownVersion, false);
+    if (read.Status == StreamStatus::ReadError)
+        ReportFileError(path, FileErrorKind::System, false, read.Error);
+    return read.Loaded();
+}
+
+} // namespace
+
+int RunStream(const QStringList& args)
+{
+    const auto a = Arguments(args, 1, "stream [--password P] FILE.cal");
+    if (!a) return ExitFailed;
+    CliPrompter prompter(a->Password);
+    CalendarDocument doc;
+    if (!ReadCalFile(a->Positional[0], doc)) {
+        if (prompter.Trouble() == CliPrompter::PasswordTrouble::None) return ExitFailed;
+        PrintError(prompter.TroubleText());
+        return ExitPassword;
+    }
+    return WriteStandardOutput(WriteDataStream(doc)) ? ExitOk : ExitFailed;
+}
+
+int RunPack(const QStringList& args)
+{
+    const auto a = Arguments(args, 2, "pack [--password P] STREAM OUT.cal");
+    if (!a) return ExitFailed;
+    CliPrompter prompter(std::nullopt);
+    const QString& streamPath = a->Positional[0];
+    CalendarDocument doc = Session::Get().BlankDocument(true);
+    if (!ReadStreamFile(streamPath, doc)) return ExitFailed;
+
+    // The pictures to embed come from their paths. One that cannot be read is reported and left
+    // out; its path stays, so the stream is kept as it was given.
+    if (doc.EmbedPictures) {
+        for (const PictureSlot& s : EmbeddedPictures(doc))
+            if (!LoadPictureFile(*s.Path, *s.Picture))
+                ReportFileError(streamPath, FileErrorKind::ReferencedPicture, false, {}, *s.Path);
+    }
+    doc.Password = a->Password.value_or(QString());
+    return WriteCalFile(a->Positional[1], doc) ? ExitOk : ExitFailed;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// daybinder-cli sub-commands on ".cal" files and data streams. Each returns the exit status.
+
+#include <QStringList>
+
+// Exit statuses of every sub-command.
+enum CliExit : int
+{
+    ExitOk = 0,
+    ExitFailed = 1,
+    ExitPassword = 3
+};
+
+// stream [--password P] FILE.cal: the data stream of the file, byte for byte, on standard output.
+int RunStream(const QStringList& args);
+
+// pack [--password P] STREAM OUT.cal: a ".cal" file from a data stream and the pictures it names.
+int RunPack(const QStringList& args);

@@ -1,0 +1,147 @@
+#include "CalTestDocuments.h"
+#include "calfile/DataStream.h"
+#include "resources/Strings.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int Exit = -1;
+    QByteArray Out;
+    QString Err; // decoded as UTF-8
+};
+
+Run Cli(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(DAYBINDER_CLI), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString WriteStream(const QTemporaryDir& dir, const CalendarDocument& doc)
+{
+    const QString path = dir.filePath(QStringLiteral("flux.txt"));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return {};
+    f.write(WriteDataStream(doc));
+    return path;
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+private slots:
+    void packThenStreamGivesTheStreamBack_data();
+    void packThenStreamGivesTheStreamBack();
+    void passwordTroubleExitsWith3();
+    void failuresExitWith1AndSayWhy();
+    void pictureReportsDoNotFailTheCommand();
+};
+
+void TestCli::packThenStreamGivesTheStreamBack_data()
+{
+    QTest::addColumn<bool>("embed");
+    QTest::addColumn<QString>("password");
+    QTest::newRow("embedded pictures") << true << QString();
+    QTest::newRow("referenced pictures, password") << false << QStringLiteral("Œuvre € été");
+}
+
+void TestCli::packThenStreamGivesTheStreamBack()
+{
+    QFETCH(bool, embed);
+    QFETCH(QString, password);
+    QTemporaryDir dir;
+    CalendarDocument doc = FullDocument();
+    CreatePictureFiles(doc, dir.path());
+    doc.EmbedPictures = embed;
+    const QString stream = WriteStream(dir, doc);
+    const QString cal = dir.filePath(QStringLiteral("paquet.cal"));
+    QStringList pack{u"pack"_qs};
+    if (!password.isEmpty()) pack << u"--password"_qs << password;
+    Run r = Cli(pack << stream << cal);
+    QCOMPARE(r.Err, QString());
+    QCOMPARE(r.Exit, 0);
+
+    QStringList read{u"stream"_qs};
+    if (!password.isEmpty()) read << u"--password"_qs << password;
+    r = Cli(read << cal);
+    QCOMPARE(r.Err, QString());
+    QCOMPARE(r.Exit, 0);
+    QFile original(stream);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QCOMPARE(r.Out, original.readAll());
+}
+
+void TestCli::passwordTroubleExitsWith3()
+{
+    QTemporaryDir dir;
+    CalendarDocument doc = FullDocument();
+    doc.Password = QStringLiteral("clé");
+    doc.EmbedPictures = true;
+    const QString cal = dir.filePath(QStringLiteral("p.cal"));
+    QCOMPARE(Cli({u"pack"_qs, u"--password=clé"_qs, WriteStream(dir, doc), cal}).Exit, 0);
+
+    Run r = Cli({u"stream"_qs, cal});
+    QCOMPARE(r.Exit, 3);
+    QCOMPARE(r.Err, Str(1702) + u'\n');
+    QVERIFY(r.Out.isEmpty());
+    r = Cli({u"stream"_qs, u"--password"_qs, u"cle"_qs, cal});
+    QCOMPARE(r.Exit, 3);
+    QCOMPARE(r.Err, Str(10047) + u'\n');
+}
+
+void TestCli::failuresExitWith1AndSayWhy()
+{
+    QTemporaryDir dir;
+    Run r = Cli({u"stream"_qs, dir.filePath(QStringLiteral("inexistant.cal"))});
+    QCOMPARE(r.Exit, 1);
+    QVERIFY2(r.Err.startsWith(Str(10032) + u' ' + dir.filePath(QStringLiteral("inexistant.cal")) + u' ' +
+                              Str(10038)),
+             qPrintable(r.Err));
+    QCOMPARE(r.Err.count(u'\n'), 1); // one line
+
+    QByteArrayList v = ValuesOf(WriteDataStream(FullDocument()));
+    v[5] = "99999"; // the auto-event count
+    const QString bad = dir.filePath(QStringLiteral("mauvais.txt"));
+    QFile f(bad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(StreamOf(v));
+    f.close();
+    r = Cli({u"pack"_qs, bad, dir.filePath(QStringLiteral("x.cal"))});
+    QCOMPARE(r.Exit, 1);
+    QVERIFY2(r.Err.contains(u"(ligne 6)"), qPrintable(r.Err));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.cal"))));
+
+    QCOMPARE(Cli({u"inconnu"_qs}).Exit, 1);
+    QCOMPARE(Cli({u"stream"_qs}).Exit, 1);
+}
+
+void TestCli::pictureReportsDoNotFailTheCommand()
+{
+    QTemporaryDir dir;
+    CalendarDocument doc = FullDocument(); // its referenced pictures do not exist
+    const QString cal = dir.filePath(QStringLiteral("liens.cal"));
+    QCOMPARE(Cli({u"pack"_qs, WriteStream(dir, doc), cal}).Exit, 0);
+    const Run r = Cli({u"stream"_qs, cal});
+    QCOMPARE(r.Exit, 0);
+    QVERIFY(r.Err.contains(Str(10034)));
+    QVERIFY(r.Err.contains(doc.Month(3).Cell(10).Entries[0].PicturePath));
+    // As the program would have it after opening: the missing pictures' paths are cleared.
+    CalendarDocument back = BlankDocumentFrom({});
+    QVERIFY(ReadDataStream(r.Out, back).Loaded());
+    QVERIFY(back.Month(3).Cell(10).Entries[0].PicturePath.isEmpty());
+    QVERIFY(back.DefaultBackground.PicturePath.isEmpty());
+    QCOMPARE(back.Author, doc.Author);
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
