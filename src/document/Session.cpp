@@ -30,7 +30,7 @@ void Session::SetModified(qint32 part, bool value, int month)
 {
     SetPartFlags(CurrentDocument, part, value, month);
     CurrentDocument.IsSaved = !AnyPartModified(CurrentDocument);
-    emit CaptionChanged(Caption());
+    UpdateCaption();
 }
 
 QString Session::Caption() const

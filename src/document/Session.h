@@ -64,6 +64,7 @@ public:
 
     // "Daybinder v2.1 - path*", computed from the document and the mode.
     QString Caption() const;
+    void UpdateCaption() { emit CaptionChanged(Caption()); }
 
     // The two progress lines of the main window's loading picture (0 title, 1 step); each
     // update lets the interface repaint.

@@ -1,0 +1,67 @@
+#pragma once
+// The file commands: New, Open, Save and Save As, the save check that every command replacing or
+// closing the document runs first, and the rebuilding of the month windows. The windows are
+// reached through hooks that the main window sets, so every rule stays here.
+
+#include "document/SaveParts.h"
+
+#include <QDate>
+#include <QString>
+#include <functional>
+
+// What the save-parts dialog answered; with Yes, the lines left selected.
+struct SavePartsAnswer
+{
+    enum Button
+    {
+        Cancel,
+        No,
+        Yes
+    };
+    Button Pressed = Cancel;
+    QList<SavePart> Chosen;
+};
+
+// The month whose window comes to the front after loading: the month to open when it is 1..12,
+// else the current month when the calendar is of the current year, else none (0).
+int MonthToBringToFront(const CalendarDocument& doc, const QDate& today);
+
+class DocumentCommands
+{
+public:
+    static DocumentCommands& Get();
+
+    // Hooks set by the windows. Unset, the save-parts dialog is cancelled, the properties of a
+    // new document are confirmed unchanged, and the others do nothing.
+    std::function<SavePartsAnswer(const QString& target, const QList<SavePart>& parts)> AskSaveParts;
+    std::function<void(int month)> BuildMonthWindow; // caption, days, colours, background, cells
+    std::function<void(int month)> BringMonthToFront;
+    std::function<void()> CloseMonthWindows;         // outside shutdown they are only hidden
+    std::function<bool()> EditNewDocumentProperties; // true when confirmed
+    std::function<void()> RunAlarmCheck;
+
+    // True when the caller may go on: written, unchanged, or not to be saved ("&Non"); false on
+    // Cancel or a failed write.
+    bool Save(bool direct, bool saveAs);
+
+    // The commands of the Save buttons: the main window returns to editing afterwards.
+    bool SaveCommand(bool saveAs);
+
+    // Opens a file; an empty path asks for one first.
+    void Open(QString path = {});
+    void New();
+
+    // The chosen path, empty on Cancel.
+    QString SaveAsDialog();
+
+    void LoadIntoMonthWindows();
+
+    // Set while New runs its save check: a partial save then keeps the open document as is.
+    bool NoReload() const { return m_noReload; }
+
+private:
+    bool SaveChosenParts(QString target);
+    void BackToEditing(bool wasEditing);
+
+    bool m_noReload = false;
+};
