@@ -58,6 +58,7 @@ void TestDocCommands::init()
 {
     qputenv("DAYBINDER_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toUtf8());
     Session::Get().Reset();
+    Session::Get().SetModified(PartAll, false); // as start-up leaves it
     Clock::Install(&m_clock);
     m_dialogs = new ScriptedDialogs;
     m_prompter = new ScriptedPrompter;
