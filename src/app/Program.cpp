@@ -1,10 +1,12 @@
 #include "app/Program.h"
 
 #include "app/FrmSplash.h"
+#include "app/MainWindowWiring.h"
 #include "document/Session.h"
 #include "platform/Display.h"
 #include "platform/Prompter.h"
 #include "platform/SingleInstance.h"
+#include "platform/SystemDialogs.h"
 #include "resources/Strings.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
@@ -56,6 +58,8 @@ bool Program::Start(const QStringList& arguments)
 
     Session& s = Session::Get();
     m_main = std::make_unique<FrmMain>();
+    InstallSystemDialogs(m_main.get());
+    WireMainWindow(*m_main);
     if (s.Mode() != MainMode::Logo) s.SetMode(MainMode::Logo);
     m_main->UpdateCommandStates(true);
     progress(25);

@@ -1,11 +1,11 @@
 #include "entries/FrmAddEV.h"
 
+#include "calfile/CalFile.h"
 #include "document/ColourValue.h"
 #include "document/NumberText.h"
 #include "document/Session.h"
 #include "entries/AmountText.h"
 #include "entries/EditorFrame.h"
-#include "entries/EntryPicture.h"
 #include "help/Help.h"
 #include "pictures/ChoosePicture.h"
 #include "platform/CommonDialogs.h"
@@ -180,7 +180,7 @@ void FrmAddEV::ChoosePictureFile()
     const PictureChoice choice = ChoosePicture(m_picturePath);
     if (choice.Result != 1 || choice.Path.isEmpty()) return;
     m_picturePath = choice.Path;
-    LoadEntryPicture(choice.Path, m_picture);
+    LoadPictureFile(choice.Path, m_picture);
     m_pictureName->setText(choice.Path);
     m_pictureName->setToolTip(choice.Path);
     ShowPicturePreview();

@@ -2,6 +2,7 @@
 
 #include "document/FrmAskPass.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -11,11 +12,16 @@ namespace {
 QMessageBox::Icon ToIcon(PromptIcon icon)
 {
     switch (icon) {
-    case PromptIcon::Stop: return QMessageBox::Critical;
-    case PromptIcon::Question: return QMessageBox::Question;
-    case PromptIcon::Exclamation: return QMessageBox::Warning;
-    case PromptIcon::Information: return QMessageBox::Information;
-    case PromptIcon::None: break;
+    case PromptIcon::Stop:
+        return QMessageBox::Critical;
+    case PromptIcon::Question:
+        return QMessageBox::Question;
+    case PromptIcon::Exclamation:
+        return QMessageBox::Warning;
+    case PromptIcon::Information:
+        return QMessageBox::Information;
+    case PromptIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -42,22 +48,34 @@ constexpr ButtonText kButtons[] = {
 QList<PromptAnswer> AnswersOf(PromptButtons b)
 {
     switch (b) {
-    case PromptButtons::Ok: return {PromptAnswer::Ok};
-    case PromptButtons::OkCancel: return {PromptAnswer::Ok, PromptAnswer::Cancel};
-    case PromptButtons::YesNo: return {PromptAnswer::Yes, PromptAnswer::No};
-    case PromptButtons::YesNoCancel: return {PromptAnswer::Yes, PromptAnswer::No, PromptAnswer::Cancel};
-    case PromptButtons::RetryCancel: return {PromptAnswer::Retry, PromptAnswer::Cancel};
-    case PromptButtons::AbortRetryIgnore: return {PromptAnswer::Abort, PromptAnswer::Retry, PromptAnswer::Ignore};
+    case PromptButtons::Ok:
+        return {PromptAnswer::Ok};
+    case PromptButtons::OkCancel:
+        return {PromptAnswer::Ok, PromptAnswer::Cancel};
+    case PromptButtons::YesNo:
+        return {PromptAnswer::Yes, PromptAnswer::No};
+    case PromptButtons::YesNoCancel:
+        return {PromptAnswer::Yes, PromptAnswer::No, PromptAnswer::Cancel};
+    case PromptButtons::RetryCancel:
+        return {PromptAnswer::Retry, PromptAnswer::Cancel};
+    case PromptButtons::AbortRetryIgnore:
+        return {PromptAnswer::Abort, PromptAnswer::Retry, PromptAnswer::Ignore};
     }
     return {PromptAnswer::Ok};
 }
 
 } // namespace
 
+QWidget* MessageBoxPrompter::Parent() const
+{
+    // Started before any window exists: later prompts sit over the window the user works in.
+    return m_parent ? m_parent : QApplication::activeWindow();
+}
+
 PromptAnswer MessageBoxPrompter::Ask(const PromptRequest& request)
 {
     QMessageBox box(ToIcon(request.Icon), request.Title, QString(request.Text).replace(u'\r', u'\n'),
-                    QMessageBox::NoButton, m_parent);
+                    QMessageBox::NoButton, Parent());
     QHash<QAbstractButton*, PromptAnswer> answers;
     const QList<PromptAnswer> wanted = AnswersOf(request.Buttons);
     for (PromptAnswer a : wanted) {
@@ -66,7 +84,8 @@ PromptAnswer MessageBoxPrompter::Ask(const PromptRequest& request)
             QPushButton* button = box.addButton(QString::fromUtf16(b.text), b.role);
             answers.insert(button, a);
             if (a == request.DefaultButton.value_or(wanted.first())) box.setDefaultButton(button);
-            if (a == PromptAnswer::Cancel || a == PromptAnswer::No || wanted.size() == 1) box.setEscapeButton(button);
+            if (a == PromptAnswer::Cancel || a == PromptAnswer::No || wanted.size() == 1)
+                box.setEscapeButton(button);
         }
     }
     box.exec();
@@ -75,16 +94,17 @@ PromptAnswer MessageBoxPrompter::Ask(const PromptRequest& request)
     return wanted.contains(PromptAnswer::Cancel) ? PromptAnswer::Cancel : wanted.last();
 }
 
-std::optional<QString> MessageBoxPrompter::Input(const QString& title, const QString& prompt, const QString& initial)
+std::optional<QString> MessageBoxPrompter::Input(const QString& title, const QString& prompt,
+                                                 const QString& initial)
 {
     bool ok = false;
-    const QString text =
-        QInputDialog::getText(m_parent, title, QString(prompt).replace(u'\r', u'\n'), QLineEdit::Normal, initial, &ok);
+    const QString text = QInputDialog::getText(Parent(), title, QString(prompt).replace(u'\r', u'\n'),
+                                               QLineEdit::Normal, initial, &ok);
     if (!ok) return std::nullopt;
     return text;
 }
 
 bool MessageBoxPrompter::AskPassword(const QString& expected, QString* typed)
 {
-    return PasswordDialog ? PasswordDialog(expected, typed) : AskPasswordDialog(m_parent, expected, typed);
+    return PasswordDialog ? PasswordDialog(expected, typed) : AskPasswordDialog(Parent(), expected, typed);
 }

@@ -14,12 +14,15 @@ public:
     explicit MessageBoxPrompter(QWidget* parent = nullptr) : m_parent(parent) {}
 
     PromptAnswer Ask(const PromptRequest& request) override;
-    std::optional<QString> Input(const QString& title, const QString& prompt, const QString& initial) override;
+    std::optional<QString> Input(const QString& title, const QString& prompt,
+                                 const QString& initial) override;
     bool AskPassword(const QString& expected, QString* typed) override;
 
     // Replaces the password prompt (FrmAskPass) when set.
     std::function<bool(const QString& expected, QString* typed)> PasswordDialog;
 
 private:
+    QWidget* Parent() const;
+
     QWidget* m_parent;
 };

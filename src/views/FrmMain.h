@@ -50,7 +50,10 @@ public:
     // The window of a month, created (hidden) when it does not exist yet.
     FrmMonthModele* MonthWindow(int month);
     FrmMonthModele* ExistingMonthWindow(int month) const;
-    // Every month window from the current document: caption, days, colours, picture, cells.
+    // A month window from the current document (caption, days, colours, picture, cells), shown
+    // with its button pressed; the first time, in its place of a cascade.
+    void BuildMonthWindow(int month);
+    // The same for the twelve months.
     void BuildMonthWindows();
     // Restores a month window to its normal size and activates it.
     void ShowMonth(int month);

@@ -2,6 +2,7 @@
 // arrange commands and the cell menu.
 
 #include "document/Session.h"
+#include "entries/DayEntries.h"
 #include "views/DateText.h"
 #include "views/FrmMain.h"
 #include "views/FrmMonthModele.h"
@@ -12,6 +13,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+
+namespace {
+constexpr int kCascadeStep = 22; // pixels between two month windows of the first cascade
+}
 
 FrmMonthModele* FrmMain::ExistingMonthWindow(int month) const
 {
@@ -33,9 +38,22 @@ FrmMonthModele* FrmMain::MonthWindow(int month)
     return w;
 }
 
+void FrmMain::BuildMonthWindow(int month)
+{
+    FrmMonthModele* w = MonthWindow(month);
+    if (!w) return;
+    w->BuildFromDocument();
+    if (!w->isVisible()) {
+        // Never placed yet: one step further down the cascade than the month before.
+        if (!w->testAttribute(Qt::WA_Moved)) w->move(QPoint(1, 1) * (kCascadeStep * (month - 1)));
+        w->showNormal();
+    }
+    m_toolbar->SetMonthPressed(month, true);
+}
+
 void FrmMain::BuildMonthWindows()
 {
-    for (int m = 1; m <= 12; ++m) MonthWindow(m)->BuildFromDocument();
+    for (int m = 1; m <= 12; ++m) BuildMonthWindow(m);
 }
 
 void FrmMain::ShowMonth(int month)
@@ -122,18 +140,11 @@ void FrmMain::SelectDay(int month, int cell)
 
 void FrmMain::OnCellMenuCommand(int item, int month, int cell, int line)
 {
-    Session& s = Session::Get();
     if (!ValidMonth(month) || !ValidCell(cell)) return;
-    const DayCell& day = s.CurrentDocument.Month(month).Cell(cell);
     switch (item) {
     case MenuCut:
     case MenuCopy:
-        if (line < 0 || line >= day.EntryCount()) return;
-        s.Clipboard.Mode = item == MenuCopy ? 1 : 2;
-        s.Clipboard.SourceMonth = qint16(month);
-        s.Clipboard.SourceCell = qint16(cell);
-        s.Clipboard.SourceLine = qint16(line);
-        s.Clipboard.Entry = day.Entries[line];
+        CopyEntry(month, cell, line, item == MenuCopy ? ClipboardCopied : ClipboardCut);
         return;
     case MenuPaste:
         emit PasteRequested(month, cell);

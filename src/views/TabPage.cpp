@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -114,11 +115,28 @@ ListTab::ListTab(int tabIndex, const QString& prefix, int extras, QWidget* paren
     });
     connect(m_list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { emit LineClicked(m_list->row(item)); });
-    connect(m_list, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { emit LineDoubleClicked(m_list->row(item)); });
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        const int line = m_list->row(item);
+        // The first click of a double-click on the check box changed the mark: put it back.
+        if (line == m_pressedLine && (item->flags() & Qt::ItemIsUserCheckable) &&
+            item->checkState() != m_pressedCheck)
+            item->setCheckState(m_pressedCheck);
+        emit LineDoubleClicked(line);
+    });
+    m_list->viewport()->installEventFilter(this);
     connect(m_list, &QListWidget::currentRowChanged, this, [this] {
         if (!m_filling) emit SelectionChanged();
     });
+}
+
+bool ListTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const QListWidgetItem* item = m_list->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        m_pressedLine = item ? m_list->row(item) : -1;
+        m_pressedCheck = item ? item->checkState() : Qt::Unchecked;
+    }
+    return TabPage::eventFilter(watched, event);
 }
 
 QPushButton* ListTab::AddButton(const QString& name, int text)

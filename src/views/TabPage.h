@@ -99,12 +99,14 @@ signals:
     void ButtonClicked(const QString& name);
     void LineChecked(int line, bool checked);
     void LineClicked(int line);
+    // The check mark of the line is as it was before the double-click.
     void LineDoubleClicked(int line);
     // The selected line changed (click, keys or refill): the buttons follow it.
     void SelectionChanged();
 
 protected:
     QPushButton* AddButton(const QString& name, int text);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QString m_prefix;
@@ -112,4 +114,8 @@ private:
     QList<QPushButton*> m_buttons;
     QList<ListLine> m_lines;
     bool m_filling = false;
+    // The line under the last press and its check mark then: a double-click puts back the
+    // mark its own first click changed.
+    int m_pressedLine = -1;
+    Qt::CheckState m_pressedCheck = Qt::Unchecked;
 };

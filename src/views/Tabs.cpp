@@ -1,5 +1,6 @@
 #include "views/Tabs.h"
 
+#include "document/Money.h"
 #include "resources/Strings.h"
 #include "views/CommandRules.h"
 #include "views/Icons.h"
@@ -24,9 +25,9 @@ QLabel* NamedLabel(const QString& text, const QString& name, QWidget* parent)
 }
 
 // The two balance labels, hidden until an account and a day give them something to show.
-BalanceLabels AddBalance(QGridLayout* grid, int row, const QString& stem, QWidget* parent)
+BalanceLabelWidgets AddBalance(QGridLayout* grid, int row, const QString& stem, QWidget* parent)
 {
-    BalanceLabels labels{};
+    BalanceLabelWidgets labels{};
     for (int i = 0; i < 2; ++i) {
         labels[size_t(i)] = NamedLabel(QString(), stem + QString::number(i), parent);
         labels[size_t(i)]->hide();
@@ -36,6 +37,14 @@ BalanceLabels AddBalance(QGridLayout* grid, int row, const QString& stem, QWidge
 }
 
 } // namespace
+
+void ShowBalanceLabels(const BalanceLabelWidgets& labels, bool visible, const QString& caption,
+                       const QString& value)
+{
+    labels[0]->setText(visible ? caption : QString());
+    labels[1]->setText(visible ? value : QString());
+    for (QLabel* l : labels) l->setVisible(visible);
+}
 
 // ---- EventsTab
 
@@ -64,7 +73,7 @@ EventsTab::EventsTab(QWidget* parent)
 void EventsTab::SetTotals(qint32 incomes, qint32 expenses, qint32 total)
 {
     const qint32 values[3] = {incomes, expenses, total};
-    for (int i = 0; i < 3; ++i) m_totals[size_t(i)]->setText(QString::number(values[i]) + u'$');
+    for (int i = 0; i < 3; ++i) m_totals[size_t(i)]->setText(MoneyText(values[i]));
 }
 
 // ---- DebtsTab

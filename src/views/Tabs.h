@@ -11,7 +11,11 @@ class QCheckBox;
 class QLineEdit;
 
 // Two labels shown together under a list: "Balance (date):" and the amount.
-using BalanceLabels = std::array<QLabel*, 2>;
+using BalanceLabelWidgets = std::array<QLabel*, 2>;
+
+// Shows both labels with their texts, or hides them.
+void ShowBalanceLabels(const BalanceLabelWidgets& labels, bool visible, const QString& caption,
+                       const QString& value);
 
 class EventsTab : public ListTab
 {
@@ -21,12 +25,12 @@ public:
 
     QLineEdit* SelectedDateBox() const { return m_date; }
     void SetTotals(qint32 incomes, qint32 expenses, qint32 total);
-    const BalanceLabels& Balance() const { return m_balance; }
+    const BalanceLabelWidgets& Balance() const { return m_balance; }
 
 private:
     QLineEdit* m_date;
     std::array<QLabel*, 3> m_totals{};
-    BalanceLabels m_balance{};
+    BalanceLabelWidgets m_balance{};
 };
 
 class DebtsTab : public ListTab
@@ -34,10 +38,10 @@ class DebtsTab : public ListTab
     Q_OBJECT
 public:
     explicit DebtsTab(QWidget* parent = nullptr);
-    const BalanceLabels& Balance() const { return m_balance; }
+    const BalanceLabelWidgets& Balance() const { return m_balance; }
 
 private:
-    BalanceLabels m_balance{};
+    BalanceLabelWidgets m_balance{};
 };
 
 // The summary page: its totals are computed by the summary subsystem through Compute.

@@ -239,7 +239,7 @@ void TestEntryEditors::generatedEntryStaysLocked()
 void TestEntryEditors::colourAndPictureComeFromTheirChoosers()
 {
     QVERIFY(m_dir.isValid());
-    const QString path = m_dir.filePath("cle.png");
+    const QString path = m_dir.filePath("cle.bmp");
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(Qt::green);
     QVERIFY(picture.save(path));

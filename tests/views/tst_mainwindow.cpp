@@ -126,6 +126,7 @@ void TestMainWindow::toolbarIgnoresDocumentButtonsDuringARefill()
 {
     f->main->show();
     f->NewDocument(2026);
+    f->main->CloseMonthWindows();
     QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
     Session::Get().RefreshInProgress = true;
     f->main->Toolbar()->Action(QStringLiteral("m07"))->trigger();

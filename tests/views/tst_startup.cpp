@@ -50,7 +50,7 @@ private slots:
     void aSmallDisplayAsksFirstAndNoEnds();
     void exactly800By600AsksNothing();
     void splashFollowsItsSetting();
-    void commandLineIsOnePathRemembered();
+    void commandLineIsOnePathOpened();
     void settingsWrittenAtShutdownAreReadAtTheNextStart();
 
 private:
@@ -145,13 +145,17 @@ void TestStartup::splashFollowsItsSetting()
         QVERIFY(w->objectName() != QStringLiteral("FrmSplash") || !w->isVisible());
 }
 
-void TestStartup::commandLineIsOnePathRemembered()
+void TestStartup::commandLineIsOnePathOpened()
 {
+    // A path that cannot be opened is reported, whole, and the program stays at its logo.
+    const QString path = m_config->filePath(QStringLiteral("Mon calendrier.cal"));
     Program program;
-    QVERIFY(program.Start(
-        {QStringLiteral("daybinder"), QStringLiteral("/home/me/Mon"), QStringLiteral("calendrier.cal")}));
-    QCOMPARE(program.MainWindow()->RememberedPath(), QStringLiteral("/home/me/Mon calendrier.cal"));
+    QVERIFY(program.Start({QStringLiteral("daybinder"), m_config->filePath(QStringLiteral("Mon")),
+                           QStringLiteral("calendrier.cal")}));
+    QCOMPARE(m_prompter->Asked.size(), 1);
+    QVERIFY(m_prompter->Asked[0].Text.contains(path));
     QCOMPARE(Session::Get().Mode(), MainMode::Logo);
+    QVERIFY(Session::Get().CurrentDocument.FilePath.isEmpty());
 }
 
 void TestStartup::settingsWrittenAtShutdownAreReadAtTheNextStart()

@@ -1,0 +1,160 @@
+#include "entries/EntriesTabs.h"
+
+#include "document/Session.h"
+#include "entries/Balances.h"
+#include "entries/DayEntries.h"
+#include "entries/DebtsSavings.h"
+#include "entries/EntryText.h"
+#include "entries/FrmAddDE.h"
+#include "entries/FrmAddEV.h"
+#include "views/FrmMain.h"
+#include "views/Tabs.h"
+
+namespace {
+
+// List commands act while a document is open and no list is being refilled.
+bool ListCommandsAct()
+{
+    const Session& s = Session::Get();
+    return s.Mode() == MainMode::Edit && !s.RefreshInProgress;
+}
+
+// The commands a list's buttons run on its selected line; the buttons' enabling keeps the line
+// valid, and every operation ignores one that is not.
+struct ListCommands
+{
+    std::function<void(int line)> Add, Edit, Remove, Clear;
+    std::function<void(int from, int to)> Move;
+    std::function<void(int order)> Sort;
+};
+
+void ConnectButtons(ListTab* tab, const std::function<bool()>& acts, const ListCommands& c)
+{
+    QObject::connect(tab, &ListTab::ButtonClicked, tab, [tab, acts, c](const QString& name) {
+        if (!acts()) return;
+        const int line = tab->SelectedLine();
+        if (name == u"Add")
+            c.Add(line);
+        else if (name == u"Edit")
+            c.Edit(line);
+        else if (name == u"Remove")
+            c.Remove(line);
+        else if (name == u"Clear")
+            c.Clear(line);
+        else if (name == u"Up")
+            c.Move(line, line - 1);
+        else if (name == u"Down")
+            c.Move(line, line + 1);
+        else if (name == u"Sort0")
+            c.Sort(SortAtoZ);
+        else if (name == u"Sort1")
+            c.Sort(SortZtoA);
+    });
+    // A double-click edits the line (the tab has already put back its check mark).
+    QObject::connect(tab, &ListTab::LineDoubleClicked, tab, [tab, acts, c] {
+        if (acts() && tab->LineCount() > 0 && tab->SelectedLine() >= 0) c.Edit(tab->SelectedLine());
+    });
+}
+
+// ---- events tab
+
+bool DayCommandsAct()
+{
+    return ListCommandsAct() && Session::Get().Selected.Valid();
+}
+
+QList<ListLine> SelectedDayLines()
+{
+    const Session& s = Session::Get();
+    QList<ListLine> lines;
+    for (const EventsLine& l : EventsListLines(s.CurrentDocument, s.Selected.Month, s.Selected.Cell))
+        lines.append({l.Text, true, l.Checked, l.HasPicture});
+    return lines;
+}
+
+void ShowEventsBalance(EventsTab* tab)
+{
+    const Selection& sel = Session::Get().Selected;
+    const BalanceLabels b =
+        EventsTabBalance(Session::Get().CurrentDocument, sel.Month, sel.Cell, sel.Date, tab->SelectedLine());
+    ShowBalanceLabels(tab->Balance(), b.Visible, b.Caption, b.Value);
+}
+
+void ShowDayTotals(EventsTab* tab)
+{
+    const Selection& sel = Session::Get().Selected;
+    const DayTotals t = TotalsOfDay(Session::Get().CurrentDocument, sel.Month, sel.Cell);
+    tab->SetTotals(t.Incomes, t.Expenses, t.Total);
+}
+
+// ---- debts tab
+
+QList<ListLine> DebtsTabLines()
+{
+    QList<ListLine> lines;
+    for (const QString& text : DebtListLines(Session::Get().CurrentDocument)) lines.append({text});
+    return lines;
+}
+
+void ShowDebtsBalance(DebtsTab* tab)
+{
+    const Selection& sel = Session::Get().Selected;
+    const BalanceLabels b =
+        DebtsTabBalance(Session::Get().CurrentDocument, sel.Month, sel.Cell, sel.Date, tab->SelectedLine());
+    ShowBalanceLabels(tab->Balance(), b.Visible, b.Caption, b.Value);
+}
+
+} // namespace
+
+void ConnectEventsTab(FrmMain& main)
+{
+    EventsTab* tab = main.Events();
+    tab->Lines = SelectedDayLines;
+    QObject::connect(tab, &ListTab::Refilled, tab, [tab] {
+        ShowDayTotals(tab);
+        ShowEventsBalance(tab);
+    });
+    QObject::connect(tab, &ListTab::LineClicked, tab, [tab] { ShowEventsBalance(tab); });
+    QObject::connect(tab, &ListTab::SelectionChanged, tab, [tab] { ShowEventsBalance(tab); });
+    QObject::connect(tab, &ListTab::LineChecked, tab, [](int line, bool checked) {
+        const Selection& sel = Session::Get().Selected;
+        if (DayCommandsAct()) SetTicked(sel.Month, sel.Cell, line, checked);
+    });
+
+    // Each operation asks for the refill on its own line and redraws the day's cell.
+    const auto day = [] { return Session::Get().Selected; };
+    ListCommands c;
+    c.Add = [&main](int) { RunEventEditor(&main, EditorAdd, -1); };
+    c.Edit = [&main](int line) { RunEventEditor(&main, EditorEdit, line); };
+    c.Remove = [day](int line) { RemoveEntry(day().Month, day().Cell, false, line); };
+    c.Clear = [day](int) { RemoveEntry(day().Month, day().Cell, true, -1); };
+    c.Move = [day](int from, int to) { MoveEntry(day().Month, day().Cell, from, to); };
+    c.Sort = [day](int order) { SortEntries(day().Month, day().Cell, order); };
+    // "ShowPic" waits for the picture editor.
+    ConnectButtons(tab, DayCommandsAct, c);
+
+    QObject::connect(&main, &FrmMain::PasteRequested, tab, [](int month, int cell) {
+        if (ListCommandsAct()) PasteEntry(month, cell);
+    });
+    QObject::connect(&main, &FrmMain::DeleteRequested, tab, [](int month, int cell, int line) {
+        if (ListCommandsAct()) RemoveEntry(month, cell, false, line);
+    });
+}
+
+void ConnectDebtsTab(FrmMain& main)
+{
+    DebtsTab* tab = main.Debts();
+    tab->Lines = DebtsTabLines;
+    QObject::connect(tab, &ListTab::Refilled, tab, [tab] { ShowDebtsBalance(tab); });
+    QObject::connect(tab, &ListTab::LineClicked, tab, [tab] { ShowDebtsBalance(tab); });
+    QObject::connect(tab, &ListTab::SelectionChanged, tab, [tab] { ShowDebtsBalance(tab); });
+
+    ListCommands c;
+    c.Add = [&main](int) { RunDebtEditor(&main, EditorAdd, -1); };
+    c.Edit = [&main](int line) { RunDebtEditor(&main, EditorEdit, line); };
+    c.Remove = [](int line) { DebtList.Remove(line); };
+    c.Clear = [](int) { DebtList.RemoveAll(); };
+    c.Move = [](int from, int to) { DebtList.Move(from, to); };
+    c.Sort = [](int order) { DebtList.Sort(order); };
+    ConnectButtons(tab, ListCommandsAct, c);
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The events tab and the debts and savings tab of the main window, wired to the entry and
+// account operations and to their editors; the month grid's entry commands as well. The tabs
+// themselves only show lines and report clicks.
+
+class FrmMain;
+
+// Lines, totals and balance of the selected day; every events button, the check marks, the
+// double-click; Paste and Delete of the month grid's menu.
+void ConnectEventsTab(FrmMain& main);
+
+// The accounts, their balance as of the selected day, and every button of the tab.
+void ConnectDebtsTab(FrmMain& main);
