@@ -1,27 +1,47 @@
 #include "cli/Arguments.h"
 
-CliArguments ParseCliArguments(const QStringList& args, bool allowPassword)
+#include "cli/CliPrompter.h"
+
+CliArguments ParseCliArguments(const QStringList& args, const QStringList& valueOptions)
 {
     CliArguments out;
     bool options = true;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (options && a == u"--") {
+        if (!options || !a.startsWith(u'-') || a.size() == 1) {
+            out.Positional.append(a);
+            continue;
+        }
+        if (a == u"--") {
             options = false;
-        } else if (options && allowPassword && a == u"--password") {
-            if (i + 1 == args.size()) {
-                out.Error = QStringLiteral("--password needs a value");
-                return out;
-            }
-            out.Password = args[++i];
-        } else if (options && allowPassword && a.startsWith(u"--password=")) {
-            out.Password = a.mid(11);
-        } else if (options && a.startsWith(u'-') && a.size() > 1) {
+            continue;
+        }
+        const qsizetype equals = a.indexOf(u'=');
+        const QString name = equals < 0 ? a : a.left(equals);
+        if (!valueOptions.contains(name)) {
             out.Error = QStringLiteral("unknown option %1").arg(a);
             return out;
+        }
+        if (equals >= 0) {
+            out.Values[name] = a.mid(equals + 1);
+        } else if (i + 1 < args.size()) {
+            out.Values[name] = args[++i];
         } else {
-            out.Positional.append(a);
+            out.Error = QStringLiteral("%1 needs a value").arg(name);
+            return out;
         }
     }
     return out;
+}
+
+std::optional<CliArguments> CommandArguments(const QStringList& args, const QStringList& valueOptions,
+                                             qsizetype positional, const char* usage)
+{
+    CliArguments a = ParseCliArguments(args, valueOptions);
+    if (a.Error.isEmpty() && a.Positional.size() != positional)
+        a.Error = QStringLiteral("wrong number of arguments");
+    if (a.Error.isEmpty()) return a;
+    PrintError(
+        QStringLiteral("daybinder-cli: %1\nusage: daybinder-cli %2").arg(a.Error, QLatin1String(usage)));
+    return std::nullopt;
 }

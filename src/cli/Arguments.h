@@ -1,6 +1,7 @@
 #pragma once
 // The command line of a daybinder-cli sub-command: its options and its other arguments.
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -8,9 +9,21 @@
 struct CliArguments
 {
     QStringList Positional;
-    std::optional<QString> Password; // --password P or --password=P
-    QString Error;                   // what was wrong with the command line; empty when fine
+    QMap<QString, QString> Values; // "--password" -> P, for the options that take a value
+    QString Error;                 // what was wrong with the command line; empty when fine
+
+    std::optional<QString> Value(const QString& option) const
+    {
+        const auto it = Values.constFind(option);
+        return it == Values.constEnd() ? std::nullopt : std::optional<QString>(*it);
+    }
 };
 
-// Reads "--password P" (when allowPassword) and the other arguments; "--" ends the options.
-CliArguments ParseCliArguments(const QStringList& args, bool allowPassword);
+// Reads the options of valueOptions ("--password P" or "--password=P") and the other
+// arguments; "--" ends the options.
+CliArguments ParseCliArguments(const QStringList& args, const QStringList& valueOptions);
+
+// The same for a sub-command that takes exactly that many other arguments; on a mistake the
+// reason and the usage line go to standard error and nothing is returned.
+std::optional<CliArguments> CommandArguments(const QStringList& args, const QStringList& valueOptions,
+                                             qsizetype positional, const char* usage);

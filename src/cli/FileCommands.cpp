@@ -16,17 +16,7 @@
 
 namespace {
 
-// The arguments, or an exit status when they are wrong.
-std::optional<CliArguments> Arguments(const QStringList& args, qsizetype positional, const char* usage)
-{
-    CliArguments a = ParseCliArguments(args, true);
-    if (a.Error.isEmpty() && a.Positional.size() != positional)
-        a.Error = QStringLiteral("wrong number of arguments");
-    if (a.Error.isEmpty()) return a;
-    PrintError(
-        QStringLiteral("daybinder-cli: %1\nusage: daybinder-cli %2").arg(a.Error, QLatin1String(usage)));
-    return std::nullopt;
-}
+const QStringList kPasswordOption{QStringLiteral("--password")};
 
 bool WriteStandardOutput(const QByteArray& bytes)
 {
@@ -58,9 +48,9 @@ bool ReadStreamFile(const QString& path, CalendarDocument& doc)
 
 int RunStream(const QStringList& args)
 {
-    const auto a = Arguments(args, 1, "stream [--password P] FILE.cal");
+    const auto a = CommandArguments(args, kPasswordOption, 1, "stream [--password P] FILE.cal");
     if (!a) return ExitFailed;
-    CliPrompter prompter(a->Password);
+    CliPrompter prompter(a->Value(kPasswordOption[0]));
     CalendarDocument doc;
     if (!ReadCalFile(a->Positional[0], doc)) {
         if (prompter.Trouble() == CliPrompter::PasswordTrouble::None) return ExitFailed;
@@ -72,7 +62,7 @@ int RunStream(const QStringList& args)
 
 int RunPack(const QStringList& args)
 {
-    const auto a = Arguments(args, 2, "pack [--password P] STREAM OUT.cal");
+    const auto a = CommandArguments(args, kPasswordOption, 2, "pack [--password P] STREAM OUT.cal");
     if (!a) return ExitFailed;
     CliPrompter prompter(std::nullopt);
     const QString& streamPath = a->Positional[0];
@@ -86,6 +76,6 @@ int RunPack(const QStringList& args)
             if (!LoadPictureFile(*s.Path, *s.Picture))
                 ReportFileError(streamPath, FileErrorKind::ReferencedPicture, false, {}, *s.Path);
     }
-    doc.Password = a->Password.value_or(QString());
+    doc.Password = a->Value(kPasswordOption[0]).value_or(QString());
     return WriteCalFile(a->Positional[1], doc) ? ExitOk : ExitFailed;
 }

@@ -3,6 +3,7 @@
 // kCommands.
 
 #include "cli/CliPrompter.h"
+#include "cli/DemoCommand.h"
 #include "cli/FileCommands.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,7 @@ struct CliCommand
 const CliCommand kCommands[] = {
     {"stream", "stream [--password P] FILE.cal   the data stream of FILE.cal on standard output", RunStream},
     {"pack", "pack [--password P] STREAM OUT.cal   OUT.cal from a data stream and its pictures", RunPack},
+    {"demo", "demo OUT.cal [--year YYYY]   a lively example year (the current one by default)", RunDemo},
 };
 
 int Usage(int status)
