@@ -79,6 +79,7 @@ std::array<CellLine, kCellLines> CellLines(const CalendarDocument& doc, int mont
         line.Text = e.Description;
         if (e.EntryType != EntryEvent) line.Text += u'$';
         line.Strike = e.Ticked;
+        line.Picture = !e.PicturePath.isEmpty();
         line.Colour = e.TextColour != -1 ? e.TextColour : TypeColour(colours, e.EntryType);
     }
     return lines;

@@ -32,6 +32,7 @@ struct CellLine
     QString Text;
     qint32 Colour = 0; // stored colour value (0x00BBGGRR)
     bool Strike = false;
+    bool Picture = false; // the entry has a special picture: the grid marks the line
 };
 
 // The seven lines of a grid cell: up to seven entries, or six and "[...]" from eight on.

@@ -138,6 +138,13 @@ void FrmAddEV::OnDescriptionChanged(const QString& text)
     const int account = AccountNamed(Session::Get().CurrentDocument, text);
     if (account < 0) return;
     m_accounts->setCurrentIndex(account);
+    // The movement follows the income or expense already chosen: an expense named like a debt
+    // pays it down.
+    if (const int choice = m_type->checkedId(); choice != ChoiceEvent) {
+        const bool savings = Session::Get().CurrentDocument.DE.DebtsSavings[account].IsSavings;
+        const qint32 type = choice == ChoiceIncome ? EntryIncome : EntryExpense;
+        m_direction->button(DirectionOfEntry(savings, type))->setChecked(true);
+    }
     m_linked->setChecked(true); // typing an account's name ties the entry to it
 }
 

@@ -16,6 +16,7 @@
 
 namespace {
 constexpr int kCascadeStep = 22; // pixels between two month windows of the first cascade
+constexpr const char* kPlaced = "PlacedInCascade";
 }
 
 FrmMonthModele* FrmMain::ExistingMonthWindow(int month) const
@@ -44,9 +45,12 @@ void FrmMain::BuildMonthWindow(int month)
     if (!w) return;
     w->BuildFromDocument();
     if (!w->isVisible()) {
-        // Never placed yet: one step further down the cascade than the month before.
-        if (!w->testAttribute(Qt::WA_Moved)) w->move(QPoint(1, 1) * (kCascadeStep * (month - 1)));
         w->showNormal();
+        // Shown for the first time: one step further down the cascade than the month before.
+        if (!w->property(kPlaced).toBool()) {
+            w->setProperty(kPlaced, true);
+            w->move(QPoint(1, 1) * (kCascadeStep * (month - 1)));
+        }
     }
     m_toolbar->SetMonthPressed(month, true);
 }

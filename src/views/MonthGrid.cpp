@@ -142,8 +142,29 @@ void MonthGrid::PaintCell(QPainter& p, int cell)
         lineFont.setStrikeOut(line.Strike);
         p.setFont(lineFont);
         p.setPen(ToQColor(line.Colour));
-        p.drawText(r.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line.Text);
+        QRect text = r.adjusted(1, 0, 0, 0);
+        if (line.Picture) text.setRight(PaintPictureMark(p, r) - 2);
+        p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line.Text);
     }
+}
+
+// A small framed landscape at the right end of a line whose entry has a picture, in the line's
+// colour; returns its left edge.
+int MonthGrid::PaintPictureMark(QPainter& p, const QRect& line)
+{
+    const int h = std::max(4, line.height() - 4);
+    const QRect frame(line.right() - h * 4 / 3 - 1, line.top() + (line.height() - h) / 2, h * 4 / 3, h);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(frame);
+    p.setBrush(p.pen().color());
+    const QPointF hill[3] = {QPointF(frame.left() + 1, frame.bottom()),
+                             QPointF(frame.center().x(), frame.top() + h / 3.0),
+                             QPointF(frame.right(), frame.bottom())};
+    p.drawPolygon(hill, 3);
+    p.restore();
+    return frame.left();
 }
 
 void MonthGrid::mouseReleaseEvent(QMouseEvent* event)

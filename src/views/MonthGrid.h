@@ -61,6 +61,7 @@ protected:
 private:
     void PaintCell(QPainter& p, int cell);
     void PaintHeadings(QPainter& p);
+    int PaintPictureMark(QPainter& p, const QRect& line);
 
     std::array<GridCell, kCellCount> m_cells;
     int m_borderCell = 0;
