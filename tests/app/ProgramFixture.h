@@ -1,0 +1,180 @@
+#pragma once
+// The real program for the road tests: its own start-up (splash, main window, twelve month
+// windows, wiring, command-line file), a clock standing on 14 March 2026, scripted prompts and
+// file dialogs, and the hands of a user: clicks on days, right clicks on entry lines, buttons,
+// and modal dialogs answered as they open.
+
+#include "app/Program.h"
+#include "document/Session.h"
+#include "entries/DayEntries.h"
+#include "platform/Clock.h"
+#include "support/ScriptedDialogs.h"
+#include "support/ScriptedPrompter.h"
+#include "support/WhenModal.h"
+#include "views/FrmMain.h"
+#include "views/FrmMonthModele.h"
+#include "views/MainToolbar.h"
+#include "views/NavigationPanel.h"
+#include "views/Tabs.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+struct ProgramFixture
+{
+    QTemporaryDir dir;
+    FixedClock clock{QDateTime(QDate(2026, 3, 14), QTime(9, 0))};
+    ScriptedPrompter prompter;
+    std::unique_ptr<Program> program;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+
+    ProgramFixture()
+    {
+        qputenv("DAYBINDER_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+        Session::Get().Reset();
+        Clock::Install(&clock);
+        NavigationPanel::SlideMs = 0;
+        FrmMonthModele::MenusBlock = false;
+    }
+
+    ~ProgramFixture()
+    {
+        Quit();
+        Clock::Install(nullptr);
+        Session::Get().Reset();
+    }
+
+    // Starts the program as "daybinder [path]"; the file dialogs are scripted from then on.
+    bool Start(const QString& path = {})
+    {
+        program = std::make_unique<Program>();
+        QStringList args{QStringLiteral("daybinder")};
+        if (!path.isEmpty()) args.append(path);
+        const bool started = program->Start(args);
+        dialogs = std::make_unique<ScriptedDialogs>(); // after the system dialogs
+        return started;
+    }
+
+    // Ends the program without questions (the document is dropped), as after a test.
+    void Quit()
+    {
+        if (!program) return;
+        Session::Get().SetMode(MainMode::Unload);
+        dialogs.reset();
+        program.reset();
+        Session::Get().Reset();
+    }
+
+    FrmMain* Main() const { return program->MainWindow(); }
+    EventsTab* Events() const { return Main()->Events(); }
+    DebtsTab* Debts() const { return Main()->Debts(); }
+    static CalendarDocument& Doc() { return Session::Get().CurrentDocument; }
+
+    // The example year of daybinder-cli, for 2026.
+    QString Example(const QString& name = QStringLiteral("exemple.cal")) const
+    {
+        const QString path = dir.filePath(name);
+        QProcess cli;
+        cli.start(QStringLiteral(DAYBINDER_CLI),
+                  {QStringLiteral("demo"), path, QStringLiteral("--year"), QStringLiteral("2026")});
+        if (!cli.waitForFinished(60000) || cli.exitCode() != 0) qFatal("daybinder-cli demo failed");
+        return path;
+    }
+
+    QByteArray Bytes(const QString& path) const
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    static int CellOf(int day, int month) { return CellOfDate(MakeDate(day, month, Doc().YearNumber())); }
+    static QList<DayEntry>& EntriesOn(int day, int month)
+    {
+        return DayOf(month, CellOf(day, month))->Entries;
+    }
+
+    MonthGrid* Grid(int month) const { return Main()->ExistingMonthWindow(month)->Grid(); }
+
+    // A left click on the day's cell, as a user picks a day.
+    void ClickDay(int day, int month) const
+    {
+        Main()->ShowMonth(month);
+        MonthGrid* grid = Grid(month);
+        const QRect box = grid->ToPixels(MonthLayout::DayLabel(CellOf(day, month)));
+        QTest::mouseClick(grid, Qt::LeftButton, {}, box.center() + QPoint(0, box.height() / 4));
+    }
+
+    // A right click on a line of the day's cell: its menu opens (line -1: a line with no entry).
+    QMenu* OpenCellMenu(int day, int month, int line) const
+    {
+        Main()->ShowMonth(month);
+        MonthGrid* grid = Grid(month);
+        const QRect label = grid->ToPixels(MonthLayout::LineLabel(CellOf(day, month), line < 0 ? 6 : line));
+        QTest::mouseClick(grid, Qt::RightButton, {}, label.center());
+        return Main()->ExistingMonthWindow(month)->Menu();
+    }
+
+    // The same, then a command of the menu.
+    void CellMenu(int day, int month, int line, int item) const
+    {
+        QMenu* menu = OpenCellMenu(day, month, line);
+        QVERIFY(menu->isVisible());
+        QAction* action = Main()->ExistingMonthWindow(month)->MenuAction(item);
+        QVERIFY2(action->isEnabled(), "menu item disabled");
+        action->trigger();
+        menu->hide();
+    }
+
+    // A click on the toolbar button of a key ("New", "Save", "m03"...).
+    void ToolbarClick(const char* key) const
+    {
+        QAction* action = Main()->Toolbar()->Action(QLatin1String(key));
+        QWidget* button = Main()->Toolbar()->widgetForAction(action);
+        QVERIFY2(button && button->isEnabled(), key);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    static void Click(ListTab* tab, const char* button)
+    {
+        QPushButton* b = tab->Button(QLatin1String(button));
+        QVERIFY2(b && b->isEnabled(), button);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+    // The events list as a user reads it.
+    QStringList EventsLines() const
+    {
+        QStringList lines;
+        for (int i = 0; i < Events()->List()->count(); ++i) lines.append(Events()->List()->item(i)->text());
+        return lines;
+    }
+
+    // Press, release, double-click, release: what a window system delivers.
+    static void DoubleClick(QWidget* widget, QPoint at)
+    {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+    }
+
+    static DayEntry Event(const QString& text)
+    {
+        DayEntry e;
+        e.EntryType = EntryEvent;
+        e.Description = text;
+        e.AlarmDaysBefore = 1;
+        return e;
+    }
+
+    static QPoint CheckBoxOf(QListWidget* list, int line)
+    {
+        const QRect r = list->visualItemRect(list->item(line));
+        return QPoint(r.left() + r.height() / 2 + 2, r.center().y());
+    }
+};
