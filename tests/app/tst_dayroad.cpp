@@ -34,6 +34,7 @@ private slots:
     void noInTheDialogOfNewDropsTheChanges();
     void deselectedPartIsWrittenAsLastSavedAndDropped();
     void cancelEverywhereLeavesDocumentAndDisk();
+    void aDamagedFileLeavesTheProgramAtItsLogo();
 
 private:
     void StartOnExample();
@@ -276,6 +277,27 @@ void TestDayRoad::cancelEverywhereLeavesDocumentAndDisk()
     QCOMPARE(f->EntriesOn(8, 3).size(), changed.size());
     QVERIFY(main->windowTitle().endsWith(u'*'));
     QCOMPARE(f->Bytes(m_example), onDisk);
+}
+
+void TestDayRoad::aDamagedFileLeavesTheProgramAtItsLogo()
+{
+    StartOnExample();
+    QByteArray bytes = f->Bytes(m_example);
+    bytes.truncate(bytes.size() / 2);
+    const QString damaged = f->dir.filePath(QStringLiteral("abime.cal"));
+    QFile out(damaged);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+    out.close();
+
+    f->dialogs->Files = {damaged};
+    f->ToolbarClick("Open");
+    QCOMPARE(f->prompter.Asked.size(), 1);
+    QVERIFY(f->prompter.Asked[0].Text.contains(damaged));
+    QCOMPARE(Session::Get().Mode(), MainMode::Logo);
+    QVERIFY(ProgramFixture::Doc().FilePath.isEmpty());
+    QVERIFY(ProgramFixture::Doc().DE.DebtsSavings.isEmpty()); // nothing half read is kept
+    for (int m = 1; m <= 12; ++m) QVERIFY(!f->Main()->ExistingMonthWindow(m)->isVisible());
+    QCOMPARE(f->Bytes(damaged), bytes);
 }
 
 QTEST_MAIN(TestDayRoad)

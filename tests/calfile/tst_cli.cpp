@@ -1,5 +1,7 @@
 #include "CalTestDocuments.h"
+#include "calfile/CalFile.h"
 #include "calfile/DataStream.h"
+#include "document/Money.h"
 #include "resources/Strings.h"
 
 #include <QFile>
@@ -45,6 +47,7 @@ private slots:
     void passwordTroubleExitsWith3();
     void failuresExitWith1AndSayWhy();
     void pictureReportsDoNotFailTheCommand();
+    void demoIsALivelyYearTheProgramOpens();
 };
 
 void TestCli::packThenStreamGivesTheStreamBack_data()
@@ -141,6 +144,52 @@ void TestCli::pictureReportsDoNotFailTheCommand()
     QVERIFY(back.Month(3).Cell(10).Entries[0].PicturePath.isEmpty());
     QVERIFY(back.DefaultBackground.PicturePath.isEmpty());
     QCOMPARE(back.Author, doc.Author);
+}
+
+void TestCli::demoIsALivelyYearTheProgramOpens()
+{
+    QTemporaryDir dir;
+    const QString cal = dir.filePath(QStringLiteral("exemple.cal"));
+    const Run r = Cli({u"demo"_qs, cal, u"--year"_qs, u"2024"_qs});
+    QCOMPARE(r.Err, QString());
+    QCOMPARE(r.Exit, 0);
+    CalendarDocument doc;
+    QVERIFY(ReadCalFile(cal, doc));
+    QCOMPARE(doc.Year, QStringLiteral("2024"));
+    QCOMPARE(doc.MonthToOpen, QStringLiteral("00")); // the current month comes to the front
+
+    int counts[4] = {}, ticked = 0, coloured = 0, tied = 0;
+    for (int m = 1; m <= 12; ++m) {
+        int inMonth = 0;
+        for (const DayCell& day : doc.Month(m).Cells) {
+            for (const DayEntry& e : day.Entries) {
+                ++inMonth;
+                ++counts[qBound(0, e.EntryType, 3)];
+                ticked += e.Ticked;
+                coloured += e.TextColour != -1;
+                for (const DebtSavingDef& a : doc.DE.DebtsSavings)
+                    tied += e.EntryType != EntryEvent && NamePart(e.Description) == NamePart(a.Description);
+            }
+        }
+        QVERIFY2(inMonth >= 5, qPrintable(QString::number(m)));
+    }
+    QVERIFY(counts[EntryEvent] >= 24 && counts[EntryIncome] >= 24 && counts[EntryExpense] >= 24);
+    QVERIFY(ticked > 0 && ticked < counts[EntryIncome] + counts[EntryExpense] + counts[EntryEvent]);
+    QVERIFY(coloured > 0);
+    QCOMPARE(doc.DE.DECount(), 2);
+    QVERIFY(doc.DE.DebtsSavings[0].IsSavings != doc.DE.DebtsSavings[1].IsSavings);
+    QVERIFY(tied >= 24);
+    // A day full enough to show "[...]" in its cell.
+    QVERIFY(std::any_of(doc.Month(12).Cells.begin(), doc.Month(12).Cells.end(),
+                        [](const DayCell& d) { return d.EntryCount() >= 8; }));
+
+    // A year the program could not show is refused, and nothing is written.
+    const QString refused = dir.filePath(QStringLiteral("refus.cal"));
+    const Run bad = Cli({u"demo"_qs, refused, u"--year"_qs, u"1850"_qs});
+    QCOMPARE(bad.Exit, 1);
+    QVERIFY2(bad.Err.contains(u"--year"), qPrintable(bad.Err));
+    QVERIFY(!QFile::exists(refused));
+    QCOMPARE(Cli({u"demo"_qs}).Exit, 1);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,6 +1,6 @@
 #pragma once
-// A main window for the window tests, and a new document open in it as the command New leaves
-// it (the document commands arrive later, so the tests build it the same way they will).
+// A main window for the window tests, without the rest of the program wired to it, and a new
+// document open in it as the command New leaves it.
 
 #include "document/Session.h"
 #include "views/FrmMain.h"
