@@ -56,6 +56,22 @@ void ConnectButtons(ListTab* tab, const std::function<bool()>& acts, const ListC
     });
 }
 
+// The balance under a list for the selected day and line, refreshed on every click, change of
+// line and refill. rule is EventsTabBalance or DebtsTabBalance.
+template <class Tab>
+void FollowBalance(Tab* tab, BalanceLabels (*rule)(const CalendarDocument&, int, int, const DateRec&, int))
+{
+    const auto show = [tab, rule] {
+        const Selection& sel = Session::Get().Selected;
+        const BalanceLabels b =
+            rule(Session::Get().CurrentDocument, sel.Month, sel.Cell, sel.Date, tab->SelectedLine());
+        ShowBalanceLabels(tab->Balance(), b.Visible, b.Caption, b.Value);
+    };
+    QObject::connect(tab, &ListTab::Refilled, tab, show);
+    QObject::connect(tab, &ListTab::LineClicked, tab, show);
+    QObject::connect(tab, &ListTab::SelectionChanged, tab, show);
+}
+
 // ---- events tab
 
 bool DayCommandsAct()
@@ -70,14 +86,6 @@ QList<ListLine> SelectedDayLines()
     for (const EventsLine& l : EventsListLines(s.CurrentDocument, s.Selected.Month, s.Selected.Cell))
         lines.append({l.Text, true, l.Checked, l.HasPicture});
     return lines;
-}
-
-void ShowEventsBalance(EventsTab* tab)
-{
-    const Selection& sel = Session::Get().Selected;
-    const BalanceLabels b =
-        EventsTabBalance(Session::Get().CurrentDocument, sel.Month, sel.Cell, sel.Date, tab->SelectedLine());
-    ShowBalanceLabels(tab->Balance(), b.Visible, b.Caption, b.Value);
 }
 
 void ShowDayTotals(EventsTab* tab)
@@ -96,26 +104,14 @@ QList<ListLine> DebtsTabLines()
     return lines;
 }
 
-void ShowDebtsBalance(DebtsTab* tab)
-{
-    const Selection& sel = Session::Get().Selected;
-    const BalanceLabels b =
-        DebtsTabBalance(Session::Get().CurrentDocument, sel.Month, sel.Cell, sel.Date, tab->SelectedLine());
-    ShowBalanceLabels(tab->Balance(), b.Visible, b.Caption, b.Value);
-}
-
 } // namespace
 
 void ConnectEventsTab(FrmMain& main)
 {
     EventsTab* tab = main.Events();
     tab->Lines = SelectedDayLines;
-    QObject::connect(tab, &ListTab::Refilled, tab, [tab] {
-        ShowDayTotals(tab);
-        ShowEventsBalance(tab);
-    });
-    QObject::connect(tab, &ListTab::LineClicked, tab, [tab] { ShowEventsBalance(tab); });
-    QObject::connect(tab, &ListTab::SelectionChanged, tab, [tab] { ShowEventsBalance(tab); });
+    QObject::connect(tab, &ListTab::Refilled, tab, [tab] { ShowDayTotals(tab); });
+    FollowBalance(tab, &EventsTabBalance);
     QObject::connect(tab, &ListTab::LineChecked, tab, [](int line, bool checked) {
         const Selection& sel = Session::Get().Selected;
         if (DayCommandsAct()) SetTicked(sel.Month, sel.Cell, line, checked);
@@ -145,9 +141,7 @@ void ConnectDebtsTab(FrmMain& main)
 {
     DebtsTab* tab = main.Debts();
     tab->Lines = DebtsTabLines;
-    QObject::connect(tab, &ListTab::Refilled, tab, [tab] { ShowDebtsBalance(tab); });
-    QObject::connect(tab, &ListTab::LineClicked, tab, [tab] { ShowDebtsBalance(tab); });
-    QObject::connect(tab, &ListTab::SelectionChanged, tab, [tab] { ShowDebtsBalance(tab); });
+    FollowBalance(tab, &DebtsTabBalance);
 
     ListCommands c;
     c.Add = [&main](int) { RunDebtEditor(&main, EditorAdd, -1); };

@@ -7,6 +7,7 @@
 #include "app/Program.h"
 #include "document/Session.h"
 #include "entries/DayEntries.h"
+#include "entries/EntryFixtures.h"
 #include "platform/Clock.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedPrompter.h"
@@ -161,15 +162,6 @@ struct ProgramFixture
         QTest::mouseClick(widget, Qt::LeftButton, {}, at);
         QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
         QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
-    }
-
-    static DayEntry Event(const QString& text)
-    {
-        DayEntry e;
-        e.EntryType = EntryEvent;
-        e.Description = text;
-        e.AlarmDaysBefore = 1;
-        return e;
     }
 
     static QPoint CheckBoxOf(QListWidget* list, int line)

@@ -177,7 +177,7 @@ void TestDayRoad::saveOnAnUnnamedDocument()
     // Changed and unnamed again (New): the save-parts dialog first, then the path.
     f->ToolbarClick("New");
     f->ClickDay(20, 3);
-    AppendEntry(3, f->CellOf(20, 3), ProgramFixture::Event(QStringLiteral("Piscine")));
+    AppendEntry(3, f->CellOf(20, 3), Event(QStringLiteral("Piscine")));
     const QString second = f->dir.filePath(QStringLiteral("second.cal"));
     f->dialogs->Files = {second};
     int pathsAskedBefore = -1;
