@@ -51,8 +51,8 @@ void ConnectButtons(ListTab* tab, const std::function<bool()>& acts, const ListC
             c.Sort(SortZtoA);
     });
     // A double-click edits the line (the tab has already put back its check mark).
-    QObject::connect(tab, &ListTab::LineDoubleClicked, tab, [tab, acts, c] {
-        if (acts() && tab->LineCount() > 0 && tab->SelectedLine() >= 0) c.Edit(tab->SelectedLine());
+    QObject::connect(tab, &ListTab::LineDoubleClicked, tab, [tab, acts, c](int line) {
+        if (acts() && line >= 0 && line < tab->LineCount()) c.Edit(line);
     });
 }
 

@@ -135,6 +135,8 @@ bool ListTab::eventFilter(QObject* watched, QEvent* event)
         const QListWidgetItem* item = m_list->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         m_pressedLine = item ? m_list->row(item) : -1;
         m_pressedCheck = item ? item->checkState() : Qt::Unchecked;
+        // A press on a check box selects its line too, as a press anywhere else on it does.
+        if (item) m_list->setCurrentRow(m_pressedLine);
     }
     return TabPage::eventFilter(watched, event);
 }

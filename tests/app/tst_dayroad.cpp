@@ -145,15 +145,19 @@ void TestDayRoad::doubleClickEditsAndLeavesTheCheckMark()
     QListWidget* list = f->Events()->List();
     const QList<DayEntry> before = f->EntriesOn(8, 3);
     for (const bool onTheBox : {true, false}) {
-        QString title;
+        list->setCurrentRow(0);
+        QString title, description;
         WhenModal<FrmAddEV>([&](FrmAddEV* d) {
             title = d->windowTitle();
+            description = d->findChild<QLineEdit*>("TxtEV0")->text();
             d->reject();
         });
         const QRect r = list->visualItemRect(list->item(1));
         const QPoint at = onTheBox ? ProgramFixture::CheckBoxOf(list, 1) : r.center();
         ProgramFixture::DoubleClick(list->viewport(), at);
         QCOMPARE(title, QStringLiteral("Daybinder - Éditer un Événement"));
+        QCOMPARE(description, QStringLiteral("Véto")); // the line double-clicked
+        QCOMPARE(list->currentRow(), 1);
         QCOMPARE(list->item(1)->checkState(), before[1].Ticked ? Qt::Checked : Qt::Unchecked);
         QCOMPARE(f->EntriesOn(8, 3)[1].Ticked, before[1].Ticked);
     }
