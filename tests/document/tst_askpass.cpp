@@ -8,19 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 
-// The password prompt as the file reader and the properties dialog use it.
-class TestAskPass : public QObject
-{
-    Q_OBJECT
-private slots:
-    void okHandsBackTheTrimmedText();
-    void cancelOrClosingGivesFalse();
-    void confirmationIsTrueOnlyForTheSameText();
-    void textsFollowTheKindOfQuestion();
-    void boxRefusesWhatTheFileCannotCarry();
-    void programPrompterAsksWithThisDialog();
-};
-
 namespace {
 
 void Answer(const QString& text, const char* button = "CmdOk")
@@ -33,84 +20,86 @@ void Answer(const QString& text, const char* button = "CmdOk")
 
 } // namespace
 
-void TestAskPass::okHandsBackTheTrimmedText()
+// The password prompt as the file reader and the properties dialog use it.
+class TestAskPass : public QObject
 {
-    Answer(QStringLiteral("  mot de passe  "));
-    QString typed;
-    QVERIFY(AskPasswordDialog(nullptr, QString(), &typed));
-    QCOMPARE(typed, QStringLiteral("mot de passe"));
+    Q_OBJECT
+private slots:
+    void answersFollowTheButtonAndTheQuestion_data()
+    {
+        QTest::addColumn<QString>("expected"); // empty: asked for reading, else to confirm it
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok"); // Ok, or Cancel
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<QString>("typed");
+        const QString none = u"untouched"_qs;
+        QTest::newRow("trimmed") << QString() << u"  mot de passe  "_qs << true << true << u"mot de passe"_qs;
+        QTest::newRow("empty is no cancel") << QString() << QString() << true << true << QString();
+        QTest::newRow("cancel") << QString() << u"secret"_qs << false << false << none;
+        QTest::newRow("confirmed") << u"Secret1"_qs << u" Secret1 "_qs << true << true << none;
+        QTest::newRow("case differs") << u"Secret1"_qs << u"secret1"_qs << true << false << none;
+        QTest::newRow("empty confirmation") << u"Secret1"_qs << QString() << true << false << none;
+    }
 
-    Answer(QString()); // Ok on an empty box is an empty password, not a cancel
-    typed = QStringLiteral("old");
-    QVERIFY(AskPasswordDialog(nullptr, QString(), &typed));
-    QCOMPARE(typed, QString());
-}
+    void answersFollowTheButtonAndTheQuestion()
+    {
+        QFETCH(QString, expected);
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(bool, result);
+        QFETCH(QString, typed);
+        Answer(text, ok ? "CmdOk" : "CmdCancel");
+        QString got = QStringLiteral("untouched");
+        QCOMPARE(AskPasswordDialog(nullptr, expected, &got), result);
+        QCOMPARE(got, typed);
+    }
 
-void TestAskPass::cancelOrClosingGivesFalse()
-{
-    Answer(QStringLiteral("secret"), "CmdCancel");
-    QString typed = QStringLiteral("untouched");
-    QVERIFY(!AskPasswordDialog(nullptr, QString(), &typed));
-    QCOMPARE(typed, QStringLiteral("untouched"));
+    void closingTheWindowIsACancel()
+    {
+        WhenModal<FrmAskPass>([](FrmAskPass* prompt) { prompt->close(); });
+        QVERIFY(!AskPasswordDialog(nullptr, QStringLiteral("secret"), nullptr));
+        FrmAskPass prompt{QString()};
+        prompt.findChild<QLineEdit*>(QStringLiteral("TxtPass"))->setText(QStringLiteral("secret"));
+        prompt.reject();
+        QCOMPARE(prompt.Result(), 0);
+        QCOMPARE(prompt.Typed(), QString());
+    }
 
-    WhenModal<FrmAskPass>([](FrmAskPass* prompt) { prompt->close(); });
-    QVERIFY(!AskPasswordDialog(nullptr, QStringLiteral("secret"), nullptr));
+    void textsFollowTheKindOfQuestion()
+    {
+        FrmAskPass reading{QString()};
+        QCOMPARE(reading.findChild<QLabel*>(QStringLiteral("LblPass1"))->text(),
+                 QStringLiteral("Mot de passe pour la lecture:"));
+        QCOMPARE(reading.findChild<QLineEdit*>(QStringLiteral("TxtPass"))->echoMode(), QLineEdit::Password);
+        QVERIFY(!reading.findChild<QLabel*>(QStringLiteral("ImgPass"))->pixmap().isNull());
 
-    FrmAskPass prompt{QString()};
-    prompt.findChild<QLineEdit*>(QStringLiteral("TxtPass"))->setText(QStringLiteral("secret"));
-    prompt.reject();
-    QCOMPARE(prompt.Result(), 0);
-    QCOMPARE(prompt.Typed(), QString());
-}
+        FrmAskPass confirming(QStringLiteral("abc"));
+        QCOMPARE(confirming.findChild<QLabel*>(QStringLiteral("LblPass1"))->text(),
+                 QStringLiteral("Veuillez confirmer le mot de passe pour la lecture:"));
+        confirming.show();
+        QVERIFY(QTest::qWaitForWindowActive(&confirming));
+        QTest::keyClick(&confirming, Qt::Key_F1);
+        QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\d_askpass.htm"));
+    }
 
-void TestAskPass::confirmationIsTrueOnlyForTheSameText()
-{
-    Answer(QStringLiteral(" Secret1 "));
-    QVERIFY(AskPasswordDialog(nullptr, QStringLiteral("Secret1"), nullptr));
-    Answer(QStringLiteral("secret1"));
-    QVERIFY(!AskPasswordDialog(nullptr, QStringLiteral("Secret1"), nullptr));
-    Answer(QString());
-    QVERIFY(!AskPasswordDialog(nullptr, QStringLiteral("Secret1"), nullptr));
-}
+    void boxRefusesWhatTheFileCannotCarry()
+    {
+        FrmAskPass prompt{QString()};
+        auto* box = prompt.findChild<QLineEdit*>(QStringLiteral("TxtPass"));
+        QTest::keyClicks(box, QStringLiteral("ab\"c"));
+        box->insert(QStringLiteral("\r\nété\"2024")); // pasted
+        QCOMPARE(box->text(), QStringLiteral("abcété2024"));
+    }
 
-void TestAskPass::textsFollowTheKindOfQuestion()
-{
-    FrmAskPass reading{QString()};
-    QCOMPARE(reading.windowTitle(), QStringLiteral("Daybinder - Mot de passe"));
-    QCOMPARE(reading.findChild<QLabel*>(QStringLiteral("LblPass0"))->text(),
-             QStringLiteral("Ce document est protégé par un mot de passe."));
-    QCOMPARE(reading.findChild<QLabel*>(QStringLiteral("LblPass1"))->text(),
-             QStringLiteral("Mot de passe pour la lecture:"));
-    QCOMPARE(reading.findChild<QLineEdit*>(QStringLiteral("TxtPass"))->echoMode(), QLineEdit::Password);
-    QVERIFY(!reading.findChild<QLabel*>(QStringLiteral("ImgPass"))->pixmap().isNull());
-
-    FrmAskPass confirming(QStringLiteral("abc"));
-    QCOMPARE(confirming.findChild<QLabel*>(QStringLiteral("LblPass1"))->text(),
-             QStringLiteral("Veuillez confirmer le mot de passe pour la lecture:"));
-
-    confirming.show();
-    QVERIFY(QTest::qWaitForWindowActive(&confirming));
-    QTest::keyClick(&confirming, Qt::Key_F1);
-    QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\d_askpass.htm"));
-}
-
-void TestAskPass::boxRefusesWhatTheFileCannotCarry()
-{
-    FrmAskPass prompt{QString()};
-    auto* box = prompt.findChild<QLineEdit*>(QStringLiteral("TxtPass"));
-    QTest::keyClicks(box, QStringLiteral("ab\"c"));
-    box->insert(QStringLiteral("\r\nété\"2024")); // pasted
-    QCOMPARE(box->text(), QStringLiteral("abcété2024"));
-}
-
-void TestAskPass::programPrompterAsksWithThisDialog()
-{
-    MessageBoxPrompter prompter;
-    Answer(QStringLiteral("clé"));
-    QString typed;
-    QVERIFY(prompter.AskPassword(QString(), &typed));
-    QCOMPARE(typed, QStringLiteral("clé"));
-}
+    void programPrompterAsksWithThisDialog()
+    {
+        MessageBoxPrompter prompter;
+        Answer(QStringLiteral("clé"));
+        QString typed;
+        QVERIFY(prompter.AskPassword(QString(), &typed));
+        QCOMPARE(typed, QStringLiteral("clé"));
+    }
+};
 
 QTEST_MAIN(TestAskPass)
 #include "tst_askpass.moc"
