@@ -9,23 +9,23 @@ namespace {
 QString BackgroundDiff(const BackgroundSettings& a, const BackgroundSettings& b, const QString& where)
 {
     const bool same = a.Mode == b.Mode && a.PicturePath == b.PicturePath && a.UseDefault == b.UseDefault;
-    return same ? QString() : where + QStringLiteral(" background");
+    return same ? QString() : where + u" background"_qs;
 }
 
 QString ColoursDiff(const ColourSettings& a, const ColourSettings& b, const QString& where)
 {
     for (int n = 1; n <= 9; ++n)
-        if (a.Colour(n) != b.Colour(n)) return where + QStringLiteral(" Colour%1").arg(n);
+        if (a.Colour(n) != b.Colour(n)) return where + u" Colour%1"_qs.arg(n);
     const bool same = a.ShowGrids == b.ShowGrids && a.UseDefault == b.UseDefault;
-    return same ? QString() : where + QStringLiteral(" colour flags");
+    return same ? QString() : where + u" colour flags"_qs;
 }
 
 template <class T, class Same>
 QString ListDiff(const QList<T>& a, const QList<T>& b, const char* name, Same same)
 {
-    if (a.size() != b.size()) return QStringLiteral("%1 count").arg(QLatin1String(name));
+    if (a.size() != b.size()) return u"%1 count"_qs.arg(QLatin1String(name));
     for (qsizetype i = 0; i < a.size(); ++i)
-        if (!same(a[i], b[i])) return QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(i);
+        if (!same(a[i], b[i])) return u"%1 %2"_qs.arg(QLatin1String(name)).arg(i);
     return {};
 }
 
@@ -40,10 +40,9 @@ bool SameEntry(const DayEntry& a, const DayEntry& b)
 
 QString StoredDifference(const CalendarDocument& a, const CalendarDocument& b)
 {
-    if (a.Author != b.Author || a.MonthToOpen != b.MonthToOpen || a.Year != b.Year)
-        return QStringLiteral("header");
-    if (a.EmbedPictures != b.EmbedPictures) return QStringLiteral("EmbedPictures");
-    if (a.AE.AENextId != b.AE.AENextId || a.BD.BDNextId != b.BD.BDNextId) return QStringLiteral("next ids");
+    if (a.Author != b.Author || a.MonthToOpen != b.MonthToOpen || a.Year != b.Year) return u"header"_qs;
+    if (a.EmbedPictures != b.EmbedPictures) return u"EmbedPictures"_qs;
+    if (a.AE.AENextId != b.AE.AENextId || a.BD.BDNextId != b.BD.BDNextId) return u"next ids"_qs;
     QString d = ListDiff(a.AE.AutoEvents, b.AE.AutoEvents, "auto-event", [](const auto& x, const auto& y) {
         return !AutoEventDiffers(x, y) && x.Key == y.Key;
     });
@@ -54,16 +53,16 @@ QString StoredDifference(const CalendarDocument& a, const CalendarDocument& b)
         d = ListDiff(a.DE.DebtsSavings, b.DE.DebtsSavings, "debt",
                      [](const auto& x, const auto& y) { return !DebtSavingDiffers(x, y); });
     for (int m = 1; m <= 12 && d.isEmpty(); ++m) {
-        const QString month = QStringLiteral("month %1").arg(m);
+        const QString month = u"month %1"_qs.arg(m);
         for (int c = kFirstCell; c <= kLastCell && d.isEmpty(); ++c) {
             d = ListDiff(a.Month(m).Cell(c).Entries, b.Month(m).Cell(c).Entries, "entry", SameEntry);
-            if (!d.isEmpty()) d = month + QStringLiteral(" cell %1 ").arg(c) + d;
+            if (!d.isEmpty()) d = month + u" cell %1 "_qs.arg(c) + d;
         }
         if (d.isEmpty()) d = BackgroundDiff(a.Month(m).Background, b.Month(m).Background, month);
         if (d.isEmpty()) d = ColoursDiff(a.Month(m).Colours, b.Month(m).Colours, month);
     }
-    if (d.isEmpty()) d = BackgroundDiff(a.DefaultBackground, b.DefaultBackground, QStringLiteral("default"));
-    return d.isEmpty() ? ColoursDiff(a.DefaultColours, b.DefaultColours, QStringLiteral("default")) : d;
+    if (d.isEmpty()) d = BackgroundDiff(a.DefaultBackground, b.DefaultBackground, u"default"_qs);
+    return d.isEmpty() ? ColoursDiff(a.DefaultColours, b.DefaultColours, u"default"_qs) : d;
 }
 
 CalendarDocument NewDocument(int year)
@@ -77,25 +76,25 @@ CalendarDocument FullDocument()
 {
     CalendarDocument doc;
     SetDocumentDefaults(doc, 2004);
-    doc.Author = QStringLiteral("Œuvre € été");
-    doc.MonthToOpen = QStringLiteral("3");
+    doc.Author = u"Œuvre € été"_qs;
+    doc.MonthToOpen = u"3"_qs;
     doc.EmbedPictures = false;
-    doc.DefaultBackground = {2, QStringLiteral("/images/défaut.bmp"), {}, false, true};
+    doc.DefaultBackground = {2, u"/images/défaut.bmp"_qs, {}, false, true};
     doc.DefaultColours.Colour4 = 0x123456;
     doc.DefaultColours.ShowGrids = false;
     for (int m = 1; m <= 12; ++m) {
         MonthData& month = doc.Month(m);
-        month.Background = {m % 3, QStringLiteral("/images/mois %1.bmp").arg(m), {}, false, m % 2 == 0};
+        month.Background = {m % 3, u"/images/mois %1.bmp"_qs.arg(m), {}, false, m % 2 == 0};
         for (int n = 1; n <= 9; ++n) month.Colours.Colour(n) = m * 1000 + n;
         month.Colours.UseDefault = m % 2 == 1;
         month.Colours.ShowGrids = m % 3 == 0;
     }
     doc.AE.AutoEvents.append({KindYearly, 14, 7, MakeDate(1, 1, 2004), MakeDate(31, 12, 2004),
-                              MakeKey(u"AE", 7), QStringLiteral("Fête nationale"), EntryEvent});
+                              MakeKey(u"AE", 7), u"Fête nationale"_qs, EntryEvent});
     doc.AE.AutoEvents.append({KindWeekly, 2, 0, MakeDate(5, 1, 2004), MakeDate(28, 6, 2004),
                               MakeKey(u"AE", 3), MoneyDescription(u"Loyer", u"650.50"), EntryExpense});
     doc.AE.AENextId = 7;
-    doc.BD.Birthdays.append({MakeDate(29, 2, 1960), MakeKey(u"BD", 2), QStringLiteral("Zoé Œhlenschläger")});
+    doc.BD.Birthdays.append({MakeDate(29, 2, 1960), MakeKey(u"BD", 2), u"Zoé Œhlenschläger"_qs});
     doc.BD.BDNextId = 2;
     doc.DE.DebtsSavings.append({true, MakeDate(1, 3, 2004), MoneyDescription(u"Épargne", u"1500")});
     doc.DE.DebtsSavings.append({false, MakeDate(9, 9, 2004), MoneyDescription(u"Voiture", u"-4000")});
@@ -105,10 +104,10 @@ CalendarDocument FullDocument()
     e.AlarmDaysBefore = 2147483647;
     e.AlarmSound = 32767;
     e.Ticked = true;
-    e.Description = QStringLiteral("Rendez-vous « chez » le médecin… ™");
+    e.Description = u"Rendez-vous « chez » le médecin… ™"_qs;
     e.EntryType = EntryEvent;
     e.TextColour = -2147483647 - 1;
-    e.PicturePath = QStringLiteral("/images/médecin.jpg");
+    e.PicturePath = u"/images/médecin.jpg"_qs;
     e.LinkKey = MakeKey(u"AE", 7);
     doc.Month(3).Cell(10).Entries.append(e);
     DayEntry money;

@@ -36,7 +36,7 @@ QString ArchiveWith(const QTemporaryDir& dir, const QList<ArchiveMember>& member
 {
     QByteArray bytes;
     FileError e;
-    const QString path = dir.filePath(QStringLiteral("made.cal"));
+    const QString path = dir.filePath(u"made.cal"_qs);
     return PackArchive(members, password, &bytes, &e) && SaveBytes(path, bytes) ? path : QString();
 }
 
@@ -48,13 +48,13 @@ CalendarDocument PictureDocument(const QTemporaryDir& dir)
     doc.EmbedPictures = true;
     for (int m = 1; m <= 12; ++m) doc.Month(m).Background.PicturePath.clear();
     auto place = [&](BackgroundSettings& b, int seed, const char* format) {
-        b.PicturePath = dir.filePath(QStringLiteral("p%1.%2").arg(seed).arg(QLatin1String(format)));
+        b.PicturePath = dir.filePath(u"p%1.%2"_qs.arg(seed).arg(QLatin1String(format)));
         b.Picture = TestPicture(seed);
         b.Picture.save(b.PicturePath, format);
     };
     place(doc.DefaultBackground, 1, "bmp");
     BackgroundSettings& march = doc.Month(3).Background;
-    march.PicturePath = dir.filePath(QStringLiteral("mars.gif"));
+    march.PicturePath = dir.filePath(u"mars.gif"_qs);
     SaveBytes(march.PicturePath, TinyGif());
     march.Picture = QImage(1, 1, QImage::Format_RGB32);
     march.Picture.fill(Qt::red);
@@ -63,7 +63,7 @@ CalendarDocument PictureDocument(const QTemporaryDir& dir)
     doc.Month(4).Background.UseDefault = true;
     QList<DayEntry>& cell = doc.Month(3).Cell(10).Entries;
     for (int i = 0; i < 2; ++i) {
-        cell[i].PicturePath = dir.filePath(QStringLiteral("e%1.bmp").arg(i));
+        cell[i].PicturePath = dir.filePath(u"e%1.bmp"_qs.arg(i));
         cell[i].Picture = TestPicture(10 + i);
         cell[i].Picture.save(cell[i].PicturePath, "bmp");
     }
@@ -85,11 +85,11 @@ private slots:
         QTest::addColumn<bool>("embed");
         QTest::addColumn<QString>("password");
         QTest::newRow("new") << false << true << QString();
-        QTest::newRow("new, password") << false << true << QStringLiteral("motdepasse");
+        QTest::newRow("new, password") << false << true << u"motdepasse"_qs;
         QTest::newRow("every field") << true << false << QString();
-        QTest::newRow("every field, password") << true << false << QStringLiteral("Œuvre € été");
-        QTest::newRow("every field, embedded, password") << true << true << QStringLiteral("clé");
-        QTest::newRow("large pictures, embedded, password") << true << true << QStringLiteral("clé");
+        QTest::newRow("every field, password") << true << false << u"Œuvre € été"_qs;
+        QTest::newRow("every field, embedded, password") << true << true << u"clé"_qs;
+        QTest::newRow("large pictures, embedded, password") << true << true << u"clé"_qs;
     }
 
     void documentsSurviveASaveAndAnOpen()
@@ -103,7 +103,7 @@ private slots:
         CreatePictureFiles(doc, dir.path(), large ? QSize(300, 200) : QSize(37, 23));
         doc.EmbedPictures = embed;
         doc.Password = password;
-        const QString path = dir.filePath(QStringLiteral("année.cal"));
+        const QString path = dir.filePath(u"année.cal"_qs);
         ScriptedPrompter prompter;
         QVERIFY(WriteCalFile(path, doc));
         QCOMPARE(doc.FilePath, path);
@@ -133,7 +133,7 @@ private slots:
         ScriptedPrompter prompter;
         QSignalSpy lines(&Session::Get(), &Session::ProgressLineChanged);
         CalendarDocument doc = NewDocument();
-        const QString path = dir.filePath(QStringLiteral("a.cal"));
+        const QString path = dir.filePath(u"a.cal"_qs);
         QVERIFY(WriteCalFile(path, doc));
         QVERIFY(ReadCalFile(path, doc));
         QStringList shown;
@@ -159,7 +159,7 @@ private slots:
         doc.EmbedPictures = embed;
         // An edit made in memory after the picture was loaded is what an embedding file keeps.
         if (embed) doc.DefaultBackground.Picture = TestPicture(99);
-        const QString path = dir.filePath(QStringLiteral("images.cal"));
+        const QString path = dir.filePath(u"images.cal"_qs);
         ScriptedPrompter prompter;
         QVERIFY(WriteCalFile(path, doc));
         QCOMPARE(MemberNames(path), embed ? QStringList({u"caldata.cal"_qs, u"bck.00"_qs, u"bck.03"_qs,
@@ -187,7 +187,7 @@ private slots:
         const QString gone = doc.Month(3).Cell(10).Entries[1].PicturePath;
         QFile::remove(gone);
         QVERIFY(SaveBytes(doc.DefaultBackground.PicturePath, "not a picture"));
-        const QString path = dir.filePath(QStringLiteral("liens.cal"));
+        const QString path = dir.filePath(u"liens.cal"_qs);
         ScriptedPrompter prompter;
         QVERIFY(WriteCalFile(path, doc));
         CalendarDocument back;
@@ -258,7 +258,7 @@ private slots:
         CalendarDocument doc = FullDocument();
         CreatePictureFiles(doc, dir.path());
         CalendarDocument other = FullDocument();
-        other.Author = QStringLiteral("intrus");
+        other.Author = u"intrus"_qs;
         const QByteArray evil = WriteDataStream(other);
         QList<ArchiveMember> members = {
             {u"../caldata.cal"_qs, evil, false},      {u"/caldata.cal"_qs, evil, false},
@@ -272,9 +272,9 @@ private slots:
         members.append({u"caldata.cal"_qs, WriteDataStream(doc), false});
         QVERIFY(ReadCalFile(ArchiveWith(dir, members), back));
         QCOMPARE(StoredDifference(back, doc), QString());
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("../caldata.cal"))));
-        QVERIFY(!QFile::exists(QStringLiteral("/caldata.cal")));
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("dossier"))));
+        QVERIFY(!QFile::exists(dir.filePath(u"../caldata.cal"_qs)));
+        QVERIFY(!QFile::exists(u"/caldata.cal"_qs));
+        QVERIFY(!QFile::exists(dir.filePath(u"dossier"_qs)));
     }
 
     void damagedFilesAreReportedNotLoaded_data()
@@ -302,9 +302,9 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(int, number);
         QTemporaryDir dir;
-        QString path = dir.filePath(QStringLiteral("abîmé.cal"));
+        QString path = dir.filePath(u"abîmé.cal"_qs);
         if (bytes == "<folder>")
-            QDir(dir.path()).mkdir(QStringLiteral("abîmé.cal"));
+            QDir(dir.path()).mkdir(u"abîmé.cal"_qs);
         else if (bytes != "<missing>")
             QVERIFY(SaveBytes(path, bytes));
         ScriptedPrompter prompter;
@@ -314,9 +314,8 @@ private slots:
         const PromptRequest& r = prompter.Asked[0];
         QCOMPARE(r.Buttons, PromptButtons::RetryCancel);
         QCOMPARE(r.Icon, PromptIcon::Stop);
-        QVERIFY(r.Text.startsWith(Str(10032) + cr + path + cr + cr + Str(10038) + QStringLiteral("  ")));
-        if (number)
-            QVERIFY2(r.Text.contains(Str(10038) + QStringLiteral("  %1\r").arg(number)), qPrintable(r.Text));
+        QVERIFY(r.Text.startsWith(Str(10032) + cr + path + cr + cr + Str(10038) + u"  "_qs));
+        if (number) QVERIFY2(r.Text.contains(Str(10038) + u"  %1\r"_qs.arg(number)), qPrintable(r.Text));
         QVERIFY(back.FilePath.isEmpty());
     }
 

@@ -85,8 +85,8 @@ private slots:
         CalendarDocument doc = FullDocument();
         CreatePictureFiles(doc, dir.path());
         doc.EmbedPictures = true;
-        doc.Password = QStringLiteral("secret");
-        const QString path = dir.filePath(QStringLiteral("protégé.cal"));
+        doc.Password = u"secret"_qs;
+        const QString path = dir.filePath(u"protégé.cal"_qs);
         ScriptedPrompter prompter;
         QVERIFY(WriteCalFile(path, doc));
         prompter.Passwords = typed;
@@ -102,7 +102,7 @@ private slots:
             QVERIFY(prompter.Asked.isEmpty());
         }
         if (opens) {
-            QCOMPARE(back.Password, QStringLiteral("secret"));
+            QCOMPARE(back.Password, u"secret"_qs);
             QCOMPARE(StoredDifference(back, doc), QString());
         }
     }
@@ -111,7 +111,7 @@ private slots:
     {
         // Protected with the Windows-1252 bytes of the password rather than its UTF-8 bytes.
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("windows.cal"));
+        const QString path = dir.filePath(u"windows.cal"_qs);
         const QByteArray stream = WriteDataStream(FullDocument());
         const QByteArray password = EncodeCp1252(u"été");
         zip_t* za = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
@@ -133,21 +133,20 @@ private slots:
     {
         QTest::addColumn<QString>("password");
         QTest::newRow("plain") << QString();
-        QTest::newRow("traditional encryption") << QStringLiteral("secret");
+        QTest::newRow("traditional encryption") << u"secret"_qs;
     }
 
     void anArchiveMadeByAnotherZipToolOpens()
     {
         QFETCH(QString, password);
-        const QString zip = QStandardPaths::findExecutable(QStringLiteral("zip"));
+        const QString zip = QStandardPaths::findExecutable(u"zip"_qs);
         if (zip.isEmpty()) QSKIP("the zip command is not installed");
         QTemporaryDir dir;
         CalendarDocument doc = FullDocument();
         doc.EmbedPictures = true;
         doc.DefaultBackground.Picture = TestPicture(5);
-        QVERIFY(SaveBytes(dir.filePath(QStringLiteral("caldata.cal")), WriteDataStream(doc)));
-        QVERIFY(
-            SaveBytes(dir.filePath(QStringLiteral("bck.00")), EncodeBitmap(doc.DefaultBackground.Picture)));
+        QVERIFY(SaveBytes(dir.filePath(u"caldata.cal"_qs), WriteDataStream(doc)));
+        QVERIFY(SaveBytes(dir.filePath(u"bck.00"_qs), EncodeBitmap(doc.DefaultBackground.Picture)));
         QStringList args{u"-q"_qs};
         if (!password.isEmpty()) args << u"-P"_qs << password; // every member encrypted, pictures too
         args << u"autre.cal"_qs << u"caldata.cal"_qs << u"bck.00"_qs;
@@ -160,7 +159,7 @@ private slots:
         ScriptedPrompter prompter;
         if (!password.isEmpty()) prompter.Passwords = {password};
         CalendarDocument back;
-        QVERIFY(ReadCalFile(dir.filePath(QStringLiteral("autre.cal")), back));
+        QVERIFY(ReadCalFile(dir.filePath(u"autre.cal"_qs), back));
         QCOMPARE(StoredDifference(back, doc), QString());
         QVERIFY(SamePixels(back.DefaultBackground.Picture, TestPicture(5)));
         // The six months with their own picture and the entry's picture are not in this archive:
@@ -172,10 +171,10 @@ private slots:
     void aFailedSaveLeavesTheOldFileAndThePath_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("its folder is a file") << QStringLiteral("folder is a file");
-        QTest::newRow("a system folder") << QStringLiteral("proc");
-        QTest::newRow("the disk fills up") << QStringLiteral("size limit");
-        QTest::newRow("a read-only folder") << QStringLiteral("read-only");
+        QTest::newRow("its folder is a file") << u"folder is a file"_qs;
+        QTest::newRow("a system folder") << u"proc"_qs;
+        QTest::newRow("the disk fills up") << u"size limit"_qs;
+        QTest::newRow("a read-only folder") << u"read-only"_qs;
     }
 
     void aFailedSaveLeavesTheOldFileAndThePath()
@@ -188,14 +187,14 @@ private slots:
         CalendarDocument doc = FullDocument();
         doc.EmbedPictures = true;
         doc.DefaultBackground.Picture = TestPicture(1);
-        const QString old = dir.filePath(QStringLiteral("ancien.cal"));
+        const QString old = dir.filePath(u"ancien.cal"_qs);
         QVERIFY(WriteCalFile(old, doc));
         const QByteArray oldBytes = FileBytes(old);
 
         QString target = old;
-        if (how == u"folder is a file") target = old + QStringLiteral("/nouveau.cal");
-        if (how == u"proc") target = QStringLiteral("/proc/daybinder-%1.cal").arg(getpid());
-        doc.Author = QStringLiteral("changé");
+        if (how == u"folder is a file") target = old + u"/nouveau.cal"_qs;
+        if (how == u"proc") target = u"/proc/daybinder-%1.cal"_qs.arg(getpid());
+        doc.Author = u"changé"_qs;
         bool written = true;
         if (how == u"size limit") {
             FileSizeLimit limit;
@@ -224,8 +223,8 @@ private slots:
         QTemporaryDir dir;
         CalendarDocument doc = FullDocument();
         CreatePictureFiles(doc, dir.path());
-        const QString folder = dir.filePath(QStringLiteral("dossier"));
-        const QString target = folder + QStringLiteral("/a.cal");
+        const QString folder = dir.filePath(u"dossier"_qs);
+        const QString target = folder + u"/a.cal"_qs;
         QVERIFY(SaveBytes(folder, "in the way"));
         {
             RepairingPrompter prompter;
@@ -235,7 +234,7 @@ private slots:
         }
         {
             // The file appears while the message shows (a disk put back in).
-            const QString later = dir.filePath(QStringLiteral("plus tard.cal"));
+            const QString later = dir.filePath(u"plus tard.cal"_qs);
             RepairingPrompter prompter;
             prompter.Repair = [&] { QFile::copy(target, later); };
             CalendarDocument back;
@@ -248,16 +247,15 @@ private slots:
             ScriptedPrompter prompter;
             prompter.Answers = {PromptAnswer::Retry, PromptAnswer::Cancel};
             CalendarDocument back;
-            QVERIFY(!ReadCalFile(dir.filePath(QStringLiteral("absent.cal")), back));
+            QVERIFY(!ReadCalFile(dir.filePath(u"absent.cal"_qs), back));
             QCOMPARE(prompter.Asked.size(), 2);
         }
     }
 
     void messagesAreLaidOutAsTheProgramAlwaysHas()
     {
-        const FileError error{53, QStringLiteral("Fichier introuvable  "), QStringLiteral(" Daybinder")};
-        PromptRequest r =
-            FileErrorMessage(QStringLiteral(" C:\\a.cal "), FileErrorKind::System, false, error);
+        const FileError error{53, u"Fichier introuvable  "_qs, u" Daybinder"_qs};
+        PromptRequest r = FileErrorMessage(u" C:\\a.cal "_qs, FileErrorKind::System, false, error);
         QCOMPARE(r.Title, Str(10036));
         QCOMPARE(r.Text, Str(10032) + cr + u"C:\\a.cal"_qs + cr + cr + Str(10038) + u"  53"_qs + cr +
                              Str(10039) + u"  Fichier introuvable"_qs + cr + Str(10040) + u"  Daybinder"_qs);

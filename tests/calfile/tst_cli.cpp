@@ -29,7 +29,7 @@ Run Cli(const QStringList& args)
 
 QString WriteStream(const QTemporaryDir& dir, const CalendarDocument& doc)
 {
-    const QString path = dir.filePath(QStringLiteral("flux.txt"));
+    const QString path = dir.filePath(u"flux.txt"_qs);
     return SaveBytes(path, WriteDataStream(doc)) ? path : QString();
 }
 
@@ -44,7 +44,7 @@ private slots:
         QTest::addColumn<bool>("embed");
         QTest::addColumn<QString>("password");
         QTest::newRow("embedded pictures") << true << QString();
-        QTest::newRow("referenced pictures, password") << false << QStringLiteral("Œuvre € été");
+        QTest::newRow("referenced pictures, password") << false << u"Œuvre € été"_qs;
     }
 
     void packThenStreamGivesTheStreamBack()
@@ -56,7 +56,7 @@ private slots:
         CreatePictureFiles(doc, dir.path());
         doc.EmbedPictures = embed;
         const QString stream = WriteStream(dir, doc);
-        const QString cal = dir.filePath(QStringLiteral("paquet.cal"));
+        const QString cal = dir.filePath(u"paquet.cal"_qs);
         QStringList pack{u"pack"_qs};
         if (!password.isEmpty()) pack << u"--password"_qs << password;
         Run r = Cli(pack << stream << cal);
@@ -75,9 +75,9 @@ private slots:
     {
         QTemporaryDir dir;
         CalendarDocument doc = FullDocument();
-        doc.Password = QStringLiteral("clé");
+        doc.Password = u"clé"_qs;
         doc.EmbedPictures = true;
-        const QString cal = dir.filePath(QStringLiteral("p.cal"));
+        const QString cal = dir.filePath(u"p.cal"_qs);
         QCOMPARE(Cli({u"pack"_qs, u"--password=clé"_qs, WriteStream(dir, doc), cal}).Exit, 0);
 
         Run r = Cli({u"stream"_qs, cal});
@@ -92,21 +92,20 @@ private slots:
     void failuresExitWith1AndSayWhy()
     {
         QTemporaryDir dir;
-        Run r = Cli({u"stream"_qs, dir.filePath(QStringLiteral("inexistant.cal"))});
+        Run r = Cli({u"stream"_qs, dir.filePath(u"inexistant.cal"_qs)});
         QCOMPARE(r.Exit, 1);
-        QVERIFY2(r.Err.startsWith(Str(10032) + u' ' + dir.filePath(QStringLiteral("inexistant.cal")) + u' ' +
-                                  Str(10038)),
+        QVERIFY2(r.Err.startsWith(Str(10032) + u' ' + dir.filePath(u"inexistant.cal"_qs) + u' ' + Str(10038)),
                  qPrintable(r.Err));
         QCOMPARE(r.Err.count(u'\n'), 1); // one line
 
         QByteArrayList v = ValuesOf(WriteDataStream(FullDocument()));
         v[5] = "99999"; // the auto-event count
-        const QString bad = dir.filePath(QStringLiteral("mauvais.txt"));
+        const QString bad = dir.filePath(u"mauvais.txt"_qs);
         QVERIFY(SaveBytes(bad, StreamOf(v)));
-        r = Cli({u"pack"_qs, bad, dir.filePath(QStringLiteral("x.cal"))});
+        r = Cli({u"pack"_qs, bad, dir.filePath(u"x.cal"_qs)});
         QCOMPARE(r.Exit, 1);
         QVERIFY2(r.Err.contains(u"(ligne 6)"), qPrintable(r.Err));
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.cal"))));
+        QVERIFY(!QFile::exists(dir.filePath(u"x.cal"_qs)));
 
         QCOMPARE(Cli({u"inconnu"_qs}).Exit, 1);
         QCOMPARE(Cli({u"stream"_qs}).Exit, 1);
@@ -116,7 +115,7 @@ private slots:
     {
         QTemporaryDir dir;
         CalendarDocument doc = FullDocument(); // its referenced pictures do not exist
-        const QString cal = dir.filePath(QStringLiteral("liens.cal"));
+        const QString cal = dir.filePath(u"liens.cal"_qs);
         QCOMPARE(Cli({u"pack"_qs, WriteStream(dir, doc), cal}).Exit, 0);
         const Run r = Cli({u"stream"_qs, cal});
         QCOMPARE(r.Exit, 0);
@@ -133,14 +132,14 @@ private slots:
     void demoIsALivelyYearTheProgramOpens()
     {
         QTemporaryDir dir;
-        const QString cal = dir.filePath(QStringLiteral("exemple.cal"));
+        const QString cal = dir.filePath(u"exemple.cal"_qs);
         const Run r = Cli({u"demo"_qs, cal, u"--year"_qs, u"2024"_qs});
         QCOMPARE(r.Err, QString());
         QCOMPARE(r.Exit, 0);
         CalendarDocument doc;
         QVERIFY(ReadCalFile(cal, doc));
-        QCOMPARE(doc.Year, QStringLiteral("2024"));
-        QCOMPARE(doc.MonthToOpen, QStringLiteral("00")); // the current month comes to the front
+        QCOMPARE(doc.Year, u"2024"_qs);
+        QCOMPARE(doc.MonthToOpen, u"00"_qs); // the current month comes to the front
 
         int counts[4] = {}, ticked = 0, coloured = 0, tied = 0;
         for (int m = 1; m <= 12; ++m) {
@@ -169,7 +168,7 @@ private slots:
                             [](const DayCell& d) { return d.EntryCount() >= 8; }));
 
         // A year the program could not show is refused, and nothing is written.
-        const QString refused = dir.filePath(QStringLiteral("refus.cal"));
+        const QString refused = dir.filePath(u"refus.cal"_qs);
         const Run bad = Cli({u"demo"_qs, refused, u"--year"_qs, u"1850"_qs});
         QCOMPARE(bad.Exit, 1);
         QVERIFY2(bad.Err.contains(u"--year"), qPrintable(bad.Err));

@@ -51,24 +51,24 @@ private slots:
     void textIsWindows1252TrimmedAndOnOneLine()
     {
         CalendarDocument doc = NewDocument();
-        doc.Author = QStringLiteral("  Œuvre € été  ");
+        doc.Author = u"  Œuvre € été  "_qs;
         // A money entry whose name part is empty: the reader drops the eleven blanks.
         DayEntry e;
         e.Description = MoneyDescription(u"", u"42");
         e.EntryType = EntryIncome;
         doc.Month(1).Cell(7).Entries.append(e);
         // A picture path from the file system may hold what a text box refuses.
-        doc.DefaultBackground.PicturePath = QStringLiteral("/tmp/a \"b\"\nc\u4E2D.bmp");
+        doc.DefaultBackground.PicturePath = u"/tmp/a \"b\"\nc\u4E2D.bmp"_qs;
         QByteArrayList v = ValuesOf(WriteDataStream(doc));
         QCOMPARE(v.value(1), QByteArray("  \x8Cuvre \x80 \xE9t\xE9  "));
         StreamReadResult r;
         CalendarDocument back = Read(StreamOf(v), &r);
         QVERIFY(r.Loaded());
-        QCOMPARE(back.Author, QStringLiteral("Œuvre € été"));
-        QCOMPARE(back.Month(1).Cell(7).Entries.value(0).Description, QStringLiteral("42"));
-        QCOMPARE(back.DefaultBackground.PicturePath, QStringLiteral("/tmp/a  b  c?.bmp"));
+        QCOMPARE(back.Author, u"Œuvre € été"_qs);
+        QCOMPARE(back.Month(1).Cell(7).Entries.value(0).Description, u"42"_qs);
+        QCOMPARE(back.DefaultBackground.PicturePath, u"/tmp/a  b  c?.bmp"_qs);
         v[1] = "\x80\x82\x8A\x8C\x99\x9C\x9F"; // the bytes 0x80-0x9F read back as their characters
-        QCOMPARE(Read(StreamOf(v)).Author, QStringLiteral("€‚ŠŒ™œŸ"));
+        QCOMPARE(Read(StreamOf(v)).Author, u"€‚ŠŒ™œŸ"_qs);
     }
 
     void versions20AreConverted_data()
@@ -96,15 +96,15 @@ private slots:
         const CalendarDocument doc = Read(StreamOf(v), &r);
         QVERIFY2(r.Loaded(), qPrintable(r.Error.Description));
         QCOMPARE(doc.AE.AECount(), qint16(3));
-        QCOMPARE(doc.AE.AutoEvents[0].Key, QStringLiteral("AE0000000000000001"));
-        QCOMPARE(doc.AE.AutoEvents[2].Key, QStringLiteral("AE0000000000000003"));
+        QCOMPARE(doc.AE.AutoEvents[0].Key, u"AE0000000000000001"_qs);
+        QCOMPARE(doc.AE.AutoEvents[2].Key, u"AE0000000000000003"_qs);
         QCOMPARE(doc.AE.AutoEvents[1].Day, qint16(2));
         QCOMPARE(doc.AE.AENextId, 3);
         QCOMPARE(doc.BD.BDCount(), qint16(0));
-        QCOMPARE(doc.DE.DebtsSavings.value(0).Description, QStringLiteral("Banque     100"));
+        QCOMPARE(doc.DE.DebtsSavings.value(0).Description, u"Banque     100"_qs);
         const DayEntry e = doc.Month(1).Cell(7).Entries.value(0);
-        QCOMPARE(e.Description, QStringLiteral("Dentiste"));
-        QCOMPARE(e.PicturePath, QStringLiteral("/img/dent.bmp"));
+        QCOMPARE(e.Description, u"Dentiste"_qs);
+        QCOMPARE(e.PicturePath, u"/img/dent.bmp"_qs);
         QVERIFY(e.LinkKey.isEmpty());
         QVERIFY(!ColoursDiffers(doc.Month(12).Colours, DefaultColourTable()));
         QCOMPARE(ValuesOf(WriteDataStream(doc)).value(0), QByteArray("2.1")); // written back as today

@@ -13,7 +13,7 @@ namespace {
 void Answer(const QString& text, const char* button = "CmdOk")
 {
     WhenModal<FrmAskPass>([text, button](FrmAskPass* prompt) {
-        prompt->findChild<QLineEdit*>(QStringLiteral("TxtPass"))->insert(text); // as typed or pasted
+        prompt->findChild<QLineEdit*>(u"TxtPass"_qs)->insert(text); // as typed or pasted
         QTest::mouseClick(prompt->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
     });
 }
@@ -49,7 +49,7 @@ private slots:
         QFETCH(bool, result);
         QFETCH(QString, typed);
         Answer(text, ok ? "CmdOk" : "CmdCancel");
-        QString got = QStringLiteral("untouched");
+        QString got = u"untouched"_qs;
         QCOMPARE(AskPasswordDialog(nullptr, expected, &got), result);
         QCOMPARE(got, typed);
     }
@@ -57,9 +57,9 @@ private slots:
     void closingTheWindowIsACancel()
     {
         WhenModal<FrmAskPass>([](FrmAskPass* prompt) { prompt->close(); });
-        QVERIFY(!AskPasswordDialog(nullptr, QStringLiteral("secret"), nullptr));
+        QVERIFY(!AskPasswordDialog(nullptr, u"secret"_qs, nullptr));
         FrmAskPass prompt{QString()};
-        prompt.findChild<QLineEdit*>(QStringLiteral("TxtPass"))->setText(QStringLiteral("secret"));
+        prompt.findChild<QLineEdit*>(u"TxtPass"_qs)->setText(u"secret"_qs);
         prompt.reject();
         QCOMPARE(prompt.Result(), 0);
         QCOMPARE(prompt.Typed(), QString());
@@ -68,36 +68,35 @@ private slots:
     void textsFollowTheKindOfQuestion()
     {
         FrmAskPass reading{QString()};
-        QCOMPARE(reading.findChild<QLabel*>(QStringLiteral("LblPass1"))->text(),
-                 QStringLiteral("Mot de passe pour la lecture:"));
-        QCOMPARE(reading.findChild<QLineEdit*>(QStringLiteral("TxtPass"))->echoMode(), QLineEdit::Password);
-        QVERIFY(!reading.findChild<QLabel*>(QStringLiteral("ImgPass"))->pixmap().isNull());
+        QCOMPARE(reading.findChild<QLabel*>(u"LblPass1"_qs)->text(), u"Mot de passe pour la lecture:"_qs);
+        QCOMPARE(reading.findChild<QLineEdit*>(u"TxtPass"_qs)->echoMode(), QLineEdit::Password);
+        QVERIFY(!reading.findChild<QLabel*>(u"ImgPass"_qs)->pixmap().isNull());
 
-        FrmAskPass confirming(QStringLiteral("abc"));
-        QCOMPARE(confirming.findChild<QLabel*>(QStringLiteral("LblPass1"))->text(),
-                 QStringLiteral("Veuillez confirmer le mot de passe pour la lecture:"));
+        FrmAskPass confirming(u"abc"_qs);
+        QCOMPARE(confirming.findChild<QLabel*>(u"LblPass1"_qs)->text(),
+                 u"Veuillez confirmer le mot de passe pour la lecture:"_qs);
         confirming.show();
         QVERIFY(QTest::qWaitForWindowActive(&confirming));
         QTest::keyClick(&confirming, Qt::Key_F1);
-        QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\d_askpass.htm"));
+        QCOMPARE(LastHelpTopic(), u"Html\\d_askpass.htm"_qs);
     }
 
     void boxRefusesWhatTheFileCannotCarry()
     {
         FrmAskPass prompt{QString()};
-        auto* box = prompt.findChild<QLineEdit*>(QStringLiteral("TxtPass"));
-        QTest::keyClicks(box, QStringLiteral("ab\"c"));
-        box->insert(QStringLiteral("\r\nété\"2024")); // pasted
-        QCOMPARE(box->text(), QStringLiteral("abcété2024"));
+        auto* box = prompt.findChild<QLineEdit*>(u"TxtPass"_qs);
+        QTest::keyClicks(box, u"ab\"c"_qs);
+        box->insert(u"\r\nété\"2024"_qs); // pasted
+        QCOMPARE(box->text(), u"abcété2024"_qs);
     }
 
     void programPrompterAsksWithThisDialog()
     {
         MessageBoxPrompter prompter;
-        Answer(QStringLiteral("clé"));
+        Answer(u"clé"_qs);
         QString typed;
         QVERIFY(prompter.AskPassword(QString(), &typed));
-        QCOMPARE(typed, QStringLiteral("clé"));
+        QCOMPARE(typed, u"clé"_qs);
     }
 };
 

@@ -39,10 +39,10 @@ private slots:
 
     void textFormIsPositional()
     {
-        QCOMPARE(DateToText(MakeDate(5, 3, 2004)), QStringLiteral("2004-03-05"));
+        QCOMPARE(DateToText(MakeDate(5, 3, 2004)), u"2004-03-05"_qs);
         QCOMPARE(TextToDate(u"2004-03-07"), MakeDate(7, 3, 2004));
-        QCOMPARE(DateToText(MakeDate(5, 1, 999)), QStringLiteral("999-01-05"));
-        QCOMPARE(DateToText(MakeDate(0, 0, 0)), QStringLiteral("-00-00"));
+        QCOMPARE(DateToText(MakeDate(5, 1, 999)), u"999-01-05"_qs);
+        QCOMPARE(DateToText(MakeDate(0, 0, 0)), u"-00-00"_qs);
         // Positions, not separators: any text gives some date, never a crash.
         QCOMPARE(TextToDate(u""), MakeDate(0, 0, 0));
         QCOMPARE(TextToDate(u"x"), MakeDate(0, 0, 0));

@@ -18,7 +18,7 @@ class TestDocCommands : public QObject
 private slots:
     void init()
     {
-        qputenv("DAYBINDER_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toUtf8());
+        qputenv("DAYBINDER_CONFIG_HOME", m_dir.filePath(u"config"_qs).toUtf8());
         Session::Get().Reset();
         Session::Get().SetModified(PartAll, false); // as start-up leaves it
         Clock::Install(&m_clock);
@@ -44,7 +44,7 @@ private slots:
 
     void saveOnAnUnchangedUnnamedDocumentAsksForAPath()
     {
-        const QString path = m_dir.filePath(QStringLiteral("a.cal"));
+        const QString path = m_dir.filePath(u"a.cal"_qs);
         m_dialogs->Files = {path};
         QVERIFY(DocumentCommands::Get().SaveCommand(false));
         QCOMPARE(m_dialogs->Saved.size(), 1);
@@ -52,10 +52,10 @@ private slots:
         QVERIFY(asked.OverwritePrompt);
         QCOMPARE(asked.Filter, Str(10050));
         QCOMPARE(asked.FilterIndex, 2);
-        QCOMPARE(asked.DefaultExtension, QStringLiteral("cal"));
+        QCOMPARE(asked.DefaultExtension, u"cal"_qs);
         QVERIFY(QFile::exists(path));
         QCOMPARE(Session::Get().CurrentDocument.FilePath, path);
-        QCOMPARE(Session::Get().Caption(), QStringLiteral("Daybinder v2.1 - ") + path);
+        QCOMPARE(Session::Get().Caption(), u"Daybinder v2.1 - "_qs + path);
     }
 
     void newWithItsPropertiesCancelledGoesBackToTheLogo()
@@ -75,14 +75,14 @@ private slots:
         SetDocumentDefaults(doc, 2026);
         QCOMPARE(MonthToBringToFront(doc, QDate(2026, 3, 14)), 3); // "00" in the current year
         QCOMPARE(MonthToBringToFront(doc, QDate(2027, 3, 14)), 0); // another year: none
-        doc.MonthToOpen = QStringLiteral("11");
+        doc.MonthToOpen = u"11"_qs;
         QCOMPARE(MonthToBringToFront(doc, QDate(2027, 3, 14)), 11);
-        doc.MonthToOpen = QStringLiteral("13");
+        doc.MonthToOpen = u"13"_qs;
         QCOMPARE(MonthToBringToFront(doc, QDate(2026, 3, 14)), 3);
 
         Session& s = Session::Get();
-        s.CurrentDocument.MonthToOpen = QStringLiteral("07");
-        const QString path = m_dir.filePath(QStringLiteral("e.cal"));
+        s.CurrentDocument.MonthToOpen = u"07"_qs;
+        const QString path = m_dir.filePath(u"e.cal"_qs);
         m_dialogs->Files = {path};
         QVERIFY(DocumentCommands::Get().SaveCommand(false));
         DocumentCommands::Get().Open(path);
@@ -94,14 +94,14 @@ private slots:
 
     void fixedFoldersNeverChange()
     {
-        const QString other = m_dir.filePath(QStringLiteral("ailleurs"));
+        const QString other = m_dir.filePath(u"ailleurs"_qs);
         QVERIFY(QDir().mkpath(other));
-        Settings::Get().CalSave = QStringLiteral("*") + m_dir.path() + u'/';
-        m_dialogs->Files = {other + QStringLiteral("/f.cal"), other + QStringLiteral("/f.cal")};
+        Settings::Get().CalSave = u"*"_qs + m_dir.path() + u'/';
+        m_dialogs->Files = {other + u"/f.cal"_qs, other + u"/f.cal"_qs};
         QVERIFY(DocumentCommands::Get().SaveCommand(false));
         DocumentCommands::Get().Open();
         QCOMPARE(m_dialogs->Saved[0].InitialFolder, m_dir.path() + u'/');
-        QCOMPARE(Settings::Get().CalSave, QStringLiteral("*") + m_dir.path() + u'/');
+        QCOMPARE(Settings::Get().CalSave, u"*"_qs + m_dir.path() + u'/');
         QCOMPARE(m_dialogs->Opened[0].InitialFolder, m_dir.path() + u'/');
         QCOMPARE(Settings::Get().CalOpen, other + u'/'); // not fixed: follows the last file
     }
@@ -118,7 +118,7 @@ private slots:
         SetPartFlags(doc, PartBirthdays, true, 0);
         QStringList texts;
         for (const SavePart& p : ModifiedParts(doc)) texts << p.Text;
-        const QString dots = QStringLiteral("  ... ");
+        const QString dots = u"  ... "_qs;
         QCOMPARE(texts, QStringList({Str(1306), Str(283), Str(233), Str(231) + dots + Str(221),
                                      Str(1307) + dots + Str(210), Str(1308) + dots + Str(211)}));
     }

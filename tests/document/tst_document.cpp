@@ -18,7 +18,7 @@ private slots:
         s.SetMode(MainMode::Edit);
         s.SetModified(PartAll, false);
         const CalendarDocument& d = s.CurrentDocument;
-        QCOMPARE(d.MonthToOpen, QStringLiteral("00"));
+        QCOMPARE(d.MonthToOpen, u"00"_qs);
         QCOMPARE(d.YearNumber(), 2026);
         QVERIFY(d.EmbedPictures && d.Password.isEmpty() && d.IsSaved);
         QCOMPARE(d.DefaultColours.Colour8, 0xFF0000); // "&H00FF0000&" is blue: red is the low byte
@@ -26,7 +26,7 @@ private slots:
             QVERIFY(d.Month(m).Background.UseDefault && d.Month(m).Colours.UseDefault);
             QVERIFY(!ColoursDiffers(d.Month(m).Colours, DefaultColourTable()));
         }
-        QCOMPARE(s.Caption(), QStringLiteral("Daybinder v2.1 - [Sans nom]"));
+        QCOMPARE(s.Caption(), u"Daybinder v2.1 - [Sans nom]"_qs);
     }
 
     void setModifiedTracksEveryPart()
@@ -74,16 +74,16 @@ private slots:
         Session& s = Session::Get();
         QSignalSpy spy(&s, &Session::CaptionChanged);
         s.SetModified(PartAll, false);
-        QCOMPARE(spy.takeLast().at(0).toString(), QStringLiteral("Daybinder v2.1 pour Linux"));
+        QCOMPARE(spy.takeLast().at(0).toString(), u"Daybinder v2.1 pour Linux"_qs);
         s.SetMode(MainMode::Edit);
-        s.CurrentDocument.FilePath = QStringLiteral("/home/anne/2026.cal");
+        s.CurrentDocument.FilePath = u"/home/anne/2026.cal"_qs;
         s.SetModified(PartHeader, true);
-        QCOMPARE(spy.takeLast().at(0).toString(), QStringLiteral("Daybinder v2.1 - /home/anne/2026.cal*"));
+        QCOMPARE(spy.takeLast().at(0).toString(), u"Daybinder v2.1 - /home/anne/2026.cal*"_qs);
         s.SetModified(PartAll, false);
-        QCOMPARE(s.Caption(), QStringLiteral("Daybinder v2.1 - /home/anne/2026.cal"));
+        QCOMPARE(s.Caption(), u"Daybinder v2.1 - /home/anne/2026.cal"_qs);
         s.SetMode(MainMode::Logo); // the logo caption never carries the mark
         s.SetModified(PartHeader, true);
-        QCOMPARE(s.Caption(), QStringLiteral("Daybinder v2.1 pour Linux"));
+        QCOMPARE(s.Caption(), u"Daybinder v2.1 pour Linux"_qs);
     }
 
     void blankDocumentInheritsTheReplacedDefaults()
@@ -91,14 +91,14 @@ private slots:
         Session& s = Session::Get();
         SetDocumentDefaults(s.CurrentDocument, 2004);
         s.CurrentDocument.DefaultColours.Colour1 = 0x123456;
-        s.CurrentDocument.DefaultBackground.PicturePath = QStringLiteral("/pics/sea.bmp");
-        s.CurrentDocument.Author = QStringLiteral("Anne");
+        s.CurrentDocument.DefaultBackground.PicturePath = u"/pics/sea.bmp"_qs;
+        s.CurrentDocument.Author = u"Anne"_qs;
         s.CurrentDocument.Month(2).Cell(10).Entries.append(DayEntry());
 
         const CalendarDocument blank = s.BlankDocument(true);
         for (int m = 1; m <= 12; ++m) {
             QCOMPARE(blank.Month(m).Colours.Colour1, 0x123456);
-            QCOMPARE(blank.Month(m).Background.PicturePath, QStringLiteral("/pics/sea.bmp"));
+            QCOMPARE(blank.Month(m).Background.PicturePath, u"/pics/sea.bmp"_qs);
         }
         QCOMPARE(blank.Month(2).Cell(10).EntryCount(), qint16(0));
         QCOMPARE(blank.DefaultColours.Colour1, 0);
@@ -129,18 +129,18 @@ private slots:
 
     void differsComparesOnlyWhatEditorsEdit()
     {
-        AutoEventDef a{KindMonthly, 5, 0, {}, {}, {}, QStringLiteral("Loyer      650"), EntryExpense};
+        AutoEventDef a{KindMonthly, 5, 0, {}, {}, {}, u"Loyer      650"_qs, EntryExpense};
         AutoEventDef b = a;
-        b.Key = QStringLiteral("AE0000000000000009");
+        b.Key = u"AE0000000000000009"_qs;
         QVERIFY(!AutoEventDiffers(a, b));
         b.Month = 2;
         QVERIFY(AutoEventDiffers(a, b));
 
         DayEntry e;
-        e.Description = QStringLiteral("Dentiste");
+        e.Description = u"Dentiste"_qs;
         DayEntry f = e;
         f.Ticked = true;
-        f.LinkKey = QStringLiteral("AE0000000000000001");
+        f.LinkKey = u"AE0000000000000001"_qs;
         f.Picture = QImage(2, 2, QImage::Format_RGB32);
         QVERIFY(!EntryDiffers(e, f));
         f.TextColour = 0xFF;
@@ -149,14 +149,14 @@ private slots:
         f.AlarmSound = 3;
         QVERIFY(EntryDiffers(e, f));
 
-        BirthdayDef p{MakeDate(14, 3, 1975), QStringLiteral("BD0000000000000001"), QStringLiteral("Marie")};
+        BirthdayDef p{MakeDate(14, 3, 1975), u"BD0000000000000001"_qs, u"Marie"_qs};
         BirthdayDef q = p;
         q.Key.clear();
         QVERIFY(!BirthdayDiffers(p, q));
         q.BirthDate.Year = 1976;
         QVERIFY(BirthdayDiffers(p, q));
 
-        DebtSavingDef d1{false, MakeDate(1, 1, 2004), QStringLiteral("Visa       2500")};
+        DebtSavingDef d1{false, MakeDate(1, 1, 2004), u"Visa       2500"_qs};
         DebtSavingDef d2 = d1;
         QVERIFY(!DebtSavingDiffers(d1, d2));
         d2.IsSavings = true;

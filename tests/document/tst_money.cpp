@@ -53,17 +53,17 @@ private slots:
 
     void descriptionPadsOrCutsTheName()
     {
-        QCOMPARE(MoneyDescription(u"Loyer", u"650"), QStringLiteral("Loyer      650"));
-        QCOMPARE(MoneyDescription(u"  Loyer  ", u"650"), QStringLiteral("Loyer      650"));
-        QCOMPARE(MoneyDescription(u"Assurance auto", u"90"), QStringLiteral("Assurance  90"));
-        QCOMPARE(MoneyDescription(u"", u"5"), QStringLiteral("           5"));
-        QCOMPARE(MoneyDescription(u"Épicerie", u" 12.50 "), QStringLiteral("Épicerie    12.50 "));
+        QCOMPARE(MoneyDescription(u"Loyer", u"650"), u"Loyer      650"_qs);
+        QCOMPARE(MoneyDescription(u"  Loyer  ", u"650"), u"Loyer      650"_qs);
+        QCOMPARE(MoneyDescription(u"Assurance auto", u"90"), u"Assurance  90"_qs);
+        QCOMPARE(MoneyDescription(u"", u"5"), u"           5"_qs);
+        QCOMPARE(MoneyDescription(u"Épicerie", u" 12.50 "), u"Épicerie    12.50 "_qs);
     }
 
     void amountIsReadAfterTheTenthCharacter()
     {
         QCOMPARE(AmountOf(u"Loyer      650"), 650.0);
-        QCOMPARE(NamePart(u"Loyer      650"), QStringLiteral("Loyer"));
+        QCOMPARE(NamePart(u"Loyer      650"), u"Loyer"_qs);
         // A stream reader trims the blanks of a money entry with no name: the amount moves left.
         QCOMPARE(AmountOf(u"5"), 0.0);
         QCOMPARE(AmountOf(u"Visa       -300"), -300.0);

@@ -21,7 +21,7 @@ private slots:
 
     void windows1252TextMapsBothWays()
     {
-        QCOMPARE(DecodeCp1252("\x80\x8C\x9C\x8A\x85\x99"), QStringLiteral("€ŒœŠ…™"));
+        QCOMPARE(DecodeCp1252("\x80\x8C\x9C\x8A\x85\x99"), u"€ŒœŠ…™"_qs);
         QCOMPARE(EncodeCp1252(u"Œuvre € été"), QByteArray("\x8Cuvre \x80 \xE9t\xE9"));
         bool ok = true;
         QCOMPARE(EncodeCp1252(u"a\u4E2Db", &ok), QByteArray("a?b"));
@@ -33,17 +33,16 @@ private slots:
     {
         for (char16_t c : {u'é', u'€', u'\''}) QVERIFY(IsTypeable(c));
         for (char16_t c : {u'"', u'\r', u'\n', u'\u4E2D', u'\u0081'}) QVERIFY(!IsTypeable(c));
-        QCOMPARE(FilterTypedText(QStringLiteral("Dîner \"chez\" Zoé\r\n😀 Œuvre")),
-                 QStringLiteral("Dîner chez Zoé Œuvre"));
+        QCOMPARE(FilterTypedText(u"Dîner \"chez\" Zoé\r\n😀 Œuvre"_qs), u"Dîner chez Zoé Œuvre"_qs);
     }
 
     void validatorStripsPastedTextAndKeepsTheCursor()
     {
         CalTextValidator v;
-        QString s = QStringLiteral("ab\"c\nd");
+        QString s = u"ab\"c\nd"_qs;
         int pos = 4; // after the c
         QCOMPARE(v.validate(s, pos), QValidator::Acceptable);
-        QCOMPARE(s, QStringLiteral("abcd"));
+        QCOMPARE(s, u"abcd"_qs);
         QCOMPARE(pos, 3);
     }
 };

@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(5, 1, 2004)), 4500);
         QCOMPARE(BalanceAsOf(Doc(), 1, MakeDate(5, 1, 2004)), 8500);
         const BalanceLabels labels = EventsTabBalance(Doc(), 1, CellOf(5, 1), MakeDate(5, 1, 2004), 0);
-        QCOMPARE(labels.Value, QStringLiteral("4500$")); // the first account
+        QCOMPARE(labels.Value, u"4500$"_qs); // the first account
         // Names compare exactly: case matters.
         EntriesOn(6, 1) = {Money(EntryExpense, "hypothèque", "500")};
         QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(6, 1, 2004)), 4500);
@@ -91,10 +91,10 @@ private slots:
                             Money(EntryIncome, "Paie", "9")};
         const int cell = CellOf(10, 3);
         const DateRec day = MakeDate(10, 3, 2004);
-        QCOMPARE(DebtsTabBalance(Doc(), 3, cell, day, 0).Value, QStringLiteral("2200$"));
+        QCOMPARE(DebtsTabBalance(Doc(), 3, cell, day, 0).Value, u"2200$"_qs);
         QVERIFY(!DebtsTabBalance(Doc(), 3, cell, day, -1).Visible); // no account selected
         QVERIFY(!DebtsTabBalance(Doc(), 0, 0, {}, 0).Visible);      // no day
-        QCOMPARE(EventsTabBalance(Doc(), 3, cell, day, 1).Value, QStringLiteral("2200$"));
+        QCOMPARE(EventsTabBalance(Doc(), 3, cell, day, 1).Value, u"2200$"_qs);
         QVERIFY(!EventsTabBalance(Doc(), 3, cell, day, 0).Visible); // an event
         QVERIFY(!EventsTabBalance(Doc(), 3, cell, day, 2).Visible); // no such account
         QVERIFY(!EventsTabBalance(Doc(), 3, cell, day, 3).Visible); // no such line

@@ -28,7 +28,7 @@ private slots:
         QCOMPARE(redraw.last(), (QList<QVariant>{3, cell}));
 
         QVERIFY(ReplaceEntry(3, cell, 0, Event("Coiffeur")));
-        QCOMPARE(EntriesOn(10, 3)[0].Description, QStringLiteral("Coiffeur"));
+        QCOMPARE(EntriesOn(10, 3)[0].Description, u"Coiffeur"_qs);
         QCOMPARE(refresh.last().at(0).toInt(), 0);
         QCOMPARE(redraw.size(), 3);
     }
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(Descriptions(EntriesOn(5, 1)), QStringList{"c"});
         QVERIFY(refresh.last().at(0).toInt() >= EntriesOn(5, 1).size());
         QVERIFY(RemoveEntry(1, cell, false, 0));
-        QCOMPARE(TotalsTexts(TotalsOfDay(Doc(), 1, cell)).Expenses, QStringLiteral("0$"));
+        QCOMPARE(TotalsTexts(TotalsOfDay(Doc(), 1, cell)).Expenses, u"0$"_qs);
 
         // Remove all on an empty day is not a change either.
         Session::Get().SetModified(PartAll, false);
@@ -212,9 +212,9 @@ private slots:
         EntriesOn(5, 1) = {Event("Dentiste"), Money(EntryIncome, "Paie", "1500"), ticked, unknown};
         const QList<EventsLine> lines = EventsListLines(Doc(), 1, CellOf(5, 1));
         QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines[0].Text, QStringLiteral("(EV) - Dentiste"));
-        QCOMPARE(lines[1].Text, QStringLiteral("(RE) - Paie       1500$"));
-        QCOMPARE(lines[2].Text, QStringLiteral("(DE) - Loyer      650$"));
+        QCOMPARE(lines[0].Text, u"(EV) - Dentiste"_qs);
+        QCOMPARE(lines[1].Text, u"(RE) - Paie       1500$"_qs);
+        QCOMPARE(lines[2].Text, u"(DE) - Loyer      650$"_qs);
         QCOMPARE(lines[3].Text, QString());
         QVERIFY(!lines[1].Checked && lines[2].Checked);
         QVERIFY(lines[2].HasPicture && !lines[1].HasPicture);
@@ -228,14 +228,14 @@ private slots:
         const int cell = CellOf(5, 1);
         for (int i = 1; i <= 7; ++i) EntriesOn(5, 1).append(Event(QString::number(i)));
         auto lines = CellLines(Doc(), 1, cell);
-        QCOMPARE(lines[6].Text, QStringLiteral("7"));
+        QCOMPARE(lines[6].Text, u"7"_qs);
 
         EntriesOn(5, 1)[6].Ticked = true;
         EntriesOn(5, 1)[6].TextColour = 0x00FF00;
         EntriesOn(5, 1).append(Event("8"));
         lines = CellLines(Doc(), 1, cell);
-        QCOMPARE(lines[5].Text, QStringLiteral("6"));
-        QCOMPARE(lines[6].Text, QStringLiteral("[...]"));
+        QCOMPARE(lines[5].Text, u"6"_qs);
+        QCOMPARE(lines[6].Text, u"[...]"_qs);
         QVERIFY(!lines[6].Strike);
         QCOMPARE(lines[6].Colour, Doc().EffectiveColours(1).Colour5);
     }
@@ -254,7 +254,7 @@ private slots:
         QCOMPARE(lines[1].Colour, 0x0000AA);
         QCOMPARE(lines[2].Colour, Doc().DefaultColours.Colour9);
         QCOMPARE(lines[3].Colour, 0x123456);
-        QCOMPARE(lines[1].Text, QStringLiteral("in         1$"));
+        QCOMPARE(lines[1].Text, u"in         1$"_qs);
 
         Doc().Month(1).Colours.UseDefault = false;
         lines = CellLines(Doc(), 1, cell);
@@ -266,8 +266,8 @@ private slots:
     void longNamesAreCutForDisplayAndTotals()
     {
         EntriesOn(5, 1) = {Money(EntryIncome, "Remboursement assurance", "120")};
-        QCOMPARE(EntriesOn(5, 1)[0].Description, QStringLiteral("Remboursem 120"));
-        QCOMPARE(EventsListLines(Doc(), 1, CellOf(5, 1))[0].Text, QStringLiteral("(RE) - Remboursem 120$"));
+        QCOMPARE(EntriesOn(5, 1)[0].Description, u"Remboursem 120"_qs);
+        QCOMPARE(EventsListLines(Doc(), 1, CellOf(5, 1))[0].Text, u"(RE) - Remboursem 120$"_qs);
         QCOMPARE(TotalsOfDay(Doc(), 1, CellOf(5, 1)).Incomes, 120);
     }
 
@@ -281,10 +281,10 @@ private slots:
         EntriesOn(5, 1).append(Money(EntryExpense, "d", "n/a")); // counts as 0
         EntriesOn(5, 1).append(Event("12"));                     // events have no amount
         const DayTotalsTexts texts = TotalsTexts(TotalsOfDay(Doc(), 1, cell));
-        QCOMPARE(texts.Incomes, QStringLiteral("26$"));
-        QCOMPARE(texts.Expenses, QStringLiteral("40$"));
-        QCOMPARE(texts.Total, QStringLiteral("-14$"));
-        QCOMPARE(TotalsTexts(TotalsOfDay(Doc(), 1, CellOf(6, 1))).Total, QStringLiteral("0$"));
+        QCOMPARE(texts.Incomes, u"26$"_qs);
+        QCOMPARE(texts.Expenses, u"40$"_qs);
+        QCOMPARE(texts.Total, u"-14$"_qs);
+        QCOMPARE(TotalsTexts(TotalsOfDay(Doc(), 1, CellOf(6, 1))).Total, u"0$"_qs);
     }
 };
 

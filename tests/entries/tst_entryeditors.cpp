@@ -42,7 +42,7 @@ private slots:
     {
         FrmAddEV d(EditorAdd, -1);
         d.show();
-        QCOMPARE(d.windowTitle(), QStringLiteral("Daybinder - Ajouter un Événement"));
+        QCOMPARE(d.windowTitle(), u"Daybinder - Ajouter un Événement"_qs);
         auto* tabs = Find<QTabWidget>(&d, "TbAddEV");
         QCOMPARE((QStringList{tabs->tabText(0), tabs->tabText(1), tabs->tabText(2)}),
                  (QStringList{"Général", "Affichage", "Alarme"}));
@@ -51,13 +51,13 @@ private slots:
         QVERIFY(!Check(&d, "ChkGen")->isChecked());
         for (const char* name : {"TxtEV1", "PicSelCol", "TxtAL", "CmdAL"})
             QVERIFY2(!Find(&d, name)->isEnabled(), name);
-        QCOMPARE(Box(&d, "TxtEV1")->text(), QStringLiteral("0"));
-        QCOMPARE(Box(&d, "TxtAL")->text(), QStringLiteral("1"));
+        QCOMPARE(Box(&d, "TxtEV1")->text(), u"0"_qs);
+        QCOMPARE(Box(&d, "TxtAL")->text(), u"1"_qs);
         auto* sounds = Find<QComboBox>(&d, "CmbAL");
         QCOMPARE(sounds->count(), 11);
-        QCOMPARE(sounds->itemText(0), QStringLiteral("Pas de son"));
-        QCOMPARE(sounds->itemText(1), QStringLiteral("Son #01"));
-        QCOMPARE(sounds->itemText(10), QStringLiteral("Son #10"));
+        QCOMPARE(sounds->itemText(0), u"Pas de son"_qs);
+        QCOMPARE(sounds->itemText(1), u"Son #01"_qs);
+        QCOMPARE(sounds->itemText(10), u"Son #10"_qs);
 
         QTest::keyClicks(Box(&d, "TxtEV0"), "Dentiste");
         ClickOk(&d);
@@ -71,19 +71,19 @@ private slots:
         FrmAddEV d(EditorAdd, -1);
         QLineEdit* text = Box(&d, "TxtEV0");
         QTest::keyClicks(text, "Anniversaire de Paulette");
-        QCOMPARE(text->text(), QStringLiteral("Anniversaire de P")); // 17 for an event
+        QCOMPARE(text->text(), u"Anniversaire de P"_qs); // 17 for an event
         Check(&d, "ChkEV2")->click();
         QVERIFY(Check(&d, "ChkEV2")->isChecked());
         Check(&d, "ChkEV0")->click();
         QVERIFY(Check(&d, "ChkEV0")->isChecked() && !Check(&d, "ChkEV2")->isChecked());
-        QCOMPARE(text->text(), QStringLiteral("Anniversai"));
+        QCOMPARE(text->text(), u"Anniversai"_qs);
         QVERIFY(Box(&d, "TxtEV1")->isEnabled());
         QTest::keyClicks(text, "xyz");
-        QCOMPARE(text->text(), QStringLiteral("Anniversai"));
+        QCOMPARE(text->text(), u"Anniversai"_qs);
         Check(&d, "ChkEV1")->click();
         Retype(Box(&d, "TxtEV1"), "80");
         ClickOk(&d);
-        QCOMPARE(EntriesOn(10, 3)[0].Description, QStringLiteral("Anniversai 80"));
+        QCOMPARE(EntriesOn(10, 3)[0].Description, u"Anniversai 80"_qs);
         QCOMPARE(EntriesOn(10, 3)[0].EntryType, qint32(EntryExpense));
     }
 
@@ -93,13 +93,13 @@ private slots:
         FrmAddEV d(EditorAdd, -1);
         Check(&d, "ChkEV0")->click();
         Retype(Box(&d, "TxtEV1"), "-40");
-        QCOMPARE(Box(&d, "TxtEV1")->text(), QStringLiteral("40"));
-        QCOMPARE(Box(&d, "TxtDE0")->text(), QStringLiteral("40"));
+        QCOMPARE(Box(&d, "TxtEV1")->text(), u"40"_qs);
+        QCOMPARE(Box(&d, "TxtDE0")->text(), u"40"_qs);
         Check(&d, "ChkGen")->click();
         Retype(Box(&d, "TxtDE0"), "12.5");
-        QCOMPARE(Box(&d, "TxtDE0")->text(), QStringLiteral("12.5"));
-        QCOMPARE(Box(&d, "TxtEV1")->text(), QStringLiteral("12.5"));
-        QCOMPARE(Box(&d, "TxtDE2")->text(), QStringLiteral("12")); // savings, added, rounded to even
+        QCOMPARE(Box(&d, "TxtDE0")->text(), u"12.5"_qs);
+        QCOMPARE(Box(&d, "TxtEV1")->text(), u"12.5"_qs);
+        QCOMPARE(Box(&d, "TxtDE2")->text(), u"12"_qs); // savings, added, rounded to even
     }
 
     void typingAnAccountNameTiesTheEntryAndPreviews()
@@ -114,13 +114,13 @@ private slots:
         QCOMPARE(Find<QComboBox>(&d, "CmbDE")->currentIndex(), 1);
         Check(&d, "ChkDE1")->click();
         Retype(Box(&d, "TxtDE0"), "300");
-        QCOMPARE(Find<QLabel>(&d, "LblDE1")->text(), QStringLiteral("Balance pour le 2004-03-09:"));
-        QCOMPARE(Find<QLabel>(&d, "LblDE2")->text(), QStringLiteral("Nouvelle balance pour le 2004-03-10:"));
-        QCOMPARE(Box(&d, "TxtDE1")->text(), QStringLiteral("2500"));
-        QCOMPARE(Box(&d, "TxtDE2")->text(), QStringLiteral("2200"));
+        QCOMPARE(Find<QLabel>(&d, "LblDE1")->text(), u"Balance pour le 2004-03-09:"_qs);
+        QCOMPARE(Find<QLabel>(&d, "LblDE2")->text(), u"Nouvelle balance pour le 2004-03-10:"_qs);
+        QCOMPARE(Box(&d, "TxtDE1")->text(), u"2500"_qs);
+        QCOMPARE(Box(&d, "TxtDE2")->text(), u"2200"_qs);
         // Another account or direction is previewed at once.
         Check(&d, "ChkDE0")->click();
-        QCOMPARE(Box(&d, "TxtDE2")->text(), QStringLiteral("2800"));
+        QCOMPARE(Box(&d, "TxtDE2")->text(), u"2800"_qs);
     }
 
     void hintShowsWhenNoAccountExists()
@@ -147,7 +147,7 @@ private slots:
         EntriesOn(10, 3) = {occurrence};
         FrmAddEV d(EditorEdit, 0);
         d.show();
-        QCOMPARE(d.windowTitle(), QStringLiteral("Daybinder - Éditer un Événement"));
+        QCOMPARE(d.windowTitle(), u"Daybinder - Éditer un Événement"_qs);
         QLabel* warning = Find<QLabel>(&d, "LblWarning");
         QVERIFY(!warning->isHidden());
         QCOMPARE(warning->text(), Str(736));
@@ -157,8 +157,8 @@ private slots:
         for (const char* name :
              {"ChkEV0", "ChkEV1", "ChkEV2", "TxtEV0", "TxtEV1", "ChkGen", "CmbDE", "TxtDE0"})
             QVERIFY2(!Find(&d, name)->isEnabled(), name);
-        QCOMPARE(Box(&d, "TxtEV0")->text(), QStringLiteral("Loyer"));
-        QCOMPARE(Box(&d, "TxtEV1")->text(), QStringLiteral("650"));
+        QCOMPARE(Box(&d, "TxtEV0")->text(), u"Loyer"_qs);
+        QCOMPARE(Box(&d, "TxtEV1")->text(), u"650"_qs);
 
         Check(&d, "ChkAL")->click();
         ClickOk(&d);
@@ -230,9 +230,9 @@ private slots:
         QCOMPARE(player.Played, QStringList{"/sons/alarm03.wav"});
 
         Retype(Box(&d, "TxtAL"), "-5");
-        QCOMPARE(Box(&d, "TxtAL")->text(), QStringLiteral("5"));
+        QCOMPARE(Box(&d, "TxtAL")->text(), u"5"_qs);
         Find<QToolButton>(&d, "UDAlUp")->click();
-        QCOMPARE(Box(&d, "TxtAL")->text(), QStringLiteral("6"));
+        QCOMPARE(Box(&d, "TxtAL")->text(), u"6"_qs);
         ClickOk(&d);
         const DayEntry& e = EntriesOn(10, 3)[0];
         QVERIFY(e.AlarmOn);
@@ -257,7 +257,7 @@ private slots:
         }
         QVERIFY(Doc().IsSaved);
         QVERIFY(EntriesOn(10, 3)[0].Ticked);
-        QCOMPARE(EntriesOn(10, 3)[1].Description, QStringLiteral("Un très long texte d'événement"));
+        QCOMPARE(EntriesOn(10, 3)[1].Description, u"Un très long texte d'événement"_qs);
     }
 
     void cancelAndCloseWriteNothing()
@@ -301,7 +301,7 @@ private slots:
             }
         }
         QTest::keyClicks(Box(&ev, "TxtEV0"), "dit \"oui\"");
-        QCOMPARE(Box(&ev, "TxtEV0")->text(), QStringLiteral("dit oui"));
+        QCOMPARE(Box(&ev, "TxtEV0")->text(), u"dit oui"_qs);
     }
 
     void helpFollowsThePage()
@@ -318,20 +318,20 @@ private slots:
         QCOMPARE(LastHelpTopic(), pages[2]);
         FrmAddDE de(EditorAdd, -1);
         Find<QToolButton>(&de, "CmdHelp")->click();
-        QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\d_de.htm"));
+        QCOMPARE(LastHelpTopic(), u"Html\\d_de.htm"_qs);
     }
 
     void accountEditorAddsWithItsDefaults()
     {
         FrmAddDE d(EditorAdd, -1);
-        QCOMPARE(d.windowTitle(), QStringLiteral("Daybinder - Ajouter une Dette/Épargne"));
+        QCOMPARE(d.windowTitle(), u"Daybinder - Ajouter une Dette/Épargne"_qs);
         QVERIFY(Check(&d, "ChkGen0")->isChecked());
-        QCOMPARE(Box(&d, "TxtGen1")->text(), QStringLiteral("0"));
+        QCOMPARE(Box(&d, "TxtGen1")->text(), u"0"_qs);
         auto* date = Find<QDateEdit>(&d, "DtGen");
         QCOMPARE(date->date(), QDate(2004, 1, 1));
-        QCOMPARE(Find<QLabel>(&d, "LblStart")->text(), QStringLiteral("Balance pour le 2004-01-01:"));
+        QCOMPARE(Find<QLabel>(&d, "LblStart")->text(), u"Balance pour le 2004-01-01:"_qs);
         date->setDate(QDate(2004, 2, 15));
-        QCOMPARE(Find<QLabel>(&d, "LblStart")->text(), QStringLiteral("Balance pour le 2004-02-15:"));
+        QCOMPARE(Find<QLabel>(&d, "LblStart")->text(), u"Balance pour le 2004-02-15:"_qs);
 
         Check(&d, "ChkGen1")->click();
         QVERIFY(!Check(&d, "ChkGen0")->isChecked());
@@ -339,13 +339,13 @@ private slots:
         QVERIFY(Check(&d, "ChkGen1")->isChecked());
         QTest::keyClicks(Box(&d, "TxtGen0"), "Vacances au chalet");
         Retype(Box(&d, "TxtGen1"), "-1250.5");
-        QCOMPARE(Box(&d, "TxtGen1")->text(), QStringLiteral("1250.5"));
+        QCOMPARE(Box(&d, "TxtGen1")->text(), u"1250.5"_qs);
         ClickOk(&d);
         QCOMPARE(d.Result(), 1);
         QCOMPARE(Doc().DE.DECount(), qint16(1));
         const DebtSavingDef& a = Doc().DE.DebtsSavings[0];
         QVERIFY(a.IsSavings);
-        QCOMPARE(a.Description, QStringLiteral("Vacances a 1250.5"));
+        QCOMPARE(a.Description, u"Vacances a 1250.5"_qs);
         QCOMPARE(a.StartDate, MakeDate(15, 2, 2004));
         QVERIFY(Doc().DE.DEModified);
     }
@@ -354,13 +354,13 @@ private slots:
     {
         Doc().DE.DebtsSavings = {Account(false, "Visa", "2500", MakeDate(1, 1, 2003))};
         FrmAddDE d(EditorEdit, 0);
-        QCOMPARE(Box(&d, "TxtGen0")->text(), QStringLiteral("Visa"));
-        QCOMPARE(Box(&d, "TxtGen1")->text(), QStringLiteral("2500"));
+        QCOMPARE(Box(&d, "TxtGen0")->text(), u"Visa"_qs);
+        QCOMPARE(Box(&d, "TxtGen1")->text(), u"2500"_qs);
         QCOMPARE(Find<QDateEdit>(&d, "DtGen")->date(), QDate(2003, 1, 1));
         Retype(Box(&d, "TxtGen1"), "2600");
         ClickOk(&d);
         QCOMPARE(d.Result(), 1);
-        QCOMPARE(Doc().DE.DebtsSavings[0].Description, QStringLiteral("Visa       2600"));
+        QCOMPARE(Doc().DE.DebtsSavings[0].Description, u"Visa       2600"_qs);
     }
 
 private:

@@ -78,7 +78,7 @@ private slots:
         EventFormValues shown = EventFormForEdit(Doc(), e);
         shown.Description = "Garage Dupont";
         QCOMPARE(SaveEventForm(EditorEdit, 3, m_cell, 0, shown), 1);
-        QCOMPARE(EntriesOn(10, 3)[0].Description, QStringLiteral("Garage Dupont"));
+        QCOMPARE(EntriesOn(10, 3)[0].Description, u"Garage Dupont"_qs);
         QVERIFY(!EntriesOn(10, 3)[0].Ticked);
         QCOMPARE(SaveEventForm(EditorEdit, 3, m_cell, 2, shown), 0); // no such line
 
@@ -115,20 +115,20 @@ private slots:
         Doc().DE.DebtsSavings[0].StartDate = MakeDate(10, 3, 2004);
         BalancePreview p =
             PreviewBalance(Doc(), 3, m_cell, MakeDate(10, 3, 2004), 0, -1, u"50", DirectionDeduct);
-        QCOMPARE(p.Before, QStringLiteral("0"));
-        QCOMPARE(p.After, QStringLiteral("950"));
+        QCOMPARE(p.Before, u"0"_qs);
+        QCOMPARE(p.After, u"950"_qs);
         p = PreviewBalance(Doc(), 3, CellOf(9, 3), MakeDate(9, 3, 2004), 0, -1, u"50", DirectionDeduct);
-        QCOMPARE(p.After, QStringLiteral("0"));
+        QCOMPARE(p.After, u"0"_qs);
         QVERIFY(PreviewBalance(Doc(), 3, m_cell, MakeDate(10, 3, 2004), -1, -1, u"50", 0).After.isEmpty());
 
         Doc().DE.DebtsSavings[0].StartDate = MakeDate(1, 1, 2004);
         EntriesOn(10, 3) = {Money(EntryIncome, "Visa", "200"), Money(EntryExpense, "Visa", "30")};
         // Editing line 0: the other line counts, the edited one is replaced by the typed amount.
         p = PreviewBalance(Doc(), 3, m_cell, MakeDate(10, 3, 2004), 0, 0, u"-250", DirectionAdd);
-        QCOMPARE(p.Before, QStringLiteral("1000"));
-        QCOMPARE(p.After, QStringLiteral("1220")); // 1000 - 30 + 250
+        QCOMPARE(p.Before, u"1000"_qs);
+        QCOMPARE(p.After, u"1220"_qs); // 1000 - 30 + 250
         p = PreviewBalance(Doc(), 3, m_cell, MakeDate(10, 3, 2004), 0, -1, u"0.5", DirectionAdd);
-        QCOMPARE(p.After, QStringLiteral("1170")); // 1170.5 rounds to even
+        QCOMPARE(p.After, u"1170"_qs); // 1170.5 rounds to even
     }
 
     void amountBoxesKeepTheAbsoluteValue_data()

@@ -57,7 +57,7 @@ QString LabelText(QWidget* window, const char* name)
 
 QString Stored(const char* key)
 {
-    return GetSetting(QStringLiteral("CmOpPic"), QLatin1String(key), QStringLiteral("(none)"));
+    return GetSetting(u"CmOpPic"_qs, QLatin1String(key), u"(none)"_qs);
 }
 
 } // namespace
@@ -75,15 +75,15 @@ private slots:
 
         QImage picture(673, 481, QImage::Format_RGB32);
         picture.fill(Qt::darkGreen);
-        QVERIFY(picture.save(Path(QStringLiteral("a.bmp")), "BMP"));
-        QVERIFY(picture.scaled(120, 90).save(Path(QStringLiteral("b.JPG")), "JPEG"));
-        SaveBytes(Path(QStringLiteral("c.gif")),
+        QVERIFY(picture.save(Path(u"a.bmp"_qs), "BMP"));
+        QVERIFY(picture.scaled(120, 90).save(Path(u"b.JPG"_qs), "JPEG"));
+        SaveBytes(Path(u"c.gif"_qs),
                   QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw=="));
-        QVERIFY(SaveBytes(Path(QStringLiteral("broken.bmp")), "not a picture"));
-        QVERIFY(SaveBytes(Path(QStringLiteral("notes.txt")), "not a picture"));
-        QVERIFY(QDir(m_pictures.path()).mkpath(QStringLiteral("vide")));
-        QVERIFY(QDir(m_pictures.path()).mkpath(QStringLiteral("autre")));
-        QVERIFY(picture.save(Path(QStringLiteral("autre/d.bmp")), "BMP"));
+        QVERIFY(SaveBytes(Path(u"broken.bmp"_qs), "not a picture"));
+        QVERIFY(SaveBytes(Path(u"notes.txt"_qs), "not a picture"));
+        QVERIFY(QDir(m_pictures.path()).mkpath(u"vide"_qs));
+        QVERIFY(QDir(m_pictures.path()).mkpath(u"autre"_qs));
+        QVERIFY(picture.save(Path(u"autre/d.bmp"_qs), "BMP"));
     }
 
     void init()
@@ -95,19 +95,19 @@ private slots:
     void opensOnTheFirstPictureOfTheStartFolder()
     {
         FrmCmOpPic chooser;
-        QCOMPARE(chooser.windowTitle(), QStringLiteral("Daybinder - Ouvrir..."));
+        QCOMPARE(chooser.windowTitle(), u"Daybinder - Ouvrir..."_qs);
         QCOMPARE(Listed(chooser), QStringList({"a.bmp", "b.JPG", "broken.bmp", "c.gif"}));
         auto* label = Find<QLabel>(&chooser, "LblSelFile");
-        QCOMPARE(label->text(), Path(QStringLiteral("a.bmp")));
-        QCOMPARE(label->toolTip(), Path(QStringLiteral("a.bmp")));
-        QCOMPARE(LabelText(&chooser, "LblOpen1"), QStringLiteral("L:673  x  H:481   (pixels)"));
+        QCOMPARE(label->text(), Path(u"a.bmp"_qs));
+        QCOMPARE(label->toolTip(), Path(u"a.bmp"_qs));
+        QCOMPARE(LabelText(&chooser, "LblOpen1"), u"L:673  x  H:481   (pixels)"_qs);
         QVERIFY(!Find<QLabel>(&chooser, "ImgOpen")->pixmap().isNull());
         QVERIFY(Find<QPushButton>(&chooser, "CmdOpen")->isEnabled());
         QCOMPARE(Find<DriveList>(&chooser, "Drive1")->Drive(), QStorageInfo(m_pictures.path()).rootPath());
 
-        SelectFile(chooser, QStringLiteral("b.JPG"));
-        QCOMPARE(LabelText(&chooser, "LblOpen1"), QStringLiteral("L:120  x  H:90   (pixels)"));
-        QCOMPARE(label->toolTip(), Path(QStringLiteral("b.JPG")));
+        SelectFile(chooser, u"b.JPG"_qs);
+        QCOMPARE(LabelText(&chooser, "LblOpen1"), u"L:120  x  H:90   (pixels)"_qs);
+        QCOMPARE(label->toolTip(), Path(u"b.JPG"_qs));
     }
 
     void lastTickedTypeStaysTickedAndOnlyGifListsGifs()
@@ -118,45 +118,45 @@ private slots:
         auto* gif = Find<QCheckBox>(&chooser, "ChkOpen2");
         QTest::mouseClick(bmp, Qt::LeftButton);
         QTest::mouseClick(jpg, Qt::LeftButton);
-        QCOMPARE(Find<FileList>(&chooser, "File1")->Pattern(), QStringLiteral("*.gif"));
+        QCOMPARE(Find<FileList>(&chooser, "File1")->Pattern(), u"*.gif"_qs);
         QCOMPARE(Listed(chooser), QStringList({"c.gif"}));
-        QCOMPARE(LabelText(&chooser, "LblSelFile"), Path(QStringLiteral("c.gif")));
+        QCOMPARE(LabelText(&chooser, "LblSelFile"), Path(u"c.gif"_qs));
 
         QTest::mouseClick(gif, Qt::LeftButton);
         QVERIFY(gif->isChecked());
         QCOMPARE(Listed(chooser), QStringList({"c.gif"}));
-        QCOMPARE(Find<FileList>(&chooser, "File1")->FileName(), QStringLiteral("c.gif"));
+        QCOMPARE(Find<FileList>(&chooser, "File1")->FileName(), u"c.gif"_qs);
     }
 
     void aPictureWithoutPreviewCanStillBeChosen()
     {
         {
             FrmCmOpPic chooser;
-            SelectFile(chooser, QStringLiteral("broken.bmp"));
-            QCOMPARE(LabelText(&chooser, "LblOpen1"), QStringLiteral("[Non disponible]"));
+            SelectFile(chooser, u"broken.bmp"_qs);
+            QCOMPARE(LabelText(&chooser, "LblOpen1"), u"[Non disponible]"_qs);
             QVERIFY(Find<QLabel>(&chooser, "ImgOpen")->pixmap().isNull());
             Click(&chooser, "CmdOpen");
-            QCOMPARE(chooser.Choice().Path, Path(QStringLiteral("broken.bmp")));
+            QCOMPARE(chooser.Choice().Path, Path(u"broken.bmp"_qs));
         }
         FrmCmOpPic chooser;
         Click(&chooser, "ChkOpen3"); // the preview turned off
-        QCOMPARE(LabelText(&chooser, "LblOpen1"), QStringLiteral("[Non disponible]"));
+        QCOMPARE(LabelText(&chooser, "LblOpen1"), u"[Non disponible]"_qs);
         QVERIFY(Find<QLabel>(&chooser, "ImgOpen")->pixmap().isNull());
         Click(&chooser, "CmdOpen");
         QCOMPARE(chooser.Choice().Result, 1);
-        QCOMPARE(chooser.Choice().Path, Path(QStringLiteral("a.bmp")));
-        QCOMPARE(Stored("ShowPrev"), QStringLiteral("0"));
+        QCOMPARE(chooser.Choice().Path, Path(u"a.bmp"_qs));
+        QCOMPARE(Stored("ShowPrev"), u"0"_qs);
     }
 
     void emptyFolderLeavesNothingToOpen()
     {
         FrmCmOpPic chooser;
-        OpenFolder(chooser, QStringLiteral("vide"));
-        QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(), Path(QStringLiteral("vide")));
+        OpenFolder(chooser, u"vide"_qs);
+        QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(), Path(u"vide"_qs));
         QVERIFY(Listed(chooser).isEmpty());
         QVERIFY(LabelText(&chooser, "LblSelFile").isEmpty());
         QVERIFY(Find<QLabel>(&chooser, "LblSelFile")->toolTip().isEmpty());
-        QCOMPARE(LabelText(&chooser, "LblOpen1"), QStringLiteral("[Non disponible]"));
+        QCOMPARE(LabelText(&chooser, "LblOpen1"), u"[Non disponible]"_qs);
         QVERIFY(!Find<QPushButton>(&chooser, "CmdOpen")->isEnabled());
         // Enter on an empty list chooses nothing.
         QTest::keyClick(Find<FileList>(&chooser, "File1"), Qt::Key_Return);
@@ -165,21 +165,21 @@ private slots:
 
     void cancelLeavesTheSettingsAsTheyWere()
     {
-        SaveSetting(QStringLiteral("CmOpPic"), QStringLiteral("ShowGIF"), QStringLiteral("0"));
+        SaveSetting(u"CmOpPic"_qs, u"ShowGIF"_qs, u"0"_qs);
         const QString before = Settings::Get().ImgOpen;
         FrmCmOpPic chooser;
         QVERIFY(!Find<QCheckBox>(&chooser, "ChkOpen2")->isChecked());
         Click(&chooser, "ChkOpen0");
         Click(&chooser, "ChkOpen3");
-        OpenFolder(chooser, QStringLiteral("autre"));
+        OpenFolder(chooser, u"autre"_qs);
         Click(&chooser, "CmdCancel");
 
         QCOMPARE(chooser.Choice().Result, 0);
         QVERIFY(chooser.Choice().Path.isEmpty());
         QCOMPARE(Settings::Get().ImgOpen, before);
-        QCOMPARE(Stored("ShowBMP"), QStringLiteral("(none)"));
-        QCOMPARE(Stored("ShowGIF"), QStringLiteral("0"));
-        QCOMPARE(Stored("ShowPrev"), QStringLiteral("(none)"));
+        QCOMPARE(Stored("ShowBMP"), u"(none)"_qs);
+        QCOMPARE(Stored("ShowGIF"), u"0"_qs);
+        QCOMPARE(Stored("ShowPrev"), u"(none)"_qs);
     }
 
     void openRemembersTheFolderAndTheBoxes()
@@ -187,21 +187,21 @@ private slots:
         {
             FrmCmOpPic chooser;
             Click(&chooser, "ChkOpen1");
-            OpenFolder(chooser, QStringLiteral("autre"));
+            OpenFolder(chooser, u"autre"_qs);
             QCOMPARE(Listed(chooser), QStringList({"d.bmp"}));
             emit Find<FileList>(&chooser, "File1")
                 ->itemDoubleClicked(Find<FileList>(&chooser, "File1")->item(0));
-            QCOMPARE(chooser.Choice().Path, Path(QStringLiteral("autre/d.bmp")));
+            QCOMPARE(chooser.Choice().Path, Path(u"autre/d.bmp"_qs));
         }
-        QCOMPARE(Settings::Get().ImgOpen, Path(QStringLiteral("autre/")));
-        QCOMPARE(Stored("ShowBMP"), QStringLiteral("1"));
-        QCOMPARE(Stored("ShowJPG"), QStringLiteral("0"));
-        QCOMPARE(Stored("ShowGIF"), QStringLiteral("1"));
-        QCOMPARE(Stored("ShowPrev"), QStringLiteral("1"));
+        QCOMPARE(Settings::Get().ImgOpen, Path(u"autre/"_qs));
+        QCOMPARE(Stored("ShowBMP"), u"1"_qs);
+        QCOMPARE(Stored("ShowJPG"), u"0"_qs);
+        QCOMPARE(Stored("ShowGIF"), u"1"_qs);
+        QCOMPARE(Stored("ShowPrev"), u"1"_qs);
 
         // The next time it starts there, with the same boxes.
         FrmCmOpPic again;
-        QCOMPARE(Find<FolderList>(&again, "Dir1")->Path(), Path(QStringLiteral("autre")));
+        QCOMPARE(Find<FolderList>(&again, "Dir1")->Path(), Path(u"autre"_qs));
         QVERIFY(!Find<QCheckBox>(&again, "ChkOpen1")->isChecked());
     }
 
@@ -211,16 +211,16 @@ private slots:
         Settings::Get().ImgOpen = fixed;
         FrmCmOpPic chooser;
         QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(), m_pictures.path());
-        OpenFolder(chooser, QStringLiteral("autre"));
+        OpenFolder(chooser, u"autre"_qs);
         Click(&chooser, "CmdOpen");
-        QCOMPARE(chooser.Choice().Path, Path(QStringLiteral("autre/d.bmp")));
+        QCOMPARE(chooser.Choice().Path, Path(u"autre/d.bmp"_qs));
         QCOMPARE(Settings::Get().ImgOpen, fixed);
     }
 
     void missingStartFolderFallsBackSilently()
     {
         ScriptedPrompter prompter;
-        Settings::Get().ImgOpen = Path(QStringLiteral("gone/"));
+        Settings::Get().ImgOpen = Path(u"gone/"_qs);
         FrmCmOpPic chooser;
         QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(),
                  QDir::cleanPath(QCoreApplication::applicationDirPath()));
@@ -229,17 +229,17 @@ private slots:
 
     void vanishedFolderAsksRetryOrCancel()
     {
-        QVERIFY(QDir(m_pictures.path()).mkpath(QStringLiteral("usb")));
+        QVERIFY(QDir(m_pictures.path()).mkpath(u"usb"_qs));
         ScriptedPrompter prompter;
         FrmCmOpPic chooser;
-        QVERIFY(QDir(Path(QStringLiteral("usb"))).removeRecursively());
+        QVERIFY(QDir(Path(u"usb"_qs)).removeRecursively());
 
         prompter.Answers = {PromptAnswer::Cancel};
-        OpenFolder(chooser, QStringLiteral("usb"));
+        OpenFolder(chooser, u"usb"_qs);
         QCOMPARE(prompter.Asked.size(), 1);
         QVERIFY(prompter.Asked[0].Text.startsWith(
-            QStringLiteral("L'erreur suivante s'est produite en accédant au lecteur:\r") +
-            Path(QStringLiteral("usb")) + QStringLiteral(".\r\r")));
+            u"L'erreur suivante s'est produite en accédant au lecteur:\r"_qs + Path(u"usb"_qs) +
+            u".\r\r"_qs));
         QCOMPARE(prompter.Asked[0].Buttons, PromptButtons::RetryCancel);
         QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(), m_pictures.path());
         QCOMPARE(Listed(chooser).size(), 4);
@@ -254,12 +254,12 @@ private slots:
                 return ScriptedPrompter::Ask(request);
             }
         } retry;
-        retry.Folder = Path(QStringLiteral("usb"));
+        retry.Folder = Path(u"usb"_qs);
         retry.Answers = {PromptAnswer::Retry};
         QDir().mkpath(retry.Folder);
         FrmCmOpPic again;
         QVERIFY(QDir(retry.Folder).removeRecursively());
-        OpenFolder(again, QStringLiteral("usb"));
+        OpenFolder(again, u"usb"_qs);
         QCOMPARE(retry.Asked.size(), 1);
         QCOMPARE(Find<FolderList>(&again, "Dir1")->Path(), retry.Folder);
         QVERIFY(QDir(retry.Folder).removeRecursively());
@@ -268,12 +268,12 @@ private slots:
     void choosePictureShowsTheChooserModally()
     {
         WhenModal<FrmCmOpPic>([](FrmCmOpPic* chooser) {
-            SelectFile(*chooser, QStringLiteral("c.gif"));
+            SelectFile(*chooser, u"c.gif"_qs);
             Click(chooser, "CmdOpen");
         });
-        const PictureChoice chosen = ChoosePicture(QStringLiteral("/ignored/start.bmp"));
+        const PictureChoice chosen = ChoosePicture(u"/ignored/start.bmp"_qs);
         QCOMPARE(chosen.Result, 1);
-        QCOMPARE(chosen.Path, Path(QStringLiteral("c.gif")));
+        QCOMPARE(chosen.Path, Path(u"c.gif"_qs));
 
         WhenModal<FrmCmOpPic>([](FrmCmOpPic* chooser) { chooser->close(); });
         const PictureChoice closed = ChoosePicture(QString());
@@ -287,7 +287,7 @@ private slots:
         chooser.show();
         QVERIFY(QTest::qWaitForWindowActive(&chooser));
         QTest::keyClick(&chooser, Qt::Key_F1);
-        QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\d_openpic.htm"));
+        QCOMPARE(LastHelpTopic(), u"Html\\d_openpic.htm"_qs);
     }
 
 private:

@@ -35,40 +35,39 @@ private slots:
 
     void longPathsLoseTheirTopFoldersFirst()
     {
-        const QString shortPath = QStringLiteral("/home/marie/Images/plage.jpg");
+        const QString shortPath = u"/home/marie/Images/plage.jpg"_qs;
         QCOMPARE(ShortenPathDisplay(shortPath, int(shortPath.size())), shortPath); // exactly the maximum fits
-        const QString path =
-            QStringLiteral("/home/marie/Images/Vacances 2023/Bretagne/Quiberon/plage du matin.jpg");
+        const QString path = u"/home/marie/Images/Vacances 2023/Bretagne/Quiberon/plage du matin.jpg"_qs;
         QCOMPARE(path.size(), 69);
         // "..." in a row is written once.
         QCOMPARE(ShortenPathDisplay(path, 65),
-                 QStringLiteral("/.../Images/Vacances 2023/Bretagne/Quiberon/plage du matin.jpg"));
+                 u"/.../Images/Vacances 2023/Bretagne/Quiberon/plage du matin.jpg"_qs);
         // 55 characters exactly is not short enough: one more folder goes.
-        QCOMPARE(ShortenPathDisplay(path, 55), QStringLiteral("/.../Bretagne/Quiberon/plage du matin.jpg"));
+        QCOMPARE(ShortenPathDisplay(path, 55), u"/.../Bretagne/Quiberon/plage du matin.jpg"_qs);
         // The file name itself is never cut.
-        const QString name = QString(70, u'x') + QStringLiteral(".bmp");
-        QCOMPARE(ShortenPathDisplay(QStringLiteral("/photos/") + name, 65), QStringLiteral("/.../") + name);
+        const QString name = QString(70, u'x') + u".bmp"_qs;
+        QCOMPARE(ShortenPathDisplay(u"/photos/"_qs + name, 65), u"/.../"_qs + name);
         QCOMPARE(ShortenPathDisplay(name, 65), name);
 
         // A box gets the full path as its tooltip only when its text was shortened.
-        FakeBox box{QStringLiteral("/a/b.bmp"), QStringLiteral("old tip")};
+        FakeBox box{u"/a/b.bmp"_qs, u"old tip"_qs};
         ShortenPathDisplay(&box, 55);
-        QCOMPARE(box.Text, QStringLiteral("/a/b.bmp"));
-        QCOMPARE(box.Tip, QStringLiteral("old tip"));
+        QCOMPARE(box.Text, u"/a/b.bmp"_qs);
+        QCOMPARE(box.Tip, u"old tip"_qs);
         box.Text = path;
         ShortenPathDisplay(&box, 30);
-        QCOMPARE(box.Text, QStringLiteral("/.../plage du matin.jpg"));
+        QCOMPARE(box.Text, u"/.../plage du matin.jpg"_qs);
         QCOMPARE(box.Tip, path);
     }
 
     void patternFollowsTheTickedTypesInOrder()
     {
-        QCOMPARE(PicturePattern({true, true, true}), QStringLiteral("*.bmp;*.jpg;*.jpeg;*.gif"));
-        QCOMPARE(PicturePattern({false, false, true}), QStringLiteral("*.gif"));
-        QCOMPARE(PicturePattern({false, true, true}), QStringLiteral("*.jpg;*.jpeg;*.gif"));
-        QCOMPARE(PicturePattern({true, false, true}), QStringLiteral("*.bmp;*.gif"));
+        QCOMPARE(PicturePattern({true, true, true}), u"*.bmp;*.jpg;*.jpeg;*.gif"_qs);
+        QCOMPARE(PicturePattern({false, false, true}), u"*.gif"_qs);
+        QCOMPARE(PicturePattern({false, true, true}), u"*.jpg;*.jpeg;*.gif"_qs);
+        QCOMPARE(PicturePattern({true, false, true}), u"*.bmp;*.gif"_qs);
         QVERIFY(!AnyPictureType({false, false, false}));
-        QCOMPARE(PatternFilters(QStringLiteral("*.jpg;*.jpeg")), QStringList({"*.jpg", "*.jpeg"}));
+        QCOMPARE(PatternFilters(u"*.jpg;*.jpeg"_qs), QStringList({"*.jpg", "*.jpeg"}));
     }
 
     void storedTypesThatListNothingListEverything()
@@ -76,32 +75,31 @@ private slots:
         QCOMPARE(ReadChooserOptions().Types, PictureTypes({true, true, true})); // nothing stored yet
         // A settings file edited to list nothing would leave the chooser empty for good.
         for (const char* key : {"ShowBMP", "ShowJPG", "ShowGIF"})
-            SaveSetting(QStringLiteral("CmOpPic"), QLatin1String(key), QStringLiteral("0"));
+            SaveSetting(u"CmOpPic"_qs, QLatin1String(key), u"0"_qs);
         QCOMPARE(ReadChooserOptions().Types, PictureTypes({true, true, true}));
     }
 
     void unreadableFolderIsReportedWithNumberAndDescription()
     {
-        const QString gone = m_files.path() + QStringLiteral("/gone");
+        const QString gone = m_files.path() + u"/gone"_qs;
         const std::optional<FolderError> error = CheckFolder(gone);
         QVERIFY(error);
         QVERIFY(!CheckFolder(m_files.path()));
-        QVERIFY(SaveBytes(m_files.filePath(QStringLiteral("plain.txt")), {}));
-        QVERIFY(CheckFolder(m_files.filePath(QStringLiteral("plain.txt")))); // a file is no folder
+        QVERIFY(SaveBytes(m_files.filePath(u"plain.txt"_qs), {}));
+        QVERIFY(CheckFolder(m_files.filePath(u"plain.txt"_qs))); // a file is no folder
 
         const PromptRequest message = FolderErrorMessage(gone, *error);
-        QCOMPARE(message.Title, QStringLiteral("Daybinder"));
+        QCOMPARE(message.Title, u"Daybinder"_qs);
         QCOMPARE(message.Icon, PromptIcon::Stop);
         QCOMPARE(message.Buttons, PromptButtons::RetryCancel);
-        QCOMPARE(message.Text, QStringLiteral("L'erreur suivante s'est produite en accédant au lecteur:\r") +
-                                   gone +
+        QCOMPARE(message.Text, u"L'erreur suivante s'est produite en accédant au lecteur:\r"_qs + gone +
                                    QStringLiteral(".\r\rNuméro de l'erreur :  76\rDescription de l'erreur :  "
                                                   "Chemin d'accès introuvable"));
     }
 
     void previewGivesThePictureSizeAndFitsTheBox()
     {
-        const QString bmp = m_files.filePath(QStringLiteral("wide.bmp"));
+        const QString bmp = m_files.filePath(u"wide.bmp"_qs);
         QImage picture(673, 481, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
         QVERIFY(picture.save(bmp, "BMP"));
@@ -112,12 +110,12 @@ private slots:
         QVERIFY(preview.Image.height() <= 160);
 
         // A camera's JPEG named in capitals; a small picture is never enlarged.
-        const QString jpeg = m_files.filePath(QStringLiteral("IMG_0001.JPG"));
+        const QString jpeg = m_files.filePath(u"IMG_0001.JPG"_qs);
         QVERIFY(picture.scaled(64, 48).save(jpeg, "JPEG"));
         preview = LoadPicturePreview(jpeg, QSize(200, 160));
         QVERIFY(preview.Loaded());
         QCOMPARE(preview.Image.size(), QSize(64, 48));
-        QVERIFY(!LoadPicturePreview(m_files.filePath(QStringLiteral("none.bmp")), QSize(200, 160)).Loaded());
+        QVERIFY(!LoadPicturePreview(m_files.filePath(u"none.bmp"_qs), QSize(200, 160)).Loaded());
     }
 
 private:

@@ -35,19 +35,19 @@ class TestAudio : public QObject
 private slots:
     void theModuleIsFoundAtTheFirstSound()
     {
-        const QString path = m_dir.filePath(QStringLiteral("beep.wav"));
+        const QString path = m_dir.filePath(u"beep.wav"_qs);
         QVERIFY(SaveBytes(path, Wave()));
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("audio module")));
+        QTest::failOnWarning(QRegularExpression(u"audio module"_qs));
         AudioOutput().Play(path); // true only where there is an audio device
         AudioOutput().Stop();
     }
 
     void filesThatAreNotWavesAreRefused()
     {
-        const QString path = m_dir.filePath(QStringLiteral("notes.wav"));
+        const QString path = m_dir.filePath(u"notes.wav"_qs);
         QVERIFY(SaveBytes(path, "not a sound"));
         QVERIFY(!AudioOutput().Play(path));
-        QVERIFY(!AudioOutput().Play(m_dir.filePath(QStringLiteral("missing.wav"))));
+        QVERIFY(!AudioOutput().Play(m_dir.filePath(u"missing.wav"_qs)));
     }
 
 private:

@@ -15,14 +15,14 @@
 
 namespace {
 
-const QString kCalFilter = QStringLiteral("Tous les fichiers (*.*)|*.*|Fichiers Daybinder (*.cal)|*.cal");
+const QString kCalFilter = u"Tous les fichiers (*.*)|*.*|Fichiers Daybinder (*.cal)|*.cal"_qs;
 
 FileDialogRequest SaveRequest(const QString& folder)
 {
     FileDialogRequest r;
     r.Filter = kCalFilter;
     r.FilterIndex = 2;
-    r.DefaultExtension = QStringLiteral("cal");
+    r.DefaultExtension = u"cal"_qs;
     r.InitialFolder = folder;
     r.OverwritePrompt = true;
     return r;
@@ -30,7 +30,7 @@ FileDialogRequest SaveRequest(const QString& folder)
 
 void TypeName(QFileDialog* dialog, const QString& name)
 {
-    auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    auto* box = dialog->findChild<QLineEdit*>(u"fileNameEdit"_qs);
     QVERIFY(box);
     box->setText(name);
 }
@@ -50,9 +50,9 @@ private slots:
         QCOMPARE(FileDialogFilters(kCalFilter),
                  QStringList({"Tous les fichiers (*)", "Fichiers Daybinder (*.cal)"}));
         // Several patterns, a description without its own patterns, a stray "|" at the end.
-        QCOMPARE(FileDialogFilters(QStringLiteral("Images|*.jpg;*.jpeg; *.gif|")),
+        QCOMPARE(FileDialogFilters(u"Images|*.jpg;*.jpeg; *.gif|"_qs),
                  QStringList({"Images (*.jpg *.jpeg *.gif)"}));
-        QCOMPARE(FileDialogFilters(QStringLiteral("Fichiers &JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg")),
+        QCOMPARE(FileDialogFilters(u"Fichiers &JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg"_qs),
                  QStringList({"Fichiers &JPEG (*.jpg *.jpeg)"}));
         QVERIFY(FileDialogFilters(QString()).isEmpty());
     }
@@ -76,42 +76,42 @@ private slots:
         WhenModal<QFileDialog>([&](QFileDialog* dialog) {
             shownFolder = dialog->directory().absolutePath();
             shownFilter = dialog->selectedNameFilter();
-            TypeName(dialog, QStringLiteral("annee"));
+            TypeName(dialog, u"annee"_qs);
             static_cast<QDialog*>(dialog)->accept();
         });
         const std::optional<QString> chosen = m_dialogs.SaveFile(SaveRequest(m_dir.path()));
         QCOMPARE(shownFolder, m_dir.path());
-        QCOMPARE(shownFilter, QStringLiteral("Fichiers Daybinder (*.cal)"));
+        QCOMPARE(shownFilter, u"Fichiers Daybinder (*.cal)"_qs);
         QVERIFY(chosen);
-        QCOMPARE(*chosen, m_dir.path() + QStringLiteral("/annee.cal"));
+        QCOMPARE(*chosen, m_dir.path() + u"/annee.cal"_qs);
     }
 
     void saveAsProposesTheCurrentFile()
     {
-        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("2024")));
-        const QString current = m_dir.filePath(QStringLiteral("2024/budget.cal"));
+        QVERIFY(QDir(m_dir.path()).mkpath(u"2024"_qs));
+        const QString current = m_dir.filePath(u"2024/budget.cal"_qs);
         QString shownFolder, shownName;
         WhenModal<QFileDialog>([&](QFileDialog* dialog) {
             shownFolder = dialog->directory().absolutePath();
-            shownName = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            shownName = dialog->findChild<QLineEdit*>(u"fileNameEdit"_qs)->text();
             static_cast<QDialog*>(dialog)->accept();
         });
         FileDialogRequest request = SaveRequest(m_dir.path()); // the save folder is elsewhere
         request.FileName = current;
         QCOMPARE(m_dialogs.SaveFile(request).value_or(QString()), current);
-        QCOMPARE(shownFolder, m_dir.filePath(QStringLiteral("2024")));
-        QCOMPARE(shownName, QStringLiteral("budget.cal"));
+        QCOMPARE(shownFolder, m_dir.filePath(u"2024"_qs));
+        QCOMPARE(shownName, u"budget.cal"_qs);
     }
 
     void overwriteIsAskedAboutTheNameThatWillBeWritten()
     {
-        QFile existing(m_dir.filePath(QStringLiteral("plan.cal")));
+        QFile existing(m_dir.filePath(u"plan.cal"_qs));
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.close();
 
         int asked = 0;
         WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-            TypeName(dialog, QStringLiteral("plan"));
+            TypeName(dialog, u"plan"_qs);
             WhenModal<QMessageBox>([&](QMessageBox* question) {
                 ++asked;
                 question->button(QMessageBox::No)->click();

@@ -66,7 +66,7 @@ private slots:
 
         QProcess second;
         second.setProcessEnvironment(ProgramEnvironment());
-        second.start(QStringLiteral(DAYBINDER_PROGRAM), {QStringLiteral("/home/me/autre.cal")});
+        second.start(QStringLiteral(DAYBINDER_PROGRAM), {u"/home/me/autre.cal"_qs});
         QVERIFY(second.waitForStarted(5000));
         QTRY_COMPARE_WITH_TIMEOUT(restore.size(), 1, 15000);
         QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 15000);
@@ -113,8 +113,8 @@ private:
 QProcessEnvironment TestSingleInstance::ProgramEnvironment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DAYBINDER_CONFIG_HOME"), m_config->path());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(u"DAYBINDER_CONFIG_HOME"_qs, m_config->path());
+    env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
     return env;
 }
 

@@ -19,7 +19,7 @@ private slots:
         m_config = std::make_unique<QTemporaryDir>();
         m_program = std::make_unique<QTemporaryDir>();
         qputenv("DAYBINDER_CONFIG_HOME", m_config->path().toUtf8());
-        QDir(m_program->path()).mkpath(QStringLiteral("Wav"));
+        QDir(m_program->path()).mkpath(u"Wav"_qs);
         for (int n : {1, 2, 3}) SaveBytes(DefaultSoundPath(n, m_program->path()), "RIFF");
     }
 
@@ -35,7 +35,7 @@ private slots:
         QCOMPARE(s.BckImg, 1);
         QCOMPARE(s.Copies, qint16(1));
         for (int m = 1; m <= 12; ++m) QCOMPARE(s.PrintMonth(m), 1);
-        QCOMPARE(s.Sound(2), folder + QStringLiteral("Wav/alarm02.wav"));
+        QCOMPARE(s.Sound(2), folder + u"Wav/alarm02.wav"_qs);
         QCOMPARE(s.Sound(10), QString());            // no file: no sound
         QVERIFY(!QFile::exists(SettingsFilePath())); // reading creates nothing
         QCOMPARE(AlarmInterval(), qint16(15));
@@ -45,10 +45,10 @@ private slots:
     void everyValueComesBackAsWritten()
     {
         Settings s = Settings::Defaults(m_program->path());
-        s.CalOpen = QStringLiteral("*/srv/calendriers/");
-        s.CalSave = QStringLiteral("/home/me/Mes documents/");
-        s.ImgOpen = QStringLiteral("/home/me/images, vacances/");
-        s.ImgSave = QStringLiteral("/home/me/été/");
+        s.CalOpen = u"*/srv/calendriers/"_qs;
+        s.CalSave = u"/home/me/Mes documents/"_qs;
+        s.ImgOpen = u"/home/me/images, vacances/"_qs;
+        s.ImgSave = u"/home/me/été/"_qs;
         s.BckImg = 0;
         s.Copies = 4;
         s.PrintMonth(7) = 0;
@@ -73,7 +73,7 @@ private slots:
         Settings s = Settings::Defaults(m_program->path());
         s.Copies = 2;
         QVERIFY(WriteSettings(s));
-        QVERIFY(SaveSetting(QStringLiteral("General"), QStringLiteral("ShowSplash"), QStringLiteral("0")));
+        QVERIFY(SaveSetting(u"General"_qs, u"ShowSplash"_qs, u"0"_qs));
         const QByteArray file = FileBytes(SettingsFilePath());
         for (const char* text :
              {"[Printer]", "Copies=2", "Month12=1", "[Alarm]", "Sound1=", "[Paths]", "[General]"})
@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(Keys::ShowSplash().ReadInt(), 0);
         QVERIFY(
             SaveBytes(SettingsFilePath(), "[General]\nShowSplash=1\n[Tabs]\nTbOpt=2\n")); // edited by hand
-        QCOMPARE(Keys::ShowSplash().Read(), QStringLiteral("1"));
+        QCOMPARE(Keys::ShowSplash().Read(), u"1"_qs);
     }
 
     void aDamagedFileLosesNothingElse()
@@ -101,9 +101,9 @@ private slots:
 
     void anUnwritableFolderIsReported()
     {
-        const QString blocker = m_config->path() + QStringLiteral("/file");
+        const QString blocker = m_config->path() + u"/file"_qs;
         SaveBytes(blocker, "not a folder");
-        qputenv("DAYBINDER_CONFIG_HOME", (blocker + QStringLiteral("/sub")).toUtf8());
+        qputenv("DAYBINDER_CONFIG_HOME", (blocker + u"/sub"_qs).toUtf8());
         QVERIFY(!WriteSettings(Settings::Defaults(m_program->path())));
         QCOMPARE(ReadSettings(m_program->path()).Copies, qint16(1));
     }

@@ -29,7 +29,7 @@ namespace {
 QList<ListLine> Lines(int n)
 {
     QList<ListLine> lines;
-    for (int i = 0; i < n; ++i) lines.append({QStringLiteral("(EV) - line %1").arg(i), true});
+    for (int i = 0; i < n; ++i) lines.append({u"(EV) - line %1"_qs.arg(i), true});
     return lines;
 }
 
@@ -72,13 +72,13 @@ private slots:
         hidden.sort();
         expected.sort();
         QCOMPARE(hidden, expected);
-        QVERIFY(!bar->Action(QStringLiteral("Save"))->isEnabled());
+        QVERIFY(!bar->Action(u"Save"_qs)->isEnabled());
 
         QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
         for (const char* key : {"New", "Open", "Options", "Save"}) bar->Action(QLatin1String(key))->trigger();
         QCOMPARE(Commands(commands), QList({ShellCommand::New, ShellCommand::Open, ShellCommand::Options}));
-        bar->Action(QStringLiteral("Help"))->trigger();
-        QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\index.htm"));
+        bar->Action(u"Help"_qs)->trigger();
+        QCOMPARE(LastHelpTopic(), u"Html\\index.htm"_qs);
     }
 
     void monthButtonsShowTheirMonthOnceADocumentIsOpen()
@@ -86,10 +86,10 @@ private slots:
         f->main->show();
         f->NewDocument(2026);
         MainToolbar* bar = f->main->Toolbar();
-        QAction* march = bar->Action(QStringLiteral("m03"));
+        QAction* march = bar->Action(u"m03"_qs);
         QVERIFY(march->isVisible() && march->isEnabled() && !march->icon().isNull());
         QCOMPARE(march->toolTip(), Str(212));
-        QVERIFY(bar->Action(QStringLiteral("Sep3"))->isVisible());
+        QVERIFY(bar->Action(u"Sep3"_qs)->isVisible());
         march->trigger();
         FrmMonthModele* w = f->main->ExistingMonthWindow(3);
         QVERIFY(w->isVisible() && march->isChecked());
@@ -115,7 +115,7 @@ private slots:
             f->main->Toolbar()->Action(QLatin1String(key))->trigger();
         Session::Get().RefreshInProgress = false;
         QVERIFY(!f->main->ExistingMonthWindow(7)->isVisible());
-        QVERIFY(!f->main->Toolbar()->Action(QStringLiteral("m07"))->isChecked());
+        QVERIFY(!f->main->Toolbar()->Action(u"m07"_qs)->isChecked());
         QCOMPARE(Commands(commands), QList{ShellCommand::New}); // New acts whatever the state
     }
 
@@ -164,7 +164,7 @@ private slots:
         QCOMPARE(refilled.size(), 1);
         Session::Get().RequestRefresh(7); // a line that does not exist: the first one
         QCOMPARE(bd->SelectedLine(), 0);
-        QVERIFY(bd->Button(QStringLiteral("Update"))->isEnabled());
+        QVERIFY(bd->Button(u"Update"_qs)->isEnabled());
     }
 
     void tabsShowTheirListOnlyWhenTheyHaveSomethingToList()
@@ -230,53 +230,53 @@ private slots:
     {
         f->main->SetCurrentTab(TabSummary);
         f->main->Summary()->HelpButton()->click();
-        QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\t_sum_1.htm"));
+        QCOMPARE(LastHelpTopic(), u"Html\\t_sum_1.htm"_qs);
         f->NewDocument(2026);
         f->main->RefreshCurrentTab(false, -1);
         QVERIFY(f->main->Summary()->ChartButton()->isEnabled()); // a document, no day yet
         f->main->Summary()->HelpButton()->click();
-        QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\t_sum_2.htm"));
+        QCOMPARE(LastHelpTopic(), u"Html\\t_sum_2.htm"_qs);
         f->main->SelectDay(1, ShellFixture::CellOf(1, 1));
         QVERIFY(!f->main->Summary()->ChartButton()->isEnabled());
         QTest::keyClick(f->main.get(), Qt::Key_F1);
-        QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\t_sum_3.htm"));
+        QCOMPARE(LastHelpTopic(), u"Html\\t_sum_3.htm"_qs);
     }
 
     void commandsTabFollowsModeAndPrinter()
     {
         CommandsTab* co = f->main->Commands();
-        QVERIFY(!co->Button(QStringLiteral("CmdCOSave"))->isEnabled());
-        QVERIFY(!co->Image(QStringLiteral("ImgCOSave"))->isEnabled());
-        QVERIFY(co->Button(QStringLiteral("CmdCONew"))->isEnabled());
+        QVERIFY(!co->Button(u"CmdCOSave"_qs)->isEnabled());
+        QVERIFY(!co->Image(u"ImgCOSave"_qs)->isEnabled());
+        QVERIFY(co->Button(u"CmdCONew"_qs)->isEnabled());
         f->main->PrinterInstalled = [] { return false; };
         f->NewDocument(2026);
-        QVERIFY(co->Button(QStringLiteral("CmdCOSaveAs"))->isEnabled());
-        QVERIFY(co->Image(QStringLiteral("ImgCOSave"))->isEnabled());
-        QVERIFY(!co->Button(QStringLiteral("CmdCOPrint"))->isEnabled());
-        QVERIFY(!f->main->Toolbar()->Action(QStringLiteral("Preview"))->isEnabled());
+        QVERIFY(co->Button(u"CmdCOSaveAs"_qs)->isEnabled());
+        QVERIFY(co->Image(u"ImgCOSave"_qs)->isEnabled());
+        QVERIFY(!co->Button(u"CmdCOPrint"_qs)->isEnabled());
+        QVERIFY(!f->main->Toolbar()->Action(u"Preview"_qs)->isEnabled());
 
         QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
-        co->Button(QStringLiteral("CmdCOSaveAs"))->click();
-        co->Button(QStringLiteral("CmdCOAbout"))->click();
+        co->Button(u"CmdCOSaveAs"_qs)->click();
+        co->Button(u"CmdCOAbout"_qs)->click();
         QCOMPARE(Commands(commands), QList({ShellCommand::SaveAs, ShellCommand::About}));
     }
 
     void captionAndLoadingLinesFollowTheSession()
     {
-        QCOMPARE(f->main->windowTitle(), QStringLiteral("Daybinder v2.1 pour Linux"));
+        QCOMPARE(f->main->windowTitle(), u"Daybinder v2.1 pour Linux"_qs);
         Session& s = Session::Get();
         s.SetMode(MainMode::Load);
         QVERIFY(f->main->Loading()->isVisibleTo(f->main.get()));
         QVERIFY(!f->main->Logo()->isVisibleTo(f->main.get()));
         s.SetProgressLine(0, Str(10001));
-        s.SetProgressLine(1, Str(10002) + QStringLiteral(" Mars..."));
-        QCOMPARE(f->main->findChild<QLabel*>(QStringLiteral("LblLoading0"))->text(), Str(10001));
-        QCOMPARE(f->main->findChild<QLabel*>(QStringLiteral("LblLoading1"))->text(), Str(10002) + " Mars...");
+        s.SetProgressLine(1, Str(10002) + u" Mars..."_qs);
+        QCOMPARE(f->main->findChild<QLabel*>(u"LblLoading0"_qs)->text(), Str(10001));
+        QCOMPARE(f->main->findChild<QLabel*>(u"LblLoading1"_qs)->text(), Str(10002) + " Mars...");
 
         f->NewDocument(2026);
         QVERIFY(!f->main->Loading()->isVisibleTo(f->main.get()));
         s.SetModified(PartMonthEntries, true, 4);
-        QCOMPARE(f->main->windowTitle(), QStringLiteral("Daybinder v2.1 - [Sans nom]*"));
+        QCOMPARE(f->main->windowTitle(), u"Daybinder v2.1 - [Sans nom]*"_qs);
     }
 
     void closingStopsWhenTheSaveCheckCancels()
@@ -301,7 +301,7 @@ private slots:
         QWidget other;
         other.show(); // stands for a secondary window left open
         QSignalSpy shutdown(f->main.get(), &FrmMain::ShutdownStarted);
-        f->main->Commands()->Button(QStringLiteral("CmdCOExit"))->click();
+        f->main->Commands()->Button(u"CmdCOExit"_qs)->click();
         QVERIFY(!f->main->isVisible() && !other.isVisible());
         QCOMPARE(shutdown.size(), 1);
         QCOMPARE(Session::Get().Mode(), MainMode::Unload);

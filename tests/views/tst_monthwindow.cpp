@@ -50,13 +50,13 @@ private slots:
     {
         f->NewDocument(2022); // January 2022 begins on a Saturday, May 2022 on a Sunday
         const MonthGrid* jan = f->main->MonthWindow(1)->Grid();
-        QCOMPARE(jan->Cell(13).Day, QStringLiteral("01"));
-        QCOMPARE(jan->Cell(43).Day, QStringLiteral("31"));
+        QCOMPARE(jan->Cell(13).Day, u"01"_qs);
+        QCOMPARE(jan->Cell(43).Day, u"31"_qs);
         QCOMPARE(jan->Cell(12).Day, QString());
         QCOMPARE(jan->Cell(44).Day, QString());
-        QCOMPARE(f->main->MonthWindow(5)->Grid()->Cell(7).Day, QStringLiteral("01"));
+        QCOMPARE(f->main->MonthWindow(5)->Grid()->Cell(7).Day, u"01"_qs);
         QCOMPARE(f->main->MonthWindow(2)->DayOfCell(ShellFixture::CellOf(28, 2) + 1), 0); // no 29th in 2022
-        QCOMPARE(f->main->MonthWindow(1)->windowTitle(), Str(210) + QStringLiteral(" 2022"));
+        QCOMPARE(f->main->MonthWindow(1)->windowTitle(), Str(210) + u" 2022"_qs);
         QCOMPARE(jan->Headings[0], Str(407)); // the week starts on Sunday
         f->NewDocument(2024);
         QCOMPARE(f->main->MonthWindow(2)->DayOfCell(ShellFixture::CellOf(29, 2)), 29); // leap year
@@ -73,8 +73,8 @@ private slots:
         QCOMPARE(sel.Cell, qint16(20));
         QCOMPARE(sel.Date, MakeDate(8, 1, 2022));
         QCOMPARE(jan->Grid()->Cell(20).Back, colours.Colour4);
-        QVERIFY(f->main->Events()->SelectedDateBox()->text().startsWith(QStringLiteral("08 ")));
-        QVERIFY(f->main->Events()->SelectedDateBox()->text().endsWith(QStringLiteral(" 2022")));
+        QVERIFY(f->main->Events()->SelectedDateBox()->text().startsWith(u"08 "_qs));
+        QVERIFY(f->main->Events()->SelectedDateBox()->text().endsWith(u" 2022"_qs));
 
         // Choosing a day of another month gives the first its colour back.
         f->main->SelectDay(3, ShellFixture::CellOf(1, 3));
@@ -112,7 +112,7 @@ private slots:
         QTest::mouseClick(jan->Grid(), Qt::LeftButton, {}, PointOf(jan, 30, 3)); // on a line label
         QCOMPARE(Session::Get().Selected.Cell, qint16(30));
         QTest::keyClick(jan->Grid(), Qt::Key_F1);
-        QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\d_month.htm"));
+        QCOMPARE(LastHelpTopic(), u"Html\\d_month.htm"_qs);
     }
 
     void todayAndPicturesChangeTheCells()
@@ -129,7 +129,7 @@ private slots:
 
         // With a background picture the cells let it through, except the selected one.
         CalendarDocument& doc = Session::Get().CurrentDocument;
-        doc.DefaultBackground.PicturePath = QStringLiteral("/pictures/snow.bmp");
+        doc.DefaultBackground.PicturePath = u"/pictures/snow.bmp"_qs;
         doc.DefaultBackground.Picture = QImage(40, 30, QImage::Format_RGB32);
         doc.DefaultBackground.Mode = 1;
         f->main->SelectDay(1, 20);
@@ -154,7 +154,7 @@ private slots:
         QImage tile(100, 100, QImage::Format_RGB32);
         tile.fill(Qt::red);
         tile.setPixelColor(0, 0, Qt::blue);
-        doc.DefaultBackground.PicturePath = QStringLiteral("/pictures/tile.bmp");
+        doc.DefaultBackground.PicturePath = u"/pictures/tile.bmp"_qs;
         doc.DefaultBackground.Picture = tile;
         FrmMonthModele* jan = f->main->MonthWindow(1);
 
@@ -179,12 +179,12 @@ private slots:
         f->NewDocument(2022);
         Session& s = Session::Get();
         DayCell& day = s.CurrentDocument.Month(1).Cell(20);
-        day.Entries.append(Event(QStringLiteral("Dentiste")));
+        day.Entries.append(Event(u"Dentiste"_qs));
         day.Entries.append(Money(EntryExpense, "Loyer", "650"));
         s.NotifyDayCellChanged(1, 20);
         const GridCell& cell = f->main->MonthWindow(1)->Grid()->Cell(20);
-        QCOMPARE(cell.Lines[0].Text, QStringLiteral("Dentiste"));
-        QCOMPARE(cell.Lines[1].Text, QStringLiteral("Loyer      650$"));
+        QCOMPARE(cell.Lines[0].Text, u"Dentiste"_qs);
+        QCOMPARE(cell.Lines[1].Text, u"Loyer      650$"_qs);
         QCOMPARE(cell.Lines[1].Colour, DefaultColourTable().Colour9);
 
         s.CurrentDocument = s.BlankDocument(false); // a new document: the windows are emptied
@@ -198,9 +198,9 @@ private slots:
         f->NewDocument(2022);
         Session& s = Session::Get();
         DayCell& day = s.CurrentDocument.Month(1).Cell(20);
-        day.Entries.append(Event(QStringLiteral("Anniversaire")));
-        day.Entries.append(Event(QStringLiteral("Photo")));
-        day.Entries[1].PicturePath = QStringLiteral("/pictures/photo.jpg");
+        day.Entries.append(Event(u"Anniversaire"_qs));
+        day.Entries.append(Event(u"Photo"_qs));
+        day.Entries[1].PicturePath = u"/pictures/photo.jpg"_qs;
         FrmMonthModele* jan = f->main->MonthWindow(1);
         auto on = [jan](int item) { return jan->MenuAction(item)->isEnabled(); };
 
@@ -233,13 +233,13 @@ private slots:
     {
         f->NewDocument(2022);
         Session& s = Session::Get();
-        s.CurrentDocument.Month(1).Cell(20).Entries.append(Event(QStringLiteral("Dentiste")));
+        s.CurrentDocument.Month(1).Cell(20).Entries.append(Event(u"Dentiste"_qs));
         FrmMonthModele* jan = f->main->MonthWindow(1);
 
         jan->ShowCellMenu(20, 0, QPoint());
         jan->MenuAction(MenuCopy)->trigger();
         QCOMPARE(s.Clipboard.Mode, 1);
-        QCOMPARE(s.Clipboard.Entry.Description, QStringLiteral("Dentiste"));
+        QCOMPARE(s.Clipboard.Entry.Description, u"Dentiste"_qs);
         QCOMPARE(s.Clipboard.SourceCell, qint16(20));
 
         QSignalSpy paste(f->main.get(), &FrmMain::PasteRequested);
@@ -254,7 +254,7 @@ private slots:
         QCOMPARE(f->main->CurrentTab(), int(TabEvents));
         QCOMPARE(s.Selected.Cell, qint16(27));
         QCOMPARE(buttons.size(), 1);
-        QCOMPARE(buttons[0][0].toString(), QStringLiteral("Add"));
+        QCOMPARE(buttons[0][0].toString(), u"Add"_qs);
         jan->Menu()->hide();
     }
 
@@ -264,14 +264,14 @@ private slots:
         f->NewDocument(2022);
         f->main->ShowMonth(4);
         FrmMonthModele* april = f->main->ExistingMonthWindow(4);
-        QAction* button = f->main->Toolbar()->Action(QStringLiteral("m04"));
+        QAction* button = f->main->Toolbar()->Action(u"m04"_qs);
         QVERIFY(april->isVisible() && button->isChecked());
 
         QVERIFY(!april->close());
         QVERIFY(!april->isVisible());
         QVERIFY(!button->isChecked());
         QCOMPARE(f->main->ExistingMonthWindow(4), april); // kept, with its content
-        QCOMPARE(april->Grid()->Cell(ShellFixture::CellOf(1, 4)).Day, QStringLiteral("01"));
+        QCOMPARE(april->Grid()->Cell(ShellFixture::CellOf(1, 4)).Day, u"01"_qs);
 
         button->trigger();
         QVERIFY(april->isVisible() && button->isChecked());

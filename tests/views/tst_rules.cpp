@@ -61,9 +61,9 @@ private slots:
     void selectedDateReadsDayMonthYear()
     {
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-        QCOMPARE(ShortDateText(MakeDate(5, 3, 2004)), QStringLiteral("05 mars 2004"));
+        QCOMPARE(ShortDateText(MakeDate(5, 3, 2004)), u"05 mars 2004"_qs);
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(ShortDateText(MakeDate(31, 12, 2026)), QStringLiteral("31 Dec 2026"));
+        QCOMPARE(ShortDateText(MakeDate(31, 12, 2026)), u"31 Dec 2026"_qs);
     }
 };
 

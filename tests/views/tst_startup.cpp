@@ -63,11 +63,11 @@ private slots:
     void startsAtTheLogoWithTwelveHiddenMonthWindows()
     {
         Program program;
-        QVERIFY(program.Start({QStringLiteral("daybinder")}));
+        QVERIFY(program.Start({u"daybinder"_qs}));
         FrmMain* main = program.MainWindow();
         QVERIFY(main->isVisible());
         QCOMPARE(Session::Get().Mode(), MainMode::Logo);
-        QCOMPARE(main->windowTitle(), QStringLiteral("Daybinder v2.1 pour Linux"));
+        QCOMPARE(main->windowTitle(), u"Daybinder v2.1 pour Linux"_qs);
         QVERIFY(Session::Get().CurrentDocument.IsSaved);
         for (int m = 1; m <= 12; ++m) {
             FrmMonthModele* w = main->ExistingMonthWindow(m);
@@ -96,7 +96,7 @@ private slots:
         DisplayInfo::Install(&display);
         if (answer >= 0) m_prompter->Answers = {PromptAnswer(answer)};
         Program program;
-        QCOMPARE(program.Start({QStringLiteral("daybinder")}), answer != int(PromptAnswer::No));
+        QCOMPARE(program.Start({u"daybinder"_qs}), answer != int(PromptAnswer::No));
         QCOMPARE(program.MainWindow() != nullptr, answer != int(PromptAnswer::No));
         QCOMPARE(m_prompter->Asked.size(), answer >= 0 ? 1 : 0);
         if (answer < 0) return;
@@ -111,26 +111,25 @@ private slots:
     {
         {
             Program program;
-            QVERIFY(program.Start({QStringLiteral("daybinder")}));
+            QVERIFY(program.Start({u"daybinder"_qs}));
             QVERIFY(program.SplashShown()); // shown by default
         }
         Session::Get().Reset();
-        QVERIFY(SaveSetting(QStringLiteral("General"), QStringLiteral("ShowSplash"), QStringLiteral("0")));
+        QVERIFY(SaveSetting(u"General"_qs, u"ShowSplash"_qs, u"0"_qs));
         Program program;
-        QVERIFY(program.Start({QStringLiteral("daybinder")}));
+        QVERIFY(program.Start({u"daybinder"_qs}));
         QVERIFY(!program.SplashShown());
         QCOMPARE(Session::Get().Mode(), MainMode::Logo);
         for (QWidget* w : QApplication::topLevelWidgets())
-            QVERIFY(w->objectName() != QStringLiteral("FrmSplash") || !w->isVisible());
+            QVERIFY(w->objectName() != u"FrmSplash"_qs || !w->isVisible());
     }
 
     void commandLineIsOnePathOpened()
     {
         // A path that cannot be opened is reported, whole, and the program stays at its logo.
-        const QString path = m_config->filePath(QStringLiteral("Mon calendrier.cal"));
+        const QString path = m_config->filePath(u"Mon calendrier.cal"_qs);
         Program program;
-        QVERIFY(program.Start({QStringLiteral("daybinder"), m_config->filePath(QStringLiteral("Mon")),
-                               QStringLiteral("calendrier.cal")}));
+        QVERIFY(program.Start({u"daybinder"_qs, m_config->filePath(u"Mon"_qs), u"calendrier.cal"_qs}));
         QCOMPARE(m_prompter->Asked.size(), 1);
         QVERIFY(m_prompter->Asked[0].Text.contains(path));
         QCOMPARE(Session::Get().Mode(), MainMode::Logo);
@@ -142,12 +141,12 @@ private slots:
         QVERIFY(!QFile::exists(SettingsFilePath()));
         {
             Program first;
-            QVERIFY(first.Start({QStringLiteral("daybinder")}));
+            QVERIFY(first.Start({u"daybinder"_qs}));
             QVERIFY(SameSettings(Settings::Get(), Settings::Defaults(ProgramFolder())));
             Settings& s = Settings::Get();
             s.Copies = 3;
-            s.CalOpen = QStringLiteral("*/srv/calendriers/");
-            s.ImgSave = QStringLiteral("/home/me/images/");
+            s.CalOpen = u"*/srv/calendriers/"_qs;
+            s.ImgSave = u"/home/me/images/"_qs;
             s.PrintMonth(2) = 0;
             s.Sound(4).clear();
             QVERIFY(first.MainWindow()->close());
@@ -157,11 +156,11 @@ private slots:
         Settings::Get() = Settings::Defaults(ProgramFolder());
         Session::Get().Reset();
         Program second;
-        QVERIFY(second.Start({QStringLiteral("daybinder")}));
+        QVERIFY(second.Start({u"daybinder"_qs}));
         const Settings& s = Settings::Get();
         QCOMPARE(s.Copies, qint16(3));
-        QCOMPARE(s.CalOpen, QStringLiteral("*/srv/calendriers/"));
-        QCOMPARE(s.ImgSave, QStringLiteral("/home/me/images/"));
+        QCOMPARE(s.CalOpen, u"*/srv/calendriers/"_qs);
+        QCOMPARE(s.ImgSave, u"/home/me/images/"_qs);
         QCOMPARE(s.PrintMonth(2), 0);
         QCOMPARE(s.PrintMonth(3), 1);
         // An empty sound path was stored; the default sound, when it exists, takes its place.
