@@ -58,7 +58,8 @@ private slots:
             QVERIFY(Check(d, "ChkGen")->isChecked());
             QVERIFY(Check(d, "ChkDE1")->isChecked()); // an expense pays the debt down
             Retype(Box(d, "TxtEV1"), "300");
-            preview = QStringList{Box(d, "TxtDE1")->text(), Box(d, "TxtDE2")->text()};
+            preview = {Find<QLabel>(d, "LblDE1")->text(), Box(d, "TxtDE1")->text(),
+                       Find<QLabel>(d, "LblDE2")->text(), Box(d, "TxtDE2")->text()};
             Check(d, "ChkCol")->click();
             Find<QToolButton>(d, "PicSelCol")->click();
             Check(d, "ChkBck0")->click();
@@ -66,7 +67,8 @@ private slots:
             Press(d, "CmdOk");
         });
         ProgramFixture::Click(f->Events(), "Add");
-        QCOMPARE(preview, (QStringList{"2500", "2200"}));
+        QCOMPARE(preview, (QStringList{"Balance pour le 2026-03-09:", "2500",
+                                       "Nouvelle balance pour le 2026-03-10:", "2200"}));
         QCOMPARE(f->EventsLines(), QStringList{"(DE) - Visa       300$"});
         QCOMPARE(f->Events()->List()->currentRow(), 0);
         QCOMPARE(BalanceTexts(f->Events()->Balance()), (QStringList{"Balance (2026-03-10):", "2200$"}));
@@ -90,11 +92,12 @@ private slots:
             QCOMPARE(Find<QComboBox>(d, "CmbDE")->currentText(), u"Visa"_qs);
             QVERIFY(Check(d, "ChkDE0")->isChecked());
             Retype(Box(d, "TxtEV1"), "100");
-            preview = QStringList{Box(d, "TxtDE1")->text(), Box(d, "TxtDE2")->text()};
+            preview = {Find<QLabel>(d, "LblDE1")->text(), Box(d, "TxtDE1")->text(),
+                       Find<QLabel>(d, "LblDE2")->text(), Box(d, "TxtDE2")->text()};
             Press(d, "CmdOk");
         });
         ProgramFixture::Click(f->Events(), "Add");
-        QCOMPARE(preview, (QStringList{"2500", "2300"}));
+        QCOMPARE((QStringList{preview[1], preview[3]}), (QStringList{"2500", "2300"}));
         QCOMPARE(f->EventsLines(), (QStringList{"(DE) - Visa       300$", "(RE) - Visa       100$"}));
         QCOMPARE(BalanceTexts(f->Events()->Balance()), (QStringList{"Balance (2026-03-10):", "2300$"}));
 

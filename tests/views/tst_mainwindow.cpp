@@ -88,7 +88,6 @@ private slots:
         MainToolbar* bar = f->main->Toolbar();
         QAction* march = bar->Action(u"m03"_qs);
         QVERIFY(march->isVisible() && march->isEnabled() && !march->icon().isNull());
-        QCOMPARE(march->toolTip(), Str(212));
         QVERIFY(bar->Action(u"Sep3"_qs)->isVisible());
         march->trigger();
         FrmMonthModele* w = f->main->ExistingMonthWindow(3);
@@ -145,26 +144,6 @@ private slots:
         for (const char* name : {"Edit", "Remove", "Clear", "Up", "Down", "Sort0", "Sort1", "ShowPic"})
             QVERIFY2(!enabled(name), name);
         QVERIFY(enabled("Add"));
-    }
-
-    void refreshSelectsTheRequestedLineUnderTheRefreshFlag()
-    {
-        f->NewDocument(2026);
-        f->main->SetCurrentTab(TabBirthdays);
-        ListTab* bd = f->main->ListPage(TabBirthdays);
-        bool flagDuringFill = false;
-        bd->Lines = [&flagDuringFill] {
-            flagDuringFill = Session::Get().RefreshInProgress;
-            return Lines(3);
-        };
-        QSignalSpy refilled(bd, &TabPage::Refilled);
-        Session::Get().RequestRefresh(2);
-        QVERIFY(flagDuringFill && !Session::Get().RefreshInProgress);
-        QCOMPARE(bd->SelectedLine(), 2);
-        QCOMPARE(refilled.size(), 1);
-        Session::Get().RequestRefresh(7); // a line that does not exist: the first one
-        QCOMPARE(bd->SelectedLine(), 0);
-        QVERIFY(bd->Button(u"Update"_qs)->isEnabled());
     }
 
     void tabsShowTheirListOnlyWhenTheyHaveSomethingToList()
@@ -277,20 +256,6 @@ private slots:
         QVERIFY(!f->main->Loading()->isVisibleTo(f->main.get()));
         s.SetModified(PartMonthEntries, true, 4);
         QCOMPARE(f->main->windowTitle(), u"Daybinder v2.1 - [Sans nom]*"_qs);
-    }
-
-    void closingStopsWhenTheSaveCheckCancels()
-    {
-        f->main->show();
-        f->NewDocument(2026);
-        Session::Get().SetMode(MainMode::Load);
-        QSignalSpy shutdown(f->main.get(), &FrmMain::ShutdownStarted);
-        f->main->SaveCheck = [] { return false; };
-        QVERIFY(!f->main->close());
-        QVERIFY(f->main->isVisible() && f->main->ExistingMonthWindow(1));
-        QCOMPARE(Session::Get().Mode(), MainMode::Edit);
-        QCOMPARE(shutdown.size(), 0);
-        QVERIFY(!QFile::exists(SettingsFilePath()));
     }
 
     void exitWritesTheSettingsAndClosesEveryWindow()

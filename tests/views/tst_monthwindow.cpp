@@ -174,25 +174,6 @@ private slots:
         QVERIFY(jan->Grid()->Picture.isNull());
     }
 
-    void changedCellsAreRedrawnAndResetsEmptyThem()
-    {
-        f->NewDocument(2022);
-        Session& s = Session::Get();
-        DayCell& day = s.CurrentDocument.Month(1).Cell(20);
-        day.Entries.append(Event(u"Dentiste"_qs));
-        day.Entries.append(Money(EntryExpense, "Loyer", "650"));
-        s.NotifyDayCellChanged(1, 20);
-        const GridCell& cell = f->main->MonthWindow(1)->Grid()->Cell(20);
-        QCOMPARE(cell.Lines[0].Text, u"Dentiste"_qs);
-        QCOMPARE(cell.Lines[1].Text, u"Loyer      650$"_qs);
-        QCOMPARE(cell.Lines[1].Colour, DefaultColourTable().Colour9);
-
-        s.CurrentDocument = s.BlankDocument(false); // a new document: the windows are emptied
-        QVERIFY(cell.Day.isEmpty());
-        QVERIFY(cell.Lines[0].Text.isEmpty());
-        QVERIFY(f->main->MonthWindow(1)->Grid()->Picture.isNull());
-    }
-
     void menuItemsFollowTheClickedLine()
     {
         f->NewDocument(2022);
@@ -229,35 +210,19 @@ private slots:
         jan->Menu()->hide();
     }
 
-    void menuCommandsWorkOnTheClickedDay()
+    void addFromTheMenuOpensTheEditorOnTheClickedDay()
     {
         f->NewDocument(2022);
-        Session& s = Session::Get();
-        s.CurrentDocument.Month(1).Cell(20).Entries.append(Event(u"Dentiste"_qs));
         FrmMonthModele* jan = f->main->MonthWindow(1);
-
-        jan->ShowCellMenu(20, 0, QPoint());
-        jan->MenuAction(MenuCopy)->trigger();
-        QCOMPARE(s.Clipboard.Mode, 1);
-        QCOMPARE(s.Clipboard.Entry.Description, u"Dentiste"_qs);
-        QCOMPARE(s.Clipboard.SourceCell, qint16(20));
-
-        QSignalSpy paste(f->main.get(), &FrmMain::PasteRequested);
-        jan->ShowCellMenu(27, -1, QPoint());
-        jan->MenuAction(MenuPaste)->trigger();
-        QCOMPARE(paste.size(), 1);
-        QCOMPARE(paste[0][1].toInt(), 27);
-
         QSignalSpy buttons(f->main->Events(), &ListTab::ButtonClicked);
         jan->ShowCellMenu(27, -1, QPoint());
         jan->MenuAction(MenuAdd)->trigger(); // the events tab's add command, on that day
         QCOMPARE(f->main->CurrentTab(), int(TabEvents));
-        QCOMPARE(s.Selected.Cell, qint16(27));
+        QCOMPARE(Session::Get().Selected.Cell, qint16(27));
         QCOMPARE(buttons.size(), 1);
         QCOMPARE(buttons[0][0].toString(), u"Add"_qs);
         jan->Menu()->hide();
     }
-
     void closingOnlyHidesAndReleasesTheButton()
     {
         f->main->show();

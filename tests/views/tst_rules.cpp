@@ -1,9 +1,8 @@
-// The window rules that need no window: where a click lands in the month grid, how the month
-// windows tile and line up, and the selected date's text.
+// The window rules that need no window: how the month windows tile and line up, and the
+// selected date's text.
 
 #include "TestPrint.h"
 #include "views/DateText.h"
-#include "views/MonthLayout.h"
 #include "views/WindowArrangement.h"
 
 #include <QLocale>
@@ -13,21 +12,6 @@ class TestRules : public QObject
 {
     Q_OBJECT
 private slots:
-    void hitTestFindsCellAndLine()
-    {
-        using MonthLayout::HitTest;
-        QCOMPARE(HitTest(QPoint(100, 100)).Cell, 0); // a heading
-        const MonthLayout::Hit dayOnly = HitTest(QPoint(700, 280 + 1150));
-        QCOMPARE(dayOnly.Cell, 7);
-        QCOMPARE(dayOnly.Line, -1);
-        const MonthLayout::Hit line = HitTest(QPoint(700, 280 + 60 + 150 * 2 + 20));
-        QCOMPARE(line.Cell, 7);
-        QCOMPARE(line.Line, 2);
-        // Neighbours share their border: the later cell lies on top.
-        QCOMPARE(HitTest(QPoint(1445, 400)).Cell, 8);
-        QCOMPARE(HitTest(QPoint(10094, 7484)).Cell, 48);
-    }
-
     void tilesCoverTheAreaWithoutOverlap()
     {
         const QRect area(0, 0, 1000, 700);
