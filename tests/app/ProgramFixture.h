@@ -2,7 +2,8 @@
 // The real program for the road tests: its own start-up (splash, main window, twelve month
 // windows, wiring, command-line file), a clock standing on 14 March 2026, scripted prompts and
 // file dialogs, and the hands of a user: clicks on days, right clicks on entry lines, buttons,
-// and modal dialogs answered as they open.
+// and modal dialogs answered as they open. The open document's days and entries are reached
+// through EntryFixtures.h, as in the entry tests.
 
 #include "app/Program.h"
 #include "document/Session.h"
@@ -76,7 +77,6 @@ struct ProgramFixture
     FrmMain* Main() const { return program->MainWindow(); }
     EventsTab* Events() const { return Main()->Events(); }
     DebtsTab* Debts() const { return Main()->Debts(); }
-    static CalendarDocument& Doc() { return Session::Get().CurrentDocument; }
 
     // The example year of daybinder-cli, for 2026.
     QString Example(const QString& name = u"exemple.cal"_qs) const
@@ -86,12 +86,6 @@ struct ProgramFixture
         cli.start(QStringLiteral(DAYBINDER_CLI), {u"demo"_qs, path, u"--year"_qs, u"2026"_qs});
         if (!cli.waitForFinished(60000) || cli.exitCode() != 0) qFatal("daybinder-cli demo failed");
         return path;
-    }
-
-    static int CellOf(int day, int month) { return CellOfDate(MakeDate(day, month, Doc().YearNumber())); }
-    static QList<DayEntry>& EntriesOn(int day, int month)
-    {
-        return DayOf(month, CellOf(day, month))->Entries;
     }
 
     MonthGrid* Grid(int month) const { return Main()->ExistingMonthWindow(month)->Grid(); }

@@ -110,11 +110,11 @@ private slots:
         main->close();
         f->program.reset();
         QVERIFY(f->Start(path));
-        const CellLine& line = f->Grid(3)->Cell(f->CellOf(10, 3)).Lines[0];
+        const CellLine& line = f->Grid(3)->Cell(CellOf(10, 3)).Lines[0];
         QCOMPARE(line.Text, u"Visa       300$"_qs);
         QCOMPARE(line.Colour, 0x008000);
         QVERIFY(line.Picture);
-        QCOMPARE(f->EntriesOn(10, 3)[0].Picture.size(), QSize(32, 24));
+        QCOMPARE(EntriesOn(10, 3)[0].Picture.size(), QSize(32, 24));
         QMenu* menu = f->OpenCellMenu(10, 3, 0); // the line's menu offers its picture
         QVERIFY(f->Main()->ExistingMonthWindow(3)->MenuAction(MenuShowPicture)->isEnabled());
         menu->hide();
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(list->currentRow(), 1);
 
         // Double-click edits; OK without a change writes nothing.
-        ProgramFixture::Doc().IsSaved = true;
+        Doc().IsSaved = true;
         Session::Get().SetModified(PartAll, false);
         QString title;
         WhenModal<FrmAddDE>([&](FrmAddDE* d) {
@@ -149,14 +149,14 @@ private slots:
         });
         ProgramFixture::DoubleClick(list->viewport(), list->visualItemRect(list->item(1)).center());
         QCOMPARE(title, u"Daybinder - Éditer une Dette/Épargne"_qs);
-        QVERIFY(ProgramFixture::Doc().IsSaved);
+        QVERIFY(Doc().IsSaved);
 
         ProgramFixture::Click(tab, "Remove");
         QCOMPARE(list->count(), 1);
         QCOMPARE(list->currentRow(), 0);
         ProgramFixture::Click(tab, "Clear");
         QCOMPARE(list->count(), 0);
-        QVERIFY(!ProgramFixture::Doc().IsSaved);
+        QVERIFY(!Doc().IsSaved);
         QVERIFY(BalanceTexts(tab->Balance()).isEmpty());
     }
 

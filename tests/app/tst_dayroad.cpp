@@ -40,8 +40,8 @@ private slots:
         // Cut the event from the 8th, paste it on the 10th: it moves to the end of that day.
         f->CellMenu(8, 3, 0, MenuCut);
         f->CellMenu(10, 3, -1, MenuPaste);
-        QCOMPARE(f->Grid(3)->Cell(f->CellOf(8, 3)).Lines[0].Text, u"Véto       95.50$"_qs);
-        QCOMPARE(f->Grid(3)->Cell(f->CellOf(10, 3)).Lines[1].Text, u"Vaccin du chat"_qs);
+        QCOMPARE(f->Grid(3)->Cell(CellOf(8, 3)).Lines[0].Text, u"Véto       95.50$"_qs);
+        QCOMPARE(f->Grid(3)->Cell(CellOf(10, 3)).Lines[1].Text, u"Vaccin du chat"_qs);
         QCOMPARE(Session::Get().Clipboard.Mode, 0);
         QVERIFY(main->windowTitle().endsWith(u'*'));
 
@@ -50,8 +50,8 @@ private slots:
         QListWidget* list = f->Events()->List();
         QCOMPARE(f->EventsLines(), (QStringList{"(DE) - Hydro      110$", "(EV) - Vaccin du chat"}));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, ProgramFixture::CheckBoxOf(list, 1));
-        QVERIFY(f->EntriesOn(10, 3)[1].Ticked);
-        QVERIFY(f->Grid(3)->Cell(f->CellOf(10, 3)).Lines[1].Strike);
+        QVERIFY(EntriesOn(10, 3)[1].Ticked);
+        QVERIFY(f->Grid(3)->Cell(CellOf(10, 3)).Lines[1].Strike);
         ProgramFixture::Click(f->Events(), "Sort1");
         QCOMPARE(f->EventsLines(), (QStringList{"(EV) - Vaccin du chat", "(DE) - Hydro      110$"}));
         QCOMPARE(list->item(0)->checkState(), Qt::Checked);
@@ -76,12 +76,12 @@ private slots:
         QVERIFY(!main->isVisible());
         f->program.reset();
         QVERIFY(f->Start(m_example));
-        QCOMPARE(QStringList{f->EntriesOn(8, 3)[0].Description}, QStringList{"Véto       95.50"});
-        QCOMPARE(f->EntriesOn(8, 3).size(), 1);
-        QCOMPARE(f->EntriesOn(10, 3).size(), 1);
-        QCOMPARE(f->EntriesOn(10, 3)[0].Description, u"Vaccin du chat"_qs);
-        QVERIFY(f->EntriesOn(10, 3)[0].Ticked);
-        QVERIFY(f->Grid(3)->Cell(f->CellOf(10, 3)).Lines[0].Strike);
+        QCOMPARE(QStringList{EntriesOn(8, 3)[0].Description}, QStringList{"Véto       95.50"});
+        QCOMPARE(EntriesOn(8, 3).size(), 1);
+        QCOMPARE(EntriesOn(10, 3).size(), 1);
+        QCOMPARE(EntriesOn(10, 3)[0].Description, u"Vaccin du chat"_qs);
+        QVERIFY(EntriesOn(10, 3)[0].Ticked);
+        QVERIFY(f->Grid(3)->Cell(CellOf(10, 3)).Lines[0].Strike);
         QVERIFY(Session::Get().CurrentDocument.IsSaved);
     }
 
@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(list->count(), 7);
         QCOMPARE(list->currentRow(), 0);
         // A cell of seven shows them all; "[...]" only from eight.
-        QCOMPARE(f->Grid(12)->Cell(f->CellOf(23, 12)).Lines[6].Text, u"Ménage du salon"_qs);
+        QCOMPARE(f->Grid(12)->Cell(CellOf(23, 12)).Lines[6].Text, u"Ménage du salon"_qs);
         list->setCurrentRow(3);
         ProgramFixture::Click(f->Events(), "Remove");
         QCOMPARE(list->currentRow(), 3); // a line that still exists stays selected
@@ -113,7 +113,7 @@ private slots:
         f->Main()->SetCurrentTab(TabEvents);
         f->ClickDay(8, 3);
         QListWidget* list = f->Events()->List();
-        const QList<DayEntry> before = f->EntriesOn(8, 3);
+        const QList<DayEntry> before = EntriesOn(8, 3);
         for (const bool onTheBox : {true, false}) {
             list->setCurrentRow(0);
             QString title, description;
@@ -129,7 +129,7 @@ private slots:
             QCOMPARE(description, u"Véto"_qs); // the line double-clicked
             QCOMPARE(list->currentRow(), 1);
             QCOMPARE(list->item(1)->checkState(), before[1].Ticked ? Qt::Checked : Qt::Unchecked);
-            QCOMPARE(f->EntriesOn(8, 3)[1].Ticked, before[1].Ticked);
+            QCOMPARE(EntriesOn(8, 3)[1].Ticked, before[1].Ticked);
         }
     }
 
@@ -151,7 +151,7 @@ private slots:
         // Changed and unnamed again (New): the save-parts dialog first, then the path.
         f->ToolbarClick("New");
         f->ClickDay(20, 3);
-        AppendEntry(3, f->CellOf(20, 3), Event(u"Piscine"_qs));
+        AppendEntry(3, CellOf(20, 3), Event(u"Piscine"_qs));
         const QString second = f->dir.filePath(u"second.cal"_qs);
         f->dialogs->Files = {second};
         int pathsAskedBefore = -1;
@@ -172,14 +172,14 @@ private slots:
     {
         StartOnExample();
         const QByteArray onDisk = FileBytes(m_example);
-        RemoveEntry(3, f->CellOf(8, 3), true, -1);
+        RemoveEntry(3, CellOf(8, 3), true, -1);
         WhenModal<FrmAskSave>([](FrmAskSave* d) { Press(d, "CmdNo"); });
         f->ToolbarClick("New");
-        const CalendarDocument& doc = ProgramFixture::Doc();
+        const CalendarDocument& doc = Doc();
         QCOMPARE(Session::Get().Mode(), MainMode::Edit);
         QVERIFY(doc.FilePath.isEmpty() && doc.IsSaved && doc.DE.DebtsSavings.isEmpty());
-        QVERIFY(f->EntriesOn(10, 3).isEmpty());
-        QVERIFY(f->Grid(3)->Cell(f->CellOf(10, 3)).Lines[0].Text.isEmpty());
+        QVERIFY(EntriesOn(10, 3).isEmpty());
+        QVERIFY(f->Grid(3)->Cell(CellOf(10, 3)).Lines[0].Text.isEmpty());
         QCOMPARE(FileBytes(m_example), onDisk);
     }
 
@@ -191,7 +191,7 @@ private slots:
         f->Debts()->List()->setCurrentRow(0);
         ProgramFixture::Click(f->Debts(), "Remove");
         QCOMPARE(f->Debts()->List()->count(), 1);
-        RemoveEntry(3, f->CellOf(8, 3), true, -1);
+        RemoveEntry(3, CellOf(8, 3), true, -1);
 
         // The debts line is left out: the file keeps both accounts, the window drops the change.
         WhenModal<FrmAskSave>([](FrmAskSave* d) {
@@ -205,14 +205,14 @@ private slots:
         });
         f->ToolbarClick("Save");
         QCOMPARE(f->Debts()->List()->count(), 2);
-        QCOMPARE(ProgramFixture::Doc().DE.DECount(), 2);
-        QVERIFY(f->EntriesOn(8, 3).isEmpty());
-        QVERIFY(ProgramFixture::Doc().IsSaved);
+        QCOMPARE(Doc().DE.DECount(), 2);
+        QVERIFY(EntriesOn(8, 3).isEmpty());
+        QVERIFY(Doc().IsSaved);
 
         f->Quit();
         QVERIFY(f->Start(m_example));
-        QCOMPARE(ProgramFixture::Doc().DE.DECount(), 2);
-        QVERIFY(f->EntriesOn(8, 3).isEmpty());
+        QCOMPARE(Doc().DE.DECount(), 2);
+        QVERIFY(EntriesOn(8, 3).isEmpty());
     }
 
     void cancelEverywhereLeavesDocumentAndDisk()
@@ -220,8 +220,8 @@ private slots:
         StartOnExample();
         FrmMain* main = f->Main();
         const QByteArray onDisk = FileBytes(m_example);
-        RemoveEntry(3, f->CellOf(8, 3), false, 0);
-        const QList<DayEntry> changed = f->EntriesOn(8, 3);
+        RemoveEntry(3, CellOf(8, 3), false, 0);
+        const QList<DayEntry> changed = EntriesOn(8, 3);
 
         int asked = 0;
         const auto cancel = [&] {
@@ -247,8 +247,8 @@ private slots:
         QCOMPARE(asked, 4);
         QVERIFY(main->isVisible());
         QCOMPARE(Session::Get().Mode(), MainMode::Edit);
-        QCOMPARE(ProgramFixture::Doc().FilePath, m_example);
-        QCOMPARE(f->EntriesOn(8, 3).size(), changed.size());
+        QCOMPARE(Doc().FilePath, m_example);
+        QCOMPARE(EntriesOn(8, 3).size(), changed.size());
         QVERIFY(main->windowTitle().endsWith(u'*'));
         QCOMPARE(FileBytes(m_example), onDisk);
     }
@@ -268,8 +268,8 @@ private slots:
         QCOMPARE(f->prompter.Asked.size(), 1);
         QVERIFY(f->prompter.Asked[0].Text.contains(damaged));
         QCOMPARE(Session::Get().Mode(), MainMode::Logo);
-        QVERIFY(ProgramFixture::Doc().FilePath.isEmpty());
-        QVERIFY(ProgramFixture::Doc().DE.DebtsSavings.isEmpty()); // nothing half read is kept
+        QVERIFY(Doc().FilePath.isEmpty());
+        QVERIFY(Doc().DE.DebtsSavings.isEmpty()); // nothing half read is kept
         for (int m = 1; m <= 12; ++m) QVERIFY(!f->Main()->ExistingMonthWindow(m)->isVisible());
         QCOMPARE(FileBytes(damaged), bytes);
     }

@@ -53,9 +53,7 @@ private slots:
         QCOMPARE(asked.Filter, Str(10050));
         QCOMPARE(asked.FilterIndex, 2);
         QCOMPARE(asked.DefaultExtension, u"cal"_qs);
-        QVERIFY(QFile::exists(path));
         QCOMPARE(Session::Get().CurrentDocument.FilePath, path);
-        QCOMPARE(Session::Get().Caption(), u"Daybinder v2.1 - "_qs + path);
     }
 
     void newWithItsPropertiesCancelledGoesBackToTheLogo()

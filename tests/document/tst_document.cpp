@@ -69,23 +69,6 @@ private slots:
         QVERIFY(!s.CurrentDocument.IsSaved);
     }
 
-    void captionFollowsModeNameAndChanges()
-    {
-        Session& s = Session::Get();
-        QSignalSpy spy(&s, &Session::CaptionChanged);
-        s.SetModified(PartAll, false);
-        QCOMPARE(spy.takeLast().at(0).toString(), u"Daybinder v2.1 pour Linux"_qs);
-        s.SetMode(MainMode::Edit);
-        s.CurrentDocument.FilePath = u"/home/anne/2026.cal"_qs;
-        s.SetModified(PartHeader, true);
-        QCOMPARE(spy.takeLast().at(0).toString(), u"Daybinder v2.1 - /home/anne/2026.cal*"_qs);
-        s.SetModified(PartAll, false);
-        QCOMPARE(s.Caption(), u"Daybinder v2.1 - /home/anne/2026.cal"_qs);
-        s.SetMode(MainMode::Logo); // the logo caption never carries the mark
-        s.SetModified(PartHeader, true);
-        QCOMPARE(s.Caption(), u"Daybinder v2.1 pour Linux"_qs);
-    }
-
     void blankDocumentInheritsTheReplacedDefaults()
     {
         Session& s = Session::Get();

@@ -1,8 +1,6 @@
 #include "EntryFixtures.h"
 #include "entries/Balances.h"
-#include "entries/DebtsSavings.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
 class TestBalances : public QObject
@@ -98,44 +96,6 @@ private slots:
         QVERIFY(!EventsTabBalance(Doc(), 3, cell, day, 0).Visible); // an event
         QVERIFY(!EventsTabBalance(Doc(), 3, cell, day, 2).Visible); // no such account
         QVERIFY(!EventsTabBalance(Doc(), 3, cell, day, 3).Visible); // no such line
-    }
-
-    void listCommandsMarkTheDebtsPart()
-    {
-        Session& s = Session::Get();
-        QSignalSpy refresh(&s, &Session::RefreshRequested);
-        const DateRec start = MakeDate(1, 1, 2004);
-        QVERIFY(DebtList.Add(Account(false, "visa", "1", start)));
-        QVERIFY(!DebtList.Sort(SortAtoZ)); // one account: nothing to sort
-        QVERIFY(DebtList.Add(Account(false, "Auto", "2", start)));
-        QVERIFY(DebtList.Add(Account(true, "Banque", "3", start)));
-        QCOMPARE(refresh.last().at(0).toInt(), 2);
-        QVERIFY(Doc().DE.DEModified && !Doc().IsSaved);
-
-        auto names = [] {
-            QStringList n;
-            for (const DebtSavingDef& d : Doc().DE.DebtsSavings) n.append(NamePart(d.Description));
-            return n;
-        };
-        QVERIFY(DebtList.Sort(SortAtoZ));
-        QCOMPARE(names(), (QStringList{"Auto", "Banque", "visa"}));
-        QVERIFY(DebtList.Sort(SortZtoA));
-        QCOMPARE(names(), (QStringList{"visa", "Banque", "Auto"}));
-        QVERIFY(DebtList.Move(2, 1));
-        QCOMPARE(names(), (QStringList{"visa", "Auto", "Banque"}));
-        QCOMPARE(refresh.last().at(0).toInt(), 1);
-
-        Session::Get().SetModified(PartAll, false);
-        QVERIFY(!DebtList.Remove(3));
-        QVERIFY(!DebtList.Move(0, -1));
-        QVERIFY(!DebtList.Move(2, 3));
-        QVERIFY(!DebtList.Replace(3, Account(true, "x", "1", {})));
-        QVERIFY(!Doc().DE.DEModified && Doc().IsSaved);
-        QVERIFY(DebtList.Remove(0));
-        QCOMPARE(names(), (QStringList{"Auto", "Banque"}));
-        QVERIFY(DebtList.RemoveAll());
-        QCOMPARE(Doc().DE.DECount(), qint16(0));
-        QCOMPARE(refresh.last().at(0).toInt(), -1);
     }
 };
 

@@ -53,21 +53,6 @@ private slots:
         QCOMPARE(SaveEventForm(EditorEdit, 3, m_cell, 0, shown), 0);
     }
 
-    void unlinkedEntriesComposeTheirDescription()
-    {
-        EventFormValues v = EventFormForAdd();
-        v.Description = "  Dentiste  ";
-        QCOMPARE(SaveEventForm(EditorAdd, 3, m_cell, -1, v), 1);
-        v.Choice = ChoiceExpense;
-        v.Description = "Restaurant du coin";
-        v.Amount = "42.50";
-        QCOMPARE(SaveEventForm(EditorAdd, 3, m_cell, -1, v), 1);
-        QCOMPARE(Descriptions(EntriesOn(10, 3)), (QStringList{"Dentiste", "Restaurant 42.50"}));
-        QCOMPARE(EntriesOn(10, 3)[1].EntryType, qint32(EntryExpense));
-        QVERIFY(Doc().Month(3).EntriesModified);
-        QVERIFY(!SaveEventForm(EditorAdd, 3, 2, -1, v)); // no such day
-    }
-
     void aChangedEntryIsUntickedAndKeepsItsLink()
     {
         DayEntry e = Event("Garage");

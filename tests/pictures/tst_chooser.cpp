@@ -237,10 +237,14 @@ private slots:
         prompter.Answers = {PromptAnswer::Cancel};
         OpenFolder(chooser, u"usb"_qs);
         QCOMPARE(prompter.Asked.size(), 1);
-        QVERIFY(prompter.Asked[0].Text.startsWith(
-            u"L'erreur suivante s'est produite en accédant au lecteur:\r"_qs + Path(u"usb"_qs) +
-            u".\r\r"_qs));
-        QCOMPARE(prompter.Asked[0].Buttons, PromptButtons::RetryCancel);
+        const PromptRequest& message = prompter.Asked[0];
+        QCOMPARE(message.Text, u"L'erreur suivante s'est produite en accédant au lecteur:\r"_qs +
+                                   Path(u"usb"_qs) +
+                                   u".\r\rNuméro de l'erreur :  76\rDescription de l'erreur :  "
+                                   "Chemin d'accès introuvable"_qs);
+        QCOMPARE(message.Title, u"Daybinder"_qs);
+        QCOMPARE(message.Icon, PromptIcon::Stop);
+        QCOMPARE(message.Buttons, PromptButtons::RetryCancel);
         QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(), m_pictures.path());
         QCOMPARE(Listed(chooser).size(), 4);
 

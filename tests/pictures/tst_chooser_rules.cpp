@@ -1,7 +1,6 @@
 #include "pictures/ChooserRules.h"
 #include "pictures/PathDisplay.h"
 #include "settings/SettingsStore.h"
-#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QImage>
@@ -22,7 +21,7 @@ struct FakeBox
 } // namespace
 
 // The rules of the picture chooser that need no window: shortened paths, patterns, stored
-// types, folder errors and the preview.
+// types and the preview.
 class TestChooserRules : public QObject
 {
     Q_OBJECT
@@ -77,24 +76,6 @@ private slots:
         for (const char* key : {"ShowBMP", "ShowJPG", "ShowGIF"})
             SaveSetting(u"CmOpPic"_qs, QLatin1String(key), u"0"_qs);
         QCOMPARE(ReadChooserOptions().Types, PictureTypes({true, true, true}));
-    }
-
-    void unreadableFolderIsReportedWithNumberAndDescription()
-    {
-        const QString gone = m_files.path() + u"/gone"_qs;
-        const std::optional<FolderError> error = CheckFolder(gone);
-        QVERIFY(error);
-        QVERIFY(!CheckFolder(m_files.path()));
-        QVERIFY(SaveBytes(m_files.filePath(u"plain.txt"_qs), {}));
-        QVERIFY(CheckFolder(m_files.filePath(u"plain.txt"_qs))); // a file is no folder
-
-        const PromptRequest message = FolderErrorMessage(gone, *error);
-        QCOMPARE(message.Title, u"Daybinder"_qs);
-        QCOMPARE(message.Icon, PromptIcon::Stop);
-        QCOMPARE(message.Buttons, PromptButtons::RetryCancel);
-        QCOMPARE(message.Text, u"L'erreur suivante s'est produite en accédant au lecteur:\r"_qs + gone +
-                                   QStringLiteral(".\r\rNuméro de l'erreur :  76\rDescription de l'erreur :  "
-                                                  "Chemin d'accès introuvable"));
     }
 
     void previewGivesThePictureSizeAndFitsTheBox()

@@ -42,32 +42,6 @@ private slots:
         QCOMPARE(Keys::TbOpt().ReadInt(), 0);
     }
 
-    void everyValueComesBackAsWritten()
-    {
-        Settings s = Settings::Defaults(m_program->path());
-        s.CalOpen = u"*/srv/calendriers/"_qs;
-        s.CalSave = u"/home/me/Mes documents/"_qs;
-        s.ImgOpen = u"/home/me/images, vacances/"_qs;
-        s.ImgSave = u"/home/me/été/"_qs;
-        s.BckImg = 0;
-        s.Copies = 4;
-        s.PrintMonth(7) = 0;
-        s.Sound(3) = DefaultSoundPath(1, m_program->path());
-        QVERIFY(WriteSettings(s));
-
-        const Settings back = ReadSettings(m_program->path());
-        QCOMPARE(back.CalOpen, s.CalOpen);
-        QCOMPARE(back.CalSave, s.CalSave);
-        QCOMPARE(back.ImgOpen, s.ImgOpen);
-        QCOMPARE(back.ImgSave, s.ImgSave);
-        QCOMPARE(back.BckImg, 0);
-        QCOMPARE(back.Copies, qint16(4));
-        QCOMPARE(back.PrintMonth(7), 0);
-        QCOMPARE(back.PrintMonth(8), 1);
-        QCOMPARE(back.Sound(3), s.Sound(3));
-        QCOMPARE(back.Sound(1), s.Sound(1));
-    }
-
     void theFileIsPlainTextInItsOwnSections()
     {
         Settings s = Settings::Defaults(m_program->path());

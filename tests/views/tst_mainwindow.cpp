@@ -256,6 +256,9 @@ private slots:
         QVERIFY(!f->main->Loading()->isVisibleTo(f->main.get()));
         s.SetModified(PartMonthEntries, true, 4);
         QCOMPARE(f->main->windowTitle(), u"Daybinder v2.1 - [Sans nom]*"_qs);
+        s.SetMode(MainMode::Logo); // the logo caption never carries the mark
+        s.SetModified(PartHeader, true);
+        QCOMPARE(f->main->windowTitle(), u"Daybinder v2.1 pour Linux"_qs);
     }
 
     void exitWritesTheSettingsAndClosesEveryWindow()

@@ -19,24 +19,14 @@
 
 namespace {
 
-class FakeDisplay : public DisplayInfo
+struct FakeDisplay : DisplayInfo
 {
-public:
-    FakeDisplay(int w, int h) : m_w(w), m_h(h) {}
-    int ScreenWidth() const override { return m_w; }
-    int ScreenHeight() const override { return m_h; }
+    explicit FakeDisplay(QSize size) : Size(size) {}
+    int ScreenWidth() const override { return Size.width(); }
+    int ScreenHeight() const override { return Size.height(); }
     int ColourDepth() const override { return -1; }
-
-private:
-    int m_w, m_h;
+    QSize Size;
 };
-
-bool SameSettings(const Settings& a, const Settings& b)
-{
-    return a.ShowSplash == b.ShowSplash && a.CalOpen == b.CalOpen && a.CalSave == b.CalSave &&
-           a.ImgOpen == b.ImgOpen && a.ImgSave == b.ImgSave && a.BckImg == b.BckImg && a.Copies == b.Copies &&
-           a.PrintMonths == b.PrintMonths && a.Sounds == b.Sounds;
-}
 
 } // namespace
 
@@ -92,7 +82,7 @@ private slots:
     {
         QFETCH(QSize, screen);
         QFETCH(int, answer);
-        FakeDisplay display(screen.width(), screen.height());
+        FakeDisplay display(screen);
         DisplayInfo::Install(&display);
         if (answer >= 0) m_prompter->Answers = {PromptAnswer(answer)};
         Program program;
@@ -142,11 +132,15 @@ private slots:
         {
             Program first;
             QVERIFY(first.Start({u"daybinder"_qs}));
-            QVERIFY(SameSettings(Settings::Get(), Settings::Defaults(ProgramFolder())));
+            QCOMPARE(Settings::Get().Copies, qint16(1)); // the defaults, with no file yet
+            QCOMPARE(Settings::Get().CalOpen, ProgramFolder());
             Settings& s = Settings::Get();
             s.Copies = 3;
+            s.BckImg = 0;
             s.CalOpen = u"*/srv/calendriers/"_qs;
-            s.ImgSave = u"/home/me/images/"_qs;
+            s.CalSave = u"/home/me/Mes documents/"_qs;
+            s.ImgOpen = u"/home/me/images, vacances/"_qs;
+            s.ImgSave = u"/home/me/été/"_qs;
             s.PrintMonth(2) = 0;
             s.Sound(4).clear();
             QVERIFY(first.MainWindow()->close());
@@ -159,8 +153,11 @@ private slots:
         QVERIFY(second.Start({u"daybinder"_qs}));
         const Settings& s = Settings::Get();
         QCOMPARE(s.Copies, qint16(3));
+        QCOMPARE(s.BckImg, 0);
         QCOMPARE(s.CalOpen, u"*/srv/calendriers/"_qs);
-        QCOMPARE(s.ImgSave, u"/home/me/images/"_qs);
+        QCOMPARE(s.CalSave, u"/home/me/Mes documents/"_qs);
+        QCOMPARE(s.ImgOpen, u"/home/me/images, vacances/"_qs);
+        QCOMPARE(s.ImgSave, u"/home/me/été/"_qs);
         QCOMPARE(s.PrintMonth(2), 0);
         QCOMPARE(s.PrintMonth(3), 1);
         // An empty sound path was stored; the default sound, when it exists, takes its place.
