@@ -162,7 +162,10 @@ private slots:
 
         // The debts need a document, not a day; only the current tab's panel is enabled.
         int filled = 0;
-        f->main->Debts()->Lines = [&filled] { return ++filled, Lines(2); };
+        f->main->Debts()->Lines = [&filled] {
+            ++filled;
+            return Lines(2);
+        };
         f->main->SetCurrentTab(TabDebts);
         QCOMPARE(filled, 1);
         for (int tab = 0; tab < kTabCount; ++tab) QCOMPARE(f->main->Page(tab)->isEnabled(), tab == TabDebts);
