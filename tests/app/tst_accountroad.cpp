@@ -10,10 +10,8 @@
 #include "pictures/ChoosePicture.h"
 #include "support/Widgets.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QToolButton>
 
 namespace {

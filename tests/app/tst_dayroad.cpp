@@ -9,7 +9,6 @@
 #include "support/Widgets.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 
 class TestDayRoad : public QObject

@@ -6,7 +6,6 @@
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedPrompter.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -2,7 +2,6 @@
 #include "pictures/PathDisplay.h"
 #include "settings/SettingsStore.h"
 
-#include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>

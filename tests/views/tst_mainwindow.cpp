@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(LastHelpTopic(), u"Html\\index.htm"_qs);
     }
 
-    void monthButtonsShowTheirMonthOnceADocumentIsOpen()
+    void monthButtonsShowTheirMonthAndWaitDuringARefill()
     {
         f->main->show();
         f->NewDocument(2026);
@@ -96,26 +96,20 @@ private slots:
         march->trigger(); // a second click keeps it shown and pressed
         QVERIFY(w->isVisible() && march->isChecked());
 
+        // During a refill only New acts; the month buttons wait.
+        f->main->CloseMonthWindows();
+        QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
+        Session::Get().RefreshInProgress = true;
+        for (const char* key : {"m07", "Save", "New"}) bar->Action(QLatin1String(key))->trigger();
+        Session::Get().RefreshInProgress = false;
+        QVERIFY(!f->main->ExistingMonthWindow(7)->isVisible() && !bar->Action(u"m07"_qs)->isChecked());
+        QCOMPARE(Commands(commands), QList{ShellCommand::New});
+
         Session::Get().SetMode(MainMode::Load); // shown but not acting while a file loads
         for (const char* key : {"m03", "Prop", "Cascade", "Save"})
             QVERIFY2(bar->Action(QLatin1String(key))->isVisible() &&
                          !bar->Action(QLatin1String(key))->isEnabled(),
                      key);
-    }
-
-    void toolbarIgnoresDocumentButtonsDuringARefill()
-    {
-        f->main->show();
-        f->NewDocument(2026);
-        f->main->CloseMonthWindows();
-        QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
-        Session::Get().RefreshInProgress = true;
-        for (const char* key : {"m07", "Save", "New"})
-            f->main->Toolbar()->Action(QLatin1String(key))->trigger();
-        Session::Get().RefreshInProgress = false;
-        QVERIFY(!f->main->ExistingMonthWindow(7)->isVisible());
-        QVERIFY(!f->main->Toolbar()->Action(u"m07"_qs)->isChecked());
-        QCOMPARE(Commands(commands), QList{ShellCommand::New}); // New acts whatever the state
     }
 
     void listButtonsFollowTheLinesAndTheSelection()
@@ -208,39 +202,36 @@ private slots:
         QTRY_COMPARE(panel->width(), NavigationPanel::ClosedWidth());
     }
 
-    void helpFollowsTabAndState()
+    void commandsAndHelpFollowModeTabAndPrinter()
     {
         f->main->SetCurrentTab(TabSummary);
         f->main->Summary()->HelpButton()->click();
         QCOMPARE(LastHelpTopic(), u"Html\\t_sum_1.htm"_qs);
-        f->NewDocument(2026);
-        f->main->RefreshCurrentTab(false, -1);
-        QVERIFY(f->main->Summary()->ChartButton()->isEnabled()); // a document, no day yet
-        f->main->Summary()->HelpButton()->click();
-        QCOMPARE(LastHelpTopic(), u"Html\\t_sum_2.htm"_qs);
-        f->main->SelectDay(1, ShellFixture::CellOf(1, 1));
-        QVERIFY(!f->main->Summary()->ChartButton()->isEnabled());
-        QTest::keyClick(f->main.get(), Qt::Key_F1);
-        QCOMPARE(LastHelpTopic(), u"Html\\t_sum_3.htm"_qs);
-    }
-
-    void commandsTabFollowsModeAndPrinter()
-    {
+        f->main->SetCurrentTab(TabCommands);
         CommandsTab* co = f->main->Commands();
         QVERIFY(!co->Button(u"CmdCOSave"_qs)->isEnabled());
         QVERIFY(!co->Image(u"ImgCOSave"_qs)->isEnabled());
         QVERIFY(co->Button(u"CmdCONew"_qs)->isEnabled());
+
         f->main->PrinterInstalled = [] { return false; };
         f->NewDocument(2026);
         QVERIFY(co->Button(u"CmdCOSaveAs"_qs)->isEnabled());
         QVERIFY(co->Image(u"ImgCOSave"_qs)->isEnabled());
         QVERIFY(!co->Button(u"CmdCOPrint"_qs)->isEnabled());
         QVERIFY(!f->main->Toolbar()->Action(u"Preview"_qs)->isEnabled());
-
         QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
         co->Button(u"CmdCOSaveAs"_qs)->click();
         co->Button(u"CmdCOAbout"_qs)->click();
         QCOMPARE(Commands(commands), QList({ShellCommand::SaveAs, ShellCommand::About}));
+
+        f->main->SetCurrentTab(TabSummary); // a document, no day yet
+        QVERIFY(f->main->Summary()->ChartButton()->isEnabled());
+        f->main->Summary()->HelpButton()->click();
+        QCOMPARE(LastHelpTopic(), u"Html\\t_sum_2.htm"_qs);
+        f->main->SelectDay(1, ShellFixture::CellOf(1, 1));
+        QVERIFY(!f->main->Summary()->ChartButton()->isEnabled());
+        QTest::keyClick(f->main.get(), Qt::Key_F1);
+        QCOMPARE(LastHelpTopic(), u"Html\\t_sum_3.htm"_qs);
     }
 
     void captionAndLoadingLinesFollowTheSession()

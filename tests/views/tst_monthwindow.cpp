@@ -115,11 +115,12 @@ private slots:
         QCOMPARE(LastHelpTopic(), u"Html\\d_month.htm"_qs);
     }
 
-    void todayAndPicturesChangeTheCells()
+    void todayBackgroundAndGridLinesChangeTheCells()
     {
         f->NewDocument(2022); // the clock says 15 January 2022
         const ColourSettings colours = DefaultColourTable();
-        const MonthGrid* jan = f->main->MonthWindow(1)->Grid();
+        FrmMonthModele* window = f->main->MonthWindow(1);
+        const MonthGrid* jan = window->Grid();
         const int today = ShellFixture::CellOf(15, 1);
         QCOMPARE(jan->Cell(today).DayColour, colours.Colour3);
         QCOMPARE(jan->Cell(today + 1).DayColour, colours.Colour2);
@@ -129,49 +130,36 @@ private slots:
 
         // With a background picture the cells let it through, except the selected one.
         CalendarDocument& doc = Session::Get().CurrentDocument;
-        doc.DefaultBackground.PicturePath = u"/pictures/snow.bmp"_qs;
-        doc.DefaultBackground.Picture = QImage(40, 30, QImage::Format_RGB32);
-        doc.DefaultBackground.Mode = 1;
-        f->main->SelectDay(1, 20);
-        f->main->MonthWindow(1)->ApplyMonthColours();
-        QVERIFY(!jan->Cell(21).Opaque);
-        QVERIFY(jan->Cell(20).Opaque);
-        QCOMPARE(jan->Cell(20).Back, colours.Colour4);
-
-        // Without grid lines the headings drop their borders; the heading colours follow the month.
-        doc.Month(1).Colours.UseDefault = false;
-        doc.Month(1).Colours.ShowGrids = false;
-        doc.Month(1).Colours.Colour6 = 0x00FF00;
-        f->main->MonthWindow(1)->ApplyMonthColours();
-        QVERIFY(!jan->ShowGrids);
-        QCOMPARE(jan->HeadingBack, 0x00FF00);
-    }
-
-    void backgroundIsStretchedOrTiled()
-    {
-        f->NewDocument(2022);
-        CalendarDocument& doc = Session::Get().CurrentDocument;
         QImage tile(100, 100, QImage::Format_RGB32);
         tile.fill(Qt::red);
         tile.setPixelColor(0, 0, Qt::blue);
         doc.DefaultBackground.PicturePath = u"/pictures/tile.bmp"_qs;
         doc.DefaultBackground.Picture = tile;
-        FrmMonthModele* jan = f->main->MonthWindow(1);
-
-        doc.DefaultBackground.Mode = 2;
-        jan->DrawMonthBackground();
-        const QImage& tiled = jan->Grid()->Picture;
-        QCOMPARE(tiled.size(), QSize(673, 481));
-        QCOMPARE(tiled.pixelColor(200, 300), QColor(Qt::blue)); // the corner of the third column, fourth row
-        QCOMPARE(tiled.pixelColor(250, 350), QColor(Qt::red));
-
-        doc.DefaultBackground.Mode = 1;
-        jan->DrawMonthBackground();
-        QCOMPARE(jan->Grid()->Picture.pixelColor(200, 300), QColor(Qt::red));
-
+        doc.DefaultBackground.Mode = 2; // tiled
+        f->main->SelectDay(1, 20);
+        window->ApplyMonthColours();
+        QVERIFY(!jan->Cell(21).Opaque);
+        QVERIFY(jan->Cell(20).Opaque);
+        QCOMPARE(jan->Cell(20).Back, colours.Colour4);
+        window->DrawMonthBackground();
+        QCOMPARE(jan->Picture.size(), QSize(673, 481));
+        QCOMPARE(jan->Picture.pixelColor(200, 300),
+                 QColor(Qt::blue)); // the corner of the third column, fourth row
+        QCOMPARE(jan->Picture.pixelColor(250, 350), QColor(Qt::red));
+        doc.DefaultBackground.Mode = 1; // stretched
+        window->DrawMonthBackground();
+        QCOMPARE(jan->Picture.pixelColor(200, 300), QColor(Qt::red));
         doc.DefaultBackground.Mode = 0; // neither: the grid draws no picture
-        jan->DrawMonthBackground();
-        QVERIFY(jan->Grid()->Picture.isNull());
+        window->DrawMonthBackground();
+        QVERIFY(jan->Picture.isNull());
+
+        // Without grid lines the headings drop their borders; the heading colours follow the month.
+        doc.Month(1).Colours.UseDefault = false;
+        doc.Month(1).Colours.ShowGrids = false;
+        doc.Month(1).Colours.Colour6 = 0x00FF00;
+        window->ApplyMonthColours();
+        QVERIFY(!jan->ShowGrids);
+        QCOMPARE(jan->HeadingBack, 0x00FF00);
     }
 
     void menuItemsFollowTheClickedLine()
