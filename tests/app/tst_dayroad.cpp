@@ -140,10 +140,15 @@ private slots:
         QCOMPARE(Session::Get().Mode(), MainMode::Edit);
         QCOMPARE(Session::Get().CurrentDocument.Year, u"2026"_qs);
 
-        // Unchanged: Save asks for a path at once and writes.
+        // Unchanged: Save asks for a path at once, in the program's file type, and writes.
         const QString first = f->dir.filePath(u"premier.cal"_qs);
         f->dialogs->Files = {first};
         f->ToolbarClick("Save");
+        const FileDialogRequest& asked = f->dialogs->Saved.value(0);
+        QCOMPARE(asked.Filter, Str(10050));
+        QCOMPARE(asked.FilterIndex, 2);
+        QCOMPARE(asked.DefaultExtension, u"cal"_qs);
+        QVERIFY(asked.OverwritePrompt);
         QVERIFY(QFile::exists(first));
         QCOMPARE(main->windowTitle(), u"Daybinder v2.1 - "_qs + first);
 
@@ -258,9 +263,7 @@ private slots:
         QByteArray bytes = FileBytes(m_example);
         bytes.truncate(bytes.size() / 2);
         const QString damaged = f->dir.filePath(u"abime.cal"_qs);
-        QFile out(damaged);
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
-        out.close();
+        QVERIFY(SaveBytes(damaged, bytes));
 
         f->dialogs->Files = {damaged};
         f->ToolbarClick("Open");

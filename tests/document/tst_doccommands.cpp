@@ -10,7 +10,8 @@
 #include <QTest>
 
 // The file commands driven through their seams: scripted file dialogs and hooks that count what
-// the windows were asked to do. The roads through the real windows are in tests/app.
+// the windows were asked to do. The roads through the real windows (saving an unnamed document,
+// "&Non" in the dialog of New, a deselected part, Cancel everywhere) are in tests/app.
 class TestDocCommands : public QObject
 {
     Q_OBJECT
@@ -39,20 +40,6 @@ private slots:
         m_prompter.reset();
         Clock::Install(nullptr);
         DocumentCommands::Get() = DocumentCommands();
-    }
-
-    void saveOnAnUnchangedUnnamedDocumentAsksForAPath()
-    {
-        const QString path = m_dir.filePath(u"a.cal"_qs);
-        m_dialogs->Files = {path};
-        QVERIFY(DocumentCommands::Get().SaveCommand(false));
-        QCOMPARE(m_dialogs->Saved.size(), 1);
-        const FileDialogRequest& asked = m_dialogs->Saved[0];
-        QVERIFY(asked.OverwritePrompt);
-        QCOMPARE(asked.Filter, Str(10050));
-        QCOMPARE(asked.FilterIndex, 2);
-        QCOMPARE(asked.DefaultExtension, u"cal"_qs);
-        QCOMPARE(Session::Get().CurrentDocument.FilePath, path);
     }
 
     void newWithItsPropertiesCancelledGoesBackToTheLogo()

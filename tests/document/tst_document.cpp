@@ -29,7 +29,7 @@ private slots:
         QCOMPARE(s.Caption(), u"Daybinder v2.1 - [Sans nom]"_qs);
     }
 
-    void setModifiedTracksEveryPart()
+    void setModifiedTracksEveryPartAndIgnoresBadOnes()
     {
         Session& s = Session::Get();
         s.SetMode(MainMode::Edit);
@@ -51,11 +51,8 @@ private slots:
         for (const MonthData& m : s.CurrentDocument.Months)
             QVERIFY(m.EntriesModified && m.Background.Modified && m.Colours.Modified);
         QVERIFY(s.CurrentDocument.HeaderModified && s.CurrentDocument.BD.BDModified);
-    }
 
-    void setModifiedIgnoresBadMonthsAndParts()
-    {
-        Session& s = Session::Get();
+        // Months and parts that do not exist change nothing.
         s.SetModified(PartAll, false);
         s.SetModified(PartMonthEntries, true, 13);
         s.SetModified(PartMonthEntries, true, 0);

@@ -51,17 +51,14 @@ private slots:
         QCOMPARE(RoundHalfEven(-std::numeric_limits<double>::infinity(), -100, 100), -100);
     }
 
-    void descriptionPadsOrCutsTheName()
+    void descriptionHoldsTheNameInTenCharactersThenTheAmount()
     {
         QCOMPARE(MoneyDescription(u"Loyer", u"650"), u"Loyer      650"_qs);
         QCOMPARE(MoneyDescription(u"  Loyer  ", u"650"), u"Loyer      650"_qs);
         QCOMPARE(MoneyDescription(u"Assurance auto", u"90"), u"Assurance  90"_qs);
         QCOMPARE(MoneyDescription(u"", u"5"), u"           5"_qs);
         QCOMPARE(MoneyDescription(u"Épicerie", u" 12.50 "), u"Épicerie    12.50 "_qs);
-    }
 
-    void amountIsReadAfterTheTenthCharacter()
-    {
         QCOMPARE(AmountOf(u"Loyer      650"), 650.0);
         QCOMPARE(NamePart(u"Loyer      650"), u"Loyer"_qs);
         // A stream reader trims the blanks of a money entry with no name: the amount moves left.

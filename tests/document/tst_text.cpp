@@ -34,10 +34,8 @@ private slots:
         for (char16_t c : {u'é', u'€', u'\''}) QVERIFY(IsTypeable(c));
         for (char16_t c : {u'"', u'\r', u'\n', u'\u4E2D', u'\u0081'}) QVERIFY(!IsTypeable(c));
         QCOMPARE(FilterTypedText(u"Dîner \"chez\" Zoé\r\n😀 Œuvre"_qs), u"Dîner chez Zoé Œuvre"_qs);
-    }
 
-    void validatorStripsPastedTextAndKeepsTheCursor()
-    {
+        // Pasted text is stripped and the cursor kept in place.
         CalTextValidator v;
         QString s = u"ab\"c\nd"_qs;
         int pos = 4; // after the c

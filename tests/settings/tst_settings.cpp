@@ -59,6 +59,38 @@ private slots:
         QCOMPARE(Keys::ShowSplash().Read(), u"1"_qs);
     }
 
+    void valuesEditedByHandAreReadAsTheProgramWouldWriteThem()
+    {
+        QVERIFY(SaveBytes(SettingsFilePath(),
+                          "[Paths]\nCalOpen=/home/me/cal\nCalSave=*/fixed\nImgOpen=\nImgSave=*\n"
+                          "[Printer]\nCopies=deux\nBckImg=\nMonth1=2.5\n[Alarm]\nIntervalChk=-1\n"
+                          "[General]\nShowSplash=oui\n"));
+        const Settings s = ReadSettings(m_program->path());
+        QCOMPARE(s.CalOpen, u"/home/me/cal/"_qs); // folders always end with a separator
+        QCOMPARE(s.CalSave, u"*/fixed/"_qs);
+        // A blank folder is taken as missing, not as the root of the disk.
+        QCOMPARE(s.ImgOpen, m_program->path() + u'/');
+        QCOMPARE(s.ImgSave, m_program->path() + u'/');
+        // Text that is not a number reads 0; halves round to even.
+        QCOMPARE(s.Copies, qint16(0));
+        QCOMPARE(s.BckImg, 0);
+        QCOMPARE(s.PrintMonth(1), 2);
+        QCOMPARE(s.ShowSplash, 0);
+        QCOMPARE(AlarmInterval(), qint16(-1));
+    }
+
+    void soundsFallBackToTheDefaultThenToNone()
+    {
+        const QString other = m_program->path() + u"/gong.wav"_qs;
+        QVERIFY(SaveBytes(other, "RIFF"));
+        QVERIFY(SaveBytes(SettingsFilePath(), "[Alarm]\nSound1=" + other.toUtf8() +
+                                                  "\nSound2=/gone/bell.wav\nSound9=/gone/horn.wav\n"));
+        const Settings s = ReadSettings(m_program->path());
+        QCOMPARE(s.Sound(1), other);
+        QCOMPARE(s.Sound(2), DefaultSoundPath(2, m_program->path()));
+        QCOMPARE(s.Sound(9), QString());
+    }
+
     void aDamagedFileLosesNothingElse()
     {
         static const char damaged[] = "\x00\xff[Printer\nCopies=5\n==\n[Printer]\nCopies=3\n\xfe\xfe";
