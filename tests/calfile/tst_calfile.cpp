@@ -77,7 +77,12 @@ class TestCalFile : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { Session::Get().Reset(); }
+    void init()
+    {
+        Session::Get().Reset();
+        m_dir.emplace();
+        m_prompter.emplace();
+    }
 
     void documentsSurviveASaveAndAnOpen_data()
     {
@@ -97,19 +102,17 @@ private slots:
         QFETCH(bool, full);
         QFETCH(bool, embed);
         QFETCH(QString, password);
-        QTemporaryDir dir;
         CalendarDocument doc = full ? FullDocument() : NewDocument();
         const bool large = QByteArray(QTest::currentDataTag()).startsWith("large"); // compressed side by side
-        CreatePictureFiles(doc, dir.path(), large ? QSize(300, 200) : QSize(37, 23));
+        CreatePictureFiles(doc, m_dir->path(), large ? QSize(300, 200) : QSize(37, 23));
         doc.EmbedPictures = embed;
         doc.Password = password;
-        const QString path = dir.filePath(u"année.cal"_qs);
-        ScriptedPrompter prompter;
+        const QString path = m_dir->filePath(u"année.cal"_qs);
         QVERIFY(WriteCalFile(path, doc));
         QCOMPARE(doc.FilePath, path);
         QCOMPARE(Session::Get().CurrentDocument.FilePath, path);
 
-        if (!password.isEmpty()) prompter.Passwords = {password};
+        if (!password.isEmpty()) m_prompter->Passwords = {password};
         CalendarDocument back;
         QVERIFY(ReadCalFile(path, back));
         QCOMPARE(StoredDifference(back, doc), QString());
@@ -120,20 +123,18 @@ private slots:
         QCOMPARE(back.Password, password); // kept, so the next save protects the file again
         // Saved again and reopened through the document's own path.
         QVERIFY(WriteCalFile(back.FilePath, back));
-        if (!password.isEmpty()) prompter.Passwords = {password};
+        if (!password.isEmpty()) m_prompter->Passwords = {password};
         QVERIFY(ReadCalFile(back.FilePath, back));
         QCOMPARE(StoredDifference(back, doc), QString());
-        QCOMPARE(prompter.PasswordExpected.size(), password.isEmpty() ? 0 : 2);
-        QVERIFY(prompter.Asked.isEmpty());
+        QCOMPARE(m_prompter->PasswordExpected.size(), password.isEmpty() ? 0 : 2);
+        QVERIFY(m_prompter->Asked.isEmpty());
     }
 
     void progressIsShownWhileReadingAndWriting()
     {
-        QTemporaryDir dir;
-        ScriptedPrompter prompter;
         QSignalSpy lines(&Session::Get(), &Session::ProgressLineChanged);
         CalendarDocument doc = NewDocument();
-        const QString path = dir.filePath(u"a.cal"_qs);
+        const QString path = m_dir->filePath(u"a.cal"_qs);
         QVERIFY(WriteCalFile(path, doc));
         QVERIFY(ReadCalFile(path, doc));
         QStringList shown;
@@ -154,23 +155,21 @@ private slots:
     void picturesAreEmbeddedOrReferencedAsTheDocumentSays()
     {
         QFETCH(bool, embed);
-        QTemporaryDir dir;
-        CalendarDocument doc = PictureDocument(dir);
+        CalendarDocument doc = PictureDocument(*m_dir);
         doc.EmbedPictures = embed;
         // An edit made in memory after the picture was loaded is what an embedding file keeps.
         if (embed) doc.DefaultBackground.Picture = TestPicture(99);
-        const QString path = dir.filePath(u"images.cal"_qs);
-        ScriptedPrompter prompter;
+        const QString path = m_dir->filePath(u"images.cal"_qs);
         QVERIFY(WriteCalFile(path, doc));
         QCOMPARE(MemberNames(path), embed ? QStringList({u"caldata.cal"_qs, u"bck.00"_qs, u"bck.03"_qs,
                                                          u"ev.03100000"_qs, u"ev.03100001"_qs})
                                           : QStringList{u"caldata.cal"_qs});
         if (embed) // the originals are not needed any more
-            for (const QString& file : QDir(dir.path()).entryList({u"*.bmp"_qs, u"*.gif"_qs, u"*.jpg"_qs}))
-                QVERIFY(QFile::remove(dir.filePath(file)));
+            for (const QString& file : QDir(m_dir->path()).entryList({u"*.bmp"_qs, u"*.gif"_qs, u"*.jpg"_qs}))
+                QVERIFY(QFile::remove(m_dir->filePath(file)));
         CalendarDocument back;
         QVERIFY(ReadCalFile(path, back));
-        QVERIFY(prompter.Asked.isEmpty());
+        QVERIFY(m_prompter->Asked.isEmpty());
         QCOMPARE(StoredDifference(back, doc), QString());
         QVERIFY(SamePixels(back.DefaultBackground.Picture, TestPicture(embed ? 99 : 1)));
         QVERIFY(SamePixels(back.Month(3).Background.Picture, doc.Month(3).Background.Picture)); // GIF
@@ -181,20 +180,19 @@ private slots:
 
     void aMissingReferencedPictureIsReportedAndForgotten()
     {
-        QTemporaryDir dir;
-        CalendarDocument doc = PictureDocument(dir);
+        CalendarDocument doc = PictureDocument(*m_dir);
         doc.EmbedPictures = false;
         const QString gone = doc.Month(3).Cell(10).Entries[1].PicturePath;
         QFile::remove(gone);
         QVERIFY(SaveBytes(doc.DefaultBackground.PicturePath, "not a picture"));
-        const QString path = dir.filePath(u"liens.cal"_qs);
-        ScriptedPrompter prompter;
+        const QString path = m_dir->filePath(u"liens.cal"_qs);
         QVERIFY(WriteCalFile(path, doc));
         CalendarDocument back;
         QVERIFY(ReadCalFile(path, back));
-        QCOMPARE(prompter.Asked.size(), 2);
-        QCOMPARE(prompter.Asked[1].Text, Str(10032) + cr + path + cr + cr + Str(10034) + cr + cr + cr + gone);
-        QCOMPARE(prompter.Asked[1].Buttons, PromptButtons::Ok);
+        QCOMPARE(m_prompter->Asked.size(), 2);
+        QCOMPARE(m_prompter->Asked[1].Text,
+                 Str(10032) + cr + path + cr + cr + Str(10034) + cr + cr + cr + gone);
+        QCOMPARE(m_prompter->Asked[1].Buttons, PromptButtons::Ok);
         QVERIFY(back.Month(3).Cell(10).Entries[1].PicturePath.isEmpty());
         QVERIFY(back.DefaultBackground.PicturePath.isEmpty());
         QVERIFY(!back.Month(3).Cell(10).Entries[0].PicturePath.isEmpty());
@@ -202,19 +200,17 @@ private slots:
 
     void aBrokenEmbeddedPictureIsReportedAndItsPathKept()
     {
-        QTemporaryDir dir;
-        CalendarDocument doc = PictureDocument(dir);
+        CalendarDocument doc = PictureDocument(*m_dir);
         doc.Month(3).Cell(10).Entries.removeLast();
         // "bck.03" is damaged and the entry's member is missing altogether.
-        const QString path = ArchiveWith(dir, {{u"caldata.cal"_qs, WriteDataStream(doc), false},
-                                               {u"bck.00"_qs, EncodeBitmap(TestPicture(1)), false},
-                                               {u"bck.03"_qs, QByteArray("BM garbage"), false}});
-        ScriptedPrompter prompter;
+        const QString path = ArchiveWith(*m_dir, {{u"caldata.cal"_qs, WriteDataStream(doc), false},
+                                                  {u"bck.00"_qs, EncodeBitmap(TestPicture(1)), false},
+                                                  {u"bck.03"_qs, QByteArray("BM garbage"), false}});
         CalendarDocument back;
         QVERIFY(ReadCalFile(path, back));
-        QCOMPARE(prompter.Asked.size(), 2);
-        QCOMPARE(prompter.Asked[0].Text, Str(10032) + cr + path + cr + cr + Str(10034) + cr + cr +
-                                             Str(10037) + cr + doc.Month(3).Background.PicturePath);
+        QCOMPARE(m_prompter->Asked.size(), 2);
+        QCOMPARE(m_prompter->Asked[0].Text, Str(10032) + cr + path + cr + cr + Str(10034) + cr + cr +
+                                                Str(10037) + cr + doc.Month(3).Background.PicturePath);
         QCOMPARE(back.Month(3).Background.PicturePath, doc.Month(3).Background.PicturePath);
         QVERIFY(back.Month(3).Background.Picture.isNull());
         QVERIFY(back.Month(3).Cell(10).Entries[0].Picture.isNull());
@@ -254,9 +250,8 @@ private slots:
 
     void strangeMembersAreIgnored()
     {
-        QTemporaryDir dir;
         CalendarDocument doc = FullDocument();
-        CreatePictureFiles(doc, dir.path());
+        CreatePictureFiles(doc, m_dir->path());
         CalendarDocument other = FullDocument();
         other.Author = u"intrus"_qs;
         const QByteArray evil = WriteDataStream(other);
@@ -264,17 +259,16 @@ private slots:
             {u"../caldata.cal"_qs, evil, false},      {u"/caldata.cal"_qs, evil, false},
             {u"dossier/caldata.cal"_qs, evil, false}, {u"..\\caldata.cal"_qs, evil, false},
             {u"lisezmoi.txt"_qs, "bonjour", false},   {u"bck.00/x"_qs, "x", false}};
-        ScriptedPrompter prompter;
         CalendarDocument back;
-        QVERIFY(!ReadCalFile(ArchiveWith(dir, members), back)); // no data member of its own
-        QCOMPARE(prompter.Asked.size(), 1);
+        QVERIFY(!ReadCalFile(ArchiveWith(*m_dir, members), back)); // no data member of its own
+        QCOMPARE(m_prompter->Asked.size(), 1);
 
         members.append({u"caldata.cal"_qs, WriteDataStream(doc), false});
-        QVERIFY(ReadCalFile(ArchiveWith(dir, members), back));
+        QVERIFY(ReadCalFile(ArchiveWith(*m_dir, members), back));
         QCOMPARE(StoredDifference(back, doc), QString());
-        QVERIFY(!QFile::exists(dir.filePath(u"../caldata.cal"_qs)));
+        QVERIFY(!QFile::exists(m_dir->filePath(u"../caldata.cal"_qs)));
         QVERIFY(!QFile::exists(u"/caldata.cal"_qs));
-        QVERIFY(!QFile::exists(dir.filePath(u"dossier"_qs)));
+        QVERIFY(!QFile::exists(m_dir->filePath(u"dossier"_qs)));
     }
 
     void damagedFilesAreReportedNotLoaded_data()
@@ -301,17 +295,15 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, number);
-        QTemporaryDir dir;
-        QString path = dir.filePath(u"abîmé.cal"_qs);
+        QString path = m_dir->filePath(u"abîmé.cal"_qs);
         if (bytes == "<folder>")
-            QDir(dir.path()).mkdir(u"abîmé.cal"_qs);
+            QDir(m_dir->path()).mkdir(u"abîmé.cal"_qs);
         else if (bytes != "<missing>")
             QVERIFY(SaveBytes(path, bytes));
-        ScriptedPrompter prompter;
         CalendarDocument back;
         QVERIFY(!ReadCalFile(path, back));
-        QCOMPARE(prompter.Asked.size(), 1);
-        const PromptRequest& r = prompter.Asked[0];
+        QCOMPARE(m_prompter->Asked.size(), 1);
+        const PromptRequest& r = m_prompter->Asked[0];
         QCOMPARE(r.Buttons, PromptButtons::RetryCancel);
         QCOMPARE(r.Icon, PromptIcon::Stop);
         QVERIFY(r.Text.startsWith(Str(10032) + cr + path + cr + cr + Str(10038) + u"  "_qs));
@@ -321,17 +313,19 @@ private slots:
 
     void anUnknownVersionIsReported()
     {
-        QTemporaryDir dir;
         QByteArrayList v = ValuesOf(WriteDataStream(FullDocument()));
         v[0] = "3.0";
-        const QString path = ArchiveWith(dir, {{u"caldata.cal"_qs, StreamOf(v), false}});
-        ScriptedPrompter prompter;
+        const QString path = ArchiveWith(*m_dir, {{u"caldata.cal"_qs, StreamOf(v), false}});
         CalendarDocument back;
         QVERIFY(!ReadCalFile(path, back));
-        QCOMPARE(prompter.Asked.size(), 1);
-        QCOMPARE(prompter.Asked[0].Text, Str(10032) + cr + path + cr + cr + Str(10035));
-        QCOMPARE(prompter.Asked[0].Buttons, PromptButtons::Ok);
+        QCOMPARE(m_prompter->Asked.size(), 1);
+        QCOMPARE(m_prompter->Asked[0].Text, Str(10032) + cr + path + cr + cr + Str(10035));
+        QCOMPARE(m_prompter->Asked[0].Buttons, PromptButtons::Ok);
     }
+
+private:
+    std::optional<QTemporaryDir> m_dir;
+    std::optional<ScriptedPrompter> m_prompter;
 };
 
 QTEST_GUILESS_MAIN(TestCalFile)

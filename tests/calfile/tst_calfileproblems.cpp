@@ -62,7 +62,12 @@ class TestCalFileProblems : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { Session::Get().Reset(); }
+    void init()
+    {
+        Session::Get().Reset();
+        m_dir.emplace();
+        m_prompter.emplace();
+    }
 
     void thePasswordIsAskedAsTheProgramAlwaysHas_data()
     {
@@ -81,25 +86,23 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(bool, opens);
         QFETCH(int, prompts);
-        QTemporaryDir dir;
         CalendarDocument doc = FullDocument();
-        CreatePictureFiles(doc, dir.path());
+        CreatePictureFiles(doc, m_dir->path());
         doc.EmbedPictures = true;
         doc.Password = u"secret"_qs;
-        const QString path = dir.filePath(u"protégé.cal"_qs);
-        ScriptedPrompter prompter;
+        const QString path = m_dir->filePath(u"protégé.cal"_qs);
         QVERIFY(WriteCalFile(path, doc));
-        prompter.Passwords = typed;
+        m_prompter->Passwords = typed;
         CalendarDocument back;
         QCOMPARE(ReadCalFile(path, back), opens);
-        QCOMPARE(prompter.PasswordExpected, QStringList(prompts, QString()));
+        QCOMPARE(m_prompter->PasswordExpected, QStringList(prompts, QString()));
         // The third answer is never tried: "secret" typed third still fails.
         if (prompts == 3) {
-            QCOMPARE(prompter.Asked.size(), 1);
-            QCOMPARE(prompter.Asked[0].Text, Str(10032) + cr + path + cr + cr + Str(10047));
-            QCOMPARE(prompter.Asked[0].Buttons, PromptButtons::Ok);
+            QCOMPARE(m_prompter->Asked.size(), 1);
+            QCOMPARE(m_prompter->Asked[0].Text, Str(10032) + cr + path + cr + cr + Str(10047));
+            QCOMPARE(m_prompter->Asked[0].Buttons, PromptButtons::Ok);
         } else {
-            QVERIFY(prompter.Asked.isEmpty());
+            QVERIFY(m_prompter->Asked.isEmpty());
         }
         if (opens) {
             QCOMPARE(back.Password, u"secret"_qs);
@@ -110,8 +113,7 @@ private slots:
     void aPasswordFromAWindowsToolOpens()
     {
         // Protected with the Windows-1252 bytes of the password rather than its UTF-8 bytes.
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"windows.cal"_qs);
+        const QString path = m_dir->filePath(u"windows.cal"_qs);
         const QByteArray stream = WriteDataStream(FullDocument());
         const QByteArray password = EncodeCp1252(u"été");
         zip_t* za = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
@@ -122,8 +124,7 @@ private slots:
         QCOMPARE(zip_file_set_encryption(za, zip_uint64_t(index), ZIP_EM_AES_256, password.constData()), 0);
         QCOMPARE(zip_close(za), 0);
 
-        ScriptedPrompter prompter;
-        prompter.Passwords = {u"été"_qs};
+        m_prompter->Passwords = {u"été"_qs};
         CalendarDocument back;
         QVERIFY(ReadCalFile(path, back));
         QCOMPARE(back.Author, FullDocument().Author);
@@ -141,30 +142,28 @@ private slots:
         QFETCH(QString, password);
         const QString zip = QStandardPaths::findExecutable(u"zip"_qs);
         if (zip.isEmpty()) QSKIP("the zip command is not installed");
-        QTemporaryDir dir;
         CalendarDocument doc = FullDocument();
         doc.EmbedPictures = true;
         doc.DefaultBackground.Picture = TestPicture(5);
-        QVERIFY(SaveBytes(dir.filePath(u"caldata.cal"_qs), WriteDataStream(doc)));
-        QVERIFY(SaveBytes(dir.filePath(u"bck.00"_qs), EncodeBitmap(doc.DefaultBackground.Picture)));
+        QVERIFY(SaveBytes(m_dir->filePath(u"caldata.cal"_qs), WriteDataStream(doc)));
+        QVERIFY(SaveBytes(m_dir->filePath(u"bck.00"_qs), EncodeBitmap(doc.DefaultBackground.Picture)));
         QStringList args{u"-q"_qs};
         if (!password.isEmpty()) args << u"-P"_qs << password; // every member encrypted, pictures too
         args << u"autre.cal"_qs << u"caldata.cal"_qs << u"bck.00"_qs;
         QProcess p;
-        p.setWorkingDirectory(dir.path());
+        p.setWorkingDirectory(m_dir->path());
         p.start(zip, args);
         QVERIFY(p.waitForFinished());
         QCOMPARE(p.exitCode(), 0);
 
-        ScriptedPrompter prompter;
-        if (!password.isEmpty()) prompter.Passwords = {password};
+        if (!password.isEmpty()) m_prompter->Passwords = {password};
         CalendarDocument back;
-        QVERIFY(ReadCalFile(dir.filePath(u"autre.cal"_qs), back));
+        QVERIFY(ReadCalFile(m_dir->filePath(u"autre.cal"_qs), back));
         QCOMPARE(StoredDifference(back, doc), QString());
         QVERIFY(SamePixels(back.DefaultBackground.Picture, TestPicture(5)));
         // The six months with their own picture and the entry's picture are not in this archive:
         // each is reported and keeps its path.
-        QCOMPARE(prompter.Asked.size(), 7);
+        QCOMPARE(m_prompter->Asked.size(), 7);
         QCOMPARE(back.Month(1).Background.PicturePath, doc.Month(1).Background.PicturePath);
     }
 
@@ -182,12 +181,10 @@ private slots:
         QFETCH(QString, how);
         if (how == u"read-only" && geteuid() == 0)
             QSKIP("permissions do not stop root; the other rows cover it");
-        QTemporaryDir dir;
-        ScriptedPrompter prompter;
         CalendarDocument doc = FullDocument();
         doc.EmbedPictures = true;
         doc.DefaultBackground.Picture = TestPicture(1);
-        const QString old = dir.filePath(u"ancien.cal"_qs);
+        const QString old = m_dir->filePath(u"ancien.cal"_qs);
         QVERIFY(WriteCalFile(old, doc));
         const QByteArray oldBytes = FileBytes(old);
 
@@ -200,9 +197,9 @@ private slots:
             FileSizeLimit limit;
             written = WriteCalFile(target, doc);
         } else if (how == u"read-only") {
-            QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
             written = WriteCalFile(target, doc);
-            QFile::setPermissions(dir.path(),
+            QFile::setPermissions(m_dir->path(),
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         } else {
             written = WriteCalFile(target, doc);
@@ -211,45 +208,42 @@ private slots:
         QCOMPARE(doc.FilePath, old);
         QCOMPARE(Session::Get().CurrentDocument.FilePath, old);
         QCOMPARE(FileBytes(old), oldBytes);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
                  QStringList{u"ancien.cal"_qs}); // nothing left behind
-        QCOMPARE(prompter.Asked.size(), 1);
-        QVERIFY(prompter.Asked[0].Text.startsWith(Str(10033) + cr + target + cr + cr + Str(10038)));
-        QCOMPARE(prompter.Asked[0].Buttons, PromptButtons::RetryCancel);
+        QCOMPARE(m_prompter->Asked.size(), 1);
+        QVERIFY(m_prompter->Asked[0].Text.startsWith(Str(10033) + cr + target + cr + cr + Str(10038)));
+        QCOMPARE(m_prompter->Asked[0].Buttons, PromptButtons::RetryCancel);
     }
 
     void retryRepeatsTheStepThatFailed()
     {
-        QTemporaryDir dir;
         CalendarDocument doc = FullDocument();
-        CreatePictureFiles(doc, dir.path());
-        const QString folder = dir.filePath(u"dossier"_qs);
+        CreatePictureFiles(doc, m_dir->path());
+        const QString folder = m_dir->filePath(u"dossier"_qs);
         const QString target = folder + u"/a.cal"_qs;
         QVERIFY(SaveBytes(folder, "in the way"));
         {
-            RepairingPrompter prompter;
-            prompter.Repair = [&] { QFile::remove(folder), QDir().mkdir(folder); };
+            RepairingPrompter repairing;
+            repairing.Repair = [&] { QFile::remove(folder), QDir().mkdir(folder); };
             QVERIFY(WriteCalFile(target, doc));
-            QCOMPARE(prompter.Asked.size(), 1);
+            QCOMPARE(repairing.Asked.size(), 1);
         }
         {
             // The file appears while the message shows (a disk put back in).
-            const QString later = dir.filePath(u"plus tard.cal"_qs);
-            RepairingPrompter prompter;
-            prompter.Repair = [&] { QFile::copy(target, later); };
+            const QString later = m_dir->filePath(u"plus tard.cal"_qs);
+            RepairingPrompter repairing;
+            repairing.Repair = [&] { QFile::copy(target, later); };
             CalendarDocument back;
             QVERIFY(ReadCalFile(later, back));
-            QCOMPARE(prompter.Asked.size(), 1);
+            QCOMPARE(repairing.Asked.size(), 1);
             QCOMPARE(back.Author, doc.Author);
         }
-        {
-            // Retry, then Cancel: the step ran twice and the open fails.
-            ScriptedPrompter prompter;
-            prompter.Answers = {PromptAnswer::Retry, PromptAnswer::Cancel};
-            CalendarDocument back;
-            QVERIFY(!ReadCalFile(dir.filePath(u"absent.cal"_qs), back));
-            QCOMPARE(prompter.Asked.size(), 2);
-        }
+        // Retry, then Cancel: the step ran twice and the open fails.
+        ScriptedPrompter prompter;
+        prompter.Answers = {PromptAnswer::Retry, PromptAnswer::Cancel};
+        CalendarDocument back;
+        QVERIFY(!ReadCalFile(m_dir->filePath(u"absent.cal"_qs), back));
+        QCOMPARE(prompter.Asked.size(), 2);
     }
 
     void messagesAreLaidOutAsTheProgramAlwaysHas()
@@ -268,6 +262,10 @@ private slots:
         QCOMPARE(r.Icon, PromptIcon::None);
         QCOMPARE(r.Buttons, PromptButtons::Ok);
     }
+
+private:
+    std::optional<QTemporaryDir> m_dir;
+    std::optional<ScriptedPrompter> m_prompter;
 };
 
 QTEST_GUILESS_MAIN(TestCalFileProblems)

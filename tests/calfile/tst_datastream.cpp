@@ -6,12 +6,18 @@
 
 namespace {
 
-CalendarDocument Read(const QByteArray& stream, StreamReadResult* result = nullptr)
+// The document a stream reads into, and how the reading ended.
+struct Reading
 {
-    CalendarDocument doc = BlankDocumentFrom(CalendarDocument());
-    const StreamReadResult r = ReadDataStream(stream, doc);
-    if (result) *result = r;
-    return doc;
+    CalendarDocument Doc = BlankDocumentFrom(CalendarDocument());
+    StreamReadResult Result;
+};
+
+Reading Read(const QByteArray& stream)
+{
+    Reading r;
+    r.Result = ReadDataStream(stream, r.Doc);
+    return r;
 }
 
 // The line numbers (from 0) of some fields of a stream of version "2.1".
@@ -38,8 +44,7 @@ private slots:
                            "\"16777215\"\r\n\"16711680\"\r\n\"255\"\r\n\"\"\r\n\"-1\"\r\n\"-1\"\r\n"));
         for (const CalendarDocument& doc : {NewDocument(), FullDocument()}) {
             const QByteArray s = WriteDataStream(doc);
-            StreamReadResult r;
-            const CalendarDocument back = Read(s, &r);
+            const auto [back, r] = Read(s);
             QVERIFY(r.Loaded());
             QCOMPARE(StoredDifference(back, doc), QString());
             QCOMPARE(WriteDataStream(back), s);
@@ -61,14 +66,13 @@ private slots:
         doc.DefaultBackground.PicturePath = u"/tmp/a \"b\"\nc\u4E2D.bmp"_qs;
         QByteArrayList v = ValuesOf(WriteDataStream(doc));
         QCOMPARE(v.value(1), QByteArray("  \x8Cuvre \x80 \xE9t\xE9  "));
-        StreamReadResult r;
-        CalendarDocument back = Read(StreamOf(v), &r);
+        const auto [back, r] = Read(StreamOf(v));
         QVERIFY(r.Loaded());
         QCOMPARE(back.Author, u"Œuvre € été"_qs);
         QCOMPARE(back.Month(1).Cell(7).Entries.value(0).Description, u"42"_qs);
         QCOMPARE(back.DefaultBackground.PicturePath, u"/tmp/a  b  c?.bmp"_qs);
         v[1] = "\x80\x82\x8A\x8C\x99\x9C\x9F"; // the bytes 0x80-0x9F read back as their characters
-        QCOMPARE(Read(StreamOf(v)).Author, u"€‚ŠŒ™œŸ"_qs);
+        QCOMPARE(Read(StreamOf(v)).Doc.Author, u"€‚ŠŒ™œŸ"_qs);
     }
 
     void versions20AreConverted_data()
@@ -92,8 +96,7 @@ private slots:
         for (int i = 1; i < 504; ++i) v += "0";
         v += ValuesOf(WriteDataStream(NewDocument())).mid(709 - 195); // the colours and backgrounds
 
-        StreamReadResult r;
-        const CalendarDocument doc = Read(StreamOf(v), &r);
+        const auto [doc, r] = Read(StreamOf(v));
         QVERIFY2(r.Loaded(), qPrintable(r.Error.Description));
         QCOMPARE(doc.AE.AECount(), qint16(3));
         QCOMPARE(doc.AE.AutoEvents[0].Key, u"AE0000000000000001"_qs);
@@ -115,8 +118,7 @@ private slots:
         QByteArrayList v = ValuesOf(WriteDataStream(NewDocument()));
         for (const char* version : {"2.2", "", "2.0 (Beta 3)"}) {
             v[0] = version;
-            StreamReadResult r;
-            Read(StreamOf(v), &r);
+            StreamReadResult r = Read(StreamOf(v)).Result;
             QCOMPARE(r.Status, StreamStatus::UnknownVersion);
         }
     }
@@ -127,12 +129,11 @@ private slots:
         const QByteArrayList values = ValuesOf(s);
         qsizetype at = 0;
         for (int lines = 0; lines < values.size(); ++lines) {
-            StreamReadResult r;
-            Read(s.left(at), &r);
+            StreamReadResult r = Read(s.left(at)).Result;
             QVERIFY2(r.Status == StreamStatus::ReadError, qPrintable(QString::number(lines)));
             QCOMPARE(r.Error.Number, 62);
             QCOMPARE(r.Line, lines + 1);
-            Read(s.left(at + 2), &r); // cut inside the line: its closing quote is missing
+            r = Read(s.left(at + 2)).Result; // cut inside the line: its closing quote is missing
             QCOMPARE(r.Status, StreamStatus::ReadError);
             at = s.indexOf('\n', at) + 1;
         }
@@ -175,8 +176,7 @@ private slots:
         QFETCH(qint64, value);
         QByteArrayList v = ValuesOf(WriteDataStream(FullDocument()));
         v[line] = text;
-        StreamReadResult r;
-        const CalendarDocument doc = Read(StreamOf(v), &r);
+        const auto [doc, r] = Read(StreamOf(v));
         QCOMPARE(r.Loaded(), loads);
         if (!loads) {
             QCOMPARE(r.Error.Number, 6);
@@ -193,8 +193,8 @@ private slots:
     {
         QByteArrayList v = ValuesOf(WriteDataStream(NewDocument()));
         v[kAECountLine] = "-5";
-        StreamReadResult r;
-        QCOMPARE(Read(StreamOf(v), &r).AE.AECount(), qint16(0));
+        const auto [doc, r] = Read(StreamOf(v));
+        QCOMPARE(doc.AE.AECount(), qint16(0));
         QVERIFY(r.Loaded());
     }
 
@@ -205,8 +205,7 @@ private slots:
              {QByteArray("Auteur"), QByteArray("\"Auteur"), QByteArray("\"Au\"teur\"")}) {
             QByteArrayList lines = s.split('\n');
             lines[1] = bad + '\r';
-            StreamReadResult r;
-            Read(lines.join('\n'), &r);
+            StreamReadResult r = Read(lines.join('\n')).Result;
             QCOMPARE(r.Status, StreamStatus::ReadError);
             QCOMPARE(r.Error.Number, 13);
             QCOMPARE(r.Line, 2);
@@ -218,8 +217,7 @@ private slots:
         // The count promises 32767 auto-events; the stream ends after the first one.
         QByteArrayList v = ValuesOf(WriteDataStream(FullDocument())).mid(0, kFirstAutoEventLine + 8);
         v[kAECountLine] = "32767";
-        StreamReadResult r;
-        const CalendarDocument doc = Read(StreamOf(v), &r);
+        const auto [doc, r] = Read(StreamOf(v));
         QCOMPARE(r.Status, StreamStatus::ReadError);
         QCOMPARE(doc.AE.AutoEvents.size(), 1);
     }

@@ -23,31 +23,28 @@ inline CalendarDocument& Doc()
     return Session::Get().CurrentDocument;
 }
 
-inline DayEntry Event(const QString& text)
+inline DayEntry Entry(qint32 type, const QString& description)
 {
     DayEntry e;
-    e.EntryType = EntryEvent;
-    e.Description = text;
+    e.EntryType = type;
+    e.Description = description;
     e.AlarmDaysBefore = 1;
     return e;
+}
+
+inline DayEntry Event(const QString& text)
+{
+    return Entry(EntryEvent, text);
 }
 
 inline DayEntry Money(qint32 type, const QString& name, const QString& amount)
 {
-    DayEntry e;
-    e.EntryType = type;
-    e.Description = MoneyDescription(name, amount);
-    e.AlarmDaysBefore = 1;
-    return e;
+    return Entry(type, MoneyDescription(name, amount));
 }
 
 inline DebtSavingDef Account(bool savings, const QString& name, const QString& amount, DateRec start)
 {
-    DebtSavingDef d;
-    d.IsSavings = savings;
-    d.Description = MoneyDescription(name, amount);
-    d.StartDate = start;
-    return d;
+    return {savings, start, MoneyDescription(name, amount)};
 }
 
 // The list of a date of the test document.
