@@ -130,21 +130,6 @@ private slots:
         QVERIFY(m_prompter->Asked.isEmpty());
     }
 
-    void progressIsShownWhileReadingAndWriting()
-    {
-        QSignalSpy lines(&Session::Get(), &Session::ProgressLineChanged);
-        CalendarDocument doc = NewDocument();
-        const QString path = m_dir->filePath(u"a.cal"_qs);
-        QVERIFY(WriteCalFile(path, doc));
-        QVERIFY(ReadCalFile(path, doc));
-        QStringList shown;
-        for (const QList<QVariant>& l : lines) shown.append(l.at(1).toString());
-        QStringList expected;
-        for (int n = 10024; n <= 10031; ++n) expected.append(Str(n));
-        QCOMPARE(shown, expected);
-        QCOMPARE(Session::Get().Mode(), MainMode::Load);
-    }
-
     void picturesAreEmbeddedOrReferencedAsTheDocumentSays_data()
     {
         QTest::addColumn<bool>("embed");

@@ -54,6 +54,7 @@ private slots:
     {
         Program program;
         QVERIFY(program.Start({u"daybinder"_qs}));
+        QVERIFY(program.SplashShown()); // by default
         FrmMain* main = program.MainWindow();
         QVERIFY(main->isVisible());
         QCOMPARE(Session::Get().Mode(), MainMode::Logo);
@@ -67,6 +68,16 @@ private slots:
         QVERIFY(main->RememberedPath().isEmpty());
         QVERIFY(m_prompter->Asked.isEmpty());
         QVERIFY(QApplication::overrideCursor() == nullptr); // the hourglass is gone
+    }
+
+    void splashCanBeTurnedOff()
+    {
+        QVERIFY(SaveSetting(u"General"_qs, u"ShowSplash"_qs, u"0"_qs));
+        Program program;
+        QVERIFY(program.Start({u"daybinder"_qs}));
+        QVERIFY(!program.SplashShown());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY(w->objectName() != u"FrmSplash"_qs || !w->isVisible());
     }
 
     void aSmallDisplayAsksFirst_data()
@@ -95,23 +106,6 @@ private slots:
         QCOMPARE(q.Icon, PromptIcon::Stop);
         QCOMPARE(q.Buttons, PromptButtons::YesNo);
         QCOMPARE(q.DefaultButton, std::optional<PromptAnswer>(PromptAnswer::No));
-    }
-
-    void splashFollowsItsSetting()
-    {
-        {
-            Program program;
-            QVERIFY(program.Start({u"daybinder"_qs}));
-            QVERIFY(program.SplashShown()); // shown by default
-        }
-        Session::Get().Reset();
-        QVERIFY(SaveSetting(u"General"_qs, u"ShowSplash"_qs, u"0"_qs));
-        Program program;
-        QVERIFY(program.Start({u"daybinder"_qs}));
-        QVERIFY(!program.SplashShown());
-        QCOMPARE(Session::Get().Mode(), MainMode::Logo);
-        for (QWidget* w : QApplication::topLevelWidgets())
-            QVERIFY(w->objectName() != u"FrmSplash"_qs || !w->isVisible());
     }
 
     void commandLineIsOnePathOpened()
