@@ -1,16 +1,19 @@
 // The month windows with real widgets: the days in their cells, the selected day, colours and
-// pictures, clicks and the context menu, and closing that only hides.
+// pictures, clicks and the context menu, closing that only hides, and how they are arranged.
 
 #include "ShellFixture.h"
 #include "document/ColourValue.h"
 #include "help/Help.h"
 #include "platform/Clock.h"
 #include "resources/Strings.h"
+#include "views/DateText.h"
 #include "views/MainToolbar.h"
 #include "views/Tabs.h"
+#include "views/WindowArrangement.h"
 
 #include <QAction>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMenu>
 #include <QSignalSpy>
@@ -229,6 +232,44 @@ private slots:
         button->trigger();
         QVERIFY(april->isVisible() && button->isChecked());
         QCOMPARE(f->main->MdiArea()->activeSubWindow(), april);
+    }
+
+    void tilesCoverTheAreaWithoutOverlap()
+    {
+        const QRect area(0, 0, 1000, 700);
+        for (int count : {1, 2, 5, 12}) {
+            for (bool horizontal : {true, false}) {
+                const QList<QRect> rects = TileRects(count, area, horizontal);
+                QCOMPARE(rects.size(), count);
+                qint64 covered = 0;
+                for (int i = 0; i < count; ++i) {
+                    QVERIFY(area.contains(rects[i]));
+                    covered += qint64(rects[i].width()) * rects[i].height();
+                    for (int j = i + 1; j < count; ++j) QVERIFY(!rects[i].intersects(rects[j]));
+                }
+                QCOMPARE(covered, qint64(area.width()) * area.height());
+            }
+        }
+        // Two windows: horizontal tiling stacks them, vertical tiling sets them side by side.
+        QCOMPARE(TileRects(2, area, true)[1].top(), 350);
+        QCOMPARE(TileRects(2, area, false)[1].left(), 500);
+        QVERIFY(TileRects(0, area, true).isEmpty());
+    }
+
+    void iconsLineUpAlongTheBottom()
+    {
+        const QList<QPoint> places = IconPositions(5, QRect(0, 0, 400, 300), QSize(160, 30));
+        QCOMPARE(places[0], QPoint(0, 270));
+        QCOMPARE(places[1], QPoint(160, 270));
+        QCOMPARE(places[2], QPoint(0, 240)); // the row is full: the next one goes above
+    }
+
+    void selectedDateReadsDayMonthYear()
+    {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        QCOMPARE(ShortDateText(MakeDate(5, 3, 2004)), u"05 mars 2004"_qs);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(ShortDateText(MakeDate(31, 12, 2026)), u"31 Dec 2026"_qs);
     }
 
 private:
