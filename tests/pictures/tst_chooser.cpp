@@ -95,7 +95,10 @@ private slots:
     void opensOnTheFirstPictureOfTheStartFolder()
     {
         FrmCmOpPic chooser;
-        QCOMPARE(chooser.windowTitle(), u"Daybinder - Ouvrir..."_qs);
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowActive(&chooser));
+        QTest::keyClick(&chooser, Qt::Key_F1);
+        QCOMPARE(LastHelpTopic(), u"Html\\d_openpic.htm"_qs);
         QCOMPARE(Listed(chooser), QStringList({"a.bmp", "b.JPG", "broken.bmp", "c.gif"}));
         auto* label = Find<QLabel>(&chooser, "LblSelFile");
         QCOMPARE(label->text(), Path(u"a.bmp"_qs));
@@ -205,7 +208,7 @@ private slots:
         QVERIFY(!Find<QCheckBox>(&again, "ChkOpen1")->isChecked());
     }
 
-    void fixedFolderIsNotChangedByAChoiceElsewhere()
+    void startFolderIsTheFixedOneOrTheProgramsWhenGone()
     {
         const QString fixed = u'*' + m_pictures.path() + u'/';
         Settings::Get().ImgOpen = fixed;
@@ -215,14 +218,12 @@ private slots:
         Click(&chooser, "CmdOpen");
         QCOMPARE(chooser.Choice().Path, Path(u"autre/d.bmp"_qs));
         QCOMPARE(Settings::Get().ImgOpen, fixed);
-    }
 
-    void missingStartFolderFallsBackSilently()
-    {
+        // A start folder that is gone: the program's own, without a word.
         ScriptedPrompter prompter;
         Settings::Get().ImgOpen = Path(u"gone/"_qs);
-        FrmCmOpPic chooser;
-        QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(),
+        FrmCmOpPic again;
+        QCOMPARE(Find<FolderList>(&again, "Dir1")->Path(),
                  QDir::cleanPath(QCoreApplication::applicationDirPath()));
         QVERIFY(prompter.Asked.isEmpty());
     }
@@ -283,15 +284,6 @@ private slots:
         const PictureChoice closed = ChoosePicture(QString());
         QCOMPARE(closed.Result, 0);
         QVERIFY(closed.Path.isEmpty());
-    }
-
-    void helpKeyOpensTheChoosersPage()
-    {
-        FrmCmOpPic chooser;
-        chooser.show();
-        QVERIFY(QTest::qWaitForWindowActive(&chooser));
-        QTest::keyClick(&chooser, Qt::Key_F1);
-        QCOMPARE(LastHelpTopic(), u"Html\\d_openpic.htm"_qs);
     }
 
 private:
