@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(s.Sound(9), QString());
     }
 
-    void aDamagedFileLosesNothingElse()
+    void aDamagedOrUnwritableFileLosesNothingElse()
     {
         static const char damaged[] = "\x00\xff[Printer\nCopies=5\n==\n[Printer]\nCopies=3\n\xfe\xfe";
         SaveBytes(SettingsFilePath(), QByteArray(damaged, sizeof(damaged) - 1));
@@ -103,10 +103,8 @@ private slots:
         QVERIFY(WriteSettings(changed));
         QCOMPARE(ReadSettings(m_program->path()).BckImg, 0);
         QCOMPARE(ReadSettings(m_program->path()).Copies, qint16(3));
-    }
 
-    void anUnwritableFolderIsReported()
-    {
+        // A folder the file cannot be written to: reported, and the defaults still read.
         const QString blocker = m_config->path() + u"/file"_qs;
         SaveBytes(blocker, "not a folder");
         qputenv("DAYBINDER_CONFIG_HOME", (blocker + u"/sub"_qs).toUtf8());
