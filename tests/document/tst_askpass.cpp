@@ -59,13 +59,19 @@ private slots:
         QCOMPARE(got, typed);
     }
 
-    void aRejectedPromptHandsBackNothing()
+    void boxRefusesWhatTheFileCannotCarryAndRejectHandsBackNothing()
     {
         FrmAskPass prompt{QString()};
         prompt.findChild<QLineEdit*>(u"TxtPass"_qs)->setText(u"secret"_qs);
         prompt.reject();
         QCOMPARE(prompt.Result(), 0);
         QCOMPARE(prompt.Typed(), QString());
+
+        FrmAskPass again{QString()};
+        auto* box = again.findChild<QLineEdit*>(u"TxtPass"_qs);
+        QTest::keyClicks(box, u"ab\"c"_qs);
+        box->insert(u"\r\nété\"2024"_qs); // pasted
+        QCOMPARE(box->text(), u"abcété2024"_qs);
     }
 
     void textsFollowTheKindOfQuestion()
@@ -82,15 +88,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&confirming));
         QTest::keyClick(&confirming, Qt::Key_F1);
         QCOMPARE(LastHelpTopic(), u"Html\\d_askpass.htm"_qs);
-    }
-
-    void boxRefusesWhatTheFileCannotCarry()
-    {
-        FrmAskPass prompt{QString()};
-        auto* box = prompt.findChild<QLineEdit*>(u"TxtPass"_qs);
-        QTest::keyClicks(box, u"ab\"c"_qs);
-        box->insert(u"\r\nété\"2024"_qs); // pasted
-        QCOMPARE(box->text(), u"abcété2024"_qs);
     }
 
     void programPrompterAsksWithThisDialog()

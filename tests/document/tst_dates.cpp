@@ -25,7 +25,7 @@ private slots:
         }
     }
 
-    void comparisonsIncludeBothEnds()
+    void comparisonsIncludeBothEndsAndSerialsNormalise()
     {
         const DateRec a = MakeDate(5, 3, 2004);
         QVERIFY(!DateIsAfter(a, a));
@@ -35,6 +35,13 @@ private slots:
         QVERIFY(DateInRange(a, a, MakeDate(6, 3, 2004)));
         QVERIFY(DateInRange(a, MakeDate(1, 3, 2004), a));
         QVERIFY(!DateInRange(a, MakeDate(6, 3, 2004), MakeDate(1, 3, 2004)));
+
+        QCOMPARE(DateSerial(2004, 1, 32), MakeDate(1, 2, 2004));
+        QCOMPARE(DateSerial(2004, 3, 0), MakeDate(29, 2, 2004));
+        QCOMPARE(DateSerial(2003, 13, 1), MakeDate(1, 1, 2004));
+        QCOMPARE(DateSerial(2004, 0, 1), MakeDate(1, 12, 2003));
+        QCOMPARE(DateSerial(2004, -11, 1), MakeDate(1, 1, 2003));
+        QCOMPARE(MakeDate(31, 2, 2004).Day, qint16(31)); // MakeDate keeps what it is given
     }
 
     void textFormIsPositional()
@@ -49,16 +56,6 @@ private slots:
         QCOMPARE(TextToDate(u"2004/12/31"), MakeDate(31, 12, 2004));
         QCOMPARE(TextToDate(u" 2004-12-31"), MakeDate(31, 12, 200)); // the first four characters are the year
         QCOMPARE(TextToDate(DateToText(MakeDate(29, 2, 2004))), MakeDate(29, 2, 2004));
-    }
-
-    void serialNormalisesOutOfRangeParts()
-    {
-        QCOMPARE(DateSerial(2004, 1, 32), MakeDate(1, 2, 2004));
-        QCOMPARE(DateSerial(2004, 3, 0), MakeDate(29, 2, 2004));
-        QCOMPARE(DateSerial(2003, 13, 1), MakeDate(1, 1, 2004));
-        QCOMPARE(DateSerial(2004, 0, 1), MakeDate(1, 12, 2003));
-        QCOMPARE(DateSerial(2004, -11, 1), MakeDate(1, 1, 2003));
-        QCOMPARE(MakeDate(31, 2, 2004).Day, qint16(31)); // MakeDate keeps what it is given
     }
 };
 

@@ -48,18 +48,6 @@ private slots:
         QVERIFY(m_dialogs->Saved.isEmpty() && m_prompter->Asked.isEmpty());
     }
 
-    void theMonthToOpenComesToTheFront()
-    {
-        CalendarDocument doc;
-        SetDocumentDefaults(doc, 2026);
-        QCOMPARE(MonthToBringToFront(doc, QDate(2026, 3, 14)), 3); // "00" in the current year
-        QCOMPARE(MonthToBringToFront(doc, QDate(2027, 3, 14)), 0); // another year: none
-        doc.MonthToOpen = u"11"_qs;
-        QCOMPARE(MonthToBringToFront(doc, QDate(2027, 3, 14)), 11);
-        doc.MonthToOpen = u"13"_qs;
-        QCOMPARE(MonthToBringToFront(doc, QDate(2026, 3, 14)), 3);
-    }
-
     void fixedFoldersNeverChange()
     {
         const QString other = m_dir.filePath(u"ailleurs"_qs);
@@ -74,7 +62,7 @@ private slots:
         QCOMPARE(Settings::Get().CalOpen, other + u'/'); // not fixed: follows the last file
     }
 
-    void partLinesComeInTheirOrder()
+    void partLinesComeInTheirOrderAndTheMonthToOpenToTheFront()
     {
         CalendarDocument doc;
         SetDocumentDefaults(doc, 2026);
@@ -89,6 +77,14 @@ private slots:
         const QString dots = u"  ... "_qs;
         QCOMPARE(texts, QStringList({Str(1306), Str(283), Str(233), Str(231) + dots + Str(221),
                                      Str(1307) + dots + Str(210), Str(1308) + dots + Str(211)}));
+
+        doc.MonthToOpen = u"00"_qs;
+        QCOMPARE(MonthToBringToFront(doc, QDate(2026, 3, 14)), 3); // "00" in the current year
+        QCOMPARE(MonthToBringToFront(doc, QDate(2027, 3, 14)), 0); // another year: none
+        doc.MonthToOpen = u"11"_qs;
+        QCOMPARE(MonthToBringToFront(doc, QDate(2027, 3, 14)), 11);
+        doc.MonthToOpen = u"13"_qs;
+        QCOMPARE(MonthToBringToFront(doc, QDate(2026, 3, 14)), 3);
     }
 
 private:

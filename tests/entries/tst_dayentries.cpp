@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(Session::Get().Clipboard.Mode, qint32(ClipboardEmpty));
     }
 
-    void cellShowsSevenOrSixAndMore()
+    void cellShowsSevenOrSixAndMoreInTheRightColours()
     {
         const int cell = CellOf(5, 1);
         for (int i = 1; i <= 7; ++i) EntriesOn(5, 1).append(Event(QString::number(i)));
@@ -210,11 +210,8 @@ private slots:
         QCOMPARE(lines[6].Text, u"[...]"_qs);
         QVERIFY(!lines[6].Strike);
         QCOMPARE(lines[6].Colour, Doc().EffectiveColours(1).Colour5);
-    }
 
-    void cellColoursFollowEntryMonthOrDefaults()
-    {
-        const int cell = CellOf(5, 1);
+        // The entry's own colour, else the month's or the defaults' by type.
         DayEntry own = Event("own");
         own.TextColour = 0x123456;
         EntriesOn(5, 1) = {Event("ev"), Money(EntryIncome, "in", "1"), Money(EntryExpense, "out", "1"), own};
@@ -222,7 +219,7 @@ private slots:
         Doc().Month(1).Colours.Colour8 = 0x00BB00;
 
         Doc().Month(1).Colours.UseDefault = true;
-        auto lines = CellLines(Doc(), 1, cell);
+        lines = CellLines(Doc(), 1, cell);
         QCOMPARE(lines[1].Colour, 0x0000AA);
         QCOMPARE(lines[2].Colour, Doc().DefaultColours.Colour9);
         QCOMPARE(lines[3].Colour, 0x123456);

@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(box.Tip, path);
     }
 
-    void patternFollowsTheTickedTypesInOrder()
+    void patternFollowsTheTickedTypesAndNeverListsNothing()
     {
         QCOMPARE(PicturePattern({true, true, true}), u"*.bmp;*.jpg;*.jpeg;*.gif"_qs);
         QCOMPARE(PicturePattern({false, false, true}), u"*.gif"_qs);
@@ -66,10 +66,7 @@ private slots:
         QCOMPARE(PicturePattern({true, false, true}), u"*.bmp;*.gif"_qs);
         QVERIFY(!AnyPictureType({false, false, false}));
         QCOMPARE(PatternFilters(u"*.jpg;*.jpeg"_qs), QStringList({"*.jpg", "*.jpeg"}));
-    }
 
-    void storedTypesThatListNothingListEverything()
-    {
         QCOMPARE(ReadChooserOptions().Types, PictureTypes({true, true, true})); // nothing stored yet
         // A settings file edited to list nothing would leave the chooser empty for good.
         for (const char* key : {"ShowBMP", "ShowJPG", "ShowGIF"})

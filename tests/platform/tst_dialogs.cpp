@@ -45,7 +45,7 @@ class TestDialogs : public QObject
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
 
-    void tableFiltersBecomeQtFilters()
+    void filtersComeFromTheTableAndTheExtensionOnlyOnANameWithoutOne()
     {
         QCOMPARE(FileDialogFilters(kCalFilter),
                  QStringList({"Tous les fichiers (*)", "Fichiers Daybinder (*.cal)"}));
@@ -55,10 +55,7 @@ private slots:
         QCOMPARE(FileDialogFilters(u"Fichiers &JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg"_qs),
                  QStringList({"Fichiers &JPEG (*.jpg *.jpeg)"}));
         QVERIFY(FileDialogFilters(QString()).isEmpty());
-    }
 
-    void defaultExtensionGoesOnlyOnANameWithoutOne()
-    {
         const QList<std::array<const char*, 3>> cases = {
             {"/home/marie/budget", "cal", "/home/marie/budget.cal"},
             {"/home/marie/budget", ".bmp", "/home/marie/budget.bmp"},
