@@ -65,8 +65,9 @@ private slots:
         QCOMPARE(f->main->MonthWindow(2)->DayOfCell(ShellFixture::CellOf(29, 2)), 29); // leap year
     }
 
-    void selectDayMarksTheCellOrClearsTheSelection()
+    void selectingADayMarksItsCellOrClearsTheSelection()
     {
+        f->main->show();
         f->NewDocument(2022);
         const ColourSettings colours = DefaultColourTable();
         FrmMonthModele* jan = f->main->MonthWindow(1);
@@ -94,14 +95,9 @@ private slots:
             QVERIFY(f->main->Events()->SelectedDateBox()->text().isEmpty());
             QCOMPARE(jan->Grid()->Cell(20).Back, colours.Colour1);
         }
-    }
 
-    void clickingACellSelectsItOnlyWhileEditing()
-    {
-        f->main->show();
-        f->NewDocument(2022);
+        // A click selects a day only while editing, on the day or on one of its lines.
         f->main->ShowMonth(1);
-        FrmMonthModele* jan = f->main->MonthWindow(1);
         QVERIFY(QTest::qWaitForWindowExposed(f->main.get()));
 
         Session::Get().SetMode(MainMode::Load);
