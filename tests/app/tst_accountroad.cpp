@@ -138,7 +138,6 @@ private slots:
         QCOMPARE(list->currentRow(), 1);
 
         // Double-click edits; OK without a change writes nothing.
-        Doc().IsSaved = true;
         Session::Get().SetModified(PartAll, false);
         QString title;
         WhenModal<FrmAddDE>([&](FrmAddDE* d) {

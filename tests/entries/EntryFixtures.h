@@ -7,15 +7,21 @@
 #include "document/Session.h"
 #include "entries/DayEntries.h"
 
-inline void OpenTestDocument(int year = 2004)
+// A new document of the year as the command New leaves it: editing, nothing modified.
+inline void NewTestDocument(int year)
 {
     Session& s = Session::Get();
-    s.Reset();
     s.CurrentDocument = s.BlankDocument(false);
     SetDocumentDefaults(s.CurrentDocument, year);
     s.SetMode(MainMode::Edit);
     s.SetModified(PartAll, false);
     s.SavedDocument = s.CurrentDocument;
+}
+
+inline void OpenTestDocument(int year = 2004)
+{
+    Session::Get().Reset();
+    NewTestDocument(year);
 }
 
 inline CalendarDocument& Doc()

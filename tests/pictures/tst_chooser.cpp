@@ -131,8 +131,21 @@ private slots:
         QCOMPARE(Find<FileList>(&chooser, "File1")->FileName(), u"c.gif"_qs);
     }
 
-    void aPictureWithoutPreviewCanStillBeChosen()
+    void aPictureWithoutPreviewCanBeChosenButAnEmptyFolderOffersNothing()
     {
+        { // an empty folder leaves nothing to open
+            FrmCmOpPic chooser;
+            OpenFolder(chooser, u"vide"_qs);
+            QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(), Path(u"vide"_qs));
+            QVERIFY(Listed(chooser).isEmpty());
+            QVERIFY(LabelText(&chooser, "LblSelFile").isEmpty());
+            QVERIFY(Find<QLabel>(&chooser, "LblSelFile")->toolTip().isEmpty());
+            QCOMPARE(LabelText(&chooser, "LblOpen1"), u"[Non disponible]"_qs);
+            QVERIFY(!Find<QPushButton>(&chooser, "CmdOpen")->isEnabled());
+            // Enter on an empty list chooses nothing.
+            QTest::keyClick(Find<FileList>(&chooser, "File1"), Qt::Key_Return);
+            QCOMPARE(chooser.Choice().Result, 0);
+        }
         {
             FrmCmOpPic chooser;
             SelectFile(chooser, u"broken.bmp"_qs);
@@ -149,21 +162,6 @@ private slots:
         QCOMPARE(chooser.Choice().Result, 1);
         QCOMPARE(chooser.Choice().Path, Path(u"a.bmp"_qs));
         QCOMPARE(Stored("ShowPrev"), u"0"_qs);
-    }
-
-    void emptyFolderLeavesNothingToOpen()
-    {
-        FrmCmOpPic chooser;
-        OpenFolder(chooser, u"vide"_qs);
-        QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(), Path(u"vide"_qs));
-        QVERIFY(Listed(chooser).isEmpty());
-        QVERIFY(LabelText(&chooser, "LblSelFile").isEmpty());
-        QVERIFY(Find<QLabel>(&chooser, "LblSelFile")->toolTip().isEmpty());
-        QCOMPARE(LabelText(&chooser, "LblOpen1"), u"[Non disponible]"_qs);
-        QVERIFY(!Find<QPushButton>(&chooser, "CmdOpen")->isEnabled());
-        // Enter on an empty list chooses nothing.
-        QTest::keyClick(Find<FileList>(&chooser, "File1"), Qt::Key_Return);
-        QCOMPARE(chooser.Choice().Result, 0);
     }
 
     void cancelLeavesTheSettingsAsTheyWere()

@@ -23,7 +23,7 @@ private slots:
         for (int n : {1, 2, 3}) SaveBytes(DefaultSoundPath(n, m_program->path()), "RIFF");
     }
 
-    void firstStartTakesTheDefaults()
+    void firstStartTakesTheDefaultsAndSoundsFallBack()
     {
         const QString folder = m_program->path() + u'/';
         const Settings s = ReadSettings(m_program->path());
@@ -40,6 +40,16 @@ private slots:
         QVERIFY(!QFile::exists(SettingsFilePath())); // reading creates nothing
         QCOMPARE(AlarmInterval(), qint16(15));
         QCOMPARE(Keys::TbOpt().ReadInt(), 0);
+
+        // A sound that is gone falls back to the default sound, then to none.
+        const QString other = m_program->path() + u"/gong.wav"_qs;
+        QVERIFY(SaveBytes(other, "RIFF"));
+        QVERIFY(SaveBytes(SettingsFilePath(), "[Alarm]\nSound1=" + other.toUtf8() +
+                                                  "\nSound2=/gone/bell.wav\nSound9=/gone/horn.wav\n"));
+        const Settings back = ReadSettings(m_program->path());
+        QCOMPARE(back.Sound(1), other);
+        QCOMPARE(back.Sound(2), DefaultSoundPath(2, m_program->path()));
+        QCOMPARE(back.Sound(9), QString());
     }
 
     void theFileIsPlainTextInItsOwnSections()
@@ -77,18 +87,6 @@ private slots:
         QCOMPARE(s.PrintMonth(1), 2);
         QCOMPARE(s.ShowSplash, 0);
         QCOMPARE(AlarmInterval(), qint16(-1));
-    }
-
-    void soundsFallBackToTheDefaultThenToNone()
-    {
-        const QString other = m_program->path() + u"/gong.wav"_qs;
-        QVERIFY(SaveBytes(other, "RIFF"));
-        QVERIFY(SaveBytes(SettingsFilePath(), "[Alarm]\nSound1=" + other.toUtf8() +
-                                                  "\nSound2=/gone/bell.wav\nSound9=/gone/horn.wav\n"));
-        const Settings s = ReadSettings(m_program->path());
-        QCOMPARE(s.Sound(1), other);
-        QCOMPARE(s.Sound(2), DefaultSoundPath(2, m_program->path()));
-        QCOMPARE(s.Sound(9), QString());
     }
 
     void aDamagedOrUnwritableFileLosesNothingElse()

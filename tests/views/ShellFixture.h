@@ -35,12 +35,7 @@ struct ShellFixture
 
     void NewDocument(int year)
     {
-        Session& s = Session::Get();
-        s.CurrentDocument = s.BlankDocument(false);
-        SetDocumentDefaults(s.CurrentDocument, year);
-        s.SetModified(PartAll, false);
-        s.SavedDocument = s.CurrentDocument;
-        s.SetMode(MainMode::Edit);
+        NewTestDocument(year);
         main->BuildMonthWindows();
     }
 

@@ -171,28 +171,26 @@ private slots:
         day.Entries[1].PicturePath = u"/pictures/photo.jpg"_qs;
         FrmMonthModele* jan = f->main->MonthWindow(1);
         auto on = [jan](int item) { return jan->MenuAction(item)->isEnabled(); };
+        auto open = [jan](int cell, int line) {
+            jan->Menu()->hide(); // the last one closes first
+            jan->ShowCellMenu(cell, line, QPoint());
+        };
 
-        jan->ShowCellMenu(20, 0, QPoint());
+        open(20, 0);
         QVERIFY(on(MenuCut) && on(MenuCopy) && on(MenuEdit) && on(MenuDelete) && on(MenuAdd));
         QVERIFY(!on(MenuPaste) && !on(MenuShowPicture));
         QCOMPARE(jan->Grid()->BorderedCell(), 20);
         jan->Menu()->hide();
         QCOMPARE(jan->Grid()->BorderedCell(), 0);
-
-        jan->ShowCellMenu(20, 1, QPoint());
+        open(20, 1);
         QVERIFY(on(MenuShowPicture));
-        jan->Menu()->hide();
-
-        jan->ShowCellMenu(20, 4, QPoint()); // below the last entry: as on the day itself
+        open(20, 4); // below the last entry: as on the day itself
         QCOMPARE(s.CellMenu.Line, qint16(-1));
         QVERIFY(!on(MenuCut) && !on(MenuEdit) && on(MenuAdd));
-        jan->Menu()->hide();
-
         s.Clipboard.Mode = 1;
-        jan->ShowCellMenu(12, -1, QPoint()); // a cell without a day
+        open(12, -1); // a cell without a day
         QVERIFY(!on(MenuAdd) && !on(MenuPaste));
-        jan->Menu()->hide();
-        jan->ShowCellMenu(21, -1, QPoint());
+        open(21, -1);
         QVERIFY(on(MenuPaste));
         jan->Menu()->hide();
     }
