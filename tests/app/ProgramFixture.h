@@ -6,8 +6,6 @@
 // through EntryFixtures.h, as in the entry tests.
 
 #include "app/Program.h"
-#include "document/Session.h"
-#include "entries/DayEntries.h"
 #include "entries/EntryFixtures.h"
 #include "platform/Clock.h"
 #include "support/ScriptedDialogs.h"
@@ -20,7 +18,6 @@
 #include "views/NavigationPanel.h"
 #include "views/Tabs.h"
 
-#include <QFile>
 #include <QListWidget>
 #include <QMenu>
 #include <QProcess>
