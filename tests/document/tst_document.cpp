@@ -37,7 +37,7 @@ private slots:
             s.SetModified(part, false, 12);
             QVERIFY(s.CurrentDocument.IsSaved);
         }
-        // Part 0 to False clears all twelve months as well as the document flags.
+        // PartAll to False clears all twelve months as well as the document flags.
         s.SetModified(PartMonthEntries, true, 3);
         s.SetModified(PartMonthColours, true, 7);
         s.SetModified(PartBirthdays, true);
