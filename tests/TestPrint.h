@@ -7,5 +7,5 @@
 
 inline char* toString(const DateRec& d)
 {
-    return QTest::toString(QStringLiteral("%1/%2/%3").arg(d.Day).arg(d.Month).arg(d.Year));
+    return QTest::toString(u"%1/%2/%3"_qs.arg(d.Day).arg(d.Month).arg(d.Year));
 }

@@ -2,15 +2,15 @@
 // The real program for the road tests: its own start-up (splash, main window, twelve month
 // windows, wiring, command-line file), a clock standing on 14 March 2026, scripted prompts and
 // file dialogs, and the hands of a user: clicks on days, right clicks on entry lines, buttons,
-// and modal dialogs answered as they open.
+// and modal dialogs answered as they open. The open document's days and entries are reached
+// through EntryFixtures.h, as in the entry tests.
 
 #include "app/Program.h"
-#include "document/Session.h"
-#include "entries/DayEntries.h"
 #include "entries/EntryFixtures.h"
 #include "platform/Clock.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 #include "support/WhenModal.h"
 #include "views/FrmMain.h"
 #include "views/FrmMonthModele.h"
@@ -18,7 +18,6 @@
 #include "views/NavigationPanel.h"
 #include "views/Tabs.h"
 
-#include <QFile>
 #include <QListWidget>
 #include <QMenu>
 #include <QProcess>
@@ -37,7 +36,7 @@ struct ProgramFixture
 
     ProgramFixture()
     {
-        qputenv("DAYBINDER_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+        qputenv("DAYBINDER_CONFIG_HOME", dir.filePath(u"config"_qs).toUtf8());
         Session::Get().Reset();
         Clock::Install(&clock);
         NavigationPanel::SlideMs = 0;
@@ -55,7 +54,7 @@ struct ProgramFixture
     bool Start(const QString& path = {})
     {
         program = std::make_unique<Program>();
-        QStringList args{QStringLiteral("daybinder")};
+        QStringList args{u"daybinder"_qs};
         if (!path.isEmpty()) args.append(path);
         const bool started = program->Start(args);
         dialogs = std::make_unique<ScriptedDialogs>(); // after the system dialogs
@@ -75,29 +74,15 @@ struct ProgramFixture
     FrmMain* Main() const { return program->MainWindow(); }
     EventsTab* Events() const { return Main()->Events(); }
     DebtsTab* Debts() const { return Main()->Debts(); }
-    static CalendarDocument& Doc() { return Session::Get().CurrentDocument; }
 
     // The example year of daybinder-cli, for 2026.
-    QString Example(const QString& name = QStringLiteral("exemple.cal")) const
+    QString Example(const QString& name = u"exemple.cal"_qs) const
     {
         const QString path = dir.filePath(name);
         QProcess cli;
-        cli.start(QStringLiteral(DAYBINDER_CLI),
-                  {QStringLiteral("demo"), path, QStringLiteral("--year"), QStringLiteral("2026")});
+        cli.start(QStringLiteral(DAYBINDER_CLI), {u"demo"_qs, path, u"--year"_qs, u"2026"_qs});
         if (!cli.waitForFinished(60000) || cli.exitCode() != 0) qFatal("daybinder-cli demo failed");
         return path;
-    }
-
-    QByteArray Bytes(const QString& path) const
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    static int CellOf(int day, int month) { return CellOfDate(MakeDate(day, month, Doc().YearNumber())); }
-    static QList<DayEntry>& EntriesOn(int day, int month)
-    {
-        return DayOf(month, CellOf(day, month))->Entries;
     }
 
     MonthGrid* Grid(int month) const { return Main()->ExistingMonthWindow(month)->Grid(); }

@@ -8,28 +8,13 @@
 #include "entries/FrmAddDE.h"
 #include "entries/FrmAddEV.h"
 #include "pictures/ChoosePicture.h"
+#include "support/Widgets.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QToolButton>
 
 namespace {
-
-template <class W = QWidget> W* Find(QWidget* parent, const char* name)
-{
-    W* w = parent->findChild<W*>(QLatin1String(name));
-    if (!w) qFatal("no widget %s", name);
-    return w;
-}
-
-void Retype(QWidget* dialog, const char* box, const QString& text)
-{
-    auto* edit = Find<QLineEdit>(dialog, box);
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
 
 QStringList BalanceTexts(const BalanceLabelWidgets& labels)
 {
@@ -50,147 +35,145 @@ private slots:
         f.reset();
     }
 
-    void debtRoadWithPreviewBalancesColourAndPicture();
-    void debtsTabCommands();
+    void debtRoadWithPreviewBalancesColourAndPicture()
+    {
+        NewDocumentWithVisa();
+        const QString picture = f->dir.filePath(u"chalet.bmp"_qs);
+        QImage image(32, 24, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        QVERIFY(image.save(picture));
+        SetPictureChooser([&](const QString&) { return PictureChoice{1, picture}; });
+        f->dialogs->Colours = {0x008000};
+
+        // An expense of 300 tied to Visa by its name, on 10 March, coloured and with a picture.
+        FrmMain* main = f->Main();
+        main->SetCurrentTab(TabEvents);
+        f->ClickDay(10, 3);
+        QStringList preview;
+        WhenModal<FrmAddEV>([&](FrmAddEV* d) {
+            Check(d, "ChkEV1")->click();
+            QTest::keyClicks(Find(d, "TxtEV0"), "Visa");
+            QVERIFY(Check(d, "ChkGen")->isChecked());
+            QVERIFY(Check(d, "ChkDE1")->isChecked()); // an expense pays the debt down
+            Retype(Box(d, "TxtEV1"), "300");
+            preview = {Find<QLabel>(d, "LblDE1")->text(), Box(d, "TxtDE1")->text(),
+                       Find<QLabel>(d, "LblDE2")->text(), Box(d, "TxtDE2")->text()};
+            Check(d, "ChkCol")->click();
+            Find<QToolButton>(d, "PicSelCol")->click();
+            Check(d, "ChkBck0")->click();
+            Find<QPushButton>(d, "CmdBck")->click();
+            Press(d, "CmdOk");
+        });
+        ProgramFixture::Click(f->Events(), "Add");
+        QCOMPARE(preview, (QStringList{"Balance pour le 2026-03-09:", "2500",
+                                       "Nouvelle balance pour le 2026-03-10:", "2200"}));
+        QCOMPARE(f->EventsLines(), QStringList{"(DE) - Visa       300$"});
+        QCOMPARE(f->Events()->List()->currentRow(), 0);
+        QCOMPARE(BalanceTexts(f->Events()->Balance()), (QStringList{"Balance (2026-03-10):", "2200$"}));
+        QVERIFY(f->Events()->Button(u"ShowPic"_qs)->isEnabled());
+
+        // The debts tab follows the selected day.
+        main->SetCurrentTab(TabDebts);
+        QTest::mouseClick(f->Debts()->List()->viewport(), Qt::LeftButton, {},
+                          f->Debts()->List()->visualItemRect(f->Debts()->List()->item(0)).center());
+        QCOMPARE(BalanceTexts(f->Debts()->Balance()), (QStringList{"Balance (2026-03-10):", "2200$"}));
+        f->ClickDay(9, 3);
+        QCOMPARE(BalanceTexts(f->Debts()->Balance()), (QStringList{"Balance (2026-03-09):", "2500$"}));
+
+        // An income typed "Visa" on the 10th ties itself and adds to the debt.
+        main->SetCurrentTab(TabEvents);
+        f->ClickDay(10, 3);
+        WhenModal<FrmAddEV>([&](FrmAddEV* d) {
+            Check(d, "ChkEV0")->click();
+            QTest::keyClicks(Find(d, "TxtEV0"), "Visa");
+            QVERIFY(Check(d, "ChkGen")->isChecked());
+            QCOMPARE(Find<QComboBox>(d, "CmbDE")->currentText(), u"Visa"_qs);
+            QVERIFY(Check(d, "ChkDE0")->isChecked());
+            Retype(Box(d, "TxtEV1"), "100");
+            preview = {Find<QLabel>(d, "LblDE1")->text(), Box(d, "TxtDE1")->text(),
+                       Find<QLabel>(d, "LblDE2")->text(), Box(d, "TxtDE2")->text()};
+            Press(d, "CmdOk");
+        });
+        ProgramFixture::Click(f->Events(), "Add");
+        QCOMPARE((QStringList{preview[1], preview[3]}), (QStringList{"2500", "2300"}));
+        QCOMPARE(f->EventsLines(), (QStringList{"(DE) - Visa       300$", "(RE) - Visa       100$"}));
+        QCOMPARE(BalanceTexts(f->Events()->Balance()), (QStringList{"Balance (2026-03-10):", "2300$"}));
+
+        // Saved, closed and opened again: the colour and the picture are still on the grid.
+        const QString path = f->dir.filePath(u"visa.cal"_qs);
+        f->dialogs->Files = {path};
+        WhenModal<FrmAskSave>([](FrmAskSave* d) { Press(d, "CmdYes"); });
+        f->ToolbarClick("Save");
+        QVERIFY(QFile::remove(picture)); // the file now carries its own copy
+        main->close();
+        f->program.reset();
+        QVERIFY(f->Start(path));
+        const CellLine& line = f->Grid(3)->Cell(CellOf(10, 3)).Lines[0];
+        QCOMPARE(line.Text, u"Visa       300$"_qs);
+        QCOMPARE(line.Colour, 0x008000);
+        QVERIFY(line.Picture);
+        QCOMPARE(EntriesOn(10, 3)[0].Picture.size(), QSize(32, 24));
+        QMenu* menu = f->OpenCellMenu(10, 3, 0); // the line's menu offers its picture
+        QVERIFY(f->Main()->ExistingMonthWindow(3)->MenuAction(MenuShowPicture)->isEnabled());
+        menu->hide();
+    }
+
+    void debtsTabCommands()
+    {
+        NewDocumentWithVisa();
+        DebtsTab* tab = f->Debts();
+        QListWidget* list = tab->List();
+        WhenModal<FrmAddDE>([](FrmAddDE* d) {
+            Check(d, "ChkGen1")->click();
+            QTest::keyClicks(Find(d, "TxtGen0"), "Auto");
+            Press(d, "CmdOk");
+        });
+        ProgramFixture::Click(tab, "Add");
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->currentRow(), 1); // the new account
+        ProgramFixture::Click(tab, "Sort0");
+        QCOMPARE(list->item(0)->text(), u"(épargne) - Auto       0$"_qs);
+        ProgramFixture::Click(tab, "Down");
+        QCOMPARE(list->item(1)->text(), u"(épargne) - Auto       0$"_qs);
+        QCOMPARE(list->currentRow(), 1);
+
+        // Double-click edits; OK without a change writes nothing.
+        Session::Get().SetModified(PartAll, false);
+        QString title;
+        WhenModal<FrmAddDE>([&](FrmAddDE* d) {
+            title = d->windowTitle();
+            Press(d, "CmdOk");
+        });
+        ProgramFixture::DoubleClick(list->viewport(), list->visualItemRect(list->item(1)).center());
+        QCOMPARE(title, u"Daybinder - Éditer une Dette/Épargne"_qs);
+        QVERIFY(Doc().IsSaved);
+
+        ProgramFixture::Click(tab, "Remove");
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->currentRow(), 0);
+        ProgramFixture::Click(tab, "Clear");
+        QCOMPARE(list->count(), 0);
+        QVERIFY(!Doc().IsSaved);
+        QVERIFY(BalanceTexts(tab->Balance()).isEmpty());
+    }
 
 private:
-    void NewDocumentWithVisa();
+    void NewDocumentWithVisa()
+    {
+        QVERIFY(f->Start());
+        f->ToolbarClick("New");
+        f->Main()->SetCurrentTab(TabDebts);
+        WhenModal<FrmAddDE>([](FrmAddDE* d) {
+            QTest::keyClicks(Find(d, "TxtGen0"), "Visa");
+            Retype(Box(d, "TxtGen1"), "2500");
+            Press(d, "CmdOk");
+        });
+        ProgramFixture::Click(f->Debts(), "Add");
+        QCOMPARE(f->Debts()->List()->item(0)->text(), u"(dette) - Visa       2500$"_qs);
+    }
+
     std::unique_ptr<ProgramFixture> f;
 };
-
-void TestAccountRoad::NewDocumentWithVisa()
-{
-    QVERIFY(f->Start());
-    f->ToolbarClick("New");
-    f->Main()->SetCurrentTab(TabDebts);
-    WhenModal<FrmAddDE>([](FrmAddDE* d) {
-        QTest::keyClicks(Find(d, "TxtGen0"), "Visa");
-        Retype(d, "TxtGen1", QStringLiteral("2500"));
-        Find<QPushButton>(d, "CmdOk")->click();
-    });
-    ProgramFixture::Click(f->Debts(), "Add");
-    QCOMPARE(f->Debts()->List()->item(0)->text(), QStringLiteral("(dette) - Visa       2500$"));
-}
-
-void TestAccountRoad::debtRoadWithPreviewBalancesColourAndPicture()
-{
-    NewDocumentWithVisa();
-    const QString picture = f->dir.filePath(QStringLiteral("chalet.bmp"));
-    QImage image(32, 24, QImage::Format_RGB32);
-    image.fill(Qt::darkGreen);
-    QVERIFY(image.save(picture));
-    SetPictureChooser([&](const QString&) { return PictureChoice{1, picture}; });
-    f->dialogs->Colours = {0x008000};
-
-    // An expense of 300 tied to Visa by its name, on 10 March, coloured and with a picture.
-    FrmMain* main = f->Main();
-    main->SetCurrentTab(TabEvents);
-    f->ClickDay(10, 3);
-    QStringList preview;
-    WhenModal<FrmAddEV>([&](FrmAddEV* d) {
-        Find<QCheckBox>(d, "ChkEV1")->click();
-        QTest::keyClicks(Find(d, "TxtEV0"), "Visa");
-        QVERIFY(Find<QCheckBox>(d, "ChkGen")->isChecked());
-        QVERIFY(Find<QCheckBox>(d, "ChkDE1")->isChecked()); // an expense pays the debt down
-        Retype(d, "TxtEV1", QStringLiteral("300"));
-        preview = QStringList{Find<QLineEdit>(d, "TxtDE1")->text(), Find<QLineEdit>(d, "TxtDE2")->text()};
-        Find<QCheckBox>(d, "ChkCol")->click();
-        Find<QToolButton>(d, "PicSelCol")->click();
-        Find<QCheckBox>(d, "ChkBck0")->click();
-        Find<QPushButton>(d, "CmdBck")->click();
-        Find<QPushButton>(d, "CmdOk")->click();
-    });
-    ProgramFixture::Click(f->Events(), "Add");
-    QCOMPARE(preview, (QStringList{"2500", "2200"}));
-    QCOMPARE(f->EventsLines(), QStringList{"(DE) - Visa       300$"});
-    QCOMPARE(f->Events()->List()->currentRow(), 0);
-    QCOMPARE(BalanceTexts(f->Events()->Balance()), (QStringList{"Balance (2026-03-10):", "2200$"}));
-    QVERIFY(f->Events()->Button(QStringLiteral("ShowPic"))->isEnabled());
-
-    // The debts tab follows the selected day.
-    main->SetCurrentTab(TabDebts);
-    QTest::mouseClick(f->Debts()->List()->viewport(), Qt::LeftButton, {},
-                      f->Debts()->List()->visualItemRect(f->Debts()->List()->item(0)).center());
-    QCOMPARE(BalanceTexts(f->Debts()->Balance()), (QStringList{"Balance (2026-03-10):", "2200$"}));
-    f->ClickDay(9, 3);
-    QCOMPARE(BalanceTexts(f->Debts()->Balance()), (QStringList{"Balance (2026-03-09):", "2500$"}));
-
-    // An income typed "Visa" on the 10th ties itself and adds to the debt.
-    main->SetCurrentTab(TabEvents);
-    f->ClickDay(10, 3);
-    WhenModal<FrmAddEV>([&](FrmAddEV* d) {
-        Find<QCheckBox>(d, "ChkEV0")->click();
-        QTest::keyClicks(Find(d, "TxtEV0"), "Visa");
-        QVERIFY(Find<QCheckBox>(d, "ChkGen")->isChecked());
-        QCOMPARE(Find<QComboBox>(d, "CmbDE")->currentText(), QStringLiteral("Visa"));
-        QVERIFY(Find<QCheckBox>(d, "ChkDE0")->isChecked());
-        Retype(d, "TxtEV1", QStringLiteral("100"));
-        preview = QStringList{Find<QLineEdit>(d, "TxtDE1")->text(), Find<QLineEdit>(d, "TxtDE2")->text()};
-        Find<QPushButton>(d, "CmdOk")->click();
-    });
-    ProgramFixture::Click(f->Events(), "Add");
-    QCOMPARE(preview, (QStringList{"2500", "2300"}));
-    QCOMPARE(f->EventsLines(), (QStringList{"(DE) - Visa       300$", "(RE) - Visa       100$"}));
-    QCOMPARE(BalanceTexts(f->Events()->Balance()), (QStringList{"Balance (2026-03-10):", "2300$"}));
-
-    // Saved, closed and opened again: the colour and the picture are still on the grid.
-    const QString path = f->dir.filePath(QStringLiteral("visa.cal"));
-    f->dialogs->Files = {path};
-    WhenModal<FrmAskSave>([](FrmAskSave* d) { d->findChild<QPushButton*>("CmdYes")->click(); });
-    f->ToolbarClick("Save");
-    QVERIFY(QFile::remove(picture)); // the file now carries its own copy
-    main->close();
-    f->program.reset();
-    QVERIFY(f->Start(path));
-    const CellLine& line = f->Grid(3)->Cell(f->CellOf(10, 3)).Lines[0];
-    QCOMPARE(line.Text, QStringLiteral("Visa       300$"));
-    QCOMPARE(line.Colour, 0x008000);
-    QVERIFY(line.Picture);
-    QCOMPARE(f->EntriesOn(10, 3)[0].Picture.size(), QSize(32, 24));
-    QMenu* menu = f->OpenCellMenu(10, 3, 0); // the line's menu offers its picture
-    QVERIFY(f->Main()->ExistingMonthWindow(3)->MenuAction(MenuShowPicture)->isEnabled());
-    menu->hide();
-}
-
-void TestAccountRoad::debtsTabCommands()
-{
-    NewDocumentWithVisa();
-    DebtsTab* tab = f->Debts();
-    QListWidget* list = tab->List();
-    WhenModal<FrmAddDE>([](FrmAddDE* d) {
-        Find<QCheckBox>(d, "ChkGen1")->click();
-        QTest::keyClicks(Find(d, "TxtGen0"), "Auto");
-        Find<QPushButton>(d, "CmdOk")->click();
-    });
-    ProgramFixture::Click(tab, "Add");
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(list->currentRow(), 1); // the new account
-    ProgramFixture::Click(tab, "Sort0");
-    QCOMPARE(list->item(0)->text(), QStringLiteral("(épargne) - Auto       0$"));
-    ProgramFixture::Click(tab, "Down");
-    QCOMPARE(list->item(1)->text(), QStringLiteral("(épargne) - Auto       0$"));
-    QCOMPARE(list->currentRow(), 1);
-
-    // Double-click edits; OK without a change writes nothing.
-    ProgramFixture::Doc().IsSaved = true;
-    Session::Get().SetModified(PartAll, false);
-    QString title;
-    WhenModal<FrmAddDE>([&](FrmAddDE* d) {
-        title = d->windowTitle();
-        Find<QPushButton>(d, "CmdOk")->click();
-    });
-    ProgramFixture::DoubleClick(list->viewport(), list->visualItemRect(list->item(1)).center());
-    QCOMPARE(title, QStringLiteral("Daybinder - Éditer une Dette/Épargne"));
-    QVERIFY(ProgramFixture::Doc().IsSaved);
-
-    ProgramFixture::Click(tab, "Remove");
-    QCOMPARE(list->count(), 1);
-    QCOMPARE(list->currentRow(), 0);
-    ProgramFixture::Click(tab, "Clear");
-    QCOMPARE(list->count(), 0);
-    QVERIFY(!ProgramFixture::Doc().IsSaved);
-    QVERIFY(BalanceTexts(tab->Balance()).isEmpty());
-}
 
 QTEST_MAIN(TestAccountRoad)
 #include "tst_accountroad.moc"

@@ -6,19 +6,10 @@
 #include "document/FrmAskSave.h"
 #include "entries/FrmAddEV.h"
 #include "resources/Strings.h"
+#include "support/Widgets.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
-
-namespace {
-
-void Press(QDialog* dialog, const char* button)
-{
-    dialog->findChild<QPushButton*>(QLatin1String(button))->click();
-}
-
-} // namespace
 
 class TestDayRoad : public QObject
 {
@@ -27,282 +18,273 @@ private slots:
     void init() { f = std::make_unique<ProgramFixture>(); }
     void cleanup() { f.reset(); }
 
-    void dayRoadFromOpeningToOpeningAgain();
-    void removingTheLastLineSelectsTheFirst();
-    void doubleClickEditsAndLeavesTheCheckMark();
-    void saveOnAnUnnamedDocument();
-    void noInTheDialogOfNewDropsTheChanges();
-    void deselectedPartIsWrittenAsLastSavedAndDropped();
-    void cancelEverywhereLeavesDocumentAndDisk();
-    void aDamagedFileLeavesTheProgramAtItsLogo();
+    void dayRoadFromOpeningToOpeningAgain()
+    {
+        StartOnExample();
+        FrmMain* main = f->Main();
+        QCOMPARE(main->windowTitle(), u"Daybinder v2.1 - "_qs + m_example);
+        // "00" in the current year: March, today's month, comes to the front.
+        QCOMPARE(main->MdiArea()->activeSubWindow(), main->ExistingMonthWindow(3));
+        for (int m = 1; m <= 12; ++m) QVERIFY(main->ExistingMonthWindow(m)->isVisible());
+
+        // A day with an event and an expense: its lines and totals (95.50 rounds to 96).
+        main->SetCurrentTab(TabEvents);
+        f->ClickDay(8, 3);
+        QCOMPARE(f->Events()->SelectedDateBox()->text().right(4), u"2026"_qs);
+        QCOMPARE(f->EventsLines(), (QStringList{"(EV) - Vaccin du chat", "(DE) - Véto       95.50$"}));
+        QCOMPARE(Find<QLabel>(f->Events(), "LblEVInTot")->text(), u"0$"_qs);
+        QCOMPARE(Find<QLabel>(f->Events(), "LblEVOutTot")->text(), u"96$"_qs);
+        QCOMPARE(Find<QLabel>(f->Events(), "LblEVTot")->text(), u"-96$"_qs);
+
+        // Cut the event from the 8th, paste it on the 10th: it moves to the end of that day.
+        f->CellMenu(8, 3, 0, MenuCut);
+        f->CellMenu(10, 3, -1, MenuPaste);
+        QCOMPARE(f->Grid(3)->Cell(CellOf(8, 3)).Lines[0].Text, u"Véto       95.50$"_qs);
+        QCOMPARE(f->Grid(3)->Cell(CellOf(10, 3)).Lines[1].Text, u"Vaccin du chat"_qs);
+        QCOMPARE(Session::Get().Clipboard.Mode, 0);
+        QVERIFY(main->windowTitle().endsWith(u'*'));
+
+        // Tick it in the list, sort Z-A, remove the other one.
+        f->ClickDay(10, 3);
+        QListWidget* list = f->Events()->List();
+        QCOMPARE(f->EventsLines(), (QStringList{"(DE) - Hydro      110$", "(EV) - Vaccin du chat"}));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, ProgramFixture::CheckBoxOf(list, 1));
+        QVERIFY(EntriesOn(10, 3)[1].Ticked);
+        QVERIFY(f->Grid(3)->Cell(CellOf(10, 3)).Lines[1].Strike);
+        ProgramFixture::Click(f->Events(), "Sort1");
+        QCOMPARE(f->EventsLines(), (QStringList{"(EV) - Vaccin du chat", "(DE) - Hydro      110$"}));
+        QCOMPARE(list->item(0)->checkState(), Qt::Checked);
+        list->setCurrentRow(1);
+        ProgramFixture::Click(f->Events(), "Remove");
+        QCOMPARE(f->EventsLines(), QStringList{"(EV) - Vaccin du chat"});
+        QCOMPARE(Find<QLabel>(f->Events(), "LblEVOutTot")->text(), u"0$"_qs);
+
+        // Save: the save-parts dialog lists March's entries; Yes writes them.
+        QStringList lines;
+        WhenModal<FrmAskSave>([&](FrmAskSave* d) {
+            for (int i = 0; i < d->PartList()->count(); ++i) lines.append(d->PartList()->item(i)->text());
+            Press(d, "CmdYes");
+        });
+        f->ToolbarClick("Save");
+        QCOMPARE(lines, QStringList{Str(231) + u"  ... "_qs + Str(212)});
+        QVERIFY(!main->windowTitle().endsWith(u'*'));
+
+        // Quit with the commands tab, start again on the file: everything as left.
+        main->SetCurrentTab(TabCommands);
+        QTest::mouseClick(main->Commands()->Button(u"CmdCOExit"_qs), Qt::LeftButton);
+        QVERIFY(!main->isVisible());
+        f->program.reset();
+        QVERIFY(f->Start(m_example));
+        QCOMPARE(Descriptions(EntriesOn(8, 3)), QStringList{"Véto       95.50"});
+        QCOMPARE(Descriptions(EntriesOn(10, 3)), QStringList{"Vaccin du chat"});
+        QVERIFY(EntriesOn(10, 3)[0].Ticked);
+        QVERIFY(f->Grid(3)->Cell(CellOf(10, 3)).Lines[0].Strike);
+        QVERIFY(Session::Get().CurrentDocument.IsSaved);
+    }
+
+    void removingTheLastLineSelectsTheFirst()
+    {
+        StartOnExample();
+        f->Main()->SetCurrentTab(TabEvents);
+        f->ClickDay(23, 12); // seven events and an expense
+        QListWidget* list = f->Events()->List();
+        QCOMPARE(list->count(), 8);
+        list->setCurrentRow(7);
+        ProgramFixture::Click(f->Events(), "Remove");
+        QCOMPARE(list->count(), 7);
+        QCOMPARE(list->currentRow(), 0);
+        // A cell of seven shows them all; "[...]" only from eight.
+        QCOMPARE(f->Grid(12)->Cell(CellOf(23, 12)).Lines[6].Text, u"Ménage du salon"_qs);
+        list->setCurrentRow(3);
+        ProgramFixture::Click(f->Events(), "Remove");
+        QCOMPARE(list->currentRow(), 3); // a line that still exists stays selected
+        ProgramFixture::Click(f->Events(), "Clear");
+        QCOMPARE(list->count(), 0);
+        QVERIFY(!f->Events()->Button(u"Edit"_qs)->isEnabled());
+        QCOMPARE(Find<QLabel>(f->Events(), "LblEVTot")->text(), u"0$"_qs);
+    }
+
+    void doubleClickEditsAndLeavesTheCheckMark()
+    {
+        StartOnExample();
+        f->Main()->SetCurrentTab(TabEvents);
+        f->ClickDay(8, 3);
+        QListWidget* list = f->Events()->List();
+        const QList<DayEntry> before = EntriesOn(8, 3);
+        for (const bool onTheBox : {true, false}) {
+            list->setCurrentRow(0);
+            QString title, description;
+            WhenModal<FrmAddEV>([&](FrmAddEV* d) {
+                title = d->windowTitle();
+                description = Box(d, "TxtEV0")->text();
+                d->reject();
+            });
+            const QRect r = list->visualItemRect(list->item(1));
+            const QPoint at = onTheBox ? ProgramFixture::CheckBoxOf(list, 1) : r.center();
+            ProgramFixture::DoubleClick(list->viewport(), at);
+            QCOMPARE(title, u"Daybinder - Éditer un Événement"_qs);
+            QCOMPARE(description, u"Véto"_qs); // the line double-clicked
+            QCOMPARE(list->currentRow(), 1);
+            QCOMPARE(list->item(1)->checkState(), before[1].Ticked ? Qt::Checked : Qt::Unchecked);
+            QCOMPARE(EntriesOn(8, 3)[1].Ticked, before[1].Ticked);
+        }
+    }
+
+    void saveOnAnUnnamedDocument()
+    {
+        QVERIFY(f->Start());
+        FrmMain* main = f->Main();
+        f->ToolbarClick("New");
+        QCOMPARE(Session::Get().Mode(), MainMode::Edit);
+        QCOMPARE(Session::Get().CurrentDocument.Year, u"2026"_qs);
+
+        // Unchanged: Save asks for a path at once, in the program's file type, and writes.
+        const QString first = f->dir.filePath(u"premier.cal"_qs);
+        f->dialogs->Files = {first};
+        f->ToolbarClick("Save");
+        const FileDialogRequest& asked = f->dialogs->Saved.value(0);
+        QCOMPARE(asked.Filter, Str(10050));
+        QCOMPARE(asked.FilterIndex, 2);
+        QCOMPARE(asked.DefaultExtension, u"cal"_qs);
+        QVERIFY(asked.OverwritePrompt);
+        QVERIFY(QFile::exists(first));
+        QCOMPARE(main->windowTitle(), u"Daybinder v2.1 - "_qs + first);
+
+        // Changed and unnamed again (New): the save-parts dialog first, then the path.
+        f->ToolbarClick("New");
+        f->ClickDay(20, 3);
+        AppendEntry(3, CellOf(20, 3), Event(u"Piscine"_qs));
+        const QString second = f->dir.filePath(u"second.cal"_qs);
+        f->dialogs->Files = {second};
+        int pathsAskedBefore = -1;
+        WhenModal<FrmAskSave>([&](FrmAskSave* d) {
+            QVERIFY(Find<QLabel>(d, "LblQuestion")->text().contains(Str(540)));
+            pathsAskedBefore = int(f->dialogs->Saved.size());
+            Press(d, "CmdYes");
+        });
+        main->SetCurrentTab(TabCommands);
+        QTest::mouseClick(main->Commands()->Button(u"CmdCOSave"_qs), Qt::LeftButton);
+        QCOMPARE(pathsAskedBefore, 1); // only the first save's
+        QCOMPARE(f->dialogs->Saved.size(), 2);
+        QVERIFY(QFile::exists(second));
+        QVERIFY(Session::Get().CurrentDocument.IsSaved);
+    }
+
+    void noInTheDialogOfNewDropsTheChanges()
+    {
+        StartOnExample();
+        const QByteArray onDisk = FileBytes(m_example);
+        RemoveEntry(3, CellOf(8, 3), true, -1);
+        WhenModal<FrmAskSave>([](FrmAskSave* d) { Press(d, "CmdNo"); });
+        f->ToolbarClick("New");
+        const CalendarDocument& doc = Doc();
+        QCOMPARE(Session::Get().Mode(), MainMode::Edit);
+        QVERIFY(doc.FilePath.isEmpty() && doc.IsSaved && doc.DE.DebtsSavings.isEmpty());
+        QVERIFY(EntriesOn(10, 3).isEmpty());
+        QVERIFY(f->Grid(3)->Cell(CellOf(10, 3)).Lines[0].Text.isEmpty());
+        QCOMPARE(FileBytes(m_example), onDisk);
+    }
+
+    void deselectedPartIsWrittenAsLastSavedAndDropped()
+    {
+        StartOnExample();
+        FrmMain* main = f->Main();
+        main->SetCurrentTab(TabDebts);
+        f->Debts()->List()->setCurrentRow(0);
+        ProgramFixture::Click(f->Debts(), "Remove");
+        QCOMPARE(f->Debts()->List()->count(), 1);
+        RemoveEntry(3, CellOf(8, 3), true, -1);
+
+        // The debts line is left out: the file keeps both accounts, the window drops the change.
+        WhenModal<FrmAskSave>([](FrmAskSave* d) {
+            QListWidget* parts = d->PartList();
+            QCOMPARE(parts->count(), 2);
+            QCOMPARE(parts->item(0)->text(), Str(233));
+            const QRect r = parts->visualItemRect(parts->item(0));
+            QTest::mouseClick(parts->viewport(), Qt::LeftButton, {}, r.center());
+            QVERIFY(!parts->item(0)->isSelected());
+            Press(d, "CmdYes");
+        });
+        f->ToolbarClick("Save");
+        QCOMPARE(f->Debts()->List()->count(), 2);
+        QCOMPARE(Doc().DE.DECount(), 2);
+        QVERIFY(EntriesOn(8, 3).isEmpty());
+        QVERIFY(Doc().IsSaved);
+
+        f->Quit();
+        QVERIFY(f->Start(m_example));
+        QCOMPARE(Doc().DE.DECount(), 2);
+        QVERIFY(EntriesOn(8, 3).isEmpty());
+    }
+
+    void cancelEverywhereLeavesDocumentAndDisk()
+    {
+        StartOnExample();
+        FrmMain* main = f->Main();
+        const QByteArray onDisk = FileBytes(m_example);
+        RemoveEntry(3, CellOf(8, 3), false, 0);
+        const QList<DayEntry> changed = EntriesOn(8, 3);
+
+        int asked = 0;
+        const auto cancel = [&] {
+            WhenModal<FrmAskSave>([&](FrmAskSave* d) {
+                ++asked;
+                Press(d, "CmdCancel");
+            });
+        };
+        cancel();
+        f->ToolbarClick("Save");
+        main->SetCurrentTab(TabCommands);
+        QTest::mouseClick(main->Commands()->Button(u"CmdCOSaveAs"_qs),
+                          Qt::LeftButton); // no file chosen
+        QCOMPARE(f->dialogs->Saved.size(), 1);
+        cancel();
+        f->ToolbarClick("New");
+        f->dialogs->Files = {f->Example(u"autre.cal"_qs)};
+        cancel();
+        f->ToolbarClick("Open");
+        cancel();
+        QVERIFY(!main->close());
+
+        QCOMPARE(asked, 4);
+        QVERIFY(main->isVisible());
+        QCOMPARE(Session::Get().Mode(), MainMode::Edit);
+        QCOMPARE(Doc().FilePath, m_example);
+        QCOMPARE(EntriesOn(8, 3).size(), changed.size());
+        QVERIFY(main->windowTitle().endsWith(u'*'));
+        QCOMPARE(FileBytes(m_example), onDisk);
+    }
+
+    void aDamagedFileLeavesTheProgramAtItsLogo()
+    {
+        StartOnExample();
+        QByteArray bytes = FileBytes(m_example);
+        bytes.truncate(bytes.size() / 2);
+        const QString damaged = f->dir.filePath(u"abime.cal"_qs);
+        QVERIFY(SaveBytes(damaged, bytes));
+
+        f->dialogs->Files = {damaged};
+        f->ToolbarClick("Open");
+        QCOMPARE(f->prompter.Asked.size(), 1);
+        QVERIFY(f->prompter.Asked[0].Text.contains(damaged));
+        QCOMPARE(Session::Get().Mode(), MainMode::Logo);
+        QVERIFY(Doc().FilePath.isEmpty());
+        QVERIFY(Doc().DE.DebtsSavings.isEmpty()); // nothing half read is kept
+        for (int m = 1; m <= 12; ++m) QVERIFY(!f->Main()->ExistingMonthWindow(m)->isVisible());
+        QCOMPARE(FileBytes(damaged), bytes);
+    }
 
 private:
-    void StartOnExample();
+    void StartOnExample()
+    {
+        m_example = f->Example();
+        QVERIFY(f->Start(m_example));
+        QCOMPARE(Session::Get().Mode(), MainMode::Edit);
+    }
+
     std::unique_ptr<ProgramFixture> f;
     QString m_example;
 };
-
-void TestDayRoad::StartOnExample()
-{
-    m_example = f->Example();
-    QVERIFY(f->Start(m_example));
-    QCOMPARE(Session::Get().Mode(), MainMode::Edit);
-}
-
-void TestDayRoad::dayRoadFromOpeningToOpeningAgain()
-{
-    StartOnExample();
-    FrmMain* main = f->Main();
-    QCOMPARE(main->windowTitle(), QStringLiteral("Daybinder v2.1 - ") + m_example);
-    // "00" in the current year: March, today's month, comes to the front.
-    QCOMPARE(main->MdiArea()->activeSubWindow(), main->ExistingMonthWindow(3));
-    for (int m = 1; m <= 12; ++m) QVERIFY(main->ExistingMonthWindow(m)->isVisible());
-
-    // A day with an event and an expense: its lines and totals (95.50 rounds to 96).
-    main->SetCurrentTab(TabEvents);
-    f->ClickDay(8, 3);
-    QCOMPARE(f->Events()->SelectedDateBox()->text().right(4), QStringLiteral("2026"));
-    QCOMPARE(f->EventsLines(), (QStringList{"(EV) - Vaccin du chat", "(DE) - Véto       95.50$"}));
-    QCOMPARE(f->Events()->findChild<QLabel*>("LblEVInTot")->text(), QStringLiteral("0$"));
-    QCOMPARE(f->Events()->findChild<QLabel*>("LblEVOutTot")->text(), QStringLiteral("96$"));
-    QCOMPARE(f->Events()->findChild<QLabel*>("LblEVTot")->text(), QStringLiteral("-96$"));
-
-    // Cut the event from the 8th, paste it on the 10th: it moves to the end of that day.
-    f->CellMenu(8, 3, 0, MenuCut);
-    f->CellMenu(10, 3, -1, MenuPaste);
-    QCOMPARE(f->Grid(3)->Cell(f->CellOf(8, 3)).Lines[0].Text, QStringLiteral("Véto       95.50$"));
-    QCOMPARE(f->Grid(3)->Cell(f->CellOf(10, 3)).Lines[1].Text, QStringLiteral("Vaccin du chat"));
-    QCOMPARE(Session::Get().Clipboard.Mode, 0);
-    QVERIFY(main->windowTitle().endsWith(u'*'));
-
-    // Tick it in the list, sort Z-A, remove the other one.
-    f->ClickDay(10, 3);
-    QListWidget* list = f->Events()->List();
-    QCOMPARE(f->EventsLines(), (QStringList{"(DE) - Hydro      110$", "(EV) - Vaccin du chat"}));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, ProgramFixture::CheckBoxOf(list, 1));
-    QVERIFY(f->EntriesOn(10, 3)[1].Ticked);
-    QVERIFY(f->Grid(3)->Cell(f->CellOf(10, 3)).Lines[1].Strike);
-    ProgramFixture::Click(f->Events(), "Sort1");
-    QCOMPARE(f->EventsLines(), (QStringList{"(EV) - Vaccin du chat", "(DE) - Hydro      110$"}));
-    QCOMPARE(list->item(0)->checkState(), Qt::Checked);
-    list->setCurrentRow(1);
-    ProgramFixture::Click(f->Events(), "Remove");
-    QCOMPARE(f->EventsLines(), QStringList{"(EV) - Vaccin du chat"});
-    QCOMPARE(f->Events()->findChild<QLabel*>("LblEVOutTot")->text(), QStringLiteral("0$"));
-
-    // Save: the save-parts dialog lists March's entries; Yes writes them.
-    QStringList lines;
-    WhenModal<FrmAskSave>([&](FrmAskSave* d) {
-        for (int i = 0; i < d->PartList()->count(); ++i) lines.append(d->PartList()->item(i)->text());
-        Press(d, "CmdYes");
-    });
-    f->ToolbarClick("Save");
-    QCOMPARE(lines, QStringList{Str(231) + QStringLiteral("  ... ") + Str(212)});
-    QVERIFY(!main->windowTitle().endsWith(u'*'));
-
-    // Quit with the commands tab, start again on the file: everything as left.
-    main->SetCurrentTab(TabCommands);
-    QTest::mouseClick(main->Commands()->Button(QStringLiteral("CmdCOExit")), Qt::LeftButton);
-    QVERIFY(!main->isVisible());
-    f->program.reset();
-    QVERIFY(f->Start(m_example));
-    QCOMPARE(QStringList{f->EntriesOn(8, 3)[0].Description}, QStringList{"Véto       95.50"});
-    QCOMPARE(f->EntriesOn(8, 3).size(), 1);
-    QCOMPARE(f->EntriesOn(10, 3).size(), 1);
-    QCOMPARE(f->EntriesOn(10, 3)[0].Description, QStringLiteral("Vaccin du chat"));
-    QVERIFY(f->EntriesOn(10, 3)[0].Ticked);
-    QVERIFY(f->Grid(3)->Cell(f->CellOf(10, 3)).Lines[0].Strike);
-    QVERIFY(Session::Get().CurrentDocument.IsSaved);
-}
-
-void TestDayRoad::removingTheLastLineSelectsTheFirst()
-{
-    StartOnExample();
-    f->Main()->SetCurrentTab(TabEvents);
-    f->ClickDay(23, 12); // seven events and an expense
-    QListWidget* list = f->Events()->List();
-    QCOMPARE(list->count(), 8);
-    list->setCurrentRow(7);
-    ProgramFixture::Click(f->Events(), "Remove");
-    QCOMPARE(list->count(), 7);
-    QCOMPARE(list->currentRow(), 0);
-    // A cell of seven shows them all; "[...]" only from eight.
-    QCOMPARE(f->Grid(12)->Cell(f->CellOf(23, 12)).Lines[6].Text, QStringLiteral("Ménage du salon"));
-    list->setCurrentRow(3);
-    ProgramFixture::Click(f->Events(), "Remove");
-    QCOMPARE(list->currentRow(), 3); // a line that still exists stays selected
-    ProgramFixture::Click(f->Events(), "Clear");
-    QCOMPARE(list->count(), 0);
-    QVERIFY(!f->Events()->Button(QStringLiteral("Edit"))->isEnabled());
-    QCOMPARE(f->Events()->findChild<QLabel*>("LblEVTot")->text(), QStringLiteral("0$"));
-}
-
-void TestDayRoad::doubleClickEditsAndLeavesTheCheckMark()
-{
-    StartOnExample();
-    f->Main()->SetCurrentTab(TabEvents);
-    f->ClickDay(8, 3);
-    QListWidget* list = f->Events()->List();
-    const QList<DayEntry> before = f->EntriesOn(8, 3);
-    for (const bool onTheBox : {true, false}) {
-        list->setCurrentRow(0);
-        QString title, description;
-        WhenModal<FrmAddEV>([&](FrmAddEV* d) {
-            title = d->windowTitle();
-            description = d->findChild<QLineEdit*>("TxtEV0")->text();
-            d->reject();
-        });
-        const QRect r = list->visualItemRect(list->item(1));
-        const QPoint at = onTheBox ? ProgramFixture::CheckBoxOf(list, 1) : r.center();
-        ProgramFixture::DoubleClick(list->viewport(), at);
-        QCOMPARE(title, QStringLiteral("Daybinder - Éditer un Événement"));
-        QCOMPARE(description, QStringLiteral("Véto")); // the line double-clicked
-        QCOMPARE(list->currentRow(), 1);
-        QCOMPARE(list->item(1)->checkState(), before[1].Ticked ? Qt::Checked : Qt::Unchecked);
-        QCOMPARE(f->EntriesOn(8, 3)[1].Ticked, before[1].Ticked);
-    }
-}
-
-void TestDayRoad::saveOnAnUnnamedDocument()
-{
-    QVERIFY(f->Start());
-    FrmMain* main = f->Main();
-    f->ToolbarClick("New");
-    QCOMPARE(Session::Get().Mode(), MainMode::Edit);
-    QCOMPARE(Session::Get().CurrentDocument.Year, QStringLiteral("2026"));
-
-    // Unchanged: Save asks for a path at once and writes.
-    const QString first = f->dir.filePath(QStringLiteral("premier.cal"));
-    f->dialogs->Files = {first};
-    f->ToolbarClick("Save");
-    QVERIFY(QFile::exists(first));
-    QCOMPARE(main->windowTitle(), QStringLiteral("Daybinder v2.1 - ") + first);
-
-    // Changed and unnamed again (New): the save-parts dialog first, then the path.
-    f->ToolbarClick("New");
-    f->ClickDay(20, 3);
-    AppendEntry(3, f->CellOf(20, 3), Event(QStringLiteral("Piscine")));
-    const QString second = f->dir.filePath(QStringLiteral("second.cal"));
-    f->dialogs->Files = {second};
-    int pathsAskedBefore = -1;
-    WhenModal<FrmAskSave>([&](FrmAskSave* d) {
-        QVERIFY(d->findChild<QLabel*>("LblQuestion")->text().contains(Str(540)));
-        pathsAskedBefore = int(f->dialogs->Saved.size());
-        Press(d, "CmdYes");
-    });
-    main->SetCurrentTab(TabCommands);
-    QTest::mouseClick(main->Commands()->Button(QStringLiteral("CmdCOSave")), Qt::LeftButton);
-    QCOMPARE(pathsAskedBefore, 1); // only the first save's
-    QCOMPARE(f->dialogs->Saved.size(), 2);
-    QVERIFY(QFile::exists(second));
-    QVERIFY(Session::Get().CurrentDocument.IsSaved);
-}
-
-void TestDayRoad::noInTheDialogOfNewDropsTheChanges()
-{
-    StartOnExample();
-    const QByteArray onDisk = f->Bytes(m_example);
-    RemoveEntry(3, f->CellOf(8, 3), true, -1);
-    WhenModal<FrmAskSave>([](FrmAskSave* d) { Press(d, "CmdNo"); });
-    f->ToolbarClick("New");
-    const CalendarDocument& doc = ProgramFixture::Doc();
-    QCOMPARE(Session::Get().Mode(), MainMode::Edit);
-    QVERIFY(doc.FilePath.isEmpty() && doc.IsSaved && doc.DE.DebtsSavings.isEmpty());
-    QVERIFY(f->EntriesOn(10, 3).isEmpty());
-    QVERIFY(f->Grid(3)->Cell(f->CellOf(10, 3)).Lines[0].Text.isEmpty());
-    QCOMPARE(f->Bytes(m_example), onDisk);
-}
-
-void TestDayRoad::deselectedPartIsWrittenAsLastSavedAndDropped()
-{
-    StartOnExample();
-    FrmMain* main = f->Main();
-    main->SetCurrentTab(TabDebts);
-    f->Debts()->List()->setCurrentRow(0);
-    ProgramFixture::Click(f->Debts(), "Remove");
-    QCOMPARE(f->Debts()->List()->count(), 1);
-    RemoveEntry(3, f->CellOf(8, 3), true, -1);
-
-    // The debts line is left out: the file keeps both accounts, the window drops the change.
-    WhenModal<FrmAskSave>([](FrmAskSave* d) {
-        QListWidget* parts = d->PartList();
-        QCOMPARE(parts->count(), 2);
-        QCOMPARE(parts->item(0)->text(), Str(233));
-        const QRect r = parts->visualItemRect(parts->item(0));
-        QTest::mouseClick(parts->viewport(), Qt::LeftButton, {}, r.center());
-        QVERIFY(!parts->item(0)->isSelected());
-        Press(d, "CmdYes");
-    });
-    f->ToolbarClick("Save");
-    QCOMPARE(f->Debts()->List()->count(), 2);
-    QCOMPARE(ProgramFixture::Doc().DE.DECount(), 2);
-    QVERIFY(f->EntriesOn(8, 3).isEmpty());
-    QVERIFY(ProgramFixture::Doc().IsSaved);
-
-    f->Quit();
-    QVERIFY(f->Start(m_example));
-    QCOMPARE(ProgramFixture::Doc().DE.DECount(), 2);
-    QVERIFY(f->EntriesOn(8, 3).isEmpty());
-}
-
-void TestDayRoad::cancelEverywhereLeavesDocumentAndDisk()
-{
-    StartOnExample();
-    FrmMain* main = f->Main();
-    const QByteArray onDisk = f->Bytes(m_example);
-    RemoveEntry(3, f->CellOf(8, 3), false, 0);
-    const QList<DayEntry> changed = f->EntriesOn(8, 3);
-
-    int asked = 0;
-    const auto cancel = [&] {
-        WhenModal<FrmAskSave>([&](FrmAskSave* d) {
-            ++asked;
-            Press(d, "CmdCancel");
-        });
-    };
-    cancel();
-    f->ToolbarClick("Save");
-    main->SetCurrentTab(TabCommands);
-    QTest::mouseClick(main->Commands()->Button(QStringLiteral("CmdCOSaveAs")),
-                      Qt::LeftButton); // no file chosen
-    QCOMPARE(f->dialogs->Saved.size(), 1);
-    cancel();
-    f->ToolbarClick("New");
-    f->dialogs->Files = {f->Example(QStringLiteral("autre.cal"))};
-    cancel();
-    f->ToolbarClick("Open");
-    cancel();
-    QVERIFY(!main->close());
-
-    QCOMPARE(asked, 4);
-    QVERIFY(main->isVisible());
-    QCOMPARE(Session::Get().Mode(), MainMode::Edit);
-    QCOMPARE(ProgramFixture::Doc().FilePath, m_example);
-    QCOMPARE(f->EntriesOn(8, 3).size(), changed.size());
-    QVERIFY(main->windowTitle().endsWith(u'*'));
-    QCOMPARE(f->Bytes(m_example), onDisk);
-}
-
-void TestDayRoad::aDamagedFileLeavesTheProgramAtItsLogo()
-{
-    StartOnExample();
-    QByteArray bytes = f->Bytes(m_example);
-    bytes.truncate(bytes.size() / 2);
-    const QString damaged = f->dir.filePath(QStringLiteral("abime.cal"));
-    QFile out(damaged);
-    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
-    out.close();
-
-    f->dialogs->Files = {damaged};
-    f->ToolbarClick("Open");
-    QCOMPARE(f->prompter.Asked.size(), 1);
-    QVERIFY(f->prompter.Asked[0].Text.contains(damaged));
-    QCOMPARE(Session::Get().Mode(), MainMode::Logo);
-    QVERIFY(ProgramFixture::Doc().FilePath.isEmpty());
-    QVERIFY(ProgramFixture::Doc().DE.DebtsSavings.isEmpty()); // nothing half read is kept
-    for (int m = 1; m <= 12; ++m) QVERIFY(!f->Main()->ExistingMonthWindow(m)->isVisible());
-    QCOMPARE(f->Bytes(damaged), bytes);
-}
 
 QTEST_MAIN(TestDayRoad)
 #include "tst_dayroad.moc"

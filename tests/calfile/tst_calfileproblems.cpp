@@ -62,228 +62,211 @@ class TestCalFileProblems : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { Session::Get().Reset(); }
-    void thePasswordIsAskedAsTheProgramAlwaysHas_data();
-    void thePasswordIsAskedAsTheProgramAlwaysHas();
-    void aPasswordFromAWindowsToolOpens();
-    void anArchiveMadeByAnotherZipToolOpens_data();
-    void anArchiveMadeByAnotherZipToolOpens();
-    void aFailedSaveLeavesTheOldFileAndThePath_data();
-    void aFailedSaveLeavesTheOldFileAndThePath();
-    void retryRepeatsTheStepThatFailed();
-    void messagesAreLaidOutAsTheProgramAlwaysHas();
-};
-
-void TestCalFileProblems::thePasswordIsAskedAsTheProgramAlwaysHas_data()
-{
-    QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<bool>("opens");
-    QTest::addColumn<int>("prompts");
-    QTest::addColumn<bool>("invalidMessage");
-    QTest::newRow("right at once") << QStringList{u"secret"_qs} << true << 1 << false;
-    QTest::newRow("right the second time") << QStringList{u"faux"_qs, u"secret"_qs} << true << 2 << false;
-    QTest::newRow("wrong three times") << QStringList{u"a"_qs, u"b"_qs, u"secret"_qs} << false << 3 << true;
-    QTest::newRow("cancelled") << QStringList() << false << 1 << false;
-    QTest::newRow("cancelled the second time") << QStringList{u"a"_qs} << false << 2 << false;
-}
-
-void TestCalFileProblems::thePasswordIsAskedAsTheProgramAlwaysHas()
-{
-    QFETCH(QStringList, typed);
-    QFETCH(bool, opens);
-    QFETCH(int, prompts);
-    QFETCH(bool, invalidMessage);
-    QTemporaryDir dir;
-    CalendarDocument doc = FullDocument();
-    CreatePictureFiles(doc, dir.path());
-    doc.EmbedPictures = true;
-    doc.Password = QStringLiteral("secret");
-    const QString path = dir.filePath(QStringLiteral("protégé.cal"));
-    ScriptedPrompter prompter;
-    QVERIFY(WriteCalFile(path, doc));
-    prompter.Passwords = typed;
-    CalendarDocument back;
-    QCOMPARE(ReadCalFile(path, back), opens);
-    QCOMPARE(prompter.PasswordExpected, QStringList(prompts, QString()));
-    // The third answer is never tried: "secret" typed third still fails.
-    if (invalidMessage) {
-        QCOMPARE(prompter.Asked.size(), 1);
-        QCOMPARE(prompter.Asked[0].Text, Str(10032) + cr + path + cr + cr + Str(10047));
-        QCOMPARE(prompter.Asked[0].Buttons, PromptButtons::Ok);
-    } else {
-        QVERIFY(prompter.Asked.isEmpty());
-    }
-    if (opens) {
-        QCOMPARE(back.Password, QStringLiteral("secret"));
-        QCOMPARE(StoredDifference(back, doc), QString());
-    }
-}
-
-void TestCalFileProblems::aPasswordFromAWindowsToolOpens()
-{
-    // Protected with the Windows-1252 bytes of the password rather than its UTF-8 bytes.
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("windows.cal"));
-    const QByteArray stream = WriteDataStream(FullDocument());
-    const QByteArray password = EncodeCp1252(u"été");
-    zip_t* za = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
-    QVERIFY(za);
-    zip_source_t* src = zip_source_buffer(za, stream.constData(), zip_uint64_t(stream.size()), 0);
-    const zip_int64_t index = zip_file_add(za, "caldata.cal", src, 0);
-    QVERIFY(index >= 0);
-    QCOMPARE(zip_file_set_encryption(za, zip_uint64_t(index), ZIP_EM_AES_256, password.constData()), 0);
-    QCOMPARE(zip_close(za), 0);
-
-    ScriptedPrompter prompter;
-    prompter.Passwords = {u"été"_qs};
-    CalendarDocument back;
-    QVERIFY(ReadCalFile(path, back));
-    QCOMPARE(back.Author, FullDocument().Author);
-}
-
-void TestCalFileProblems::anArchiveMadeByAnotherZipToolOpens_data()
-{
-    QTest::addColumn<QString>("password");
-    QTest::newRow("plain") << QString();
-    QTest::newRow("traditional encryption") << QStringLiteral("secret");
-}
-
-void TestCalFileProblems::anArchiveMadeByAnotherZipToolOpens()
-{
-    QFETCH(QString, password);
-    const QString zip = QStandardPaths::findExecutable(QStringLiteral("zip"));
-    if (zip.isEmpty()) QSKIP("the zip command is not installed");
-    QTemporaryDir dir;
-    CalendarDocument doc = FullDocument();
-    doc.EmbedPictures = true;
-    doc.DefaultBackground.Picture = TestPicture(5);
-    QVERIFY(SaveBytes(dir.filePath(QStringLiteral("caldata.cal")), WriteDataStream(doc)));
-    QVERIFY(SaveBytes(dir.filePath(QStringLiteral("bck.00")), EncodeBitmap(doc.DefaultBackground.Picture)));
-    QStringList args{u"-q"_qs};
-    if (!password.isEmpty()) args << u"-P"_qs << password; // every member encrypted, pictures too
-    args << u"autre.cal"_qs << u"caldata.cal"_qs << u"bck.00"_qs;
-    QProcess p;
-    p.setWorkingDirectory(dir.path());
-    p.start(zip, args);
-    QVERIFY(p.waitForFinished());
-    QCOMPARE(p.exitCode(), 0);
-
-    ScriptedPrompter prompter;
-    if (!password.isEmpty()) prompter.Passwords = {password};
-    CalendarDocument back;
-    QVERIFY(ReadCalFile(dir.filePath(QStringLiteral("autre.cal")), back));
-    QCOMPARE(StoredDifference(back, doc), QString());
-    QVERIFY(SamePixels(back.DefaultBackground.Picture, TestPicture(5)));
-    // The six months with their own picture and the entry's picture are not in this archive:
-    // each is reported and keeps its path.
-    QCOMPARE(prompter.Asked.size(), 7);
-    QCOMPARE(back.Month(1).Background.PicturePath, doc.Month(1).Background.PicturePath);
-}
-
-void TestCalFileProblems::aFailedSaveLeavesTheOldFileAndThePath_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("its folder is a file") << QStringLiteral("folder is a file");
-    QTest::newRow("a system folder") << QStringLiteral("proc");
-    QTest::newRow("the disk fills up") << QStringLiteral("size limit");
-    QTest::newRow("a read-only folder") << QStringLiteral("read-only");
-}
-
-void TestCalFileProblems::aFailedSaveLeavesTheOldFileAndThePath()
-{
-    QFETCH(QString, how);
-    if (how == u"read-only" && geteuid() == 0) QSKIP("permissions do not stop root; the other rows cover it");
-    QTemporaryDir dir;
-    ScriptedPrompter prompter;
-    CalendarDocument doc = FullDocument();
-    doc.EmbedPictures = true;
-    doc.DefaultBackground.Picture = TestPicture(1);
-    const QString old = dir.filePath(QStringLiteral("ancien.cal"));
-    QVERIFY(WriteCalFile(old, doc));
-    const QByteArray oldBytes = FileBytes(old);
-
-    QString target = old;
-    if (how == u"folder is a file") target = old + QStringLiteral("/nouveau.cal");
-    if (how == u"proc") target = QStringLiteral("/proc/daybinder-%1.cal").arg(getpid());
-    doc.Author = QStringLiteral("changé");
-    bool written = true;
-    if (how == u"size limit") {
-        FileSizeLimit limit;
-        written = WriteCalFile(target, doc);
-    } else if (how == u"read-only") {
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        written = WriteCalFile(target, doc);
-        QFile::setPermissions(dir.path(),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    } else {
-        written = WriteCalFile(target, doc);
-    }
-    QVERIFY(!written);
-    QCOMPARE(doc.FilePath, old);
-    QCOMPARE(Session::Get().CurrentDocument.FilePath, old);
-    QCOMPARE(FileBytes(old), oldBytes);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"ancien.cal"_qs}); // nothing left behind
-    QCOMPARE(prompter.Asked.size(), 1);
-    QVERIFY(prompter.Asked[0].Text.startsWith(Str(10033) + cr + target + cr + cr + Str(10038)));
-    QCOMPARE(prompter.Asked[0].Buttons, PromptButtons::RetryCancel);
-}
-
-void TestCalFileProblems::retryRepeatsTheStepThatFailed()
-{
-    QTemporaryDir dir;
-    CalendarDocument doc = FullDocument();
-    CreatePictureFiles(doc, dir.path());
-    const QString folder = dir.filePath(QStringLiteral("dossier"));
-    const QString target = folder + QStringLiteral("/a.cal");
-    QVERIFY(SaveBytes(folder, "in the way"));
+    void init()
     {
-        RepairingPrompter prompter;
-        prompter.Repair = [&] { QFile::remove(folder), QDir().mkdir(folder); };
-        QVERIFY(WriteCalFile(target, doc));
-        QCOMPARE(prompter.Asked.size(), 1);
+        Session::Get().Reset();
+        m_dir.emplace();
+        m_prompter.emplace();
     }
+
+    void thePasswordIsAskedAsTheProgramAlwaysHas_data()
     {
-        // The file appears while the message shows (a disk put back in).
-        const QString later = dir.filePath(QStringLiteral("plus tard.cal"));
-        RepairingPrompter prompter;
-        prompter.Repair = [&] { QFile::copy(target, later); };
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<int>("prompts");
+        QTest::newRow("right at once") << QStringList{u"secret"_qs} << true << 1;
+        QTest::newRow("right the second time") << QStringList{u"faux"_qs, u"secret"_qs} << true << 2;
+        QTest::newRow("wrong three times") << QStringList{u"a"_qs, u"b"_qs, u"secret"_qs} << false << 3;
+        QTest::newRow("cancelled") << QStringList() << false << 1;
+        QTest::newRow("cancelled the second time") << QStringList{u"a"_qs} << false << 2;
+    }
+
+    void thePasswordIsAskedAsTheProgramAlwaysHas()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(bool, opens);
+        QFETCH(int, prompts);
+        CalendarDocument doc = FullDocument();
+        CreatePictureFiles(doc, m_dir->path());
+        doc.EmbedPictures = true;
+        doc.Password = u"secret"_qs;
+        const QString path = m_dir->filePath(u"protégé.cal"_qs);
+        QVERIFY(WriteCalFile(path, doc));
+        m_prompter->Passwords = typed;
         CalendarDocument back;
-        QVERIFY(ReadCalFile(later, back));
-        QCOMPARE(prompter.Asked.size(), 1);
-        QCOMPARE(back.Author, doc.Author);
+        QCOMPARE(ReadCalFile(path, back), opens);
+        QCOMPARE(m_prompter->PasswordExpected, QStringList(prompts, QString()));
+        // The third answer is never tried: "secret" typed third still fails.
+        if (prompts == 3) {
+            QCOMPARE(m_prompter->Asked.size(), 1);
+            QCOMPARE(m_prompter->Asked[0].Text, Str(10032) + cr + path + cr + cr + Str(10047));
+            QCOMPARE(m_prompter->Asked[0].Buttons, PromptButtons::Ok);
+        } else {
+            QVERIFY(m_prompter->Asked.isEmpty());
+        }
+        if (opens) {
+            QCOMPARE(back.Password, u"secret"_qs);
+            QCOMPARE(StoredDifference(back, doc), QString());
+        }
     }
+
+    void aPasswordFromAWindowsToolOpens()
     {
+        // Protected with the Windows-1252 bytes of the password rather than its UTF-8 bytes.
+        const QString path = m_dir->filePath(u"windows.cal"_qs);
+        const QByteArray stream = WriteDataStream(FullDocument());
+        const QByteArray password = EncodeCp1252(u"été");
+        zip_t* za = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
+        QVERIFY(za);
+        zip_source_t* src = zip_source_buffer(za, stream.constData(), zip_uint64_t(stream.size()), 0);
+        const zip_int64_t index = zip_file_add(za, "caldata.cal", src, 0);
+        QVERIFY(index >= 0);
+        QCOMPARE(zip_file_set_encryption(za, zip_uint64_t(index), ZIP_EM_AES_256, password.constData()), 0);
+        QCOMPARE(zip_close(za), 0);
+
+        m_prompter->Passwords = {u"été"_qs};
+        CalendarDocument back;
+        QVERIFY(ReadCalFile(path, back));
+        QCOMPARE(back.Author, FullDocument().Author);
+    }
+
+    void anArchiveMadeByAnotherZipToolOpens_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::newRow("plain") << QString();
+        QTest::newRow("traditional encryption") << u"secret"_qs;
+    }
+
+    void anArchiveMadeByAnotherZipToolOpens()
+    {
+        QFETCH(QString, password);
+        const QString zip = QStandardPaths::findExecutable(u"zip"_qs);
+        if (zip.isEmpty()) QSKIP("the zip command is not installed");
+        CalendarDocument doc = FullDocument();
+        doc.EmbedPictures = true;
+        doc.DefaultBackground.Picture = TestPicture(5);
+        QVERIFY(SaveBytes(m_dir->filePath(u"caldata.cal"_qs), WriteDataStream(doc)));
+        QVERIFY(SaveBytes(m_dir->filePath(u"bck.00"_qs), EncodeBitmap(doc.DefaultBackground.Picture)));
+        QStringList args{u"-q"_qs};
+        if (!password.isEmpty()) args << u"-P"_qs << password; // every member encrypted, pictures too
+        args << u"autre.cal"_qs << u"caldata.cal"_qs << u"bck.00"_qs;
+        QProcess p;
+        p.setWorkingDirectory(m_dir->path());
+        p.start(zip, args);
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(p.exitCode(), 0);
+
+        if (!password.isEmpty()) m_prompter->Passwords = {password};
+        CalendarDocument back;
+        QVERIFY(ReadCalFile(m_dir->filePath(u"autre.cal"_qs), back));
+        QCOMPARE(StoredDifference(back, doc), QString());
+        QVERIFY(SamePixels(back.DefaultBackground.Picture, TestPicture(5)));
+        // The six months with their own picture and the entry's picture are not in this archive:
+        // each is reported and keeps its path.
+        QCOMPARE(m_prompter->Asked.size(), 7);
+        QCOMPARE(back.Month(1).Background.PicturePath, doc.Month(1).Background.PicturePath);
+    }
+
+    void aFailedSaveLeavesTheOldFileAndThePath_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("its folder is a file") << u"folder is a file"_qs;
+        QTest::newRow("a system folder") << u"proc"_qs;
+        QTest::newRow("the disk fills up") << u"size limit"_qs;
+        QTest::newRow("a read-only folder") << u"read-only"_qs;
+    }
+
+    void aFailedSaveLeavesTheOldFileAndThePath()
+    {
+        QFETCH(QString, how);
+        if (how == u"read-only" && geteuid() == 0)
+            QSKIP("permissions do not stop root; the other rows cover it");
+        CalendarDocument doc = FullDocument();
+        doc.EmbedPictures = true;
+        doc.DefaultBackground.Picture = TestPicture(1);
+        const QString old = m_dir->filePath(u"ancien.cal"_qs);
+        QVERIFY(WriteCalFile(old, doc));
+        const QByteArray oldBytes = FileBytes(old);
+
+        QString target = old;
+        if (how == u"folder is a file") target = old + u"/nouveau.cal"_qs;
+        if (how == u"proc") target = u"/proc/daybinder-%1.cal"_qs.arg(getpid());
+        doc.Author = u"changé"_qs;
+        bool written = true;
+        if (how == u"size limit") {
+            FileSizeLimit limit;
+            written = WriteCalFile(target, doc);
+        } else if (how == u"read-only") {
+            QFile::setPermissions(m_dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            written = WriteCalFile(target, doc);
+            QFile::setPermissions(m_dir->path(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        } else {
+            written = WriteCalFile(target, doc);
+        }
+        QVERIFY(!written);
+        QCOMPARE(doc.FilePath, old);
+        QCOMPARE(Session::Get().CurrentDocument.FilePath, old);
+        QCOMPARE(FileBytes(old), oldBytes);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
+                 QStringList{u"ancien.cal"_qs}); // nothing left behind
+        QCOMPARE(m_prompter->Asked.size(), 1);
+        QVERIFY(m_prompter->Asked[0].Text.startsWith(Str(10033) + cr + target + cr + cr + Str(10038)));
+        QCOMPARE(m_prompter->Asked[0].Buttons, PromptButtons::RetryCancel);
+    }
+
+    void retryRepeatsTheStepThatFailed()
+    {
+        CalendarDocument doc = FullDocument();
+        CreatePictureFiles(doc, m_dir->path());
+        const QString folder = m_dir->filePath(u"dossier"_qs);
+        const QString target = folder + u"/a.cal"_qs;
+        QVERIFY(SaveBytes(folder, "in the way"));
+        {
+            RepairingPrompter repairing;
+            repairing.Repair = [&] { QFile::remove(folder), QDir().mkdir(folder); };
+            QVERIFY(WriteCalFile(target, doc));
+            QCOMPARE(repairing.Asked.size(), 1);
+        }
+        {
+            // The file appears while the message shows (a disk put back in).
+            const QString later = m_dir->filePath(u"plus tard.cal"_qs);
+            RepairingPrompter repairing;
+            repairing.Repair = [&] { QFile::copy(target, later); };
+            CalendarDocument back;
+            QVERIFY(ReadCalFile(later, back));
+            QCOMPARE(repairing.Asked.size(), 1);
+            QCOMPARE(back.Author, doc.Author);
+        }
         // Retry, then Cancel: the step ran twice and the open fails.
         ScriptedPrompter prompter;
         prompter.Answers = {PromptAnswer::Retry, PromptAnswer::Cancel};
         CalendarDocument back;
-        QVERIFY(!ReadCalFile(dir.filePath(QStringLiteral("absent.cal")), back));
+        QVERIFY(!ReadCalFile(m_dir->filePath(u"absent.cal"_qs), back));
         QCOMPARE(prompter.Asked.size(), 2);
     }
-}
 
-void TestCalFileProblems::messagesAreLaidOutAsTheProgramAlwaysHas()
-{
-    const FileError error{53, QStringLiteral("Fichier introuvable  "), QStringLiteral(" Daybinder")};
-    PromptRequest r = FileErrorMessage(QStringLiteral(" C:\\a.cal "), FileErrorKind::System, false, error);
-    QCOMPARE(r.Title, Str(10036));
-    QCOMPARE(r.Text, Str(10032) + cr + u"C:\\a.cal"_qs + cr + cr + Str(10038) + u"  53"_qs + cr + Str(10039) +
-                         u"  Fichier introuvable"_qs + cr + Str(10040) + u"  Daybinder"_qs);
-    QCOMPARE(r.Buttons, PromptButtons::RetryCancel);
-    QCOMPARE(r.Icon, PromptIcon::Stop);
+    void messagesAreLaidOutAsTheProgramAlwaysHas()
+    {
+        const FileError error{53, u"Fichier introuvable  "_qs, u" Daybinder"_qs};
+        PromptRequest r = FileErrorMessage(u" C:\\a.cal "_qs, FileErrorKind::System, false, error);
+        QCOMPARE(r.Title, Str(10036));
+        QCOMPARE(r.Text, Str(10032) + cr + u"C:\\a.cal"_qs + cr + cr + Str(10038) + u"  53"_qs + cr +
+                             Str(10039) + u"  Fichier introuvable"_qs + cr + Str(10040) + u"  Daybinder"_qs);
+        QCOMPARE(r.Buttons, PromptButtons::RetryCancel);
+        QCOMPARE(r.Icon, PromptIcon::Stop);
 
-    r = FileErrorMessage(u"/x.cal"_qs, FileErrorKind::System, true, error);
-    QVERIFY(r.Text.startsWith(Str(10033) + cr + u"/x.cal"_qs + cr + cr + Str(10038)));
-    // Writing knows only system errors: any other kind shows the opening alone.
-    r = FileErrorMessage(u"/x.cal"_qs, FileErrorKind::UnknownVersion, true);
-    QCOMPARE(r.Text, Str(10033) + cr + u"/x.cal"_qs + cr + cr);
-    QCOMPARE(r.Icon, PromptIcon::None);
-    QCOMPARE(r.Buttons, PromptButtons::Ok);
+        // Writing knows only system errors: any other kind shows the opening alone.
+        r = FileErrorMessage(u"/x.cal"_qs, FileErrorKind::UnknownVersion, true);
+        QCOMPARE(r.Text, Str(10033) + cr + u"/x.cal"_qs + cr + cr);
+        QCOMPARE(r.Icon, PromptIcon::None);
+        QCOMPARE(r.Buttons, PromptButtons::Ok);
+    }
 
-    r = FileErrorMessage(u"/x.cal"_qs, FileErrorKind::ReferencedPicture, false, {}, u" /img/a.bmp "_qs);
-    QCOMPARE(r.Text, Str(10032) + cr + u"/x.cal"_qs + cr + cr + Str(10034) + cr + cr + cr + u"/img/a.bmp"_qs);
-    QCOMPARE(r.Icon, PromptIcon::Stop);
-}
+private:
+    std::optional<QTemporaryDir> m_dir;
+    std::optional<ScriptedPrompter> m_prompter;
+};
 
 QTEST_GUILESS_MAIN(TestCalFileProblems)
 #include "tst_calfileproblems.moc"

@@ -8,109 +8,97 @@
 #include <QPushButton>
 #include <QTest>
 
-// The password prompt as the file reader and the properties dialog use it.
-class TestAskPass : public QObject
-{
-    Q_OBJECT
-private slots:
-    void okHandsBackTheTrimmedText();
-    void cancelOrClosingGivesFalse();
-    void confirmationIsTrueOnlyForTheSameText();
-    void textsFollowTheKindOfQuestion();
-    void boxRefusesWhatTheFileCannotCarry();
-    void programPrompterAsksWithThisDialog();
-};
-
 namespace {
 
-void Answer(const QString& text, const char* button = "CmdOk")
+// Types or pastes the text, then clicks the button (none: closes the window).
+void Answer(const QString& text, const QString& button = u"CmdOk"_qs)
 {
     WhenModal<FrmAskPass>([text, button](FrmAskPass* prompt) {
-        prompt->findChild<QLineEdit*>(QStringLiteral("TxtPass"))->insert(text); // as typed or pasted
-        QTest::mouseClick(prompt->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+        prompt->findChild<QLineEdit*>(u"TxtPass"_qs)->insert(text);
+        if (button.isEmpty())
+            prompt->close();
+        else
+            QTest::mouseClick(prompt->findChild<QPushButton*>(button), Qt::LeftButton);
     });
 }
 
 } // namespace
 
-void TestAskPass::okHandsBackTheTrimmedText()
+// The password prompt as the file reader and the properties dialog use it.
+class TestAskPass : public QObject
 {
-    Answer(QStringLiteral("  mot de passe  "));
-    QString typed;
-    QVERIFY(AskPasswordDialog(nullptr, QString(), &typed));
-    QCOMPARE(typed, QStringLiteral("mot de passe"));
+    Q_OBJECT
+private slots:
+    void answersFollowTheButtonAndTheQuestion_data()
+    {
+        QTest::addColumn<QString>("expected"); // empty: asked for reading, else to confirm it
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("button"); // none: the window is closed
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<QString>("typed");
+        const QString none = u"untouched"_qs, ok = u"CmdOk"_qs;
+        QTest::newRow("trimmed") << QString() << u"  mot de passe  "_qs << ok << true << u"mot de passe"_qs;
+        QTest::newRow("empty is no cancel") << QString() << QString() << ok << true << QString();
+        QTest::newRow("cancel") << QString() << u"secret"_qs << u"CmdCancel"_qs << false << none;
+        QTest::newRow("closed") << u"secret"_qs << u"secret"_qs << QString() << false << none;
+        QTest::newRow("confirmed") << u"Secret1"_qs << u" Secret1 "_qs << ok << true << none;
+        QTest::newRow("case differs") << u"Secret1"_qs << u"secret1"_qs << ok << false << none;
+        QTest::newRow("empty confirmation") << u"Secret1"_qs << QString() << ok << false << none;
+    }
 
-    Answer(QString()); // Ok on an empty box is an empty password, not a cancel
-    typed = QStringLiteral("old");
-    QVERIFY(AskPasswordDialog(nullptr, QString(), &typed));
-    QCOMPARE(typed, QString());
-}
+    void answersFollowTheButtonAndTheQuestion()
+    {
+        QFETCH(QString, expected);
+        QFETCH(QString, text);
+        QFETCH(QString, button);
+        QFETCH(bool, result);
+        QFETCH(QString, typed);
+        Answer(text, button);
+        QString got = u"untouched"_qs;
+        QCOMPARE(AskPasswordDialog(nullptr, expected, &got), result);
+        QCOMPARE(got, typed);
+    }
 
-void TestAskPass::cancelOrClosingGivesFalse()
-{
-    Answer(QStringLiteral("secret"), "CmdCancel");
-    QString typed = QStringLiteral("untouched");
-    QVERIFY(!AskPasswordDialog(nullptr, QString(), &typed));
-    QCOMPARE(typed, QStringLiteral("untouched"));
+    void boxRefusesWhatTheFileCannotCarryAndRejectHandsBackNothing()
+    {
+        FrmAskPass prompt{QString()};
+        prompt.findChild<QLineEdit*>(u"TxtPass"_qs)->setText(u"secret"_qs);
+        prompt.reject();
+        QCOMPARE(prompt.Result(), 0);
+        QCOMPARE(prompt.Typed(), QString());
 
-    WhenModal<FrmAskPass>([](FrmAskPass* prompt) { prompt->close(); });
-    QVERIFY(!AskPasswordDialog(nullptr, QStringLiteral("secret"), nullptr));
+        FrmAskPass again{QString()};
+        auto* box = again.findChild<QLineEdit*>(u"TxtPass"_qs);
+        QTest::keyClicks(box, u"ab\"c"_qs);
+        box->insert(u"\r\nété\"2024"_qs); // pasted
+        QCOMPARE(box->text(), u"abcété2024"_qs);
+    }
 
-    FrmAskPass prompt{QString()};
-    prompt.findChild<QLineEdit*>(QStringLiteral("TxtPass"))->setText(QStringLiteral("secret"));
-    prompt.reject();
-    QCOMPARE(prompt.Result(), 0);
-    QCOMPARE(prompt.Typed(), QString());
-}
+    void textsFollowTheKindOfQuestion()
+    {
+        FrmAskPass reading{QString()};
+        QCOMPARE(reading.findChild<QLabel*>(u"LblPass1"_qs)->text(), u"Mot de passe pour la lecture:"_qs);
+        QCOMPARE(reading.findChild<QLineEdit*>(u"TxtPass"_qs)->echoMode(), QLineEdit::Password);
+        QVERIFY(!reading.findChild<QLabel*>(u"ImgPass"_qs)->pixmap().isNull());
 
-void TestAskPass::confirmationIsTrueOnlyForTheSameText()
-{
-    Answer(QStringLiteral(" Secret1 "));
-    QVERIFY(AskPasswordDialog(nullptr, QStringLiteral("Secret1"), nullptr));
-    Answer(QStringLiteral("secret1"));
-    QVERIFY(!AskPasswordDialog(nullptr, QStringLiteral("Secret1"), nullptr));
-    Answer(QString());
-    QVERIFY(!AskPasswordDialog(nullptr, QStringLiteral("Secret1"), nullptr));
-}
+        FrmAskPass confirming(u"abc"_qs);
+        QCOMPARE(confirming.findChild<QLabel*>(u"LblPass1"_qs)->text(),
+                 u"Veuillez confirmer le mot de passe pour la lecture:"_qs);
+        confirming.show();
+        QVERIFY(QTest::qWaitForWindowActive(&confirming));
+        QTest::keyClick(&confirming, Qt::Key_F1);
+        QCOMPARE(LastHelpTopic(), u"Html\\d_askpass.htm"_qs);
+    }
 
-void TestAskPass::textsFollowTheKindOfQuestion()
-{
-    FrmAskPass reading{QString()};
-    QCOMPARE(reading.windowTitle(), QStringLiteral("Daybinder - Mot de passe"));
-    QCOMPARE(reading.findChild<QLabel*>(QStringLiteral("LblPass0"))->text(),
-             QStringLiteral("Ce document est protégé par un mot de passe."));
-    QCOMPARE(reading.findChild<QLabel*>(QStringLiteral("LblPass1"))->text(),
-             QStringLiteral("Mot de passe pour la lecture:"));
-    QCOMPARE(reading.findChild<QLineEdit*>(QStringLiteral("TxtPass"))->echoMode(), QLineEdit::Password);
-    QVERIFY(!reading.findChild<QLabel*>(QStringLiteral("ImgPass"))->pixmap().isNull());
-
-    FrmAskPass confirming(QStringLiteral("abc"));
-    QCOMPARE(confirming.findChild<QLabel*>(QStringLiteral("LblPass1"))->text(),
-             QStringLiteral("Veuillez confirmer le mot de passe pour la lecture:"));
-
-    confirming.show();
-    QVERIFY(QTest::qWaitForWindowActive(&confirming));
-    QTest::keyClick(&confirming, Qt::Key_F1);
-    QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\d_askpass.htm"));
-}
-
-void TestAskPass::boxRefusesWhatTheFileCannotCarry()
-{
-    FrmAskPass prompt{QString()};
-    auto* box = prompt.findChild<QLineEdit*>(QStringLiteral("TxtPass"));
-    QTest::keyClicks(box, QStringLiteral("ab\"c"));
-    box->insert(QStringLiteral("\r\nété\"2024")); // pasted
-    QCOMPARE(box->text(), QStringLiteral("abcété2024"));
-}
-
-void TestAskPass::programPrompterAsksWithThisDialog()
-{
-    MessageBoxPrompter prompter;
-    Answer(QStringLiteral("clé"));
-    QString typed;
-    QVERIFY(prompter.AskPassword(QString(), &typed));
-    QCOMPARE(typed, QStringLiteral("clé"));
-}
+    void programPrompterAsksWithThisDialog()
+    {
+        MessageBoxPrompter prompter;
+        Answer(u"clé"_qs);
+        QString typed;
+        QVERIFY(prompter.AskPassword(QString(), &typed));
+        QCOMPARE(typed, u"clé"_qs);
+    }
+};
 
 QTEST_MAIN(TestAskPass)
 #include "tst_askpass.moc"

@@ -2,119 +2,72 @@
 #include "document/NumberText.h"
 
 #include <QTest>
-#include <cmath>
 #include <limits>
 
 class TestMoney : public QObject
 {
     Q_OBJECT
 private slots:
-    void numberReadingStopsWhereTheNumberEnds_data();
-    void numberReadingStopsWhereTheNumberEnds();
-    void roundingIsHalfToEven();
-    void fieldWidthsAreChecked();
-    void descriptionPadsOrCutsTheName();
-    void amountIsReadAfterTheTenthCharacter();
-    void runningTotalRoundsAfterEveryAddition();
-    void runningTotalSaturatesInsteadOfWrapping();
-    void moneyTextHasTheDollarSign();
+    void numberReadingStopsWhereTheNumberEnds_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("plain") << "650" << 650.0;
+        QTest::newRow("leading blanks") << "   650" << 650.0;
+        QTest::newRow("decimals") << "12.5" << 12.5;
+        QTest::newRow("comma stops") << "12,5" << 12.0;
+        QTest::newRow("negative") << "-40" << -40.0;
+        QTest::newRow("plus sign") << "+7" << 7.0;
+        QTest::newRow("trailing text") << "650$ loyer" << 650.0;
+        QTest::newRow("no number") << "abc" << 0.0;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("lone sign") << "-" << 0.0;
+        QTest::newRow("lone point") << "." << 0.0;
+        QTest::newRow("leading point") << ".5" << 0.5;
+        QTest::newRow("exponent") << "1e3" << 1000.0;
+        QTest::newRow("exponent without digits") << "2e" << 2.0;
+        QTest::newRow("blank inside stops") << "1 2" << 1.0;
+        QTest::newRow("many leading zeros") << QString(300, u'0') + "42" << 42.0;
+    }
+
+    void numberReadingStopsWhereTheNumberEnds()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(ReadNumber(text), value);
+        QCOMPARE(ReadNumber(std::string_view(text.toLatin1().constData())), value);
+    }
+
+    void totalsRoundHalfToEvenAfterEveryAddition()
+    {
+        QCOMPARE(AddRounded(AddRounded(0, 12.5), 13.5), 26); // 12, then 25.5 -> 26
+        QCOMPARE(AddRounded(AddRounded(0, 2.5), 3.5), 6);    // 2, then 5.5 -> 6
+        QCOMPARE(AddRounded(10, -10.5), 0);                  // -0.5 rounds to even
+        QCOMPARE(RoundHalfEven(-2.5, -100, 100), -2);
+        QCOMPARE(RoundHalfEven(2.51, -100, 100), 3);
+        // Beyond the 32-bit range a total saturates instead of wrapping round.
+        QCOMPARE(AddRounded(2147483000, 1e12), std::numeric_limits<qint32>::max());
+        QCOMPARE(AddRounded(0, -1e300), std::numeric_limits<qint32>::min());
+        QCOMPARE(RoundHalfEven(-std::numeric_limits<double>::infinity(), -100, 100), -100);
+    }
+
+    void descriptionHoldsTheNameInTenCharactersThenTheAmount()
+    {
+        QCOMPARE(MoneyDescription(u"Loyer", u"650"), u"Loyer      650"_qs);
+        QCOMPARE(MoneyDescription(u"  Loyer  ", u"650"), u"Loyer      650"_qs);
+        QCOMPARE(MoneyDescription(u"Assurance auto", u"90"), u"Assurance  90"_qs);
+        QCOMPARE(MoneyDescription(u"", u"5"), u"           5"_qs);
+        QCOMPARE(MoneyDescription(u"Épicerie", u" 12.50 "), u"Épicerie    12.50 "_qs);
+
+        QCOMPARE(AmountOf(u"Loyer      650"), 650.0);
+        QCOMPARE(NamePart(u"Loyer      650"), u"Loyer"_qs);
+        // A stream reader trims the blanks of a money entry with no name: the amount moves left.
+        QCOMPARE(AmountOf(u"5"), 0.0);
+        QCOMPARE(AmountOf(u"Visa       -300"), -300.0);
+        QCOMPARE(AmountOf(u"Visa       abc"), 0.0);
+        QCOMPARE(AmountOf(u"0123456789123"), 123.0); // digits in the name part are not the amount
+    }
 };
-
-void TestMoney::numberReadingStopsWhereTheNumberEnds_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("value");
-    QTest::newRow("plain") << "650" << 650.0;
-    QTest::newRow("leading blanks") << "   650" << 650.0;
-    QTest::newRow("decimals") << "12.5" << 12.5;
-    QTest::newRow("comma stops") << "12,5" << 12.0;
-    QTest::newRow("negative") << "-40" << -40.0;
-    QTest::newRow("plus sign") << "+7" << 7.0;
-    QTest::newRow("trailing text") << "650$ loyer" << 650.0;
-    QTest::newRow("no number") << "abc" << 0.0;
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("lone sign") << "-" << 0.0;
-    QTest::newRow("lone point") << "." << 0.0;
-    QTest::newRow("leading point") << ".5" << 0.5;
-    QTest::newRow("exponent") << "1e3" << 1000.0;
-    QTest::newRow("exponent without digits") << "2e" << 2.0;
-    QTest::newRow("blank inside stops") << "1 2" << 1.0;
-    QTest::newRow("many leading zeros") << QString(300, u'0') + "42" << 42.0;
-}
-
-void TestMoney::numberReadingStopsWhereTheNumberEnds()
-{
-    QFETCH(QString, text);
-    QFETCH(double, value);
-    QCOMPARE(ReadNumber(text), value);
-    QCOMPARE(ReadNumber(std::string_view(text.toLatin1().constData())), value);
-}
-
-void TestMoney::roundingIsHalfToEven()
-{
-    QCOMPARE(RoundHalfEven(2.5, -100, 100), 2);
-    QCOMPARE(RoundHalfEven(3.5, -100, 100), 4);
-    QCOMPARE(RoundHalfEven(-2.5, -100, 100), -2);
-    QCOMPARE(RoundHalfEven(2.51, -100, 100), 3);
-    QCOMPARE(RoundHalfEven(1e300, -100, 100), 100);
-    QCOMPARE(RoundHalfEven(-std::numeric_limits<double>::infinity(), -100, 100), -100);
-}
-
-void TestMoney::fieldWidthsAreChecked()
-{
-    QCOMPARE(ToInteger(32767.4).value(), qint16(32767));
-    QVERIFY(!ToInteger(32767.5)); // rounds to 32768
-    QCOMPARE(ToInteger(-32768.5).value(), qint16(-32768)); // ties to even stays in range
-    QVERIFY(!ToInteger(-32769));
-    QCOMPARE(ToLong(2147483647.0).value(), 2147483647);
-    QVERIFY(!ToLong(2147483648.0));
-    QVERIFY(!ToLong(ReadNumber(u"1e400")));
-    QCOMPARE(ToLong(ReadNumber(u"-2147483648")).value(), std::numeric_limits<qint32>::min());
-}
-
-void TestMoney::descriptionPadsOrCutsTheName()
-{
-    QCOMPARE(MoneyDescription(u"Loyer", u"650"), QStringLiteral("Loyer      650"));
-    QCOMPARE(MoneyDescription(u"  Loyer  ", u"650"), QStringLiteral("Loyer      650"));
-    QCOMPARE(MoneyDescription(u"Assurance auto", u"90"), QStringLiteral("Assurance  90"));
-    QCOMPARE(MoneyDescription(u"", u"5"), QStringLiteral("           5"));
-    QCOMPARE(MoneyDescription(u"Épicerie", u" 12.50 "), QStringLiteral("Épicerie    12.50 "));
-}
-
-void TestMoney::amountIsReadAfterTheTenthCharacter()
-{
-    QCOMPARE(AmountOf(u"Loyer      650"), 650.0);
-    QCOMPARE(NamePart(u"Loyer      650"), QStringLiteral("Loyer"));
-    // A stream reader trims the blanks of a money entry with no name: the amount moves left.
-    QCOMPARE(AmountOf(u"5"), 0.0);
-    QCOMPARE(AmountOf(u"Visa       -300"), -300.0);
-    QCOMPARE(AmountOf(u"Visa       abc"), 0.0);
-    QCOMPARE(AmountOf(u"0123456789123"), 123.0); // digits in the name part are not the amount
-}
-
-void TestMoney::runningTotalRoundsAfterEveryAddition()
-{
-    qint32 t = 0;
-    t = AddRounded(t, 12.5);
-    QCOMPARE(t, 12);
-    t = AddRounded(t, 13.5);
-    QCOMPARE(t, 26);
-    QCOMPARE(AddRounded(AddRounded(0, 2.5), 3.5), 6);
-    QCOMPARE(AddRounded(10, -10.5), 0); // -0.5 rounds to even
-}
-
-void TestMoney::runningTotalSaturatesInsteadOfWrapping()
-{
-    QCOMPARE(AddRounded(2147483000, 1e12), std::numeric_limits<qint32>::max());
-    QCOMPARE(AddRounded(0, -1e300), std::numeric_limits<qint32>::min());
-}
-
-void TestMoney::moneyTextHasTheDollarSign()
-{
-    QCOMPARE(MoneyText(1500), QStringLiteral("1500$"));
-    QCOMPARE(MoneyText(-40), QStringLiteral("-40$"));
-    QCOMPARE(MoneyText(0), QStringLiteral("0$"));
-}
 
 QTEST_APPLESS_MAIN(TestMoney)
 #include "tst_money.moc"

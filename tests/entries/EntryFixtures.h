@@ -7,10 +7,10 @@
 #include "document/Session.h"
 #include "entries/DayEntries.h"
 
-inline void OpenTestDocument(int year = 2004)
+// A new document of the year as the command New leaves it: editing, nothing modified.
+inline void NewTestDocument(int year)
 {
     Session& s = Session::Get();
-    s.Reset();
     s.CurrentDocument = s.BlankDocument(false);
     SetDocumentDefaults(s.CurrentDocument, year);
     s.SetMode(MainMode::Edit);
@@ -18,36 +18,39 @@ inline void OpenTestDocument(int year = 2004)
     s.SavedDocument = s.CurrentDocument;
 }
 
+inline void OpenTestDocument(int year = 2004)
+{
+    Session::Get().Reset();
+    NewTestDocument(year);
+}
+
 inline CalendarDocument& Doc()
 {
     return Session::Get().CurrentDocument;
 }
 
-inline DayEntry Event(const QString& text)
+inline DayEntry Entry(qint32 type, const QString& description)
 {
     DayEntry e;
-    e.EntryType = EntryEvent;
-    e.Description = text;
+    e.EntryType = type;
+    e.Description = description;
     e.AlarmDaysBefore = 1;
     return e;
+}
+
+inline DayEntry Event(const QString& text)
+{
+    return Entry(EntryEvent, text);
 }
 
 inline DayEntry Money(qint32 type, const QString& name, const QString& amount)
 {
-    DayEntry e;
-    e.EntryType = type;
-    e.Description = MoneyDescription(name, amount);
-    e.AlarmDaysBefore = 1;
-    return e;
+    return Entry(type, MoneyDescription(name, amount));
 }
 
 inline DebtSavingDef Account(bool savings, const QString& name, const QString& amount, DateRec start)
 {
-    DebtSavingDef d;
-    d.IsSavings = savings;
-    d.Description = MoneyDescription(name, amount);
-    d.StartDate = start;
-    return d;
+    return {savings, start, MoneyDescription(name, amount)};
 }
 
 // The list of a date of the test document.

@@ -1,8 +1,6 @@
 #include "EntryFixtures.h"
 #include "entries/Balances.h"
-#include "entries/DebtsSavings.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
 class TestBalances : public QObject
@@ -11,176 +9,87 @@ class TestBalances : public QObject
 private slots:
     void init() { OpenTestDocument(); }
 
-    void noBalanceBeforeTheStartOrWithoutAccount();
-    void startDayHoldsTheStartAmount();
-    void incomesAndExpensesMoveEachKindItsWay();
-    void minusSignIsTakenAsTyped();
-    void accountsSharingTenCharactersMoveTogether();
-    void onlyTheDocumentYearIsScanned();
-    void eachStepIsRounded();
-    void leftOutEntryDoesNotCount();
-    void balanceLabelsUnderBothLists();
+    void balanceStartsOnTheStartDay()
+    {
+        Doc().DE.DebtsSavings = {Account(false, "Visa", "2500", MakeDate(10, 3, 2004))};
+        QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(9, 3, 2004)), 0);
+        QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(10, 3, 2004)), 2500);
+        QCOMPARE(BalanceAsOf(Doc(), 1, MakeDate(10, 3, 2004)), 0); // no such account
+        QCOMPARE(BalanceAsOf(Doc(), -1, MakeDate(10, 3, 2004)), 0);
+        // Entries before the start do not count, those of the start day do.
+        EntriesOn(9, 3) = {Money(EntryExpense, "Visa", "100")};
+        EntriesOn(10, 3) = {Money(EntryExpense, "Visa", "300")};
+        QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(10, 3, 2004)), 2200);
+        QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(31, 12, 2004)), 2200);
+    }
 
-    void accountLineShowsKindAndAmount();
-    void listCommandsMarkTheDebtsPart();
-    void listCommandsOutOfRangeChangeNothing();
+    void incomesAndExpensesMoveEachKindItsWayAsTyped()
+    {
+        const DateRec start = MakeDate(1, 1, 2004);
+        Doc().DE.DebtsSavings = {Account(false, "Visa", "1000", start),
+                                 Account(true, "Vacances", "1000", start)};
+        EntriesOn(2, 2) = {Money(EntryIncome, "Visa", "100"), Money(EntryExpense, "Vacances", "50")};
+        EntriesOn(3, 2) = {Money(EntryExpense, "Visa", "30"), Money(EntryIncome, "Vacances", "20"),
+                           Event("Visa")};
+        const DateRec day = MakeDate(3, 2, 2004);
+        QCOMPARE(BalanceAsOf(Doc(), 0, day), 1000 + 100 - 30); // borrowed, paid back
+        QCOMPARE(BalanceAsOf(Doc(), 1, day), 1000 + 50 - 20);  // put aside, taken out
+        // An amount typed with a minus sign moves the other way.
+        EntriesOn(4, 2) = {Money(EntryExpense, "Visa", "-40"), Money(EntryExpense, "Vacances", "-40")};
+        QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(4, 2, 2004)), 1070 + 40);
+        QCOMPARE(BalanceAsOf(Doc(), 1, MakeDate(4, 2, 2004)), 1030 - 40);
+    }
+
+    void accountsSharingTenCharactersMoveTogether()
+    {
+        const DateRec start = MakeDate(1, 1, 2004);
+        Doc().DE.DebtsSavings = {Account(false, "Hypothèque maison", "5000", start),
+                                 Account(false, "Hypothèque chalet", "9000", start)};
+        EntriesOn(5, 1) = {Money(EntryExpense, "Hypothèque", "500")};
+        QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(5, 1, 2004)), 4500);
+        QCOMPARE(BalanceAsOf(Doc(), 1, MakeDate(5, 1, 2004)), 8500);
+        const BalanceLabels labels = EventsTabBalance(Doc(), 1, CellOf(5, 1), MakeDate(5, 1, 2004), 0);
+        QCOMPARE(labels.Value, u"4500$"_qs); // the first account
+        // Names compare exactly: case matters.
+        EntriesOn(6, 1) = {Money(EntryExpense, "hypothèque", "500")};
+        QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(6, 1, 2004)), 4500);
+    }
+
+    void onlyTheYearIsScannedAndEachStepRounded()
+    {
+        Doc().DE.DebtsSavings = {Account(true, "REER", "3000", MakeDate(1, 6, 2001))};
+        EntriesOn(15, 1) = {Money(EntryExpense, "REER", "200")};
+        EntriesOn(15, 2) = {Money(EntryExpense, "REER", "200")};
+        QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(1, 1, 2004)), 3000);
+        QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(20, 1, 2004)), 3200);
+        QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(1, 1, 2010)), 3400);
+
+        Doc().DE.DebtsSavings = {Account(true, "Pot", "0.5", MakeDate(1, 1, 2004))};
+        QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(1, 1, 2004)), 0); // 0.5 rounds to even
+        EntriesOn(2, 1) = {Money(EntryExpense, "Pot", "12.5"), Money(EntryExpense, "Pot", "13.5")};
+        QCOMPARE(DeltaForDay(Doc().DE.DebtsSavings[0], EntriesOn(2, 1), -1), 26);
+        QCOMPARE(DeltaForDay(Doc().DE.DebtsSavings[0], EntriesOn(2, 1), 0), 14); // the line being edited
+        QCOMPARE(DeltaForDay(Doc().DE.DebtsSavings[0], EntriesOn(2, 1), 1), 12);
+        EntriesOn(3, 1) = {Money(EntryExpense, "Pot", "12.5")};
+        QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(3, 1, 2004)), 26 + 12);
+    }
+
+    void balanceLabelsShowOnlyForAnAccountOrATiedLine()
+    {
+        Doc().DE.DebtsSavings = {Account(false, "Visa", "2500", MakeDate(1, 1, 2004))};
+        EntriesOn(10, 3) = {Event("Visa"), Money(EntryExpense, "Visa", "300"),
+                            Money(EntryIncome, "Paie", "9")};
+        const int cell = CellOf(10, 3);
+        const DateRec day = MakeDate(10, 3, 2004);
+        QCOMPARE(DebtsTabBalance(Doc(), 3, cell, day, 0).Value, u"2200$"_qs);
+        QVERIFY(!DebtsTabBalance(Doc(), 3, cell, day, -1).Visible); // no account selected
+        QVERIFY(!DebtsTabBalance(Doc(), 0, 0, {}, 0).Visible);      // no day
+        QCOMPARE(EventsTabBalance(Doc(), 3, cell, day, 1).Value, u"2200$"_qs);
+        QVERIFY(!EventsTabBalance(Doc(), 3, cell, day, 0).Visible); // an event
+        QVERIFY(!EventsTabBalance(Doc(), 3, cell, day, 2).Visible); // no such account
+        QVERIFY(!EventsTabBalance(Doc(), 3, cell, day, 3).Visible); // no such line
+    }
 };
-
-void TestBalances::noBalanceBeforeTheStartOrWithoutAccount()
-{
-    Doc().DE.DebtsSavings = {Account(false, "Visa", "2500", MakeDate(10, 3, 2004))};
-    QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(9, 3, 2004)), 0);
-    QCOMPARE(BalanceAsOf(Doc(), 1, MakeDate(10, 3, 2004)), 0);
-    QCOMPARE(BalanceAsOf(Doc(), -1, MakeDate(10, 3, 2004)), 0);
-}
-
-void TestBalances::startDayHoldsTheStartAmount()
-{
-    Doc().DE.DebtsSavings = {Account(false, "Visa", "2500", MakeDate(10, 3, 2004))};
-    QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(10, 3, 2004)), 2500);
-    // Entries before the start do not count, those of the start day do.
-    EntriesOn(9, 3) = {Money(EntryExpense, "Visa", "100")};
-    EntriesOn(10, 3) = {Money(EntryExpense, "Visa", "300")};
-    QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(10, 3, 2004)), 2200);
-    QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(31, 12, 2004)), 2200);
-}
-
-void TestBalances::incomesAndExpensesMoveEachKindItsWay()
-{
-    const DateRec start = MakeDate(1, 1, 2004);
-    Doc().DE.DebtsSavings = {Account(false, "Visa", "1000", start), Account(true, "Vacances", "1000", start)};
-    EntriesOn(2, 2) = {Money(EntryIncome, "Visa", "100"), Money(EntryExpense, "Vacances", "50")};
-    EntriesOn(3, 2) = {Money(EntryExpense, "Visa", "30"), Money(EntryIncome, "Vacances", "20"),
-                       Event("Visa")};
-    const DateRec day = MakeDate(3, 2, 2004);
-    QCOMPARE(BalanceAsOf(Doc(), 0, day), 1000 + 100 - 30); // borrowed, paid back
-    QCOMPARE(BalanceAsOf(Doc(), 1, day), 1000 + 50 - 20);  // put aside, taken out
-}
-
-void TestBalances::minusSignIsTakenAsTyped()
-{
-    const DateRec start = MakeDate(1, 1, 2004);
-    Doc().DE.DebtsSavings = {Account(false, "Auto", "1000", start), Account(true, "Auto", "1000", start)};
-    EntriesOn(4, 1) = {Money(EntryExpense, "Auto", "-40")};
-    QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(4, 1, 2004)), 1040);
-    QCOMPARE(BalanceAsOf(Doc(), 1, MakeDate(4, 1, 2004)), 960);
-}
-
-void TestBalances::accountsSharingTenCharactersMoveTogether()
-{
-    const DateRec start = MakeDate(1, 1, 2004);
-    Doc().DE.DebtsSavings = {Account(false, "Hypothèque maison", "5000", start),
-                             Account(false, "Hypothèque chalet", "9000", start)};
-    EntriesOn(5, 1) = {Money(EntryExpense, "Hypothèque", "500")};
-    QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(5, 1, 2004)), 4500);
-    QCOMPARE(BalanceAsOf(Doc(), 1, MakeDate(5, 1, 2004)), 8500);
-    const BalanceLabels labels = EventsTabBalance(Doc(), 1, CellOf(5, 1), MakeDate(5, 1, 2004), 0);
-    QCOMPARE(labels.Value, QStringLiteral("4500$")); // the first account
-    // Names compare exactly: case matters.
-    EntriesOn(6, 1) = {Money(EntryExpense, "hypothèque", "500")};
-    QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(6, 1, 2004)), 4500);
-}
-
-void TestBalances::onlyTheDocumentYearIsScanned()
-{
-    Doc().DE.DebtsSavings = {Account(true, "REER", "3000", MakeDate(1, 6, 2001))};
-    EntriesOn(15, 1) = {Money(EntryExpense, "REER", "200")};
-    EntriesOn(15, 2) = {Money(EntryExpense, "REER", "200")};
-    QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(1, 1, 2004)), 3000);
-    QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(20, 1, 2004)), 3200);
-    QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(1, 1, 2010)), 3400);
-}
-
-void TestBalances::eachStepIsRounded()
-{
-    Doc().DE.DebtsSavings = {Account(true, "Pot", "0.5", MakeDate(1, 1, 2004))};
-    QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(1, 1, 2004)), 0); // 0.5 rounds to even
-    EntriesOn(2, 1) = {Money(EntryExpense, "Pot", "12.5"), Money(EntryExpense, "Pot", "13.5")};
-    QCOMPARE(DeltaForDay(Doc().DE.DebtsSavings[0], EntriesOn(2, 1), -1), 26);
-    EntriesOn(3, 1) = {Money(EntryExpense, "Pot", "12.5")};
-    QCOMPARE(BalanceAsOf(Doc(), 0, MakeDate(3, 1, 2004)), 26 + 12);
-}
-
-void TestBalances::leftOutEntryDoesNotCount()
-{
-    const DebtSavingDef visa = Account(false, "Visa", "0", MakeDate(1, 1, 2004));
-    const QList<DayEntry> day = {Money(EntryIncome, "Visa", "100"), Money(EntryIncome, "Visa", "10")};
-    QCOMPARE(DeltaForDay(visa, day, -1), 110);
-    QCOMPARE(DeltaForDay(visa, day, 0), 10);
-    QCOMPARE(DeltaForDay(visa, day, 1), 100);
-}
-
-void TestBalances::balanceLabelsUnderBothLists()
-{
-    Doc().DE.DebtsSavings = {Account(false, "Visa", "2500", MakeDate(1, 1, 2004))};
-    EntriesOn(10, 3) = {Event("Visa"), Money(EntryExpense, "Visa", "300"), Money(EntryIncome, "Paie", "9")};
-    const int cell = CellOf(10, 3);
-    const DateRec day = MakeDate(10, 3, 2004);
-
-    BalanceLabels debts = DebtsTabBalance(Doc(), 3, cell, day, 0);
-    QVERIFY(debts.Visible);
-    QCOMPARE(debts.Caption, QStringLiteral("Balance (2004-03-10):"));
-    QCOMPARE(debts.Value, QStringLiteral("2200$"));
-    QCOMPARE(DebtsTabBalance(Doc(), 3, cell, MakeDate(9, 3, 2004), 0).Value, QStringLiteral("2500$"));
-    QVERIFY(!DebtsTabBalance(Doc(), 3, cell, day, -1).Visible);
-    QVERIFY(!DebtsTabBalance(Doc(), 0, 0, {}, 0).Visible);
-
-    QCOMPARE(EventsTabBalance(Doc(), 3, cell, day, 1).Value, QStringLiteral("2200$"));
-    QVERIFY(!EventsTabBalance(Doc(), 3, cell, day, 0).Visible); // an event
-    QVERIFY(!EventsTabBalance(Doc(), 3, cell, day, 2).Visible); // no such account
-    QVERIFY(!EventsTabBalance(Doc(), 3, cell, day, 3).Visible); // no such line
-}
-
-void TestBalances::accountLineShowsKindAndAmount()
-{
-    Doc().DE.DebtsSavings = {Account(false, "Visa", "2500", MakeDate(1, 1, 2004)),
-                             Account(true, "Vacances", "300", MakeDate(1, 1, 2004))};
-    QCOMPARE(DebtListLines(Doc()),
-             (QStringList{"(dette) - Visa       2500$", "(épargne) - Vacances   300$"}));
-}
-
-void TestBalances::listCommandsMarkTheDebtsPart()
-{
-    Session& s = Session::Get();
-    QSignalSpy refresh(&s, &Session::RefreshRequested);
-    const DateRec start = MakeDate(1, 1, 2004);
-    QVERIFY(DebtList.Add(Account(false, "visa", "1", start)));
-    QVERIFY(Doc().DE.DEModified);
-    QVERIFY(!Doc().IsSaved);
-    QVERIFY(DebtList.Add(Account(false, "Auto", "2", start)));
-    QVERIFY(DebtList.Add(Account(true, "Banque", "3", start)));
-    QCOMPARE(refresh.last().at(0).toInt(), 2);
-
-    auto names = [] {
-        QStringList n;
-        for (const DebtSavingDef& d : Doc().DE.DebtsSavings) n.append(NamePart(d.Description));
-        return n;
-    };
-    QVERIFY(DebtList.Sort(SortAtoZ));
-    QCOMPARE(names(), (QStringList{"Auto", "Banque", "visa"}));
-    QVERIFY(DebtList.Sort(SortZtoA));
-    QCOMPARE(names(), (QStringList{"visa", "Banque", "Auto"}));
-    QVERIFY(DebtList.Move(2, 1));
-    QCOMPARE(names(), (QStringList{"visa", "Auto", "Banque"}));
-    QCOMPARE(refresh.last().at(0).toInt(), 1);
-    QVERIFY(DebtList.Remove(0));
-    QCOMPARE(names(), (QStringList{"Auto", "Banque"}));
-    QVERIFY(DebtList.RemoveAll());
-    QCOMPARE(Doc().DE.DECount(), qint16(0));
-    QCOMPARE(refresh.last().at(0).toInt(), -1);
-}
-
-void TestBalances::listCommandsOutOfRangeChangeNothing()
-{
-    Doc().DE.DebtsSavings = {Account(false, "Visa", "1", MakeDate(1, 1, 2004))};
-    QVERIFY(!DebtList.Remove(1));
-    QVERIFY(!DebtList.Move(0, -1));
-    QVERIFY(!DebtList.Move(0, 1));
-    QVERIFY(!DebtList.Sort(SortAtoZ)); // one account: nothing to sort
-    QVERIFY(!DebtList.Replace(3, Account(true, "x", "1", {})));
-    QVERIFY(!Doc().DE.DEModified);
-    QVERIFY(Doc().IsSaved);
-}
 
 QTEST_GUILESS_MAIN(TestBalances)
 #include "tst_balances.moc"

@@ -1,6 +1,5 @@
 #include "EntryFixtures.h"
 #include "document/TextInput.h"
-#include "entries/Balances.h"
 #include "entries/FrmAddDE.h"
 #include "entries/FrmAddEV.h"
 #include "help/Help.h"
@@ -9,48 +8,21 @@
 #include "settings/Settings.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedDialogs.h"
+#include "support/Widgets.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 namespace {
 
-template <class W = QWidget> W* Find(QWidget* dialog, const QString& name)
-{
-    W* w = dialog->findChild<W*>(name);
-    if (!w) qFatal("no widget %s", qPrintable(name));
-    return w;
-}
-
-QLineEdit* Box(QWidget* d, const QString& name)
-{
-    return Find<QLineEdit>(d, name);
-}
-
-QCheckBox* Check(QWidget* d, const QString& name)
-{
-    return Find<QCheckBox>(d, name);
-}
-
-void Retype(QLineEdit* box, const QString& text)
-{
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
-
 void ClickOk(QWidget* d)
 {
-    Find<QPushButton>(d, "CmdOk")->click();
+    Press(d, "CmdOk");
 }
 
 } // namespace
@@ -59,386 +31,300 @@ class TestEntryEditors : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
+    void init()
+    {
+        OpenTestDocument();
+        SelectDay(10, 3);
+        SetPictureChooser({});
+    }
 
-    void addModeShowsTheDefaults();
-    void typeChoiceIsOneChoiceAndCutsMoneyNames();
-    void amountBoxesFollowEachOther();
-    void typingAnAccountNameTiesTheEntryAndPreviews();
-    void hintShowsWhenNoAccountExists();
-    void generatedEntryStaysLocked();
-    void colourAndPictureComeFromTheirChoosers();
-    void alarmPageEnablesAndPlays();
-    void editWithoutChangeLeavesTheDocumentSaved();
-    void cancelAndCloseWriteNothing();
-    void entryPointRunsTheDialog();
-    void everyTextBoxRefusesWhatAFileCannotHold();
-    void helpFollowsThePage();
+    void addModeShowsTheDefaults()
+    {
+        FrmAddEV d(EditorAdd, -1);
+        d.show();
+        for (const char* name : {"ChkEV2", "ChkDE0", "ChkCol", "ChkBck0", "ChkBck1", "ChkAL"})
+            QVERIFY2(Check(&d, name)->isChecked(), name);
+        QVERIFY(!Check(&d, "ChkGen")->isChecked());
+        for (const char* name : {"TxtEV1", "PicSelCol", "TxtAL", "CmdAL"})
+            QVERIFY2(!Find(&d, name)->isEnabled(), name);
+        QCOMPARE(Box(&d, "TxtEV1")->text(), u"0"_qs);
+        QCOMPARE(Box(&d, "TxtAL")->text(), u"1"_qs);
+        auto* sounds = Find<QComboBox>(&d, "CmbAL");
+        QCOMPARE(sounds->count(), 11);
+        QCOMPARE(sounds->itemText(0), u"Pas de son"_qs);
+        QCOMPARE(sounds->itemText(1), u"Son #01"_qs);
+        QCOMPARE(sounds->itemText(10), u"Son #10"_qs);
 
-    void accountEditorAddsWithItsDefaults();
-    void accountEditorKeepsUnchangedAccounts();
+        QTest::keyClicks(Box(&d, "TxtEV0"), "Dentiste");
+        ClickOk(&d);
+        QCOMPARE(d.Result(), 1);
+        QCOMPARE(Descriptions(EntriesOn(10, 3)), QStringList{"Dentiste"});
+        QCOMPARE(EntriesOn(10, 3)[0].EntryType, qint32(EntryEvent));
+    }
+
+    void typeChoiceIsOneChoiceAndCutsMoneyNames()
+    {
+        FrmAddEV d(EditorAdd, -1);
+        QLineEdit* text = Box(&d, "TxtEV0");
+        QTest::keyClicks(text, "Anniversaire de Paulette");
+        QCOMPARE(text->text(), u"Anniversaire de P"_qs); // 17 for an event
+        Check(&d, "ChkEV2")->click();
+        QVERIFY(Check(&d, "ChkEV2")->isChecked());
+        Check(&d, "ChkEV0")->click();
+        QVERIFY(Check(&d, "ChkEV0")->isChecked() && !Check(&d, "ChkEV2")->isChecked());
+        QCOMPARE(text->text(), u"Anniversai"_qs);
+        QVERIFY(Box(&d, "TxtEV1")->isEnabled());
+        QTest::keyClicks(text, "xyz");
+        QCOMPARE(text->text(), u"Anniversai"_qs);
+        Check(&d, "ChkEV1")->click();
+        Retype(Box(&d, "TxtEV1"), "80");
+        ClickOk(&d);
+        QCOMPARE(EntriesOn(10, 3)[0].Description, u"Anniversai 80"_qs);
+        QCOMPARE(EntriesOn(10, 3)[0].EntryType, qint32(EntryExpense));
+    }
+
+    void amountBoxesFollowEachOther()
+    {
+        Doc().DE.DebtsSavings = {Account(true, "Vacances", "0", MakeDate(1, 1, 2004))};
+        FrmAddEV d(EditorAdd, -1);
+        Check(&d, "ChkEV0")->click();
+        Retype(Box(&d, "TxtEV1"), "-40");
+        QCOMPARE(Box(&d, "TxtEV1")->text(), u"40"_qs);
+        QCOMPARE(Box(&d, "TxtDE0")->text(), u"40"_qs);
+        Check(&d, "ChkGen")->click();
+        Retype(Box(&d, "TxtDE0"), "12.5");
+        QCOMPARE(Box(&d, "TxtDE0")->text(), u"12.5"_qs);
+        QCOMPARE(Box(&d, "TxtEV1")->text(), u"12.5"_qs);
+        QCOMPARE(Box(&d, "TxtDE2")->text(), u"12"_qs); // savings, added, rounded to even
+    }
+
+    void hintShowsWhenNoAccountExists()
+    {
+        FrmAddEV d(EditorAdd, -1);
+        d.show();
+        QLabel* hint = Find<QLabel>(&d, "LblDE");
+        QVERIFY(hint->isHidden());
+        Check(&d, "ChkGen")->click();
+        QVERIFY(!hint->isHidden());
+        QCOMPARE(hint->text(), Str(720));
+        QVERIFY(Find(&d, "FraDE")->isHidden());
+        // With no account to tie to, OK writes the entry as its type boxes say.
+        QTest::keyClicks(Box(&d, "TxtEV0"), "Note");
+        ClickOk(&d);
+        QCOMPARE(EntriesOn(10, 3)[0].EntryType, qint32(EntryEvent));
+    }
+
+    void generatedEntryStaysLocked()
+    {
+        Doc().DE.DebtsSavings = {Account(false, "Loyer", "0", MakeDate(1, 1, 2004))};
+        DayEntry occurrence = Money(EntryExpense, "Loyer", "650");
+        occurrence.LinkKey = MakeKey(u"AE", 7);
+        EntriesOn(10, 3) = {occurrence};
+        FrmAddEV d(EditorEdit, 0);
+        d.show();
+        QLabel* warning = Find<QLabel>(&d, "LblWarning");
+        QVERIFY(!warning->isHidden());
+        QCOMPARE(warning->text(), Str(736));
+        auto* tabs = Find<QTabWidget>(&d, "TbAddEV");
+        tabs->setCurrentIndex(2);
+        tabs->setCurrentIndex(0);
+        for (const char* name :
+             {"ChkEV0", "ChkEV1", "ChkEV2", "TxtEV0", "TxtEV1", "ChkGen", "CmbDE", "TxtDE0"})
+            QVERIFY2(!Find(&d, name)->isEnabled(), name);
+        QCOMPARE(Box(&d, "TxtEV0")->text(), u"Loyer"_qs);
+        QCOMPARE(Box(&d, "TxtEV1")->text(), u"650"_qs);
+
+        Check(&d, "ChkAL")->click();
+        ClickOk(&d);
+        QCOMPARE(d.Result(), 1);
+        const DayEntry& e = EntriesOn(10, 3)[0];
+        QVERIFY(e.AlarmOn);
+        QCOMPARE(e.LinkKey, occurrence.LinkKey);
+        QCOMPARE(e.Description, occurrence.Description);
+
+        DayEntry birthday = Event("AN:Marie");
+        birthday.LinkKey = MakeKey(u"BD", 2);
+        EntriesOn(10, 3) = {birthday};
+        FrmAddEV b(EditorEdit, 0);
+        QCOMPARE(Find<QLabel>(&b, "LblWarning")->text(), Str(737));
+    }
+
+    void colourAndPictureComeFromTheirChoosers()
+    {
+        const QString path = m_dir.filePath("cle.bmp");
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        QVERIFY(picture.save(path));
+        QStringList asked;
+        SetPictureChooser([&](const QString& initial) {
+            asked.append(initial);
+            return PictureChoice{1, path};
+        });
+        ScriptedDialogs dialogs;
+        dialogs.Colours = {std::optional<qint32>(0x0000FF), std::nullopt};
+
+        FrmAddEV d(EditorAdd, -1);
+        d.show();
+        Check(&d, "ChkCol")->click();
+        QVERIFY(Find(&d, "PicSelCol")->isEnabled());
+        Find<QToolButton>(&d, "PicSelCol")->click();
+        QTest::mouseClick(Find(&d, "LblCol"), Qt::LeftButton); // Cancel keeps the colour
+        QCOMPARE(dialogs.ColourAsked, (QList<qint32>{0, 0x0000FF}));
+
+        Check(&d, "ChkBck0")->click();
+        Find<QPushButton>(&d, "CmdBck")->click();
+        QCOMPARE(asked, QStringList{QString()});
+        QCOMPARE(Box(&d, "TxtBck")->text(), path);
+        QLabel* preview = Find<QLabel>(&d, "ImgBck");
+        QVERIFY(!preview->isHidden());
+        QVERIFY(!preview->pixmap().isNull());
+        Check(&d, "ChkBck1")->click();
+        QVERIFY(preview->isHidden());
+    }
+
+    void alarmPageEnablesAndPlays()
+    {
+        RecordingSoundPlayer player;
+        Settings::Get().Sound(3) = "/sons/alarm03.wav";
+        FrmAddEV d(EditorAdd, -1);
+        Check(&d, "ChkAL")->click();
+        QVERIFY(Box(&d, "TxtAL")->isEnabled());
+        QVERIFY(!Find(&d, "CmdAL")->isEnabled());
+        Find<QComboBox>(&d, "CmbAL")->setCurrentIndex(3);
+        QVERIFY(Find(&d, "CmdAL")->isEnabled());
+        Find<QPushButton>(&d, "CmdAL")->click();
+        QCOMPARE(player.Played, QStringList{"/sons/alarm03.wav"});
+
+        Retype(Box(&d, "TxtAL"), "-5");
+        QCOMPARE(Box(&d, "TxtAL")->text(), u"5"_qs);
+        Find<QToolButton>(&d, "UDAlUp")->click();
+        QCOMPARE(Box(&d, "TxtAL")->text(), u"6"_qs);
+        ClickOk(&d);
+        const DayEntry& e = EntriesOn(10, 3)[0];
+        QVERIFY(e.AlarmOn);
+        QCOMPARE(e.AlarmDaysBefore, 6);
+        QCOMPARE(e.AlarmSound, qint16(3));
+    }
+
+    void editWithoutChangeLeavesTheDocumentSaved()
+    {
+        Doc().DE.DebtsSavings = {Account(false, "Visa", "2500", MakeDate(1, 1, 2004))};
+        DayEntry ticked = Money(EntryExpense, "Visa", "300");
+        ticked.Ticked = ticked.AlarmOn = true;
+        ticked.AlarmDaysBefore = 3;
+        ticked.AlarmSound = 4;
+        ticked.TextColour = 0x00FF00;
+        EntriesOn(10, 3) = {ticked, Event("Un très long texte d'événement"), Event("Visa")};
+        Session::Get().SetModified(PartAll, false);
+        for (int i = 0; i < 3; ++i) {
+            FrmAddEV d(EditorEdit, i);
+            ClickOk(&d);
+            QCOMPARE(d.Result(), 0);
+        }
+        QVERIFY(Doc().IsSaved);
+        QVERIFY(EntriesOn(10, 3)[0].Ticked);
+        QCOMPARE(EntriesOn(10, 3)[1].Description, u"Un très long texte d'événement"_qs);
+    }
+
+    void cancelAndCloseWriteNothing()
+    {
+        for (const bool close : {false, true}) {
+            FrmAddEV d(EditorAdd, -1);
+            d.show();
+            QTest::keyClicks(Box(&d, "TxtEV0"), "Oublie");
+            if (close)
+                d.close();
+            else
+                Press(&d, "CmdCancel");
+            QCOMPARE(d.Result(), 0);
+        }
+        QVERIFY(EntriesOn(10, 3).isEmpty());
+        QVERIFY(Doc().IsSaved);
+    }
+
+    void nothingToEditOrNoDayOpensNoDialog()
+    {
+        QCOMPARE(RunEventEditor(nullptr, EditorEdit, 0), 0);
+        Session::Get().Selected = Selection();
+        QCOMPARE(RunEventEditor(nullptr, EditorAdd, -1), 0);
+        QCOMPARE(RunDebtEditor(nullptr, EditorEdit, 0), 0);
+    }
+
+    void everyTextBoxRefusesWhatAFileCannotHold()
+    {
+        FrmAddEV ev(EditorAdd, -1);
+        FrmAddDE de(EditorAdd, -1);
+        for (QDialog* d : {static_cast<QDialog*>(&ev), static_cast<QDialog*>(&de)}) {
+            const QList<QLineEdit*> boxes = d->findChildren<QLineEdit*>();
+            QVERIFY(boxes.size() >= 2);
+            for (QLineEdit* box : boxes) {
+                if (qobject_cast<QDateEdit*>(box->parent())) continue; // the date picker's own box
+                QVERIFY2(qobject_cast<const CalTextValidator*>(box->validator()),
+                         qPrintable(box->objectName()));
+            }
+        }
+        QTest::keyClicks(Box(&ev, "TxtEV0"), "dit \"oui\"");
+        QCOMPARE(Box(&ev, "TxtEV0")->text(), u"dit oui"_qs);
+    }
+
+    void helpFollowsThePage()
+    {
+        FrmAddEV d(EditorAdd, -1);
+        auto* tabs = Find<QTabWidget>(&d, "TbAddEV");
+        const QStringList pages{"Html\\d_addev_gen.htm", "Html\\d_addev_disp.htm", "Html\\d_addev_al.htm"};
+        for (int i = 0; i < 3; ++i) {
+            tabs->setCurrentIndex(i);
+            QTest::keyClick(&d, Qt::Key_F1);
+            QCOMPARE(LastHelpTopic(), pages[i]);
+        }
+        Find<QToolButton>(&d, "CmdHelp")->click();
+        QCOMPARE(LastHelpTopic(), pages[2]);
+        FrmAddDE de(EditorAdd, -1);
+        Find<QToolButton>(&de, "CmdHelp")->click();
+        QCOMPARE(LastHelpTopic(), u"Html\\d_de.htm"_qs);
+    }
+
+    void accountEditorAddsWithItsDefaultsAndEditsWhatItShows()
+    {
+        FrmAddDE d(EditorAdd, -1);
+        QVERIFY(Check(&d, "ChkGen0")->isChecked());
+        QCOMPARE(Box(&d, "TxtGen1")->text(), u"0"_qs);
+        auto* date = Find<QDateEdit>(&d, "DtGen");
+        QCOMPARE(date->date(), QDate(2004, 1, 1));
+        QCOMPARE(Find<QLabel>(&d, "LblStart")->text(), u"Balance pour le 2004-01-01:"_qs);
+        date->setDate(QDate(2004, 2, 15));
+        QCOMPARE(Find<QLabel>(&d, "LblStart")->text(), u"Balance pour le 2004-02-15:"_qs);
+
+        Check(&d, "ChkGen1")->click();
+        QVERIFY(!Check(&d, "ChkGen0")->isChecked());
+        Check(&d, "ChkGen1")->click();
+        QVERIFY(Check(&d, "ChkGen1")->isChecked());
+        QTest::keyClicks(Box(&d, "TxtGen0"), "Vacances au chalet");
+        Retype(Box(&d, "TxtGen1"), "-1250.5");
+        QCOMPARE(Box(&d, "TxtGen1")->text(), u"1250.5"_qs);
+        ClickOk(&d);
+        QCOMPARE(d.Result(), 1);
+        QCOMPARE(Doc().DE.DECount(), qint16(1));
+        const DebtSavingDef& a = Doc().DE.DebtsSavings[0];
+        QVERIFY(a.IsSavings);
+        QCOMPARE(a.Description, u"Vacances a 1250.5"_qs);
+        QCOMPARE(a.StartDate, MakeDate(15, 2, 2004));
+        QVERIFY(Doc().DE.DEModified);
+
+        // Opened again, it shows the account; a changed amount is written.
+        FrmAddDE edit(EditorEdit, 0);
+        QVERIFY(Check(&edit, "ChkGen1")->isChecked());
+        QCOMPARE(Box(&edit, "TxtGen0")->text(), u"Vacances a"_qs);
+        QCOMPARE(Find<QDateEdit>(&edit, "DtGen")->date(), QDate(2004, 2, 15));
+        Retype(Box(&edit, "TxtGen1"), "2600");
+        ClickOk(&edit);
+        QCOMPARE(edit.Result(), 1);
+        QCOMPARE(Doc().DE.DebtsSavings[0].Description, u"Vacances a 2600"_qs);
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void TestEntryEditors::init()
-{
-    OpenTestDocument();
-    SelectDay(10, 3);
-    SetPictureChooser({});
-}
-
-void TestEntryEditors::addModeShowsTheDefaults()
-{
-    FrmAddEV d(EditorAdd, -1);
-    d.show();
-    QCOMPARE(d.windowTitle(), QStringLiteral("Daybinder - Ajouter un Événement"));
-    auto* tabs = Find<QTabWidget>(&d, "TbAddEV");
-    QCOMPARE(tabs->tabText(0), QStringLiteral("Général"));
-    QCOMPARE(tabs->tabText(1), QStringLiteral("Affichage"));
-    QCOMPARE(tabs->tabText(2), QStringLiteral("Alarme"));
-    QVERIFY(Check(&d, "ChkEV2")->isChecked());
-    QCOMPARE(Box(&d, "TxtEV1")->text(), QStringLiteral("0"));
-    QVERIFY(!Box(&d, "TxtEV1")->isEnabled());
-    QVERIFY(!Check(&d, "ChkGen")->isChecked());
-    QVERIFY(Check(&d, "ChkDE0")->isChecked());
-    QVERIFY(Check(&d, "ChkCol")->isChecked());
-    QVERIFY(!Find(&d, "PicSelCol")->isEnabled());
-    QVERIFY(Check(&d, "ChkBck0")->isChecked() && Check(&d, "ChkBck1")->isChecked());
-    QVERIFY(Check(&d, "ChkAL")->isChecked());
-    QCOMPARE(Box(&d, "TxtAL")->text(), QStringLiteral("1"));
-    QVERIFY(!Box(&d, "TxtAL")->isEnabled());
-    auto* sounds = Find<QComboBox>(&d, "CmbAL");
-    QCOMPARE(sounds->count(), 11);
-    QCOMPARE(sounds->itemText(0), QStringLiteral("Pas de son"));
-    QCOMPARE(sounds->itemText(1), QStringLiteral("Son #01"));
-    QCOMPARE(sounds->itemText(10), QStringLiteral("Son #10"));
-    QVERIFY(!Find(&d, "CmdAL")->isEnabled());
-
-    QTest::keyClicks(Box(&d, "TxtEV0"), "Dentiste");
-    ClickOk(&d);
-    QCOMPARE(d.Result(), 1);
-    QCOMPARE(Descriptions(EntriesOn(10, 3)), QStringList{"Dentiste"});
-    QCOMPARE(EntriesOn(10, 3)[0].EntryType, qint32(EntryEvent));
-}
-
-void TestEntryEditors::typeChoiceIsOneChoiceAndCutsMoneyNames()
-{
-    FrmAddEV d(EditorAdd, -1);
-    QLineEdit* text = Box(&d, "TxtEV0");
-    QTest::keyClicks(text, "Anniversaire de Paulette");
-    QCOMPARE(text->text(), QStringLiteral("Anniversaire de P")); // 17 for an event
-    Check(&d, "ChkEV2")->click();
-    QVERIFY(Check(&d, "ChkEV2")->isChecked());
-    Check(&d, "ChkEV0")->click();
-    QVERIFY(Check(&d, "ChkEV0")->isChecked() && !Check(&d, "ChkEV2")->isChecked());
-    QCOMPARE(text->text(), QStringLiteral("Anniversai"));
-    QVERIFY(Box(&d, "TxtEV1")->isEnabled());
-    QTest::keyClicks(text, "xyz");
-    QCOMPARE(text->text(), QStringLiteral("Anniversai"));
-    Check(&d, "ChkEV1")->click();
-    Retype(Box(&d, "TxtEV1"), "80");
-    ClickOk(&d);
-    QCOMPARE(EntriesOn(10, 3)[0].Description, QStringLiteral("Anniversai 80"));
-    QCOMPARE(EntriesOn(10, 3)[0].EntryType, qint32(EntryExpense));
-}
-
-void TestEntryEditors::amountBoxesFollowEachOther()
-{
-    Doc().DE.DebtsSavings = {Account(true, "Vacances", "0", MakeDate(1, 1, 2004))};
-    FrmAddEV d(EditorAdd, -1);
-    Check(&d, "ChkEV0")->click();
-    Retype(Box(&d, "TxtEV1"), "-40");
-    QCOMPARE(Box(&d, "TxtEV1")->text(), QStringLiteral("40"));
-    QCOMPARE(Box(&d, "TxtDE0")->text(), QStringLiteral("40"));
-    Check(&d, "ChkGen")->click();
-    Retype(Box(&d, "TxtDE0"), "12.5");
-    QCOMPARE(Box(&d, "TxtDE0")->text(), QStringLiteral("12.5"));
-    QCOMPARE(Box(&d, "TxtEV1")->text(), QStringLiteral("12.5"));
-    QCOMPARE(Box(&d, "TxtDE2")->text(), QStringLiteral("12")); // savings, added, rounded to even
-}
-
-void TestEntryEditors::typingAnAccountNameTiesTheEntryAndPreviews()
-{
-    Doc().DE.DebtsSavings = {Account(true, "Épargne", "0", MakeDate(1, 1, 2004)),
-                             Account(false, "Visa", "2500", MakeDate(1, 1, 2004))};
-    FrmAddEV d(EditorAdd, -1);
-    d.show();
-    Check(&d, "ChkEV1")->click();
-    QTest::keyClicks(Box(&d, "TxtEV0"), "Visa");
-    QVERIFY(Check(&d, "ChkGen")->isChecked());
-    QCOMPARE(Find<QComboBox>(&d, "CmbDE")->currentIndex(), 1);
-    Check(&d, "ChkDE1")->click();
-    Retype(Box(&d, "TxtDE0"), "300");
-    QCOMPARE(Find<QLabel>(&d, "LblDE1")->text(), QStringLiteral("Balance pour le 2004-03-09:"));
-    QCOMPARE(Find<QLabel>(&d, "LblDE2")->text(), QStringLiteral("Nouvelle balance pour le 2004-03-10:"));
-    QCOMPARE(Box(&d, "TxtDE1")->text(), QStringLiteral("2500"));
-    QCOMPARE(Box(&d, "TxtDE2")->text(), QStringLiteral("2200"));
-    // Another account or direction is previewed at once.
-    Check(&d, "ChkDE0")->click();
-    QCOMPARE(Box(&d, "TxtDE2")->text(), QStringLiteral("2800"));
-    Check(&d, "ChkDE1")->click();
-    ClickOk(&d);
-    QCOMPARE(EntriesOn(10, 3)[0].Description, QStringLiteral("Visa       300"));
-    QCOMPARE(EntriesOn(10, 3)[0].EntryType, qint32(EntryExpense));
-    QCOMPARE(BalanceAsOf(Doc(), 1, MakeDate(10, 3, 2004)), 2200);
-}
-
-void TestEntryEditors::hintShowsWhenNoAccountExists()
-{
-    FrmAddEV d(EditorAdd, -1);
-    d.show();
-    QLabel* hint = Find<QLabel>(&d, "LblDE");
-    QVERIFY(hint->isHidden());
-    Check(&d, "ChkGen")->click();
-    QVERIFY(!hint->isHidden());
-    QCOMPARE(hint->text(), Str(720));
-    QVERIFY(Find(&d, "FraDE")->isHidden());
-    // With no account to tie to, OK writes the entry as its type boxes say.
-    QTest::keyClicks(Box(&d, "TxtEV0"), "Note");
-    ClickOk(&d);
-    QCOMPARE(EntriesOn(10, 3)[0].EntryType, qint32(EntryEvent));
-}
-
-void TestEntryEditors::generatedEntryStaysLocked()
-{
-    Doc().DE.DebtsSavings = {Account(false, "Loyer", "0", MakeDate(1, 1, 2004))};
-    DayEntry occurrence = Money(EntryExpense, "Loyer", "650");
-    occurrence.LinkKey = MakeKey(u"AE", 7);
-    EntriesOn(10, 3) = {occurrence};
-    FrmAddEV d(EditorEdit, 0);
-    d.show();
-    QCOMPARE(d.windowTitle(), QStringLiteral("Daybinder - Éditer un Événement"));
-    QLabel* warning = Find<QLabel>(&d, "LblWarning");
-    QVERIFY(!warning->isHidden());
-    QCOMPARE(warning->text(), Str(736));
-    auto* tabs = Find<QTabWidget>(&d, "TbAddEV");
-    tabs->setCurrentIndex(2);
-    tabs->setCurrentIndex(0);
-    for (const char* name : {"ChkEV0", "ChkEV1", "ChkEV2", "TxtEV0", "TxtEV1", "ChkGen", "CmbDE", "TxtDE0"})
-        QVERIFY2(!Find(&d, name)->isEnabled(), name);
-    QCOMPARE(Box(&d, "TxtEV0")->text(), QStringLiteral("Loyer"));
-    QCOMPARE(Box(&d, "TxtEV1")->text(), QStringLiteral("650"));
-
-    Check(&d, "ChkAL")->click();
-    ClickOk(&d);
-    QCOMPARE(d.Result(), 1);
-    const DayEntry& e = EntriesOn(10, 3)[0];
-    QVERIFY(e.AlarmOn);
-    QCOMPARE(e.LinkKey, occurrence.LinkKey);
-    QCOMPARE(e.Description, occurrence.Description);
-
-    DayEntry birthday = Event("AN:Marie");
-    birthday.LinkKey = MakeKey(u"BD", 2);
-    EntriesOn(10, 3) = {birthday};
-    FrmAddEV b(EditorEdit, 0);
-    QCOMPARE(Find<QLabel>(&b, "LblWarning")->text(), Str(737));
-}
-
-void TestEntryEditors::colourAndPictureComeFromTheirChoosers()
-{
-    QVERIFY(m_dir.isValid());
-    const QString path = m_dir.filePath("cle.bmp");
-    QImage picture(40, 30, QImage::Format_RGB32);
-    picture.fill(Qt::green);
-    QVERIFY(picture.save(path));
-    QStringList asked;
-    SetPictureChooser([&](const QString& initial) {
-        asked.append(initial);
-        return PictureChoice{1, path};
-    });
-    ScriptedDialogs dialogs;
-    dialogs.Colours = {std::optional<qint32>(0x0000FF), std::nullopt};
-
-    FrmAddEV d(EditorAdd, -1);
-    d.show();
-    Check(&d, "ChkCol")->click();
-    QVERIFY(Find(&d, "PicSelCol")->isEnabled());
-    Find<QToolButton>(&d, "PicSelCol")->click();
-    QTest::mouseClick(Find(&d, "LblCol"), Qt::LeftButton); // Cancel keeps the colour
-    QCOMPARE(dialogs.ColourAsked, (QList<qint32>{0, 0x0000FF}));
-
-    Check(&d, "ChkBck0")->click();
-    Find<QPushButton>(&d, "CmdBck")->click();
-    QCOMPARE(asked, QStringList{QString()});
-    QCOMPARE(Box(&d, "TxtBck")->text(), path);
-    QLabel* preview = Find<QLabel>(&d, "ImgBck");
-    QVERIFY(!preview->isHidden());
-    QVERIFY(!preview->pixmap().isNull());
-    Check(&d, "ChkBck1")->click();
-    QVERIFY(preview->isHidden());
-
-    QTest::keyClicks(Box(&d, "TxtEV0"), "Cle");
-    ClickOk(&d);
-    const DayEntry& e = EntriesOn(10, 3)[0];
-    QCOMPARE(e.TextColour, 0x0000FF);
-    QCOMPARE(e.PicturePath, path);
-    QCOMPARE(e.Picture.size(), QSize(40, 30));
-}
-
-void TestEntryEditors::alarmPageEnablesAndPlays()
-{
-    RecordingSoundPlayer player;
-    Settings::Get().Sound(3) = "/sons/alarm03.wav";
-    FrmAddEV d(EditorAdd, -1);
-    Check(&d, "ChkAL")->click();
-    QVERIFY(Box(&d, "TxtAL")->isEnabled());
-    QVERIFY(!Find(&d, "CmdAL")->isEnabled());
-    Find<QComboBox>(&d, "CmbAL")->setCurrentIndex(3);
-    QVERIFY(Find(&d, "CmdAL")->isEnabled());
-    Find<QPushButton>(&d, "CmdAL")->click();
-    QCOMPARE(player.Played, QStringList{"/sons/alarm03.wav"});
-
-    Retype(Box(&d, "TxtAL"), "-5");
-    QCOMPARE(Box(&d, "TxtAL")->text(), QStringLiteral("5"));
-    Find<QToolButton>(&d, "UDAlUp")->click();
-    QCOMPARE(Box(&d, "TxtAL")->text(), QStringLiteral("6"));
-    ClickOk(&d);
-    const DayEntry& e = EntriesOn(10, 3)[0];
-    QVERIFY(e.AlarmOn);
-    QCOMPARE(e.AlarmDaysBefore, 6);
-    QCOMPARE(e.AlarmSound, qint16(3));
-}
-
-void TestEntryEditors::editWithoutChangeLeavesTheDocumentSaved()
-{
-    Doc().DE.DebtsSavings = {Account(false, "Visa", "2500", MakeDate(1, 1, 2004))};
-    DayEntry ticked = Money(EntryExpense, "Visa", "300");
-    ticked.Ticked = true;
-    EntriesOn(10, 3) = {ticked, Event("Un très long texte d'événement"), Event("Visa")};
-    Session::Get().SetModified(PartAll, false);
-    for (int i = 0; i < 3; ++i) {
-        FrmAddEV d(EditorEdit, i);
-        ClickOk(&d);
-        QCOMPARE(d.Result(), 0);
-    }
-    QVERIFY(Doc().IsSaved);
-    QVERIFY(EntriesOn(10, 3)[0].Ticked);
-    QCOMPARE(EntriesOn(10, 3)[1].Description, QStringLiteral("Un très long texte d'événement"));
-}
-
-void TestEntryEditors::cancelAndCloseWriteNothing()
-{
-    {
-        FrmAddEV d(EditorAdd, -1);
-        QTest::keyClicks(Box(&d, "TxtEV0"), "Oublie");
-        Find<QPushButton>(&d, "CmdCancel")->click();
-        QCOMPARE(d.Result(), 0);
-    }
-    {
-        FrmAddEV d(EditorAdd, -1);
-        d.show();
-        QTest::keyClicks(Box(&d, "TxtEV0"), "Oublie");
-        d.close();
-        QCOMPARE(d.Result(), 0);
-    }
-    QVERIFY(EntriesOn(10, 3).isEmpty());
-    QVERIFY(Doc().IsSaved);
-}
-
-void TestEntryEditors::entryPointRunsTheDialog()
-{
-    QTimer::singleShot(0, [] {
-        QWidget* d = QApplication::activeModalWidget();
-        QVERIFY(d);
-        QTest::keyClicks(Box(d, "TxtEV0"), "Modal");
-        ClickOk(d);
-    });
-    QCOMPARE(RunEventEditor(nullptr, EditorAdd, -1), 1);
-    QCOMPARE(Descriptions(EntriesOn(10, 3)), QStringList{"Modal"});
-
-    // Nothing to edit, or no day: no dialog at all.
-    QCOMPARE(RunEventEditor(nullptr, EditorEdit, 1), 0);
-    Session::Get().Selected = Selection();
-    QCOMPARE(RunEventEditor(nullptr, EditorAdd, -1), 0);
-    QCOMPARE(RunDebtEditor(nullptr, EditorEdit, 0), 0);
-}
-
-void TestEntryEditors::everyTextBoxRefusesWhatAFileCannotHold()
-{
-    FrmAddEV ev(EditorAdd, -1);
-    FrmAddDE de(EditorAdd, -1);
-    for (QDialog* d : {static_cast<QDialog*>(&ev), static_cast<QDialog*>(&de)}) {
-        const QList<QLineEdit*> boxes = d->findChildren<QLineEdit*>();
-        QVERIFY(boxes.size() >= 2);
-        for (QLineEdit* box : boxes) {
-            if (qobject_cast<QDateEdit*>(box->parent())) continue; // the date picker's own box
-            QVERIFY2(qobject_cast<const CalTextValidator*>(box->validator()), qPrintable(box->objectName()));
-        }
-    }
-    QTest::keyClicks(Box(&ev, "TxtEV0"), "dit \"oui\"");
-    QCOMPARE(Box(&ev, "TxtEV0")->text(), QStringLiteral("dit oui"));
-}
-
-void TestEntryEditors::helpFollowsThePage()
-{
-    FrmAddEV d(EditorAdd, -1);
-    auto* tabs = Find<QTabWidget>(&d, "TbAddEV");
-    const QStringList pages{"Html\\d_addev_gen.htm", "Html\\d_addev_disp.htm", "Html\\d_addev_al.htm"};
-    for (int i = 0; i < 3; ++i) {
-        tabs->setCurrentIndex(i);
-        QTest::keyClick(&d, Qt::Key_F1);
-        QCOMPARE(LastHelpTopic(), pages[i]);
-    }
-    tabs->setCurrentIndex(0);
-    Find<QToolButton>(&d, "CmdHelp")->click();
-    QCOMPARE(LastHelpTopic(), pages[0]);
-
-    FrmAddDE de(EditorAdd, -1);
-    QCOMPARE(Find<QToolButton>(&de, "CmdHelp")->toolTip(), QStringLiteral("Aide..."));
-    Find<QToolButton>(&de, "CmdHelp")->click();
-    QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\d_de.htm"));
-}
-
-void TestEntryEditors::accountEditorAddsWithItsDefaults()
-{
-    FrmAddDE d(EditorAdd, -1);
-    QCOMPARE(d.windowTitle(), QStringLiteral("Daybinder - Ajouter une Dette/Épargne"));
-    QVERIFY(Check(&d, "ChkGen0")->isChecked());
-    QCOMPARE(Box(&d, "TxtGen1")->text(), QStringLiteral("0"));
-    auto* date = Find<QDateEdit>(&d, "DtGen");
-    QCOMPARE(date->date(), QDate(2004, 1, 1));
-    QCOMPARE(Find<QLabel>(&d, "LblStart")->text(), QStringLiteral("Balance pour le 2004-01-01:"));
-    date->setDate(QDate(2004, 2, 15));
-    QCOMPARE(Find<QLabel>(&d, "LblStart")->text(), QStringLiteral("Balance pour le 2004-02-15:"));
-
-    Check(&d, "ChkGen1")->click();
-    QVERIFY(!Check(&d, "ChkGen0")->isChecked());
-    Check(&d, "ChkGen1")->click();
-    QVERIFY(Check(&d, "ChkGen1")->isChecked());
-    QTest::keyClicks(Box(&d, "TxtGen0"), "Vacances au chalet");
-    Retype(Box(&d, "TxtGen1"), "-1250.5");
-    QCOMPARE(Box(&d, "TxtGen1")->text(), QStringLiteral("1250.5"));
-    ClickOk(&d);
-    QCOMPARE(d.Result(), 1);
-    QCOMPARE(Doc().DE.DECount(), qint16(1));
-    const DebtSavingDef& a = Doc().DE.DebtsSavings[0];
-    QVERIFY(a.IsSavings);
-    QCOMPARE(a.Description, QStringLiteral("Vacances a 1250.5"));
-    QCOMPARE(a.StartDate, MakeDate(15, 2, 2004));
-    QVERIFY(Doc().DE.DEModified);
-}
-
-void TestEntryEditors::accountEditorKeepsUnchangedAccounts()
-{
-    Doc().DE.DebtsSavings = {Account(false, "Visa", "2500", MakeDate(1, 1, 2003))};
-    {
-        FrmAddDE d(EditorEdit, 0);
-        QCOMPARE(d.windowTitle(), QStringLiteral("Daybinder - Éditer une Dette/Épargne"));
-        QCOMPARE(Box(&d, "TxtGen0")->text(), QStringLiteral("Visa"));
-        QCOMPARE(Box(&d, "TxtGen1")->text(), QStringLiteral("2500"));
-        QCOMPARE(Find<QDateEdit>(&d, "DtGen")->date(), QDate(2003, 1, 1));
-        ClickOk(&d);
-        QCOMPARE(d.Result(), 0);
-        QVERIFY(Doc().IsSaved);
-    }
-    FrmAddDE d(EditorEdit, 0);
-    Retype(Box(&d, "TxtGen1"), "2600");
-    ClickOk(&d);
-    QCOMPARE(d.Result(), 1);
-    QCOMPARE(Doc().DE.DebtsSavings[0].Description, QStringLiteral("Visa       2600"));
-}
 
 QTEST_MAIN(TestEntryEditors)
 #include "tst_entryeditors.moc"

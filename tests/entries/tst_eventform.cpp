@@ -9,217 +9,138 @@ class TestEventForm : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
+    void init()
+    {
+        OpenTestDocument();
+        Doc().DE.DebtsSavings = {Account(false, "Visa", "1000", MakeDate(1, 1, 2004)),
+                                 Account(true, "Vacances", "500", MakeDate(1, 1, 2004))};
+        m_cell = CellOf(10, 3);
+    }
 
-    void movementTypeFollowsKindAndDirection_data();
-    void movementTypeFollowsKindAndDirection();
-    void unlinkedEntriesComposeTheirDescription();
-    void editWithoutChangeWritesNothing();
-    void editingATickedEntryUnticksIt();
-    void changedOccurrenceKeepsItsKey();
-    void alarmOffStoresTheDefaults();
-    void previewOnTheStartDayAndBefore();
-    void previewLeavesTheEditedEntryOut();
-    void amountBoxesKeepTheAbsoluteValue_data();
-    void amountBoxesKeepTheAbsoluteValue();
+    void movementTypeFollowsKindAndDirection_data()
+    {
+        QTest::addColumn<int>("account");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("type");
+        QTest::newRow("debt, add: borrowed") << 0 << int(DirectionAdd) << int(EntryIncome);
+        QTest::newRow("debt, deduct: paid back") << 0 << int(DirectionDeduct) << int(EntryExpense);
+        QTest::newRow("savings, add: put aside") << 1 << int(DirectionAdd) << int(EntryExpense);
+        QTest::newRow("savings, deduct: taken out") << 1 << int(DirectionDeduct) << int(EntryIncome);
+    }
+
+    void movementTypeFollowsKindAndDirection()
+    {
+        QFETCH(int, account);
+        QFETCH(int, direction);
+        QFETCH(int, type);
+        EventFormValues v = EventFormForAdd();
+        v.Choice = ChoiceEvent; // the type boxes do not decide for a tied entry
+        v.Description = "ignoré";
+        v.Linked = true;
+        v.Account = account;
+        v.Direction = direction;
+        v.Amount = "75";
+        QCOMPARE(SaveEventForm(EditorAdd, 3, m_cell, -1, v), 1);
+        const DayEntry& e = EntriesOn(10, 3).last();
+        QCOMPARE(e.EntryType, type);
+        QCOMPARE(e.Description, MoneyDescription(account == 0 ? u"Visa" : u"Vacances", u"75"));
+
+        // Opened again, the entry shows the same account and direction.
+        const EventFormValues shown = EventFormForEdit(Doc(), e);
+        QVERIFY(shown.Linked);
+        QCOMPARE(shown.Account, account);
+        QCOMPARE(shown.Direction, direction);
+        QCOMPARE(SaveEventForm(EditorEdit, 3, m_cell, 0, shown), 0);
+    }
+
+    void aChangedEntryIsUntickedAndKeepsItsLink()
+    {
+        DayEntry e = Event("Garage");
+        e.Ticked = true;
+        DayEntry occurrence = Money(EntryExpense, "Loyer", "650");
+        occurrence.LinkKey = MakeKey(u"AE", 12);
+        EntriesOn(10, 3) = {e, occurrence};
+        EventFormValues shown = EventFormForEdit(Doc(), e);
+        shown.Description = "Garage Dupont";
+        QCOMPARE(SaveEventForm(EditorEdit, 3, m_cell, 0, shown), 1);
+        QCOMPARE(EntriesOn(10, 3)[0].Description, u"Garage Dupont"_qs);
+        QVERIFY(!EntriesOn(10, 3)[0].Ticked);
+        QCOMPARE(SaveEventForm(EditorEdit, 3, m_cell, 2, shown), 0); // no such line
+
+        shown = EventFormForEdit(Doc(), occurrence);
+        shown.SpecialColour = true;
+        shown.Colour = 0x0000FF;
+        QCOMPARE(SaveEventForm(EditorEdit, 3, m_cell, 1, shown), 1);
+        QCOMPARE(EntriesOn(10, 3)[1].LinkKey, occurrence.LinkKey);
+        QCOMPARE(EntriesOn(10, 3)[1].TextColour, 0x0000FF);
+        QCOMPARE(EntriesOn(10, 3)[1].Description, occurrence.Description);
+    }
+
+    void alarmOffStoresTheDefaults()
+    {
+        EventFormValues v = EventFormForAdd();
+        v.AlarmOn = false;
+        v.DaysBefore = "9";
+        v.Sound = 5;
+        const DayEntry e = EntryFromForm(Doc(), v);
+        QCOMPARE(e.AlarmDaysBefore, 1);
+        QCOMPARE(e.AlarmSound, qint16(0));
+        // A picture box without a chosen file stores no picture.
+        v.SpecialPicture = true;
+        QVERIFY(EntryFromForm(Doc(), v).PicturePath.isEmpty());
+    }
+
+    void previewShowsZeroBeforeTheStartAndLeavesTheEditedEntryOut()
+    {
+        Doc().DE.DebtsSavings[0].StartDate = MakeDate(10, 3, 2004);
+        BalancePreview p =
+            PreviewBalance(Doc(), 3, m_cell, MakeDate(10, 3, 2004), 0, -1, u"50", DirectionDeduct);
+        QCOMPARE(p.Before, u"0"_qs);
+        QCOMPARE(p.After, u"950"_qs);
+        p = PreviewBalance(Doc(), 3, CellOf(9, 3), MakeDate(9, 3, 2004), 0, -1, u"50", DirectionDeduct);
+        QCOMPARE(p.After, u"0"_qs);
+        QVERIFY(PreviewBalance(Doc(), 3, m_cell, MakeDate(10, 3, 2004), -1, -1, u"50", 0).After.isEmpty());
+
+        Doc().DE.DebtsSavings[0].StartDate = MakeDate(1, 1, 2004);
+        EntriesOn(10, 3) = {Money(EntryIncome, "Visa", "200"), Money(EntryExpense, "Visa", "30")};
+        // Editing line 0: the other line counts, the edited one is replaced by the typed amount.
+        p = PreviewBalance(Doc(), 3, m_cell, MakeDate(10, 3, 2004), 0, 0, u"-250", DirectionAdd);
+        QCOMPARE(p.Before, u"1000"_qs);
+        QCOMPARE(p.After, u"1220"_qs); // 1000 - 30 + 250
+        p = PreviewBalance(Doc(), 3, m_cell, MakeDate(10, 3, 2004), 0, -1, u"0.5", DirectionAdd);
+        QCOMPARE(p.After, u"1170"_qs); // 1170.5 rounds to even
+    }
+
+    void amountBoxesKeepTheAbsoluteValue_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("mirrored");
+        QTest::addColumn<QString>("filtered");
+        QTest::newRow("plain") << u"650"_qs << u"650"_qs << u"650"_qs;
+        QTest::newRow("minus") << u"-40"_qs << u"40"_qs << u"40"_qs;
+        QTest::newRow("decimals") << u"12.50"_qs << u"12.5"_qs << u"12.50"_qs;
+        QTest::newRow("being typed") << u"12."_qs << u"12"_qs << u"12."_qs;
+        QTest::newRow("letters") << u"abc"_qs << u"0"_qs << u"0"_qs;
+        QTest::newRow("empty") << QString() << u"0"_qs << u"0"_qs;
+        QTest::newRow("leading zeros") << u"007"_qs << u"7"_qs << u"7"_qs;
+        QTest::newRow("trailing text") << u"25$"_qs << u"25"_qs << u"25"_qs;
+        QTest::newRow("huge") << u"1e20"_qs << u"1e+20"_qs << u"1e+20"_qs;
+    }
+
+    void amountBoxesKeepTheAbsoluteValue()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, mirrored);
+        QFETCH(QString, filtered);
+        QCOMPARE(AbsoluteAmountText(typed), mirrored);
+        QCOMPARE(FilterAbsoluteAmount(typed), filtered);
+        // Settled: the other box gives the same text back.
+        QCOMPARE(AbsoluteAmountText(mirrored), mirrored);
+    }
 
 private:
     int m_cell = 0;
 };
-
-void TestEventForm::init()
-{
-    OpenTestDocument();
-    Doc().DE.DebtsSavings = {Account(false, "Visa", "1000", MakeDate(1, 1, 2004)),
-                             Account(true, "Vacances", "500", MakeDate(1, 1, 2004))};
-    m_cell = CellOf(10, 3);
-}
-
-void TestEventForm::movementTypeFollowsKindAndDirection_data()
-{
-    QTest::addColumn<int>("account");
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<int>("type");
-    QTest::newRow("debt, add: borrowed") << 0 << int(DirectionAdd) << int(EntryIncome);
-    QTest::newRow("debt, deduct: paid back") << 0 << int(DirectionDeduct) << int(EntryExpense);
-    QTest::newRow("savings, add: put aside") << 1 << int(DirectionAdd) << int(EntryExpense);
-    QTest::newRow("savings, deduct: taken out") << 1 << int(DirectionDeduct) << int(EntryIncome);
-}
-
-void TestEventForm::movementTypeFollowsKindAndDirection()
-{
-    QFETCH(int, account);
-    QFETCH(int, direction);
-    QFETCH(int, type);
-    EventFormValues v = EventFormForAdd();
-    v.Choice = ChoiceEvent; // the type boxes do not decide for a tied entry
-    v.Description = "ignoré";
-    v.Linked = true;
-    v.Account = account;
-    v.Direction = direction;
-    v.Amount = "75";
-    QCOMPARE(SaveEventForm(EditorAdd, 3, m_cell, -1, v), 1);
-    const DayEntry& e = EntriesOn(10, 3).last();
-    QCOMPARE(e.EntryType, type);
-    QCOMPARE(e.Description, MoneyDescription(account == 0 ? u"Visa" : u"Vacances", u"75"));
-
-    // Opened again, the entry shows the same account and direction.
-    const EventFormValues shown = EventFormForEdit(Doc(), e);
-    QVERIFY(shown.Linked);
-    QCOMPARE(shown.Account, account);
-    QCOMPARE(shown.Direction, direction);
-    QCOMPARE(SaveEventForm(EditorEdit, 3, m_cell, 0, shown), 0);
-}
-
-void TestEventForm::unlinkedEntriesComposeTheirDescription()
-{
-    EventFormValues v = EventFormForAdd();
-    v.Description = "  Dentiste  ";
-    QCOMPARE(SaveEventForm(EditorAdd, 3, m_cell, -1, v), 1);
-    v.Choice = ChoiceExpense;
-    v.Description = "Restaurant du coin";
-    v.Amount = "42.50";
-    QCOMPARE(SaveEventForm(EditorAdd, 3, m_cell, -1, v), 1);
-    QCOMPARE(Descriptions(EntriesOn(10, 3)), (QStringList{"Dentiste", "Restaurant 42.50"}));
-    QCOMPARE(EntriesOn(10, 3)[1].EntryType, qint32(EntryExpense));
-    QVERIFY(Doc().Month(3).EntriesModified);
-    QVERIFY(!SaveEventForm(EditorAdd, 3, 2, -1, v)); // no such day
-}
-
-void TestEventForm::editWithoutChangeWritesNothing()
-{
-    DayEntry loyer = Money(EntryExpense, "Loyer", "650");
-    loyer.Ticked = true;
-    loyer.AlarmOn = true;
-    loyer.AlarmDaysBefore = 3;
-    loyer.AlarmSound = 4;
-    loyer.TextColour = 0x00FF00;
-    loyer.PicturePath = "/images/cle.bmp";
-    EntriesOn(10, 3) = {Event("Un texte d'événement plus long que dix-sept"), loyer};
-    Session::Get().SetModified(PartAll, false);
-    for (int i = 0; i < 2; ++i) {
-        const EventFormValues shown = EventFormForEdit(Doc(), EntriesOn(10, 3)[i]);
-        QCOMPARE(SaveEventForm(EditorEdit, 3, m_cell, i, shown), 0);
-    }
-    QVERIFY(Doc().IsSaved);
-    QVERIFY(EntriesOn(10, 3)[1].Ticked);
-    QCOMPARE(EntriesOn(10, 3)[0].Description, QStringLiteral("Un texte d'événement plus long que dix-sept"));
-}
-
-void TestEventForm::editingATickedEntryUnticksIt()
-{
-    DayEntry e = Event("Garage");
-    e.Ticked = true;
-    EntriesOn(10, 3) = {e};
-    EventFormValues shown = EventFormForEdit(Doc(), e);
-    shown.Description = "Garage Dupont";
-    QCOMPARE(SaveEventForm(EditorEdit, 3, m_cell, 0, shown), 1);
-    QCOMPARE(EntriesOn(10, 3)[0].Description, QStringLiteral("Garage Dupont"));
-    QVERIFY(!EntriesOn(10, 3)[0].Ticked);
-    QCOMPARE(SaveEventForm(EditorEdit, 3, m_cell, 1, shown), 0); // no such line
-}
-
-void TestEventForm::changedOccurrenceKeepsItsKey()
-{
-    DayEntry occurrence = Money(EntryExpense, "Loyer", "650");
-    occurrence.LinkKey = MakeKey(u"AE", 12);
-    EntriesOn(10, 3) = {occurrence};
-    EventFormValues shown = EventFormForEdit(Doc(), occurrence);
-    shown.SpecialColour = true;
-    shown.Colour = 0x0000FF;
-    QCOMPARE(SaveEventForm(EditorEdit, 3, m_cell, 0, shown), 1);
-    QCOMPARE(EntriesOn(10, 3)[0].LinkKey, occurrence.LinkKey);
-    QCOMPARE(EntriesOn(10, 3)[0].TextColour, 0x0000FF);
-    QCOMPARE(EntriesOn(10, 3)[0].Description, occurrence.Description);
-}
-
-void TestEventForm::alarmOffStoresTheDefaults()
-{
-    EventFormValues v = EventFormForAdd();
-    v.AlarmOn = false;
-    v.DaysBefore = "9";
-    v.Sound = 5;
-    DayEntry e = EntryFromForm(Doc(), v);
-    QCOMPARE(e.AlarmDaysBefore, 1);
-    QCOMPARE(e.AlarmSound, qint16(0));
-    v.AlarmOn = true;
-    v.DaysBefore = "2.5";
-    e = EntryFromForm(Doc(), v);
-    QCOMPARE(e.AlarmDaysBefore, 2);
-    QCOMPARE(e.AlarmSound, qint16(5));
-    // A picture box without a chosen file stores no picture.
-    v.SpecialPicture = true;
-    QVERIFY(EntryFromForm(Doc(), v).PicturePath.isEmpty());
-}
-
-void TestEventForm::previewOnTheStartDayAndBefore()
-{
-    Doc().DE.DebtsSavings[0].StartDate = MakeDate(10, 3, 2004);
-    BalancePreview p = PreviewBalance(Doc(), 3, m_cell, MakeDate(10, 3, 2004), 0, -1, u"50", DirectionDeduct);
-    QCOMPARE(p.BeforeLabel, QStringLiteral("Balance pour le 2004-03-09:"));
-    QCOMPARE(p.AfterLabel, QStringLiteral("Nouvelle balance pour le 2004-03-10:"));
-    QCOMPARE(p.Before, QStringLiteral("0"));
-    QCOMPARE(p.After, QStringLiteral("950"));
-    p = PreviewBalance(Doc(), 3, CellOf(9, 3), MakeDate(9, 3, 2004), 0, -1, u"50", DirectionDeduct);
-    QCOMPARE(p.After, QStringLiteral("0"));
-    QVERIFY(PreviewBalance(Doc(), 3, m_cell, MakeDate(10, 3, 2004), -1, -1, u"50", 0).After.isEmpty());
-}
-
-void TestEventForm::previewLeavesTheEditedEntryOut()
-{
-    EntriesOn(10, 3) = {Money(EntryIncome, "Visa", "200"), Money(EntryExpense, "Visa", "30")};
-    // Editing line 0: the other line counts, the edited one is replaced by the typed amount.
-    BalancePreview p = PreviewBalance(Doc(), 3, m_cell, MakeDate(10, 3, 2004), 0, 0, u"-250", DirectionAdd);
-    QCOMPARE(p.Before, QStringLiteral("1000"));
-    QCOMPARE(p.After, QStringLiteral("1220")); // 1000 - 30 + 250
-    p = PreviewBalance(Doc(), 3, m_cell, MakeDate(10, 3, 2004), 0, -1, u"0.5", DirectionAdd);
-    QCOMPARE(p.After, QStringLiteral("1170")); // 1170.5 rounds to even
-}
-
-void TestEventForm::amountBoxesKeepTheAbsoluteValue_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("mirrored");
-    QTest::addColumn<QString>("filtered");
-    QTest::newRow("plain") << "650"
-                           << "650"
-                           << "650";
-    QTest::newRow("minus") << "-40"
-                           << "40"
-                           << "40";
-    QTest::newRow("decimals") << "12.50"
-                              << "12.5"
-                              << "12.50";
-    QTest::newRow("being typed") << "12."
-                                 << "12"
-                                 << "12.";
-    QTest::newRow("letters") << "abc"
-                             << "0"
-                             << "0";
-    QTest::newRow("empty") << ""
-                           << "0"
-                           << "0";
-    QTest::newRow("leading zeros") << "007"
-                                   << "7"
-                                   << "7";
-    QTest::newRow("trailing text") << "25$"
-                                   << "25"
-                                   << "25";
-    QTest::newRow("huge") << "1e20"
-                          << "1e+20"
-                          << "1e+20";
-}
-
-void TestEventForm::amountBoxesKeepTheAbsoluteValue()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, mirrored);
-    QFETCH(QString, filtered);
-    QCOMPARE(AbsoluteAmountText(typed), mirrored);
-    QCOMPARE(FilterAbsoluteAmount(typed), filtered);
-    // Settled: the other box gives the same text back.
-    QCOMPARE(AbsoluteAmountText(mirrored), mirrored);
-}
 
 QTEST_GUILESS_MAIN(TestEventForm)
 #include "tst_eventform.moc"

@@ -5,7 +5,9 @@
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 #include "support/WhenModal.h"
+#include "support/Widgets.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -17,56 +19,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The picture chooser window as a user drives it: types, preview, folders, Open and Cancel,
-// and what it leaves in the settings.
-class TestChooser : public QObject
-{
-    Q_OBJECT
-private slots:
-    void initTestCase();
-    void init();
-
-    void opensOnTheFirstPictureOfTheStartFolder();
-    void lastTickedTypeStaysTickedAndOnlyGifListsGifs();
-    void previewOffStillOpensTheFile();
-    void damagedPictureCanStillBeChosen();
-    void emptyFolderLeavesNothingToOpen();
-    void cancelLeavesTheSettingsAsTheyWere();
-    void openRemembersTheFolderAndTheBoxes();
-    void fixedFolderIsNotChangedByAChoiceElsewhere();
-    void missingStartFolderFallsBackSilently();
-    void vanishedFolderAsksRetryOrCancel();
-    void choosePictureShowsTheChooserModally();
-    void helpKeyOpensTheChoosersPage();
-
-private:
-    static void Touch(const QString& path, const QByteArray& bytes = "not a picture");
-    QString Path(const QString& name) const { return m_pictures.path() + u'/' + name; }
-
-    QTemporaryDir m_config;
-    QTemporaryDir m_pictures;
-};
-
 namespace {
-
-template <typename T> T* Control(QWidget* window, const char* name)
-{
-    T* control = window->findChild<T*>(QLatin1String(name));
-    if (!control) qFatal("no control %s", name);
-    return control;
-}
 
 QStringList Listed(FrmCmOpPic& chooser)
 {
     QStringList names;
-    auto* files = Control<FileList>(&chooser, "File1");
+    auto* files = Find<FileList>(&chooser, "File1");
     for (int i = 0; i < files->count(); ++i) names.append(files->item(i)->text());
     return names;
 }
 
 void OpenFolder(FrmCmOpPic& chooser, const QString& name)
 {
-    auto* folders = Control<FolderList>(&chooser, "Dir1");
+    auto* folders = Find<FolderList>(&chooser, "Dir1");
     const QList<QTreeWidgetItem*> found = folders->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
     QVERIFY2(!found.isEmpty(), qPrintable(name));
     emit folders->itemActivated(found.first(), 0);
@@ -74,250 +39,257 @@ void OpenFolder(FrmCmOpPic& chooser, const QString& name)
 
 void SelectFile(FrmCmOpPic& chooser, const QString& name)
 {
-    auto* files = Control<FileList>(&chooser, "File1");
+    auto* files = Find<FileList>(&chooser, "File1");
     const QList<QListWidgetItem*> found = files->findItems(name, Qt::MatchExactly);
     QVERIFY2(!found.isEmpty(), qPrintable(name));
     files->setCurrentItem(found.first());
 }
 
+void Click(QWidget* window, const char* name)
+{
+    QTest::mouseClick(Find(window, QLatin1String(name)), Qt::LeftButton);
+}
+
+QString LabelText(QWidget* window, const char* name)
+{
+    return Find<QLabel>(window, QLatin1String(name))->text();
+}
+
 QString Stored(const char* key)
 {
-    return GetSetting(QStringLiteral("CmOpPic"), QLatin1String(key), QStringLiteral("(none)"));
+    return GetSetting(u"CmOpPic"_qs, QLatin1String(key), u"(none)"_qs);
 }
 
 } // namespace
 
-void TestChooser::Touch(const QString& path, const QByteArray& bytes)
+// The picture chooser window as a user drives it: types, preview, folders, Open and Cancel,
+// and what it leaves in the settings.
+class TestChooser : public QObject
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_config.isValid() && m_pictures.isValid());
+        qputenv("DAYBINDER_CONFIG_HOME", m_config.path().toUtf8());
 
-void TestChooser::initTestCase()
-{
-    QVERIFY(m_config.isValid() && m_pictures.isValid());
-    qputenv("DAYBINDER_CONFIG_HOME", m_config.path().toUtf8());
+        QImage picture(673, 481, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        QVERIFY(picture.save(Path(u"a.bmp"_qs), "BMP"));
+        QVERIFY(picture.scaled(120, 90).save(Path(u"b.JPG"_qs), "JPEG"));
+        SaveBytes(Path(u"c.gif"_qs),
+                  QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw=="));
+        QVERIFY(SaveBytes(Path(u"broken.bmp"_qs), "not a picture"));
+        QVERIFY(SaveBytes(Path(u"notes.txt"_qs), "not a picture"));
+        QVERIFY(QDir(m_pictures.path()).mkpath(u"vide"_qs));
+        QVERIFY(QDir(m_pictures.path()).mkpath(u"autre"_qs));
+        QVERIFY(picture.save(Path(u"autre/d.bmp"_qs), "BMP"));
+    }
 
-    QImage picture(673, 481, QImage::Format_RGB32);
-    picture.fill(Qt::darkGreen);
-    QVERIFY(picture.save(Path(QStringLiteral("a.bmp")), "BMP"));
-    QVERIFY(picture.scaled(120, 90).save(Path(QStringLiteral("b.JPG")), "JPEG"));
-    Touch(Path(QStringLiteral("c.gif")),
-          QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw=="));
-    Touch(Path(QStringLiteral("broken.bmp")));
-    Touch(Path(QStringLiteral("notes.txt")));
-    QVERIFY(QDir(m_pictures.path()).mkpath(QStringLiteral("vide")));
-    QVERIFY(QDir(m_pictures.path()).mkpath(QStringLiteral("autre")));
-    QVERIFY(picture.save(Path(QStringLiteral("autre/d.bmp")), "BMP"));
-}
+    void init()
+    {
+        QFile::remove(SettingsFilePath());
+        Settings::Get().ImgOpen = m_pictures.path() + u'/';
+    }
 
-void TestChooser::init()
-{
-    QFile::remove(SettingsFilePath());
-    Settings::Get().ImgOpen = m_pictures.path() + u'/';
-}
-
-void TestChooser::opensOnTheFirstPictureOfTheStartFolder()
-{
-    FrmCmOpPic chooser;
-    QCOMPARE(chooser.windowTitle(), QStringLiteral("Daybinder - Ouvrir..."));
-    QCOMPARE(Listed(chooser), QStringList({"a.bmp", "b.JPG", "broken.bmp", "c.gif"}));
-    auto* label = Control<QLabel>(&chooser, "LblSelFile");
-    QCOMPARE(label->text(), Path(QStringLiteral("a.bmp")));
-    QCOMPARE(label->toolTip(), Path(QStringLiteral("a.bmp")));
-    QCOMPARE(Control<QLabel>(&chooser, "LblOpen1")->text(), QStringLiteral("L:673  x  H:481   (pixels)"));
-    QVERIFY(!Control<QLabel>(&chooser, "ImgOpen")->pixmap().isNull());
-    QVERIFY(Control<QPushButton>(&chooser, "CmdOpen")->isEnabled());
-    QCOMPARE(Control<DriveList>(&chooser, "Drive1")->Drive(), QStorageInfo(m_pictures.path()).rootPath());
-
-    SelectFile(chooser, QStringLiteral("b.JPG"));
-    QCOMPARE(Control<QLabel>(&chooser, "LblOpen1")->text(), QStringLiteral("L:120  x  H:90   (pixels)"));
-    QCOMPARE(label->toolTip(), Path(QStringLiteral("b.JPG")));
-}
-
-void TestChooser::lastTickedTypeStaysTickedAndOnlyGifListsGifs()
-{
-    FrmCmOpPic chooser;
-    auto* bmp = Control<QCheckBox>(&chooser, "ChkOpen0");
-    auto* jpg = Control<QCheckBox>(&chooser, "ChkOpen1");
-    auto* gif = Control<QCheckBox>(&chooser, "ChkOpen2");
-    QTest::mouseClick(bmp, Qt::LeftButton);
-    QTest::mouseClick(jpg, Qt::LeftButton);
-    QCOMPARE(Control<FileList>(&chooser, "File1")->Pattern(), QStringLiteral("*.gif"));
-    QCOMPARE(Listed(chooser), QStringList({"c.gif"}));
-    QCOMPARE(Control<QLabel>(&chooser, "LblSelFile")->text(), Path(QStringLiteral("c.gif")));
-
-    QTest::mouseClick(gif, Qt::LeftButton);
-    QVERIFY(gif->isChecked());
-    QCOMPARE(Listed(chooser), QStringList({"c.gif"}));
-    QCOMPARE(Control<FileList>(&chooser, "File1")->FileName(), QStringLiteral("c.gif"));
-}
-
-void TestChooser::previewOffStillOpensTheFile()
-{
-    FrmCmOpPic chooser;
-    QTest::mouseClick(Control<QCheckBox>(&chooser, "ChkOpen3"), Qt::LeftButton);
-    QCOMPARE(Control<QLabel>(&chooser, "LblOpen1")->text(), QStringLiteral("[Non disponible]"));
-    QVERIFY(Control<QLabel>(&chooser, "ImgOpen")->pixmap().isNull());
-    QTest::mouseClick(Control<QPushButton>(&chooser, "CmdOpen"), Qt::LeftButton);
-    QCOMPARE(chooser.Choice().Result, 1);
-    QCOMPARE(chooser.Choice().Path, Path(QStringLiteral("a.bmp")));
-    QCOMPARE(Stored("ShowPrev"), QStringLiteral("0"));
-}
-
-void TestChooser::damagedPictureCanStillBeChosen()
-{
-    FrmCmOpPic chooser;
-    SelectFile(chooser, QStringLiteral("broken.bmp"));
-    QCOMPARE(Control<QLabel>(&chooser, "LblOpen1")->text(), QStringLiteral("[Non disponible]"));
-    QVERIFY(Control<QLabel>(&chooser, "ImgOpen")->pixmap().isNull());
-    QVERIFY(Control<QPushButton>(&chooser, "CmdOpen")->isEnabled());
-    QTest::mouseClick(Control<QPushButton>(&chooser, "CmdOpen"), Qt::LeftButton);
-    QCOMPARE(chooser.Choice().Path, Path(QStringLiteral("broken.bmp")));
-}
-
-void TestChooser::emptyFolderLeavesNothingToOpen()
-{
-    FrmCmOpPic chooser;
-    OpenFolder(chooser, QStringLiteral("vide"));
-    QCOMPARE(Control<FolderList>(&chooser, "Dir1")->Path(), Path(QStringLiteral("vide")));
-    QVERIFY(Listed(chooser).isEmpty());
-    QVERIFY(Control<QLabel>(&chooser, "LblSelFile")->text().isEmpty());
-    QVERIFY(Control<QLabel>(&chooser, "LblSelFile")->toolTip().isEmpty());
-    QCOMPARE(Control<QLabel>(&chooser, "LblOpen1")->text(), QStringLiteral("[Non disponible]"));
-    QVERIFY(!Control<QPushButton>(&chooser, "CmdOpen")->isEnabled());
-    // Enter on an empty list chooses nothing.
-    QTest::keyClick(Control<FileList>(&chooser, "File1"), Qt::Key_Return);
-    QCOMPARE(chooser.Choice().Result, 0);
-}
-
-void TestChooser::cancelLeavesTheSettingsAsTheyWere()
-{
-    SaveSetting(QStringLiteral("CmOpPic"), QStringLiteral("ShowGIF"), QStringLiteral("0"));
-    const QString before = Settings::Get().ImgOpen;
-    FrmCmOpPic chooser;
-    QVERIFY(!Control<QCheckBox>(&chooser, "ChkOpen2")->isChecked());
-    QTest::mouseClick(Control<QCheckBox>(&chooser, "ChkOpen0"), Qt::LeftButton);
-    QTest::mouseClick(Control<QCheckBox>(&chooser, "ChkOpen3"), Qt::LeftButton);
-    OpenFolder(chooser, QStringLiteral("autre"));
-    QTest::mouseClick(Control<QPushButton>(&chooser, "CmdCancel"), Qt::LeftButton);
-
-    QCOMPARE(chooser.Choice().Result, 0);
-    QVERIFY(chooser.Choice().Path.isEmpty());
-    QCOMPARE(Settings::Get().ImgOpen, before);
-    QCOMPARE(Stored("ShowBMP"), QStringLiteral("(none)"));
-    QCOMPARE(Stored("ShowGIF"), QStringLiteral("0"));
-    QCOMPARE(Stored("ShowPrev"), QStringLiteral("(none)"));
-}
-
-void TestChooser::openRemembersTheFolderAndTheBoxes()
-{
+    void opensOnTheFirstPictureOfTheStartFolder()
     {
         FrmCmOpPic chooser;
-        QTest::mouseClick(Control<QCheckBox>(&chooser, "ChkOpen1"), Qt::LeftButton);
-        OpenFolder(chooser, QStringLiteral("autre"));
-        QCOMPARE(Listed(chooser), QStringList({"d.bmp"}));
-        emit Control<FileList>(&chooser, "File1")
-            ->itemDoubleClicked(Control<FileList>(&chooser, "File1")->item(0));
-        QCOMPARE(chooser.Choice().Path, Path(QStringLiteral("autre/d.bmp")));
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowActive(&chooser));
+        QTest::keyClick(&chooser, Qt::Key_F1);
+        QCOMPARE(LastHelpTopic(), u"Html\\d_openpic.htm"_qs);
+        QCOMPARE(Listed(chooser), QStringList({"a.bmp", "b.JPG", "broken.bmp", "c.gif"}));
+        auto* label = Find<QLabel>(&chooser, "LblSelFile");
+        QCOMPARE(label->text(), Path(u"a.bmp"_qs));
+        QCOMPARE(label->toolTip(), Path(u"a.bmp"_qs));
+        QCOMPARE(LabelText(&chooser, "LblOpen1"), u"L:673  x  H:481   (pixels)"_qs);
+        QVERIFY(!Find<QLabel>(&chooser, "ImgOpen")->pixmap().isNull());
+        QVERIFY(Find<QPushButton>(&chooser, "CmdOpen")->isEnabled());
+        QCOMPARE(Find<DriveList>(&chooser, "Drive1")->Drive(), QStorageInfo(m_pictures.path()).rootPath());
+
+        SelectFile(chooser, u"b.JPG"_qs);
+        QCOMPARE(LabelText(&chooser, "LblOpen1"), u"L:120  x  H:90   (pixels)"_qs);
+        QCOMPARE(label->toolTip(), Path(u"b.JPG"_qs));
     }
-    QCOMPARE(Settings::Get().ImgOpen, Path(QStringLiteral("autre/")));
-    QCOMPARE(Stored("ShowBMP"), QStringLiteral("1"));
-    QCOMPARE(Stored("ShowJPG"), QStringLiteral("0"));
-    QCOMPARE(Stored("ShowGIF"), QStringLiteral("1"));
-    QCOMPARE(Stored("ShowPrev"), QStringLiteral("1"));
 
-    // The next time it starts there, with the same boxes.
-    FrmCmOpPic again;
-    QCOMPARE(Control<FolderList>(&again, "Dir1")->Path(), Path(QStringLiteral("autre")));
-    QVERIFY(!Control<QCheckBox>(&again, "ChkOpen1")->isChecked());
-}
-
-void TestChooser::fixedFolderIsNotChangedByAChoiceElsewhere()
-{
-    const QString fixed = u'*' + m_pictures.path() + u'/';
-    Settings::Get().ImgOpen = fixed;
-    FrmCmOpPic chooser;
-    QCOMPARE(Control<FolderList>(&chooser, "Dir1")->Path(), m_pictures.path());
-    OpenFolder(chooser, QStringLiteral("autre"));
-    QTest::mouseClick(Control<QPushButton>(&chooser, "CmdOpen"), Qt::LeftButton);
-    QCOMPARE(chooser.Choice().Path, Path(QStringLiteral("autre/d.bmp")));
-    QCOMPARE(Settings::Get().ImgOpen, fixed);
-}
-
-void TestChooser::missingStartFolderFallsBackSilently()
-{
-    ScriptedPrompter prompter;
-    Settings::Get().ImgOpen = Path(QStringLiteral("gone/"));
-    FrmCmOpPic chooser;
-    QCOMPARE(Control<FolderList>(&chooser, "Dir1")->Path(),
-             QDir::cleanPath(QCoreApplication::applicationDirPath()));
-    QVERIFY(prompter.Asked.isEmpty());
-}
-
-void TestChooser::vanishedFolderAsksRetryOrCancel()
-{
-    QVERIFY(QDir(m_pictures.path()).mkpath(QStringLiteral("usb")));
-    ScriptedPrompter prompter;
-    FrmCmOpPic chooser;
-    QVERIFY(QDir(Path(QStringLiteral("usb"))).removeRecursively());
-
-    prompter.Answers = {PromptAnswer::Cancel};
-    OpenFolder(chooser, QStringLiteral("usb"));
-    QCOMPARE(prompter.Asked.size(), 1);
-    QVERIFY(prompter.Asked[0].Text.startsWith(
-        QStringLiteral("L'erreur suivante s'est produite en accédant au lecteur:\r") +
-        Path(QStringLiteral("usb")) + QStringLiteral(".\r\r")));
-    QCOMPARE(prompter.Asked[0].Buttons, PromptButtons::RetryCancel);
-    QCOMPARE(Control<FolderList>(&chooser, "Dir1")->Path(), m_pictures.path());
-    QCOMPARE(Listed(chooser).size(), 4);
-
-    // Retry once the folder is back goes in.
-    struct PlugBackIn : ScriptedPrompter
+    void lastTickedTypeStaysTickedAndOnlyGifListsGifs()
     {
-        QString Folder;
-        PromptAnswer Ask(const PromptRequest& request) override
-        {
-            QDir().mkpath(Folder);
-            return ScriptedPrompter::Ask(request);
+        FrmCmOpPic chooser;
+        auto* bmp = Find<QCheckBox>(&chooser, "ChkOpen0");
+        auto* jpg = Find<QCheckBox>(&chooser, "ChkOpen1");
+        auto* gif = Find<QCheckBox>(&chooser, "ChkOpen2");
+        QTest::mouseClick(bmp, Qt::LeftButton);
+        QTest::mouseClick(jpg, Qt::LeftButton);
+        QCOMPARE(Find<FileList>(&chooser, "File1")->Pattern(), u"*.gif"_qs);
+        QCOMPARE(Listed(chooser), QStringList({"c.gif"}));
+        QCOMPARE(LabelText(&chooser, "LblSelFile"), Path(u"c.gif"_qs));
+
+        QTest::mouseClick(gif, Qt::LeftButton);
+        QVERIFY(gif->isChecked());
+        QCOMPARE(Listed(chooser), QStringList({"c.gif"}));
+        QCOMPARE(Find<FileList>(&chooser, "File1")->FileName(), u"c.gif"_qs);
+    }
+
+    void aPictureWithoutPreviewCanBeChosenButAnEmptyFolderOffersNothing()
+    {
+        { // an empty folder leaves nothing to open
+            FrmCmOpPic chooser;
+            OpenFolder(chooser, u"vide"_qs);
+            QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(), Path(u"vide"_qs));
+            QVERIFY(Listed(chooser).isEmpty());
+            QVERIFY(LabelText(&chooser, "LblSelFile").isEmpty());
+            QVERIFY(Find<QLabel>(&chooser, "LblSelFile")->toolTip().isEmpty());
+            QCOMPARE(LabelText(&chooser, "LblOpen1"), u"[Non disponible]"_qs);
+            QVERIFY(!Find<QPushButton>(&chooser, "CmdOpen")->isEnabled());
+            // Enter on an empty list chooses nothing.
+            QTest::keyClick(Find<FileList>(&chooser, "File1"), Qt::Key_Return);
+            QCOMPARE(chooser.Choice().Result, 0);
         }
-    } retry;
-    retry.Folder = Path(QStringLiteral("usb"));
-    retry.Answers = {PromptAnswer::Retry};
-    QDir().mkpath(retry.Folder);
-    FrmCmOpPic again;
-    QVERIFY(QDir(retry.Folder).removeRecursively());
-    OpenFolder(again, QStringLiteral("usb"));
-    QCOMPARE(retry.Asked.size(), 1);
-    QCOMPARE(Control<FolderList>(&again, "Dir1")->Path(), retry.Folder);
-    QVERIFY(QDir(retry.Folder).removeRecursively());
-}
+        {
+            FrmCmOpPic chooser;
+            SelectFile(chooser, u"broken.bmp"_qs);
+            QCOMPARE(LabelText(&chooser, "LblOpen1"), u"[Non disponible]"_qs);
+            QVERIFY(Find<QLabel>(&chooser, "ImgOpen")->pixmap().isNull());
+            Click(&chooser, "CmdOpen");
+            QCOMPARE(chooser.Choice().Path, Path(u"broken.bmp"_qs));
+        }
+        FrmCmOpPic chooser;
+        Click(&chooser, "ChkOpen3"); // the preview turned off
+        QCOMPARE(LabelText(&chooser, "LblOpen1"), u"[Non disponible]"_qs);
+        QVERIFY(Find<QLabel>(&chooser, "ImgOpen")->pixmap().isNull());
+        Click(&chooser, "CmdOpen");
+        QCOMPARE(chooser.Choice().Result, 1);
+        QCOMPARE(chooser.Choice().Path, Path(u"a.bmp"_qs));
+        QCOMPARE(Stored("ShowPrev"), u"0"_qs);
+    }
 
-void TestChooser::choosePictureShowsTheChooserModally()
-{
-    WhenModal<FrmCmOpPic>([](FrmCmOpPic* chooser) {
-        SelectFile(*chooser, QStringLiteral("c.gif"));
-        QTest::mouseClick(Control<QPushButton>(chooser, "CmdOpen"), Qt::LeftButton);
-    });
-    const PictureChoice chosen = ChoosePicture(QStringLiteral("/ignored/start.bmp"));
-    QCOMPARE(chosen.Result, 1);
-    QCOMPARE(chosen.Path, Path(QStringLiteral("c.gif")));
+    void cancelLeavesTheSettingsAsTheyWere()
+    {
+        SaveSetting(u"CmOpPic"_qs, u"ShowGIF"_qs, u"0"_qs);
+        const QString before = Settings::Get().ImgOpen;
+        FrmCmOpPic chooser;
+        QVERIFY(!Find<QCheckBox>(&chooser, "ChkOpen2")->isChecked());
+        Click(&chooser, "ChkOpen0");
+        Click(&chooser, "ChkOpen3");
+        OpenFolder(chooser, u"autre"_qs);
+        Click(&chooser, "CmdCancel");
 
-    WhenModal<FrmCmOpPic>([](FrmCmOpPic* chooser) { chooser->close(); });
-    const PictureChoice closed = ChoosePicture(QString());
-    QCOMPARE(closed.Result, 0);
-    QVERIFY(closed.Path.isEmpty());
-}
+        QCOMPARE(chooser.Choice().Result, 0);
+        QVERIFY(chooser.Choice().Path.isEmpty());
+        QCOMPARE(Settings::Get().ImgOpen, before);
+        QCOMPARE(Stored("ShowBMP"), u"(none)"_qs);
+        QCOMPARE(Stored("ShowGIF"), u"0"_qs);
+        QCOMPARE(Stored("ShowPrev"), u"(none)"_qs);
+    }
 
-void TestChooser::helpKeyOpensTheChoosersPage()
-{
-    FrmCmOpPic chooser;
-    chooser.show();
-    QVERIFY(QTest::qWaitForWindowActive(&chooser));
-    QTest::keyClick(&chooser, Qt::Key_F1);
-    QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\d_openpic.htm"));
-}
+    void openRemembersTheFolderAndTheBoxes()
+    {
+        {
+            FrmCmOpPic chooser;
+            Click(&chooser, "ChkOpen1");
+            OpenFolder(chooser, u"autre"_qs);
+            QCOMPARE(Listed(chooser), QStringList({"d.bmp"}));
+            emit Find<FileList>(&chooser, "File1")
+                ->itemDoubleClicked(Find<FileList>(&chooser, "File1")->item(0));
+            QCOMPARE(chooser.Choice().Path, Path(u"autre/d.bmp"_qs));
+        }
+        QCOMPARE(Settings::Get().ImgOpen, Path(u"autre/"_qs));
+        QCOMPARE(Stored("ShowBMP"), u"1"_qs);
+        QCOMPARE(Stored("ShowJPG"), u"0"_qs);
+        QCOMPARE(Stored("ShowGIF"), u"1"_qs);
+        QCOMPARE(Stored("ShowPrev"), u"1"_qs);
+
+        // The next time it starts there, with the same boxes.
+        FrmCmOpPic again;
+        QCOMPARE(Find<FolderList>(&again, "Dir1")->Path(), Path(u"autre"_qs));
+        QVERIFY(!Find<QCheckBox>(&again, "ChkOpen1")->isChecked());
+    }
+
+    void startFolderIsTheFixedOneOrTheProgramsWhenGone()
+    {
+        const QString fixed = u'*' + m_pictures.path() + u'/';
+        Settings::Get().ImgOpen = fixed;
+        FrmCmOpPic chooser;
+        QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(), m_pictures.path());
+        OpenFolder(chooser, u"autre"_qs);
+        Click(&chooser, "CmdOpen");
+        QCOMPARE(chooser.Choice().Path, Path(u"autre/d.bmp"_qs));
+        QCOMPARE(Settings::Get().ImgOpen, fixed);
+
+        // A start folder that is gone: the program's own, without a word.
+        ScriptedPrompter prompter;
+        Settings::Get().ImgOpen = Path(u"gone/"_qs);
+        FrmCmOpPic again;
+        QCOMPARE(Find<FolderList>(&again, "Dir1")->Path(),
+                 QDir::cleanPath(QCoreApplication::applicationDirPath()));
+        QVERIFY(prompter.Asked.isEmpty());
+    }
+
+    void vanishedFolderAsksRetryOrCancel()
+    {
+        QVERIFY(QDir(m_pictures.path()).mkpath(u"usb"_qs));
+        ScriptedPrompter prompter;
+        FrmCmOpPic chooser;
+        QVERIFY(QDir(Path(u"usb"_qs)).removeRecursively());
+
+        prompter.Answers = {PromptAnswer::Cancel};
+        OpenFolder(chooser, u"usb"_qs);
+        QCOMPARE(prompter.Asked.size(), 1);
+        const PromptRequest& message = prompter.Asked[0];
+        QCOMPARE(message.Text, u"L'erreur suivante s'est produite en accédant au lecteur:\r"_qs +
+                                   Path(u"usb"_qs) +
+                                   u".\r\rNuméro de l'erreur :  76\rDescription de l'erreur :  "
+                                   "Chemin d'accès introuvable"_qs);
+        QCOMPARE(message.Title, u"Daybinder"_qs);
+        QCOMPARE(message.Icon, PromptIcon::Stop);
+        QCOMPARE(message.Buttons, PromptButtons::RetryCancel);
+        QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(), m_pictures.path());
+        QCOMPARE(Listed(chooser).size(), 4);
+
+        // Retry once the folder is back goes in.
+        struct PlugBackIn : ScriptedPrompter
+        {
+            QString Folder;
+            PromptAnswer Ask(const PromptRequest& request) override
+            {
+                QDir().mkpath(Folder);
+                return ScriptedPrompter::Ask(request);
+            }
+        } retry;
+        retry.Folder = Path(u"usb"_qs);
+        retry.Answers = {PromptAnswer::Retry};
+        QDir().mkpath(retry.Folder);
+        FrmCmOpPic again;
+        QVERIFY(QDir(retry.Folder).removeRecursively());
+        OpenFolder(again, u"usb"_qs);
+        QCOMPARE(retry.Asked.size(), 1);
+        QCOMPARE(Find<FolderList>(&again, "Dir1")->Path(), retry.Folder);
+        QVERIFY(QDir(retry.Folder).removeRecursively());
+    }
+
+    void choosePictureShowsTheChooserModally()
+    {
+        WhenModal<FrmCmOpPic>([](FrmCmOpPic* chooser) {
+            SelectFile(*chooser, u"c.gif"_qs);
+            Click(chooser, "CmdOpen");
+        });
+        const PictureChoice chosen = ChoosePicture(u"/ignored/start.bmp"_qs);
+        QCOMPARE(chosen.Result, 1);
+        QCOMPARE(chosen.Path, Path(u"c.gif"_qs));
+
+        WhenModal<FrmCmOpPic>([](FrmCmOpPic* chooser) { chooser->close(); });
+        const PictureChoice closed = ChoosePicture(QString());
+        QCOMPARE(closed.Result, 0);
+        QVERIFY(closed.Path.isEmpty());
+    }
+
+private:
+    QString Path(const QString& name) const { return m_pictures.path() + u'/' + name; }
+
+    QTemporaryDir m_config;
+    QTemporaryDir m_pictures;
+};
 
 QTEST_MAIN(TestChooser)
 #include "tst_chooser.moc"

@@ -2,34 +2,29 @@
 // cannot play is refused before it is ever asked.
 
 #include "platform/AudioOutput.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
+#include <QDataStream>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 namespace {
 
-// A short, valid wave file: 16-bit mono PCM at 8000 Hz.
+// A short, valid wave file: 16-bit mono PCM at 8000 Hz, 1600 bytes of silence.
 QByteArray Wave()
 {
-    QByteArray samples(1600, '\0');
-    QByteArray w("RIFF");
-    const auto u32 = [&w](quint32 v) { w.append(reinterpret_cast<const char*>(&v), 4); };
-    const auto u16 = [&w](quint16 v) { w.append(reinterpret_cast<const char*>(&v), 2); };
-    u32(quint32(36 + samples.size()));
-    w.append("WAVEfmt ");
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(8000);
-    u32(16000);
-    u16(2);
-    u16(16);
-    w.append("data");
-    u32(quint32(samples.size()));
-    return w + samples;
+    QByteArray w;
+    QDataStream out(&w, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + 1600);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2)
+        << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(1600);
+    return w + QByteArray(1600, '\0');
 }
 
 } // namespace
@@ -38,34 +33,24 @@ class TestAudio : public QObject
 {
     Q_OBJECT
 private slots:
-    void theModuleIsFoundAtTheFirstSound();
-    void filesThatAreNotWavesAreRefused();
+    void theModuleIsFoundAndRefusesWhatIsNotAWave()
+    {
+        const QString path = m_dir.filePath(u"beep.wav"_qs);
+        QVERIFY(SaveBytes(path, Wave()));
+        QTest::failOnWarning(QRegularExpression(u"audio module"_qs));
+        AudioOutput().Play(path); // true only where there is an audio device
+        AudioOutput().Stop();
+
+        // A file that is not a wave is refused before the device is asked.
+        const QString notes = m_dir.filePath(u"notes.wav"_qs);
+        QVERIFY(SaveBytes(notes, "not a sound"));
+        QVERIFY(!AudioOutput().Play(notes));
+        QVERIFY(!AudioOutput().Play(m_dir.filePath(u"missing.wav"_qs)));
+    }
+
+private:
+    QTemporaryDir m_dir;
 };
-
-void TestAudio::theModuleIsFoundAtTheFirstSound()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("beep.wav"));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(Wave());
-    f.close();
-    QTest::failOnWarning(QRegularExpression(QStringLiteral("audio module")));
-    AudioOutput().Play(path); // true only where there is an audio device
-    AudioOutput().Stop();
-}
-
-void TestAudio::filesThatAreNotWavesAreRefused()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("notes.wav"));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("not a sound");
-    f.close();
-    QVERIFY(!AudioOutput().Play(path));
-    QVERIFY(!AudioOutput().Play(dir.filePath(QStringLiteral("missing.wav"))));
-}
 
 QTEST_MAIN(TestAudio)
 #include "tst_audio.moc"

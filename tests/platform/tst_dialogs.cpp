@@ -11,39 +11,18 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
-// The system dialogs behind the common dialogs seam: what the callers pass (string-table
-// filters, default extension, preselected filter, overwrite question) and what they get back.
-class TestDialogs : public QObject
-{
-    Q_OBJECT
-private slots:
-    void initTestCase();
-
-    void tableFiltersBecomeQtFilters();
-    void defaultExtensionGoesOnlyOnANameWithoutOne();
-
-    void saveAddsTheExtensionInTheInitialFolderWithTheSecondFilter();
-    void saveAsProposesTheCurrentFile();
-    void overwriteIsAskedAboutTheNameThatWillBeWritten();
-    void cancelIsToldApart();
-    void colourComesBackInStoredOrder();
-
-private:
-    QTemporaryDir m_dir;
-    SystemDialogs m_dialogs;
-};
+#include <array>
 
 namespace {
 
-const QString kCalFilter = QStringLiteral("Tous les fichiers (*.*)|*.*|Fichiers Daybinder (*.cal)|*.cal");
+const QString kCalFilter = u"Tous les fichiers (*.*)|*.*|Fichiers Daybinder (*.cal)|*.cal"_qs;
 
 FileDialogRequest SaveRequest(const QString& folder)
 {
     FileDialogRequest r;
     r.Filter = kCalFilter;
     r.FilterIndex = 2;
-    r.DefaultExtension = QStringLiteral("cal");
+    r.DefaultExtension = u"cal"_qs;
     r.InitialFolder = folder;
     r.OverwritePrompt = true;
     return r;
@@ -51,129 +30,122 @@ FileDialogRequest SaveRequest(const QString& folder)
 
 void TypeName(QFileDialog* dialog, const QString& name)
 {
-    auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    auto* box = dialog->findChild<QLineEdit*>(u"fileNameEdit"_qs);
     QVERIFY(box);
     box->setText(name);
 }
 
 } // namespace
 
-void TestDialogs::initTestCase()
+// The system dialogs behind the common dialogs seam: what the callers pass (string-table
+// filters, default extension, preselected filter, overwrite question) and what they get back.
+class TestDialogs : public QObject
 {
-    QVERIFY(m_dir.isValid());
-}
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
 
-void TestDialogs::tableFiltersBecomeQtFilters()
-{
-    QCOMPARE(FileDialogFilters(kCalFilter),
-             QStringList({"Tous les fichiers (*)", "Fichiers Daybinder (*.cal)"}));
-    QCOMPARE(
-        FileDialogFilters(QStringLiteral("Tous les fichiers (*.*)|*.*|Fichiers Bitmap (*.bmp)|*.bmp"))[1],
-        QStringLiteral("Fichiers Bitmap (*.bmp)"));
-    // Several patterns, a description without its own patterns, a stray "|" at the end.
-    QCOMPARE(FileDialogFilters(QStringLiteral("Images|*.jpg;*.jpeg; *.gif|")),
-             QStringList({"Images (*.jpg *.jpeg *.gif)"}));
-    QCOMPARE(FileDialogFilters(QStringLiteral("Fichiers &JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg")),
-             QStringList({"Fichiers &JPEG (*.jpg *.jpeg)"}));
-    QVERIFY(FileDialogFilters(QString()).isEmpty());
-}
+    void filtersComeFromTheTableAndTheExtensionOnlyOnANameWithoutOne()
+    {
+        QCOMPARE(FileDialogFilters(kCalFilter),
+                 QStringList({"Tous les fichiers (*)", "Fichiers Daybinder (*.cal)"}));
+        // Several patterns, a description without its own patterns, a stray "|" at the end.
+        QCOMPARE(FileDialogFilters(u"Images|*.jpg;*.jpeg; *.gif|"_qs),
+                 QStringList({"Images (*.jpg *.jpeg *.gif)"}));
+        QCOMPARE(FileDialogFilters(u"Fichiers &JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg"_qs),
+                 QStringList({"Fichiers &JPEG (*.jpg *.jpeg)"}));
+        QVERIFY(FileDialogFilters(QString()).isEmpty());
 
-void TestDialogs::defaultExtensionGoesOnlyOnANameWithoutOne()
-{
-    QCOMPARE(WithDefaultExtension(QStringLiteral("/home/marie/budget"), QStringLiteral("cal")),
-             QStringLiteral("/home/marie/budget.cal"));
-    QCOMPARE(WithDefaultExtension(QStringLiteral("/home/marie/budget"), QStringLiteral(".bmp")),
-             QStringLiteral("/home/marie/budget.bmp"));
-    // A dot in a folder name is no extension of the file.
-    QCOMPARE(WithDefaultExtension(QStringLiteral("/home/m.dupont/budget"), QStringLiteral("cal")),
-             QStringLiteral("/home/m.dupont/budget.cal"));
-    QCOMPARE(WithDefaultExtension(QStringLiteral("/home/marie/budget.cal"), QStringLiteral("cal")),
-             QStringLiteral("/home/marie/budget.cal"));
-    QCOMPARE(WithDefaultExtension(QStringLiteral("/home/marie/budget.2024"), QStringLiteral("cal")),
-             QStringLiteral("/home/marie/budget.2024"));
-    QCOMPARE(WithDefaultExtension(QStringLiteral("/home/marie/budget"), QString()),
-             QStringLiteral("/home/marie/budget"));
-}
+        const QList<std::array<const char*, 3>> cases = {
+            {"/home/marie/budget", "cal", "/home/marie/budget.cal"},
+            {"/home/marie/budget", ".bmp", "/home/marie/budget.bmp"},
+            {"/home/m.dupont/budget", "cal", "/home/m.dupont/budget.cal"}, // a dot in a folder's name
+            {"/home/marie/budget.cal", "cal", "/home/marie/budget.cal"},
+            {"/home/marie/budget.2024", "cal", "/home/marie/budget.2024"},
+            {"/home/marie/budget", "", "/home/marie/budget"}};
+        for (const auto& [name, extension, expected] : cases)
+            QCOMPARE(WithDefaultExtension(QString(name), QString(extension)), QString(expected));
+    }
 
-void TestDialogs::saveAddsTheExtensionInTheInitialFolderWithTheSecondFilter()
-{
-    QString shownFolder, shownFilter;
-    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-        shownFolder = dialog->directory().absolutePath();
-        shownFilter = dialog->selectedNameFilter();
-        TypeName(dialog, QStringLiteral("annee"));
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    const std::optional<QString> chosen = m_dialogs.SaveFile(SaveRequest(m_dir.path()));
-    QCOMPARE(shownFolder, m_dir.path());
-    QCOMPARE(shownFilter, QStringLiteral("Fichiers Daybinder (*.cal)"));
-    QVERIFY(chosen);
-    QCOMPARE(*chosen, m_dir.path() + QStringLiteral("/annee.cal"));
-}
-
-void TestDialogs::saveAsProposesTheCurrentFile()
-{
-    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("2024")));
-    const QString current = m_dir.filePath(QStringLiteral("2024/budget.cal"));
-    QString shownFolder, shownName;
-    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-        shownFolder = dialog->directory().absolutePath();
-        shownName = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    FileDialogRequest request = SaveRequest(m_dir.path()); // the save folder is elsewhere
-    request.FileName = current;
-    QCOMPARE(m_dialogs.SaveFile(request).value_or(QString()), current);
-    QCOMPARE(shownFolder, m_dir.filePath(QStringLiteral("2024")));
-    QCOMPARE(shownName, QStringLiteral("budget.cal"));
-}
-
-void TestDialogs::overwriteIsAskedAboutTheNameThatWillBeWritten()
-{
-    QFile existing(m_dir.filePath(QStringLiteral("plan.cal")));
-    QVERIFY(existing.open(QIODevice::WriteOnly));
-    existing.close();
-
-    int asked = 0;
-    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-        TypeName(dialog, QStringLiteral("plan"));
-        WhenModal<QMessageBox>([&](QMessageBox* question) {
-            ++asked;
-            question->button(QMessageBox::No)->click();
+    void saveAddsTheExtensionInTheInitialFolderWithTheSecondFilter()
+    {
+        QString shownFolder, shownFilter;
+        WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+            shownFolder = dialog->directory().absolutePath();
+            shownFilter = dialog->selectedNameFilter();
+            TypeName(dialog, u"annee"_qs);
+            static_cast<QDialog*>(dialog)->accept();
         });
-        static_cast<QDialog*>(dialog)->accept(); // answered No: the dialog stays open
-        QVERIFY(dialog->isVisible());
-        WhenModal<QMessageBox>([&](QMessageBox* question) {
-            ++asked;
-            question->button(QMessageBox::Yes)->click();
+        const std::optional<QString> chosen = m_dialogs.SaveFile(SaveRequest(m_dir.path()));
+        QCOMPARE(shownFolder, m_dir.path());
+        QCOMPARE(shownFilter, u"Fichiers Daybinder (*.cal)"_qs);
+        QVERIFY(chosen);
+        QCOMPARE(*chosen, m_dir.path() + u"/annee.cal"_qs);
+    }
+
+    void saveAsProposesTheCurrentFileAndCancelGivesNothing()
+    {
+        QVERIFY(QDir(m_dir.path()).mkpath(u"2024"_qs));
+        const QString current = m_dir.filePath(u"2024/budget.cal"_qs);
+        QString shownFolder, shownName;
+        WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+            shownFolder = dialog->directory().absolutePath();
+            shownName = dialog->findChild<QLineEdit*>(u"fileNameEdit"_qs)->text();
+            static_cast<QDialog*>(dialog)->accept();
         });
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    const std::optional<QString> chosen = m_dialogs.SaveFile(SaveRequest(m_dir.path()));
-    QCOMPARE(asked, 2);
-    QCOMPARE(chosen.value_or(QString()), existing.fileName());
-}
+        FileDialogRequest request = SaveRequest(m_dir.path()); // the save folder is elsewhere
+        request.FileName = current;
+        QCOMPARE(m_dialogs.SaveFile(request).value_or(QString()), current);
+        QCOMPARE(shownFolder, m_dir.filePath(u"2024"_qs));
+        QCOMPARE(shownName, u"budget.cal"_qs);
 
-void TestDialogs::cancelIsToldApart()
-{
-    WhenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-    FileDialogRequest open = SaveRequest(m_dir.path());
-    open.OverwritePrompt = false;
-    QVERIFY(!m_dialogs.OpenFile(open));
-}
+        WhenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); }); // Cancel is told apart
+        QVERIFY(!m_dialogs.OpenFile(request));
+    }
 
-void TestDialogs::colourComesBackInStoredOrder()
-{
-    QColor shown;
-    WhenModal<QColorDialog>([&](QColorDialog* dialog) {
-        shown = dialog->currentColor();
-        dialog->setCurrentColor(QColor(0, 0, 255));
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    const std::optional<qint32> chosen = m_dialogs.ChooseColour(0x000000FF); // red, red in the low byte
-    QCOMPARE(shown, QColor(255, 0, 0));
-    QCOMPARE(chosen.value_or(-1), 0x00FF0000); // blue
-}
+    void overwriteIsAskedAboutTheNameThatWillBeWritten()
+    {
+        QFile existing(m_dir.filePath(u"plan.cal"_qs));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+
+        int asked = 0;
+        WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+            TypeName(dialog, u"plan"_qs);
+            WhenModal<QMessageBox>([&](QMessageBox* question) {
+                ++asked;
+                question->button(QMessageBox::No)->click();
+            });
+            static_cast<QDialog*>(dialog)->accept(); // answered No: the dialog stays open
+            QVERIFY(dialog->isVisible());
+            WhenModal<QMessageBox>([&](QMessageBox* question) {
+                ++asked;
+                question->button(QMessageBox::Yes)->click();
+            });
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        const std::optional<QString> chosen = m_dialogs.SaveFile(SaveRequest(m_dir.path()));
+        QCOMPARE(asked, 2);
+        QCOMPARE(chosen.value_or(QString()), existing.fileName());
+    }
+
+    void colourComesBackInStoredOrder()
+    {
+        QColor shown;
+        WhenModal<QColorDialog>([&](QColorDialog* dialog) {
+            shown = dialog->currentColor();
+            dialog->setCurrentColor(QColor(0, 0, 255));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        const std::optional<qint32> chosen = m_dialogs.ChooseColour(0x000000FF); // red, red in the low byte
+        QCOMPARE(shown, QColor(255, 0, 0));
+        QCOMPARE(chosen.value_or(-1), 0x00FF0000); // blue
+    }
+
+private:
+    QTemporaryDir m_dir;
+    SystemDialogs m_dialogs;
+};
 
 QTEST_MAIN(TestDialogs)
 #include "tst_dialogs.moc"

@@ -13,9 +13,9 @@ public:
     ~ScriptedPrompter() override { Prompter::Install(nullptr); }
 
     QList<PromptRequest> Asked;
-    QList<PromptAnswer> Answers;     // taken in order; the default button when none is left
-    QStringList Passwords;           // typed at each password prompt; cancelled when none is left
-    QStringList PasswordExpected;    // the expected text each password prompt was given
+    QList<PromptAnswer> Answers;  // taken in order; the default button when none is left
+    QStringList Passwords;        // typed at each password prompt; cancelled when none is left
+    QStringList PasswordExpected; // the expected text each password prompt was given
     QList<std::optional<QString>> Inputs;
 
     PromptAnswer Ask(const PromptRequest& request) override

@@ -3,6 +3,7 @@
 // document open in it as the command New leaves it.
 
 #include "document/Session.h"
+#include "entries/EntryFixtures.h"
 #include "views/FrmMain.h"
 #include "views/FrmMonthModele.h"
 #include "views/NavigationPanel.h"
@@ -34,27 +35,14 @@ struct ShellFixture
 
     void NewDocument(int year)
     {
-        Session& s = Session::Get();
-        s.CurrentDocument = s.BlankDocument(false);
-        SetDocumentDefaults(s.CurrentDocument, year);
-        s.SetModified(PartAll, false);
-        s.SavedDocument = s.CurrentDocument;
-        s.SetMode(MainMode::Edit);
+        NewTestDocument(year);
         main->BuildMonthWindows();
     }
 
-    // Cell of a day of a month of the open document.
+    // Cell of a day of a month of the open document, computed here rather than by the program.
     static int CellOf(int day, int month)
     {
         const int year = Session::Get().CurrentDocument.YearNumber();
         return day + WeekdayOf(MakeDate(1, month, year), true) + 5;
-    }
-
-    static DayEntry Entry(const QString& text, qint32 type = EntryEvent)
-    {
-        DayEntry e;
-        e.Description = text;
-        e.EntryType = type;
-        return e;
     }
 };

@@ -29,7 +29,7 @@ namespace {
 QList<ListLine> Lines(int n)
 {
     QList<ListLine> lines;
-    for (int i = 0; i < n; ++i) lines.append({QStringLiteral("(EV) - line %1").arg(i), true});
+    for (int i = 0; i < n; ++i) lines.append({u"(EV) - line %1"_qs.arg(i), true});
     return lines;
 }
 
@@ -39,324 +39,241 @@ void Enter(QWidget* w)
     QApplication::sendEvent(w, &enter);
 }
 
+QList<ShellCommand> Commands(const QSignalSpy& spy)
+{
+    QList<ShellCommand> commands;
+    for (const QList<QVariant>& signal : spy) commands.append(signal[0].value<ShellCommand>());
+    return commands;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void logoHidesTheDocumentButtonsButFileButtonsAct();
-    void monthButtonsShowTheirMonthOnceADocumentIsOpen();
-    void toolbarIgnoresDocumentButtonsDuringARefill();
-    void listButtonsFollowTheLinesAndTheSelection();
-    void refreshSelectsTheRequestedLineUnderTheRefreshFlag();
-    void eventsTabShowsItsListOnlyForAChosenDay();
-    void panelClosesOneSecondAfterThePointerLeaves();
-    void panelStaysOpenWithoutADocument();
-    void onlyTheCurrentTabsPanelIsEnabled();
-    void helpFollowsTabAndState();
-    void commandsTabFollowsModeAndPrinter();
-    void captionAndLoadingLinesFollowTheSession();
-    void closingStopsWhenTheSaveCheckCancels();
-    void exitWritesTheSettingsAndClosesEveryWindow();
+    void init()
+    {
+        qRegisterMetaType<ShellCommand>();
+        NavigationPanel::SlideMs = 0;
+        f = std::make_unique<ShellFixture>();
+    }
+    void cleanup() { f.reset(); }
+
+    void logoHidesTheDocumentButtonsButFileButtonsAct()
+    {
+        MainToolbar* bar = f->main->Toolbar();
+        QStringList hidden;
+        for (const ToolbarKey& k : ToolbarKeys())
+            if (!bar->Action(k.Key)->isVisible()) hidden << k.Key;
+        QStringList expected = {u"Sep3"_qs,  u"Sep4"_qs,    u"Prop"_qs,  u"HTile"_qs,
+                                u"VTile"_qs, u"Cascade"_qs, u"AIcons"_qs};
+        for (int m = 1; m <= 12; ++m) expected << MonthKey(m);
+        hidden.sort();
+        expected.sort();
+        QCOMPARE(hidden, expected);
+        QVERIFY(!bar->Action(u"Save"_qs)->isEnabled());
+
+        QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
+        for (const char* key : {"New", "Open", "Options", "Save"}) bar->Action(QLatin1String(key))->trigger();
+        QCOMPARE(Commands(commands), QList({ShellCommand::New, ShellCommand::Open, ShellCommand::Options}));
+        bar->Action(u"Help"_qs)->trigger();
+        QCOMPARE(LastHelpTopic(), u"Html\\index.htm"_qs);
+    }
+
+    void monthButtonsShowTheirMonthAndWaitDuringARefill()
+    {
+        f->main->show();
+        f->NewDocument(2026);
+        MainToolbar* bar = f->main->Toolbar();
+        QAction* march = bar->Action(u"m03"_qs);
+        QVERIFY(march->isVisible() && march->isEnabled() && !march->icon().isNull());
+        QVERIFY(bar->Action(u"Sep3"_qs)->isVisible());
+        march->trigger();
+        FrmMonthModele* w = f->main->ExistingMonthWindow(3);
+        QVERIFY(w->isVisible() && march->isChecked());
+        QCOMPARE(f->main->MdiArea()->activeSubWindow(), w);
+        march->trigger(); // a second click keeps it shown and pressed
+        QVERIFY(w->isVisible() && march->isChecked());
+
+        // During a refill only New acts; the month buttons wait.
+        f->main->CloseMonthWindows();
+        QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
+        Session::Get().RefreshInProgress = true;
+        for (const char* key : {"m07", "Save", "New"}) bar->Action(QLatin1String(key))->trigger();
+        Session::Get().RefreshInProgress = false;
+        QVERIFY(!f->main->ExistingMonthWindow(7)->isVisible() && !bar->Action(u"m07"_qs)->isChecked());
+        QCOMPARE(Commands(commands), QList{ShellCommand::New});
+
+        Session::Get().SetMode(MainMode::Load); // shown but not acting while a file loads
+        for (const char* key : {"m03", "Prop", "Cascade", "Save"})
+            QVERIFY2(bar->Action(QLatin1String(key))->isVisible() &&
+                         !bar->Action(QLatin1String(key))->isEnabled(),
+                     key);
+    }
+
+    void listButtonsFollowTheLinesAndTheSelection()
+    {
+        f->NewDocument(2026);
+        f->main->SetCurrentTab(TabEvents);
+        f->main->SelectDay(3, ShellFixture::CellOf(10, 3));
+        EventsTab* ev = f->main->Events();
+        auto enabled = [ev](const char* name) { return ev->Button(QLatin1String(name))->isEnabled(); };
+
+        ev->Lines = [] { return Lines(1); };
+        f->main->RefreshCurrentTab(false, -1);
+        QCOMPARE(ev->SelectedLine(), 0);
+        QVERIFY(!enabled("Up") && !enabled("Down"));
+        QVERIFY(enabled("Edit") && enabled("Remove") && enabled("Clear") && !enabled("Sort0"));
+
+        ev->Lines = [] { return Lines(2); };
+        f->main->RefreshCurrentTab(false, 0);
+        QVERIFY(!enabled("Up") && enabled("Down") && enabled("Sort1"));
+        ev->List()->setCurrentRow(1); // the user picks the second line
+        QVERIFY(enabled("Up") && !enabled("Down"));
+
+        ev->Lines = [] { return Lines(0); }; // the last line was removed
+        f->main->RefreshCurrentTab(false, 1);
+        QCOMPARE(ev->SelectedLine(), -1);
+        for (const char* name : {"Edit", "Remove", "Clear", "Up", "Down", "Sort0", "Sort1", "ShowPic"})
+            QVERIFY2(!enabled(name), name);
+        QVERIFY(enabled("Add"));
+    }
+
+    void tabsShowTheirListOnlyWhenTheyHaveSomethingToList()
+    {
+        f->main->SetCurrentTab(TabEvents);
+        EventsTab* ev = f->main->Events();
+        auto shown = [ev](QWidget* w) { return w->isVisibleTo(ev); };
+        QVERIFY(shown(ev->HintPanel()) && !shown(ev->WorkPanel()));
+        QVERIFY(shown(ev->StepOne()) && !shown(ev->StepTwo())); // first a document
+        f->NewDocument(2026);
+        f->main->RefreshCurrentTab(false, -1);
+        QVERIFY(!shown(ev->StepOne()) && shown(ev->StepTwo())); // then a day
+        f->main->SelectDay(2, ShellFixture::CellOf(14, 2));
+        QVERIFY(!shown(ev->HintPanel()) && shown(ev->WorkPanel()));
+        QVERIFY(!ev->SelectedDateBox()->text().isEmpty());
+
+        // The debts need a document, not a day; only the current tab's panel is enabled.
+        int filled = 0;
+        f->main->Debts()->Lines = [&filled] {
+            ++filled;
+            return Lines(2);
+        };
+        f->main->SetCurrentTab(TabDebts);
+        QCOMPARE(filled, 1);
+        for (int tab = 0; tab < kTabCount; ++tab) QCOMPARE(f->main->Page(tab)->isEnabled(), tab == TabDebts);
+        QVERIFY(f->main->Debts()->WorkPanel()->isVisibleTo(f->main->Debts()));
+    }
+
+    void panelClosesOneSecondAfterThePointerLeaves()
+    {
+        NavigationPanel::SlideMs = 120; // the panel slides as it does for the user
+        f->main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f->main.get()));
+        NavigationPanel* panel = f->main->Panel();
+        Enter(f->main->MdiArea()->viewport()); // without a document the panel stays open
+        QVERIFY(!panel->HideTimer()->isActive());
+        QCOMPARE(f->main->Logo()->geometry().left(), NavigationPanel::OpenWidth());
+
+        f->NewDocument(2026);
+        QCOMPARE(panel->width(), NavigationPanel::OpenWidth());
+        Enter(f->main->MdiArea()->viewport()); // the pointer moves over the work area
+        QVERIFY(panel->HideTimer()->isActive());
+        QCOMPARE(panel->HideTimer()->interval(), 1000);
+        QCOMPARE(panel->width(), NavigationPanel::OpenWidth());
+        QTRY_COMPARE_WITH_TIMEOUT(panel->width(), NavigationPanel::ClosedWidth(), 3000);
+        QVERIFY(!panel->HideTimer()->isActive());
+
+        Enter(panel->TabBar()); // back over the tab bar: opens, no timer
+        QTRY_COMPARE(panel->width(), NavigationPanel::OpenWidth());
+        QVERIFY(!panel->HideTimer()->isActive());
+        Enter(f->main->Toolbar());
+        QVERIFY(panel->HideTimer()->isActive());
+        Enter(panel->Page(panel->CurrentTab())); // returning in time keeps it open
+        QVERIFY(!panel->HideTimer()->isActive());
+
+        Session::Get().RefreshInProgress = true; // pointer moves are ignored during a refill
+        Enter(f->main->MdiArea()->viewport());
+        Session::Get().RefreshInProgress = false;
+        QVERIFY(!panel->HideTimer()->isActive());
+        f->main->ShowNavigationPanel(false, true); // a document starts loading under the pointer
+        QVERIFY(!panel->IsOpen());
+        QTRY_COMPARE(panel->width(), NavigationPanel::ClosedWidth());
+    }
+
+    void commandsAndHelpFollowModeTabAndPrinter()
+    {
+        f->main->SetCurrentTab(TabSummary);
+        f->main->Summary()->HelpButton()->click();
+        QCOMPARE(LastHelpTopic(), u"Html\\t_sum_1.htm"_qs);
+        f->main->SetCurrentTab(TabCommands);
+        CommandsTab* co = f->main->Commands();
+        QVERIFY(!co->Button(u"CmdCOSave"_qs)->isEnabled());
+        QVERIFY(!co->Image(u"ImgCOSave"_qs)->isEnabled());
+        QVERIFY(co->Button(u"CmdCONew"_qs)->isEnabled());
+
+        f->main->PrinterInstalled = [] { return false; };
+        f->NewDocument(2026);
+        QVERIFY(co->Button(u"CmdCOSaveAs"_qs)->isEnabled());
+        QVERIFY(co->Image(u"ImgCOSave"_qs)->isEnabled());
+        QVERIFY(!co->Button(u"CmdCOPrint"_qs)->isEnabled());
+        QVERIFY(!f->main->Toolbar()->Action(u"Preview"_qs)->isEnabled());
+        QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
+        co->Button(u"CmdCOSaveAs"_qs)->click();
+        co->Button(u"CmdCOAbout"_qs)->click();
+        QCOMPARE(Commands(commands), QList({ShellCommand::SaveAs, ShellCommand::About}));
+
+        f->main->SetCurrentTab(TabSummary); // a document, no day yet
+        QVERIFY(f->main->Summary()->ChartButton()->isEnabled());
+        f->main->Summary()->HelpButton()->click();
+        QCOMPARE(LastHelpTopic(), u"Html\\t_sum_2.htm"_qs);
+        f->main->SelectDay(1, ShellFixture::CellOf(1, 1));
+        QVERIFY(!f->main->Summary()->ChartButton()->isEnabled());
+        QTest::keyClick(f->main.get(), Qt::Key_F1);
+        QCOMPARE(LastHelpTopic(), u"Html\\t_sum_3.htm"_qs);
+    }
+
+    void captionAndLoadingLinesFollowTheSession()
+    {
+        Session& s = Session::Get();
+        s.SetMode(MainMode::Load);
+        QVERIFY(f->main->Loading()->isVisibleTo(f->main.get()));
+        QVERIFY(!f->main->Logo()->isVisibleTo(f->main.get()));
+        s.SetProgressLine(0, Str(10001));
+        s.SetProgressLine(1, Str(10002) + u" Mars..."_qs);
+        QCOMPARE(f->main->findChild<QLabel*>(u"LblLoading0"_qs)->text(), Str(10001));
+        QCOMPARE(f->main->findChild<QLabel*>(u"LblLoading1"_qs)->text(), Str(10002) + " Mars...");
+
+        f->NewDocument(2026);
+        QVERIFY(!f->main->Loading()->isVisibleTo(f->main.get()));
+        s.SetModified(PartMonthEntries, true, 4);
+        QCOMPARE(f->main->windowTitle(), u"Daybinder v2.1 - [Sans nom]*"_qs);
+        s.SetMode(MainMode::Logo); // the logo caption never carries the mark
+        s.SetModified(PartHeader, true);
+        QCOMPARE(f->main->windowTitle(), u"Daybinder v2.1 pour Linux"_qs);
+    }
+
+    void exitWritesTheSettingsAndClosesEveryWindow()
+    {
+        f->main->show();
+        f->NewDocument(2026);
+        f->main->ShowMonth(2);
+        QWidget other;
+        other.show(); // stands for a secondary window left open
+        QSignalSpy shutdown(f->main.get(), &FrmMain::ShutdownStarted);
+        f->main->Commands()->Button(u"CmdCOExit"_qs)->click();
+        QVERIFY(!f->main->isVisible() && !other.isVisible());
+        QCOMPARE(shutdown.size(), 1);
+        QCOMPARE(Session::Get().Mode(), MainMode::Unload);
+        QVERIFY(QFile::exists(SettingsFilePath()));
+        QVERIFY(Session::Get().CurrentDocument.Year.isEmpty());
+        QTRY_VERIFY(!f->main->ExistingMonthWindow(2)); // closed for real, then released
+    }
 
 private:
     std::unique_ptr<ShellFixture> f;
 };
-
-void TestMainWindow::init()
-{
-    qRegisterMetaType<ShellCommand>();
-    NavigationPanel::SlideMs = 0;
-    f = std::make_unique<ShellFixture>();
-}
-
-void TestMainWindow::cleanup()
-{
-    f.reset();
-}
-
-void TestMainWindow::logoHidesTheDocumentButtonsButFileButtonsAct()
-{
-    MainToolbar* bar = f->main->Toolbar();
-    for (int m = 1; m <= 12; ++m) QVERIFY(!bar->Action(MonthKey(m))->isVisible());
-    for (const char* key : {"Prop", "HTile", "VTile", "Cascade", "AIcons", "Sep3", "Sep4"})
-        QVERIFY2(!bar->Action(QLatin1String(key))->isVisible(), key);
-    QVERIFY(bar->Action(QStringLiteral("Sep5"))->isVisible());
-    QVERIFY(!bar->Action(QStringLiteral("Save"))->isEnabled());
-
-    QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
-    for (const char* key : {"New", "Open", "Options"}) bar->Action(QLatin1String(key))->trigger();
-    QCOMPARE(commands.size(), 3);
-    QCOMPARE(commands[0][0].value<ShellCommand>(), ShellCommand::New);
-    QCOMPARE(commands[1][0].value<ShellCommand>(), ShellCommand::Open);
-    QCOMPARE(commands[2][0].value<ShellCommand>(), ShellCommand::Options);
-    bar->Action(QStringLiteral("Help"))->trigger();
-    QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\index.htm"));
-    bar->Action(QStringLiteral("Save"))->trigger(); // disabled: nothing happens
-    QCOMPARE(commands.size(), 3);
-}
-
-void TestMainWindow::monthButtonsShowTheirMonthOnceADocumentIsOpen()
-{
-    f->main->show();
-    f->NewDocument(2026);
-    MainToolbar* bar = f->main->Toolbar();
-    QAction* march = bar->Action(QStringLiteral("m03"));
-    QVERIFY(march->isVisible() && march->isEnabled());
-    QCOMPARE(march->toolTip(), Str(212));
-    QVERIFY(!march->icon().isNull());
-    QVERIFY(bar->Action(QStringLiteral("Sep3"))->isVisible());
-
-    march->trigger();
-    FrmMonthModele* w = f->main->ExistingMonthWindow(3);
-    QVERIFY(w->isVisible());
-    QCOMPARE(f->main->MdiArea()->activeSubWindow(), w);
-    QVERIFY(march->isChecked());
-    march->trigger(); // a second click keeps it shown and pressed
-    QVERIFY(w->isVisible() && march->isChecked());
-
-    Session::Get().SetMode(MainMode::Load);
-    QVERIFY(march->isVisible() && !march->isEnabled());
-}
-
-void TestMainWindow::toolbarIgnoresDocumentButtonsDuringARefill()
-{
-    f->main->show();
-    f->NewDocument(2026);
-    f->main->CloseMonthWindows();
-    QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
-    Session::Get().RefreshInProgress = true;
-    f->main->Toolbar()->Action(QStringLiteral("m07"))->trigger();
-    f->main->Toolbar()->Action(QStringLiteral("Save"))->trigger();
-    f->main->Toolbar()->Action(QStringLiteral("New"))->trigger();
-    Session::Get().RefreshInProgress = false;
-    QVERIFY(!f->main->ExistingMonthWindow(7)->isVisible());
-    QVERIFY(!f->main->Toolbar()->Action(QStringLiteral("m07"))->isChecked());
-    QCOMPARE(commands.size(), 1); // New acts whatever the state
-}
-
-void TestMainWindow::listButtonsFollowTheLinesAndTheSelection()
-{
-    f->NewDocument(2026);
-    f->main->SetCurrentTab(TabEvents);
-    f->main->SelectDay(3, ShellFixture::CellOf(10, 3));
-    EventsTab* ev = f->main->Events();
-    auto enabled = [ev](const char* name) { return ev->Button(QLatin1String(name))->isEnabled(); };
-
-    ev->Lines = [] { return Lines(1); };
-    f->main->RefreshCurrentTab(false, -1);
-    QCOMPARE(ev->SelectedLine(), 0);
-    QVERIFY(!enabled("Up") && !enabled("Down"));
-    QVERIFY(enabled("Edit") && enabled("Remove") && enabled("Clear") && !enabled("Sort0"));
-
-    ev->Lines = [] { return Lines(2); };
-    f->main->RefreshCurrentTab(false, 0);
-    QVERIFY(!enabled("Up") && enabled("Down") && enabled("Sort1"));
-    ev->List()->setCurrentRow(1); // the user picks the second line
-    QVERIFY(enabled("Up") && !enabled("Down"));
-
-    ev->Lines = [] { return Lines(0); }; // the last line was removed
-    f->main->RefreshCurrentTab(false, 1);
-    QCOMPARE(ev->SelectedLine(), -1);
-    for (const char* name : {"Edit", "Remove", "Clear", "Up", "Down", "Sort0", "Sort1", "ShowPic"})
-        QVERIFY2(!enabled(name), name);
-    QVERIFY(enabled("Add"));
-}
-
-void TestMainWindow::refreshSelectsTheRequestedLineUnderTheRefreshFlag()
-{
-    f->NewDocument(2026);
-    f->main->SetCurrentTab(TabBirthdays);
-    ListTab* bd = f->main->ListPage(TabBirthdays);
-    bool flagDuringFill = false;
-    bd->Lines = [&flagDuringFill] {
-        flagDuringFill = Session::Get().RefreshInProgress;
-        return Lines(3);
-    };
-    QSignalSpy refilled(bd, &TabPage::Refilled);
-    Session::Get().RequestRefresh(2);
-    QVERIFY(flagDuringFill);
-    QVERIFY(!Session::Get().RefreshInProgress);
-    QCOMPARE(bd->SelectedLine(), 2);
-    QCOMPARE(refilled.size(), 1);
-    Session::Get().RequestRefresh(7); // a line that does not exist: the first one
-    QCOMPARE(bd->SelectedLine(), 0);
-    QVERIFY(bd->Button(QStringLiteral("Update"))->isEnabled());
-}
-
-void TestMainWindow::eventsTabShowsItsListOnlyForAChosenDay()
-{
-    f->main->SetCurrentTab(TabEvents);
-    EventsTab* ev = f->main->Events();
-    QVERIFY(ev->HintPanel()->isVisibleTo(ev) && !ev->WorkPanel()->isVisibleTo(ev));
-    QVERIFY(ev->StepOne()->isVisibleTo(ev) && !ev->StepTwo()->isVisibleTo(ev));
-
-    f->NewDocument(2026);
-    f->main->RefreshCurrentTab(false, -1);
-    QVERIFY(!ev->StepOne()->isVisibleTo(ev) && ev->StepTwo()->isVisibleTo(ev));
-
-    f->main->SelectDay(2, ShellFixture::CellOf(14, 2));
-    QVERIFY(!ev->HintPanel()->isVisibleTo(ev) && ev->WorkPanel()->isVisibleTo(ev));
-    QVERIFY(!ev->SelectedDateBox()->text().isEmpty());
-}
-
-void TestMainWindow::panelClosesOneSecondAfterThePointerLeaves()
-{
-    NavigationPanel::SlideMs = 120; // the panel slides as it does for the user
-    f->main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f->main.get()));
-    f->NewDocument(2026);
-    NavigationPanel* panel = f->main->Panel();
-    QCOMPARE(panel->width(), NavigationPanel::OpenWidth());
-
-    Enter(f->main->MdiArea()->viewport()); // the pointer moves over the work area
-    QVERIFY(panel->HideTimer()->isActive());
-    QCOMPARE(panel->HideTimer()->interval(), 1000);
-    QCOMPARE(panel->width(), NavigationPanel::OpenWidth());
-    QTRY_COMPARE_WITH_TIMEOUT(panel->width(), NavigationPanel::ClosedWidth(), 3000);
-    QVERIFY(!panel->HideTimer()->isActive());
-
-    Enter(panel->TabBar()); // back over the tab bar: opens, no timer
-    QTRY_COMPARE(panel->width(), NavigationPanel::OpenWidth());
-    QVERIFY(!panel->HideTimer()->isActive());
-
-    Enter(f->main->Toolbar());
-    QVERIFY(panel->HideTimer()->isActive());
-    Enter(panel->Page(panel->CurrentTab())); // returning in time keeps it open
-    QVERIFY(!panel->HideTimer()->isActive());
-
-    Session::Get().RefreshInProgress = true; // pointer moves are ignored during a refill
-    Enter(f->main->MdiArea()->viewport());
-    Session::Get().RefreshInProgress = false;
-    QVERIFY(!panel->HideTimer()->isActive());
-
-    f->main->ShowNavigationPanel(false, true); // a document starts loading under the pointer
-    QVERIFY(!panel->IsOpen());
-    QTRY_COMPARE(panel->width(), NavigationPanel::ClosedWidth());
-}
-
-void TestMainWindow::panelStaysOpenWithoutADocument()
-{
-    f->main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f->main.get()));
-    NavigationPanel* panel = f->main->Panel();
-    Enter(f->main->MdiArea()->viewport());
-    QVERIFY(!panel->HideTimer()->isActive());
-    f->main->ShowNavigationPanel(false, false);
-    QVERIFY(!panel->HideTimer()->isActive());
-    QCOMPARE(panel->width(), NavigationPanel::OpenWidth());
-    // The logo lies right of the open panel.
-    QCOMPARE(f->main->Logo()->geometry().left(), NavigationPanel::OpenWidth());
-}
-
-void TestMainWindow::onlyTheCurrentTabsPanelIsEnabled()
-{
-    f->NewDocument(2026);
-    int filled = 0;
-    f->main->Debts()->Lines = [&filled] {
-        ++filled;
-        return Lines(2);
-    };
-    f->main->SetCurrentTab(TabDebts);
-    QCOMPARE(f->main->CurrentTab(), int(TabDebts));
-    QCOMPARE(filled, 1);
-    for (int tab = 0; tab < kTabCount; ++tab) QCOMPARE(f->main->Page(tab)->isEnabled(), tab == TabDebts);
-    QCOMPARE(f->main->Page(TabDebts)->objectName(), QStringLiteral("PicTab3"));
-    QCOMPARE(f->main->Panel()->TabBar()->tabText(f->main->Panel()->TabBar()->currentIndex()), Str(233));
-    QVERIFY(f->main->Debts()->WorkPanel()->isVisibleTo(f->main->Debts()));
-}
-
-void TestMainWindow::helpFollowsTabAndState()
-{
-    f->main->SetCurrentTab(TabSummary);
-    f->main->Summary()->HelpButton()->click();
-    QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\t_sum_1.htm"));
-    f->NewDocument(2026);
-    f->main->RefreshCurrentTab(false, -1);
-    QVERIFY(f->main->Summary()->ChartButton()->isEnabled()); // a document, no day yet
-    f->main->Summary()->HelpButton()->click();
-    QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\t_sum_2.htm"));
-    f->main->SelectDay(1, ShellFixture::CellOf(1, 1));
-    QVERIFY(!f->main->Summary()->ChartButton()->isEnabled());
-    QTest::keyClick(f->main.get(), Qt::Key_F1);
-    QCOMPARE(LastHelpTopic(), QStringLiteral("Html\\t_sum_3.htm"));
-}
-
-void TestMainWindow::commandsTabFollowsModeAndPrinter()
-{
-    CommandsTab* co = f->main->Commands();
-    QVERIFY(!co->Button(QStringLiteral("CmdCOSave"))->isEnabled());
-    QVERIFY(!co->Image(QStringLiteral("ImgCOSave"))->isEnabled());
-    QVERIFY(co->Button(QStringLiteral("CmdCONew"))->isEnabled());
-    f->main->PrinterInstalled = [] { return false; };
-    f->NewDocument(2026);
-    QVERIFY(co->Button(QStringLiteral("CmdCOSaveAs"))->isEnabled());
-    QVERIFY(co->Image(QStringLiteral("ImgCOSave"))->isEnabled());
-    QVERIFY(!co->Button(QStringLiteral("CmdCOPrint"))->isEnabled());
-    QVERIFY(!f->main->Toolbar()->Action(QStringLiteral("Preview"))->isEnabled());
-
-    QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
-    co->Button(QStringLiteral("CmdCOSaveAs"))->click();
-    co->Button(QStringLiteral("CmdCOAbout"))->click();
-    QCOMPARE(commands.size(), 2);
-    QCOMPARE(commands[0][0].value<ShellCommand>(), ShellCommand::SaveAs);
-    QCOMPARE(commands[1][0].value<ShellCommand>(), ShellCommand::About);
-}
-
-void TestMainWindow::captionAndLoadingLinesFollowTheSession()
-{
-    QCOMPARE(f->main->windowTitle(), QStringLiteral("Daybinder v2.1 ") + Str(10004));
-    Session& s = Session::Get();
-    s.SetMode(MainMode::Load);
-    QVERIFY(f->main->Loading()->isVisibleTo(f->main.get()));
-    QVERIFY(!f->main->Logo()->isVisibleTo(f->main.get()));
-    s.SetProgressLine(0, Str(10001));
-    s.SetProgressLine(1, Str(10002) + QStringLiteral(" Mars..."));
-    QCOMPARE(f->main->findChild<QLabel*>(QStringLiteral("LblLoading0"))->text(), Str(10001));
-    QCOMPARE(f->main->findChild<QLabel*>(QStringLiteral("LblLoading1"))->text(), Str(10002) + " Mars...");
-
-    f->NewDocument(2026);
-    QVERIFY(!f->main->Loading()->isVisibleTo(f->main.get()));
-    QCOMPARE(f->main->windowTitle(), QStringLiteral("Daybinder v2.1 - ") + Str(540));
-    s.SetModified(PartMonthEntries, true, 4);
-    QCOMPARE(f->main->windowTitle(), QStringLiteral("Daybinder v2.1 - ") + Str(540) + u'*');
-}
-
-void TestMainWindow::closingStopsWhenTheSaveCheckCancels()
-{
-    f->main->show();
-    f->NewDocument(2026);
-    Session::Get().SetMode(MainMode::Load);
-    QSignalSpy shutdown(f->main.get(), &FrmMain::ShutdownStarted);
-    f->main->SaveCheck = [] { return false; };
-    QVERIFY(!f->main->close());
-    QVERIFY(f->main->isVisible());
-    QCOMPARE(Session::Get().Mode(), MainMode::Edit);
-    QCOMPARE(shutdown.size(), 0);
-    QVERIFY(!QFile::exists(SettingsFilePath()));
-    QVERIFY(f->main->ExistingMonthWindow(1));
-}
-
-void TestMainWindow::exitWritesTheSettingsAndClosesEveryWindow()
-{
-    f->main->show();
-    f->NewDocument(2026);
-    f->main->ShowMonth(2);
-    QWidget other;
-    other.show(); // stands for a secondary window left open
-    QSignalSpy shutdown(f->main.get(), &FrmMain::ShutdownStarted);
-    f->main->Commands()->Button(QStringLiteral("CmdCOExit"))->click();
-    QVERIFY(!f->main->isVisible());
-    QVERIFY(!other.isVisible());
-    QCOMPARE(shutdown.size(), 1);
-    QCOMPARE(Session::Get().Mode(), MainMode::Unload);
-    QVERIFY(QFile::exists(SettingsFilePath()));
-    QVERIFY(Session::Get().CurrentDocument.Year.isEmpty());
-    QTRY_VERIFY(!f->main->ExistingMonthWindow(2)); // closed for real, then released
-}
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

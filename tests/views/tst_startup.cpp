@@ -19,24 +19,14 @@
 
 namespace {
 
-class FakeDisplay : public DisplayInfo
+struct FakeDisplay : DisplayInfo
 {
-public:
-    FakeDisplay(int w, int h) : m_w(w), m_h(h) {}
-    int ScreenWidth() const override { return m_w; }
-    int ScreenHeight() const override { return m_h; }
+    explicit FakeDisplay(QSize size) : Size(size) {}
+    int ScreenWidth() const override { return Size.width(); }
+    int ScreenHeight() const override { return Size.height(); }
     int ColourDepth() const override { return -1; }
-
-private:
-    int m_w, m_h;
+    QSize Size;
 };
-
-bool SameSettings(const Settings& a, const Settings& b)
-{
-    return a.ShowSplash == b.ShowSplash && a.CalOpen == b.CalOpen && a.CalSave == b.CalSave &&
-           a.ImgOpen == b.ImgOpen && a.ImgSave == b.ImgSave && a.BckImg == b.BckImg && a.Copies == b.Copies &&
-           a.PrintMonths == b.PrintMonths && a.Sounds == b.Sounds;
-}
 
 } // namespace
 
@@ -44,150 +34,134 @@ class TestStartup : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void startsAtTheLogoWithTwelveHiddenMonthWindows();
-    void aSmallDisplayAsksFirstAndNoEnds();
-    void exactly800By600AsksNothing();
-    void splashFollowsItsSetting();
-    void commandLineIsOnePathOpened();
-    void settingsWrittenAtShutdownAreReadAtTheNextStart();
+    void init()
+    {
+        m_config = std::make_unique<QTemporaryDir>();
+        qputenv("DAYBINDER_CONFIG_HOME", m_config->path().toUtf8());
+        m_prompter = std::make_unique<ScriptedPrompter>();
+        Session::Get().Reset();
+    }
+
+    void cleanup()
+    {
+        DisplayInfo::Install(nullptr);
+        Session::Get().SetMode(MainMode::Unload); // windows of a test that did not close them
+        m_prompter.reset();
+        Session::Get().Reset();
+    }
+
+    void startsAtTheLogoWithTwelveHiddenMonthWindows()
+    {
+        Program program;
+        QVERIFY(program.Start({u"daybinder"_qs}));
+        QVERIFY(program.SplashShown()); // by default
+        FrmMain* main = program.MainWindow();
+        QVERIFY(main->isVisible());
+        QCOMPARE(Session::Get().Mode(), MainMode::Logo);
+        QCOMPARE(main->windowTitle(), u"Daybinder v2.1 pour Linux"_qs);
+        QVERIFY(Session::Get().CurrentDocument.IsSaved);
+        for (int m = 1; m <= 12; ++m) {
+            FrmMonthModele* w = main->ExistingMonthWindow(m);
+            QVERIFY(w && !w->isVisible() && !w->windowIcon().isNull());
+            QCOMPARE(w->property("Tag").toString(), QString::number(m));
+        }
+        QVERIFY(main->RememberedPath().isEmpty());
+        QVERIFY(m_prompter->Asked.isEmpty());
+        QVERIFY(QApplication::overrideCursor() == nullptr); // the hourglass is gone
+    }
+
+    void splashCanBeTurnedOff()
+    {
+        QVERIFY(SaveSetting(u"General"_qs, u"ShowSplash"_qs, u"0"_qs));
+        Program program;
+        QVERIFY(program.Start({u"daybinder"_qs}));
+        QVERIFY(!program.SplashShown());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY(w->objectName() != u"FrmSplash"_qs || !w->isVisible());
+    }
+
+    void aSmallDisplayAsksFirst_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("answer"); // -1: not asked
+        QTest::newRow("narrow, No") << QSize(799, 600) << int(PromptAnswer::No);
+        QTest::newRow("short, Yes") << QSize(1024, 599) << int(PromptAnswer::Yes);
+        QTest::newRow("exactly 800 by 600") << QSize(800, 600) << -1;
+    }
+
+    void aSmallDisplayAsksFirst()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, answer);
+        FakeDisplay display(screen);
+        DisplayInfo::Install(&display);
+        if (answer >= 0) m_prompter->Answers = {PromptAnswer(answer)};
+        Program program;
+        QCOMPARE(program.Start({u"daybinder"_qs}), answer != int(PromptAnswer::No));
+        QCOMPARE(program.MainWindow() != nullptr, answer != int(PromptAnswer::No));
+        QCOMPARE(m_prompter->Asked.size(), answer >= 0 ? 1 : 0);
+        if (answer < 0) return;
+        const PromptRequest& q = m_prompter->Asked.first();
+        QCOMPARE(q.Text, Str(10048));
+        QCOMPARE(q.Icon, PromptIcon::Stop);
+        QCOMPARE(q.Buttons, PromptButtons::YesNo);
+        QCOMPARE(q.DefaultButton, std::optional<PromptAnswer>(PromptAnswer::No));
+    }
+
+    void commandLineIsOnePathOpened()
+    {
+        // A path that cannot be opened is reported, whole, and the program stays at its logo.
+        const QString path = m_config->filePath(u"Mon calendrier.cal"_qs);
+        Program program;
+        QVERIFY(program.Start({u"daybinder"_qs, m_config->filePath(u"Mon"_qs), u"calendrier.cal"_qs}));
+        QCOMPARE(m_prompter->Asked.size(), 1);
+        QVERIFY(m_prompter->Asked[0].Text.contains(path));
+        QCOMPARE(Session::Get().Mode(), MainMode::Logo);
+        QVERIFY(Session::Get().CurrentDocument.FilePath.isEmpty());
+    }
+
+    void settingsWrittenAtShutdownAreReadAtTheNextStart()
+    {
+        QVERIFY(!QFile::exists(SettingsFilePath()));
+        {
+            Program first;
+            QVERIFY(first.Start({u"daybinder"_qs}));
+            QCOMPARE(Settings::Get().Copies, qint16(1)); // the defaults, with no file yet
+            QCOMPARE(Settings::Get().CalOpen, ProgramFolder());
+            Settings& s = Settings::Get();
+            s.Copies = 3;
+            s.BckImg = 0;
+            s.CalOpen = u"*/srv/calendriers/"_qs;
+            s.CalSave = u"/home/me/Mes documents/"_qs;
+            s.ImgOpen = u"/home/me/images, vacances/"_qs;
+            s.ImgSave = u"/home/me/été/"_qs;
+            s.PrintMonth(2) = 0;
+            s.Sound(4).clear();
+            QVERIFY(first.MainWindow()->close());
+        }
+        QVERIFY(QFile::exists(SettingsFilePath()));
+
+        Settings::Get() = Settings::Defaults(ProgramFolder());
+        Session::Get().Reset();
+        Program second;
+        QVERIFY(second.Start({u"daybinder"_qs}));
+        const Settings& s = Settings::Get();
+        QCOMPARE(s.Copies, qint16(3));
+        QCOMPARE(s.BckImg, 0);
+        QCOMPARE(s.CalOpen, u"*/srv/calendriers/"_qs);
+        QCOMPARE(s.CalSave, u"/home/me/Mes documents/"_qs);
+        QCOMPARE(s.ImgOpen, u"/home/me/images, vacances/"_qs);
+        QCOMPARE(s.ImgSave, u"/home/me/été/"_qs);
+        QCOMPARE(s.PrintMonth(2), 0);
+        QCOMPARE(s.PrintMonth(3), 1);
+        // An empty sound path was stored; the default sound, when it exists, takes its place.
+        QCOMPARE(s.Sound(4), CheckedSoundPath(QString(), 4, ProgramFolder()));
+    }
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
     std::unique_ptr<ScriptedPrompter> m_prompter;
 };
-
-void TestStartup::init()
-{
-    m_config = std::make_unique<QTemporaryDir>();
-    qputenv("DAYBINDER_CONFIG_HOME", m_config->path().toUtf8());
-    m_prompter = std::make_unique<ScriptedPrompter>();
-    Session::Get().Reset();
-}
-
-void TestStartup::cleanup()
-{
-    DisplayInfo::Install(nullptr);
-    Session::Get().SetMode(MainMode::Unload); // windows of a test that did not close them
-    m_prompter.reset();
-    Session::Get().Reset();
-}
-
-void TestStartup::startsAtTheLogoWithTwelveHiddenMonthWindows()
-{
-    Program program;
-    QVERIFY(program.Start({QStringLiteral("daybinder")}));
-    FrmMain* main = program.MainWindow();
-    QVERIFY(main->isVisible());
-    QCOMPARE(Session::Get().Mode(), MainMode::Logo);
-    QCOMPARE(main->windowTitle(), QStringLiteral("Daybinder v2.1 ") + Str(10004));
-    QVERIFY(Session::Get().CurrentDocument.IsSaved);
-    for (int m = 1; m <= 12; ++m) {
-        FrmMonthModele* w = main->ExistingMonthWindow(m);
-        QVERIFY(w);
-        QVERIFY(!w->isVisible());
-        QCOMPARE(w->property("Tag").toString(), QString::number(m));
-        QVERIFY(!w->windowIcon().isNull());
-    }
-    QVERIFY(main->RememberedPath().isEmpty());
-    QVERIFY(m_prompter->Asked.isEmpty());
-    QVERIFY(QApplication::overrideCursor() == nullptr); // the hourglass is gone
-}
-
-void TestStartup::aSmallDisplayAsksFirstAndNoEnds()
-{
-    FakeDisplay display(799, 600);
-    DisplayInfo::Install(&display);
-    m_prompter->Answers = {PromptAnswer::No};
-    Program program;
-    QVERIFY(!program.Start({QStringLiteral("daybinder")}));
-    QVERIFY(!program.MainWindow());
-    QCOMPARE(m_prompter->Asked.size(), 1);
-    const PromptRequest& q = m_prompter->Asked.first();
-    QCOMPARE(q.Text, Str(10048));
-    QCOMPARE(q.Icon, PromptIcon::Stop);
-    QCOMPARE(q.Buttons, PromptButtons::YesNo);
-    QCOMPARE(q.DefaultButton, std::optional<PromptAnswer>(PromptAnswer::No));
-
-    FakeDisplay shortDisplay(1024, 599);
-    DisplayInfo::Install(&shortDisplay);
-    m_prompter->Answers = {PromptAnswer::Yes};
-    Program goOn;
-    QVERIFY(goOn.Start({QStringLiteral("daybinder")}));
-    QCOMPARE(m_prompter->Asked.size(), 2);
-    QVERIFY(goOn.MainWindow()->isVisible());
-}
-
-void TestStartup::exactly800By600AsksNothing()
-{
-    FakeDisplay display(800, 600);
-    DisplayInfo::Install(&display);
-    Program program;
-    QVERIFY(program.Start({QStringLiteral("daybinder")}));
-    QVERIFY(m_prompter->Asked.isEmpty());
-}
-
-void TestStartup::splashFollowsItsSetting()
-{
-    {
-        Program program;
-        QVERIFY(program.Start({QStringLiteral("daybinder")}));
-        QVERIFY(program.SplashShown()); // shown by default
-    }
-    Session::Get().Reset();
-    QVERIFY(SaveSetting(QStringLiteral("General"), QStringLiteral("ShowSplash"), QStringLiteral("0")));
-    Program program;
-    QVERIFY(program.Start({QStringLiteral("daybinder")}));
-    QVERIFY(!program.SplashShown());
-    QCOMPARE(Session::Get().Mode(), MainMode::Logo);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        QVERIFY(w->objectName() != QStringLiteral("FrmSplash") || !w->isVisible());
-}
-
-void TestStartup::commandLineIsOnePathOpened()
-{
-    // A path that cannot be opened is reported, whole, and the program stays at its logo.
-    const QString path = m_config->filePath(QStringLiteral("Mon calendrier.cal"));
-    Program program;
-    QVERIFY(program.Start({QStringLiteral("daybinder"), m_config->filePath(QStringLiteral("Mon")),
-                           QStringLiteral("calendrier.cal")}));
-    QCOMPARE(m_prompter->Asked.size(), 1);
-    QVERIFY(m_prompter->Asked[0].Text.contains(path));
-    QCOMPARE(Session::Get().Mode(), MainMode::Logo);
-    QVERIFY(Session::Get().CurrentDocument.FilePath.isEmpty());
-}
-
-void TestStartup::settingsWrittenAtShutdownAreReadAtTheNextStart()
-{
-    QVERIFY(!QFile::exists(SettingsFilePath()));
-    {
-        Program first;
-        QVERIFY(first.Start({QStringLiteral("daybinder")}));
-        QVERIFY(SameSettings(Settings::Get(), Settings::Defaults(ProgramFolder())));
-        Settings& s = Settings::Get();
-        s.Copies = 3;
-        s.CalOpen = QStringLiteral("*/srv/calendriers/");
-        s.ImgSave = QStringLiteral("/home/me/images/");
-        s.PrintMonth(2) = 0;
-        s.Sound(4).clear();
-        QVERIFY(first.MainWindow()->close());
-    }
-    QVERIFY(QFile::exists(SettingsFilePath()));
-
-    Settings::Get() = Settings::Defaults(ProgramFolder());
-    Session::Get().Reset();
-    Program second;
-    QVERIFY(second.Start({QStringLiteral("daybinder")}));
-    const Settings& s = Settings::Get();
-    QCOMPARE(s.Copies, qint16(3));
-    QCOMPARE(s.CalOpen, QStringLiteral("*/srv/calendriers/"));
-    QCOMPARE(s.ImgSave, QStringLiteral("/home/me/images/"));
-    QCOMPARE(s.PrintMonth(2), 0);
-    QCOMPARE(s.PrintMonth(3), 1);
-    // An empty sound path was stored; the default sound, when it exists, takes its place.
-    QCOMPARE(s.Sound(4), CheckedSoundPath(QString(), 4, ProgramFolder()));
-}
 
 QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"
