@@ -7,8 +7,8 @@
 #include "entries/Balances.h"
 #include "entries/DayEntries.h"
 #include "entries/EntryText.h"
+#include "entries/EventEditor.h"
 #include "entries/EventForm.h"
-#include "entries/FrmAddEV.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -73,7 +73,7 @@ int main(int argc, char** argv)
 
     // The same through the editor: a keystroke in the movement amount box mirrors the amount
     // and recomputes the preview.
-    FrmAddEV editor(EditorEdit, 1);
+    EventEditor editor(EditorEdit, 1);
     editor.findChild<QCheckBox*>(QStringLiteral("ChkGen"))->setChecked(true);
     QLineEdit* amount = editor.findChild<QLineEdit*>(QStringLiteral("TxtDE0"));
     amount->clear();

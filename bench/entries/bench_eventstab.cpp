@@ -6,11 +6,11 @@
 
 #include "HeavyDocument.h"
 #include "app/MainWindowWiring.h"
-#include "document/DocumentCommands.h"
+#include "commands/DocumentCommands.h"
 #include "document/Session.h"
 #include "entries/DayEntries.h"
-#include "views/FrmMain.h"
-#include "views/FrmMonthModele.h"
+#include "views/MainWindow.h"
+#include "views/MonthWindow.h"
 #include "views/Tabs.h"
 
 #include <QApplication>
@@ -61,11 +61,11 @@ int main(int argc, char** argv)
     qInstallMessageHandler(QuietPlatform);
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(2, atoi(argv[1])) : 200;
-    FrmMonthModele::MenusBlock = false;
+    MonthWindow::MenusBlock = false;
 
     Session& s = Session::Get();
-    FrmMain main;
-    for (int m = 1; m <= 12; ++m) main.MonthWindow(m);
+    MainWindow main;
+    for (int m = 1; m <= 12; ++m) main.MonthWindowFor(m);
     WireMainWindow(main);
     main.resize(1280, 1000);
     main.show();
@@ -97,7 +97,7 @@ int main(int argc, char** argv)
     // Back and forth between the 3rd and the 17th so that both days keep their size; the 17th is
     // the selected day, so its list is refilled after each paste.
     QTest::mouseClick(grid, Qt::LeftButton, {}, dayCentre(17));
-    FrmMonthModele* june = main.ExistingMonthWindow(6);
+    MonthWindow* june = main.ExistingMonthWindow(6);
     Report("cut on one day, paste on another (menus, list, cells)", Time(runs, [&](int i) {
                const int from = i % 2 ? 17 : 3, to = i % 2 ? 3 : 17;
                QTest::mouseClick(grid, Qt::RightButton, {}, lineCentre(from, 2));

@@ -4,8 +4,8 @@
 
 #include "HeavyDocument.h"
 #include "document/Session.h"
-#include "views/FrmMain.h"
-#include "views/FrmMonthModele.h"
+#include "views/MainWindow.h"
+#include "views/MonthWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,8 +29,8 @@ int main(int argc, char** argv)
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
 
     Session& s = Session::Get();
-    FrmMain main;
-    for (int m = 1; m <= 12; ++m) main.MonthWindow(m);
+    MainWindow main;
+    for (int m = 1; m <= 12; ++m) main.MonthWindowFor(m);
     main.show();
     s.CurrentDocument = MakeHeavyDocument();
     for (int m = 1; m <= 12; ++m) s.CurrentDocument.Month(m).Background.Mode = 1 + m % 2; // stretch, tile
@@ -45,7 +45,7 @@ int main(int argc, char** argv)
         t.start();
         main.BuildMonthWindows();
         build.append(t.nsecsElapsed() / 1e6);
-        for (int m = 1; m <= 12; ++m) main.MonthWindow(m)->Grid()->repaint();
+        for (int m = 1; m <= 12; ++m) main.MonthWindowFor(m)->Grid()->repaint();
         painted.append(t.nsecsElapsed() / 1e6);
     }
     std::printf("rebuilding the twelve month windows of the heavy document, %d runs (ms)\n", runs);

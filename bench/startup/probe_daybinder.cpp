@@ -3,7 +3,7 @@
 #include "ShownProbe.h"
 #include "app/Main.h"
 #include "app/Program.h"
-#include "views/FrmMain.h"
+#include "views/MainWindow.h"
 
 #include <QApplication>
 #include <memory>
@@ -12,5 +12,5 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     std::unique_ptr<ShownProbe> probe;
-    return RunProgram(app, [&probe](Program& p) { probe = std::make_unique<ShownProbe>(p.MainWindow()); });
+    return RunProgram(app, [&probe](Program& p) { probe = std::make_unique<ShownProbe>(p.Window()); });
 }

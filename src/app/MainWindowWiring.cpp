@@ -1,10 +1,10 @@
 #include "app/MainWindowWiring.h"
 
-#include "document/DocumentCommands.h"
-#include "document/FrmAskSave.h"
+#include "app/EntriesTabs.h"
+#include "commands/DocumentCommands.h"
+#include "commands/SavePartsDialog.h"
 #include "document/Session.h"
-#include "entries/EntriesTabs.h"
-#include "views/FrmMain.h"
+#include "views/MainWindow.h"
 
 #include <QPointer>
 
@@ -37,12 +37,12 @@ void RunShellCommand(ShellCommand command)
 
 } // namespace
 
-void WireDocumentCommands(FrmMain& main)
+void WireDocumentCommands(MainWindow& main)
 {
     DocumentCommands& commands = DocumentCommands::Get();
-    const QPointer<FrmMain> window(&main);
+    const QPointer<MainWindow> window(&main);
     commands.AskSaveParts = [window](const QString& target, const QList<SavePart>& parts) {
-        return FrmAskSave::Ask(target, parts, window);
+        return SavePartsDialog::Ask(target, parts, window);
     };
     commands.BuildMonthWindow = [window](int month) {
         if (window) window->BuildMonthWindow(month);
@@ -62,10 +62,10 @@ void WireDocumentCommands(FrmMain& main)
     main.SaveCheck = [] { return DocumentCommands::Get().Save(false, false); };
     // A file that cannot be opened leaves the program at its logo.
     main.OpenFile = [](const QString& path) { DocumentCommands::Get().Open(path); };
-    QObject::connect(&main, &FrmMain::CommandRequested, &main, &RunShellCommand);
+    QObject::connect(&main, &MainWindow::CommandRequested, &main, &RunShellCommand);
 }
 
-void WireMainWindow(FrmMain& main)
+void WireMainWindow(MainWindow& main)
 {
     WireDocumentCommands(main);
     ConnectEventsTab(main);

@@ -1,7 +1,7 @@
 #include "app/Program.h"
 
-#include "app/FrmSplash.h"
 #include "app/MainWindowWiring.h"
+#include "app/SplashWindow.h"
 #include "document/Session.h"
 #include "platform/Display.h"
 #include "platform/Prompter.h"
@@ -10,7 +10,7 @@
 #include "resources/Strings.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
-#include "views/FrmMain.h"
+#include "views/MainWindow.h"
 
 #include <QScreen>
 
@@ -45,9 +45,9 @@ bool Program::Start(const QStringList& arguments)
     BusyCursor busy;
     const qint32 showSplash = Keys::ShowSplash().ReadInt();
     LoadSettings();
-    std::unique_ptr<FrmSplash> splash;
+    std::unique_ptr<SplashWindow> splash;
     if (showSplash == 1) {
-        splash = std::make_unique<FrmSplash>();
+        splash = std::make_unique<SplashWindow>();
         splash->show();
         m_splashShown = true;
         LetInterfaceRepaint();
@@ -57,14 +57,14 @@ bool Program::Start(const QStringList& arguments)
     };
 
     Session& s = Session::Get();
-    m_main = std::make_unique<FrmMain>();
+    m_main = std::make_unique<MainWindow>();
     InstallSystemDialogs(m_main.get());
     WireMainWindow(*m_main);
     if (s.Mode() != MainMode::Logo) s.SetMode(MainMode::Logo);
     m_main->UpdateCommandStates(true);
     progress(25);
     for (int m = 1; m <= 12; ++m) {
-        m_main->MonthWindow(m);
+        m_main->MonthWindowFor(m);
         progress(25 + m * 75 / 12);
     }
     s.SetModified(PartAll, false);
@@ -72,7 +72,7 @@ bool Program::Start(const QStringList& arguments)
     splash.reset();
 
     busy.Restore();
-    connect(m_instance.get(), &SingleInstance::RestoreRequested, m_main.get(), &FrmMain::Restore);
+    connect(m_instance.get(), &SingleInstance::RestoreRequested, m_main.get(), &MainWindow::Restore);
     // Without a window manager "maximised" means nothing: fill the screen ourselves first.
     if (const QScreen* screen = m_main->screen()) m_main->setGeometry(screen->availableGeometry());
     m_main->showMaximized();

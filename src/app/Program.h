@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <memory>
 
-class FrmMain;
+class MainWindow;
 class SingleInstance;
 
 class Program : public QObject
@@ -22,7 +22,7 @@ public:
     // the rest, joined by blanks, is one file path.
     bool Start(const QStringList& arguments);
 
-    FrmMain* MainWindow() const { return m_main.get(); }
+    MainWindow* Window() const { return m_main.get(); }
     bool SplashShown() const { return m_splashShown; }
 
     // The whole command line after the program name, as one path.
@@ -30,6 +30,6 @@ public:
 
 private:
     std::unique_ptr<SingleInstance> m_instance;
-    std::unique_ptr<FrmMain> m_main;
+    std::unique_ptr<MainWindow> m_main;
     bool m_splashShown = false;
 };

@@ -1,6 +1,6 @@
 #include "pictures/ChoosePicture.h"
 
-#include "pictures/FrmCmOpPic.h"
+#include "pictures/PictureChooser.h"
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ std::function<PictureChoice(const QString&)> g_override;
 PictureChoice ChoosePicture(const QString& initialPath)
 {
     if (g_override) return g_override(initialPath);
-    FrmCmOpPic chooser(QApplication::activeWindow());
+    PictureChooser chooser(QApplication::activeWindow());
     chooser.exec();
     return chooser.Choice();
 }

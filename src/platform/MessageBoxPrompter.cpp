@@ -1,6 +1,6 @@
 #include "platform/MessageBoxPrompter.h"
 
-#include "document/FrmAskPass.h"
+#include "platform/PasswordDialog.h"
 
 #include <QApplication>
 #include <QInputDialog>

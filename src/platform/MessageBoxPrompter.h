@@ -18,7 +18,7 @@ public:
                                  const QString& initial) override;
     bool AskPassword(const QString& expected, QString* typed) override;
 
-    // Replaces the password prompt (FrmAskPass) when set.
+    // Replaces the password prompt (PasswordDialog) when set.
     std::function<bool(const QString& expected, QString* typed)> PasswordDialog;
 
 private:

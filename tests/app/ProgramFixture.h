@@ -12,9 +12,9 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 #include "support/WhenModal.h"
-#include "views/FrmMain.h"
-#include "views/FrmMonthModele.h"
 #include "views/MainToolbar.h"
+#include "views/MainWindow.h"
+#include "views/MonthWindow.h"
 #include "views/NavigationPanel.h"
 #include "views/Tabs.h"
 
@@ -40,7 +40,7 @@ struct ProgramFixture
         Session::Get().Reset();
         Clock::Install(&clock);
         NavigationPanel::SlideMs = 0;
-        FrmMonthModele::MenusBlock = false;
+        MonthWindow::MenusBlock = false;
     }
 
     ~ProgramFixture()
@@ -71,7 +71,7 @@ struct ProgramFixture
         Session::Get().Reset();
     }
 
-    FrmMain* Main() const { return program->MainWindow(); }
+    MainWindow* Main() const { return program->Window(); }
     EventsTab* Events() const { return Main()->Events(); }
     DebtsTab* Debts() const { return Main()->Debts(); }
 

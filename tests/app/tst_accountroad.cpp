@@ -4,9 +4,9 @@
 // opening the file again.
 
 #include "ProgramFixture.h"
-#include "document/FrmAskSave.h"
-#include "entries/FrmAddDE.h"
-#include "entries/FrmAddEV.h"
+#include "commands/SavePartsDialog.h"
+#include "entries/AccountEditor.h"
+#include "entries/EventEditor.h"
 #include "pictures/ChoosePicture.h"
 #include "support/Widgets.h"
 
@@ -46,11 +46,11 @@ private slots:
         f->dialogs->Colours = {0x008000};
 
         // An expense of 300 tied to Visa by its name, on 10 March, coloured and with a picture.
-        FrmMain* main = f->Main();
+        MainWindow* main = f->Main();
         main->SetCurrentTab(TabEvents);
         f->ClickDay(10, 3);
         QStringList preview;
-        WhenModal<FrmAddEV>([&](FrmAddEV* d) {
+        WhenModal<EventEditor>([&](EventEditor* d) {
             Check(d, "ChkEV1")->click();
             QTest::keyClicks(Find(d, "TxtEV0"), "Visa");
             QVERIFY(Check(d, "ChkGen")->isChecked());
@@ -83,7 +83,7 @@ private slots:
         // An income typed "Visa" on the 10th ties itself and adds to the debt.
         main->SetCurrentTab(TabEvents);
         f->ClickDay(10, 3);
-        WhenModal<FrmAddEV>([&](FrmAddEV* d) {
+        WhenModal<EventEditor>([&](EventEditor* d) {
             Check(d, "ChkEV0")->click();
             QTest::keyClicks(Find(d, "TxtEV0"), "Visa");
             QVERIFY(Check(d, "ChkGen")->isChecked());
@@ -102,7 +102,7 @@ private slots:
         // Saved, closed and opened again: the colour and the picture are still on the grid.
         const QString path = f->dir.filePath(u"visa.cal"_qs);
         f->dialogs->Files = {path};
-        WhenModal<FrmAskSave>([](FrmAskSave* d) { Press(d, "CmdYes"); });
+        WhenModal<SavePartsDialog>([](SavePartsDialog* d) { Press(d, "CmdYes"); });
         f->ToolbarClick("Save");
         QVERIFY(QFile::remove(picture)); // the file now carries its own copy
         main->close();
@@ -123,7 +123,7 @@ private slots:
         NewDocumentWithVisa();
         DebtsTab* tab = f->Debts();
         QListWidget* list = tab->List();
-        WhenModal<FrmAddDE>([](FrmAddDE* d) {
+        WhenModal<AccountEditor>([](AccountEditor* d) {
             Check(d, "ChkGen1")->click();
             QTest::keyClicks(Find(d, "TxtGen0"), "Auto");
             Press(d, "CmdOk");
@@ -140,7 +140,7 @@ private slots:
         // Double-click edits; OK without a change writes nothing.
         Session::Get().SetModified(PartAll, false);
         QString title;
-        WhenModal<FrmAddDE>([&](FrmAddDE* d) {
+        WhenModal<AccountEditor>([&](AccountEditor* d) {
             title = d->windowTitle();
             Press(d, "CmdOk");
         });
@@ -163,7 +163,7 @@ private:
         QVERIFY(f->Start());
         f->ToolbarClick("New");
         f->Main()->SetCurrentTab(TabDebts);
-        WhenModal<FrmAddDE>([](FrmAddDE* d) {
+        WhenModal<AccountEditor>([](AccountEditor* d) {
             QTest::keyClicks(Find(d, "TxtGen0"), "Visa");
             Retype(Box(d, "TxtGen1"), "2500");
             Press(d, "CmdOk");

@@ -3,8 +3,8 @@
 // commands as the windows add to them (the save-parts dialog, New, Cancel everywhere).
 
 #include "ProgramFixture.h"
-#include "document/FrmAskSave.h"
-#include "entries/FrmAddEV.h"
+#include "commands/SavePartsDialog.h"
+#include "entries/EventEditor.h"
 #include "resources/Strings.h"
 #include "support/Widgets.h"
 
@@ -21,7 +21,7 @@ private slots:
     void dayRoadFromOpeningToOpeningAgain()
     {
         StartOnExample();
-        FrmMain* main = f->Main();
+        MainWindow* main = f->Main();
         QCOMPARE(main->windowTitle(), u"Daybinder v2.1 - "_qs + m_example);
         // "00" in the current year: March, today's month, comes to the front.
         QCOMPARE(main->MdiArea()->activeSubWindow(), main->ExistingMonthWindow(3));
@@ -61,7 +61,7 @@ private slots:
 
         // Save: the save-parts dialog lists March's entries; Yes writes them.
         QStringList lines;
-        WhenModal<FrmAskSave>([&](FrmAskSave* d) {
+        WhenModal<SavePartsDialog>([&](SavePartsDialog* d) {
             for (int i = 0; i < d->PartList()->count(); ++i) lines.append(d->PartList()->item(i)->text());
             Press(d, "CmdYes");
         });
@@ -114,7 +114,7 @@ private slots:
         for (const bool onTheBox : {true, false}) {
             list->setCurrentRow(0);
             QString title, description;
-            WhenModal<FrmAddEV>([&](FrmAddEV* d) {
+            WhenModal<EventEditor>([&](EventEditor* d) {
                 title = d->windowTitle();
                 description = Box(d, "TxtEV0")->text();
                 d->reject();
@@ -133,7 +133,7 @@ private slots:
     void saveOnAnUnnamedDocument()
     {
         QVERIFY(f->Start());
-        FrmMain* main = f->Main();
+        MainWindow* main = f->Main();
         f->ToolbarClick("New");
         QCOMPARE(Session::Get().Mode(), MainMode::Edit);
         QCOMPARE(Session::Get().CurrentDocument.Year, u"2026"_qs);
@@ -157,7 +157,7 @@ private slots:
         const QString second = f->dir.filePath(u"second.cal"_qs);
         f->dialogs->Files = {second};
         int pathsAskedBefore = -1;
-        WhenModal<FrmAskSave>([&](FrmAskSave* d) {
+        WhenModal<SavePartsDialog>([&](SavePartsDialog* d) {
             QVERIFY(Find<QLabel>(d, "LblQuestion")->text().contains(Str(540)));
             pathsAskedBefore = int(f->dialogs->Saved.size());
             Press(d, "CmdYes");
@@ -175,7 +175,7 @@ private slots:
         StartOnExample();
         const QByteArray onDisk = FileBytes(m_example);
         RemoveEntry(3, CellOf(8, 3), true, -1);
-        WhenModal<FrmAskSave>([](FrmAskSave* d) { Press(d, "CmdNo"); });
+        WhenModal<SavePartsDialog>([](SavePartsDialog* d) { Press(d, "CmdNo"); });
         f->ToolbarClick("New");
         const CalendarDocument& doc = Doc();
         QCOMPARE(Session::Get().Mode(), MainMode::Edit);
@@ -188,7 +188,7 @@ private slots:
     void deselectedPartIsWrittenAsLastSavedAndDropped()
     {
         StartOnExample();
-        FrmMain* main = f->Main();
+        MainWindow* main = f->Main();
         main->SetCurrentTab(TabDebts);
         f->Debts()->List()->setCurrentRow(0);
         ProgramFixture::Click(f->Debts(), "Remove");
@@ -196,7 +196,7 @@ private slots:
         RemoveEntry(3, CellOf(8, 3), true, -1);
 
         // The debts line is left out: the file keeps both accounts, the window drops the change.
-        WhenModal<FrmAskSave>([](FrmAskSave* d) {
+        WhenModal<SavePartsDialog>([](SavePartsDialog* d) {
             QListWidget* parts = d->PartList();
             QCOMPARE(parts->count(), 2);
             QCOMPARE(parts->item(0)->text(), Str(233));
@@ -220,14 +220,14 @@ private slots:
     void cancelEverywhereLeavesDocumentAndDisk()
     {
         StartOnExample();
-        FrmMain* main = f->Main();
+        MainWindow* main = f->Main();
         const QByteArray onDisk = FileBytes(m_example);
         RemoveEntry(3, CellOf(8, 3), false, 0);
         const QList<DayEntry> changed = EntriesOn(8, 3);
 
         int asked = 0;
         const auto cancel = [&] {
-            WhenModal<FrmAskSave>([&](FrmAskSave* d) {
+            WhenModal<SavePartsDialog>([&](SavePartsDialog* d) {
                 ++asked;
                 Press(d, "CmdCancel");
             });

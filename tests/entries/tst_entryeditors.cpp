@@ -1,7 +1,7 @@
 #include "EntryFixtures.h"
 #include "document/TextInput.h"
-#include "entries/FrmAddDE.h"
-#include "entries/FrmAddEV.h"
+#include "entries/AccountEditor.h"
+#include "entries/EventEditor.h"
 #include "help/Help.h"
 #include "pictures/ChoosePicture.h"
 #include "resources/Strings.h"
@@ -40,7 +40,7 @@ private slots:
 
     void addModeShowsTheDefaults()
     {
-        FrmAddEV d(EditorAdd, -1);
+        EventEditor d(EditorAdd, -1);
         d.show();
         for (const char* name : {"ChkEV2", "ChkDE0", "ChkCol", "ChkBck0", "ChkBck1", "ChkAL"})
             QVERIFY2(Check(&d, name)->isChecked(), name);
@@ -64,7 +64,7 @@ private slots:
 
     void typeChoiceIsOneChoiceAndCutsMoneyNames()
     {
-        FrmAddEV d(EditorAdd, -1);
+        EventEditor d(EditorAdd, -1);
         QLineEdit* text = Box(&d, "TxtEV0");
         QTest::keyClicks(text, "Anniversaire de Paulette");
         QCOMPARE(text->text(), u"Anniversaire de P"_qs); // 17 for an event
@@ -86,7 +86,7 @@ private slots:
     void amountBoxesFollowEachOther()
     {
         Doc().DE.DebtsSavings = {Account(true, "Vacances", "0", MakeDate(1, 1, 2004))};
-        FrmAddEV d(EditorAdd, -1);
+        EventEditor d(EditorAdd, -1);
         Check(&d, "ChkEV0")->click();
         Retype(Box(&d, "TxtEV1"), "-40");
         QCOMPARE(Box(&d, "TxtEV1")->text(), u"40"_qs);
@@ -100,7 +100,7 @@ private slots:
 
     void hintShowsWhenNoAccountExists()
     {
-        FrmAddEV d(EditorAdd, -1);
+        EventEditor d(EditorAdd, -1);
         d.show();
         QLabel* hint = Find<QLabel>(&d, "LblDE");
         QVERIFY(hint->isHidden());
@@ -120,7 +120,7 @@ private slots:
         DayEntry occurrence = Money(EntryExpense, "Loyer", "650");
         occurrence.LinkKey = MakeKey(u"AE", 7);
         EntriesOn(10, 3) = {occurrence};
-        FrmAddEV d(EditorEdit, 0);
+        EventEditor d(EditorEdit, 0);
         d.show();
         QLabel* warning = Find<QLabel>(&d, "LblWarning");
         QVERIFY(!warning->isHidden());
@@ -145,7 +145,7 @@ private slots:
         DayEntry birthday = Event("AN:Marie");
         birthday.LinkKey = MakeKey(u"BD", 2);
         EntriesOn(10, 3) = {birthday};
-        FrmAddEV b(EditorEdit, 0);
+        EventEditor b(EditorEdit, 0);
         QCOMPARE(Find<QLabel>(&b, "LblWarning")->text(), Str(737));
     }
 
@@ -163,7 +163,7 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.Colours = {std::optional<qint32>(0x0000FF), std::nullopt};
 
-        FrmAddEV d(EditorAdd, -1);
+        EventEditor d(EditorAdd, -1);
         d.show();
         Check(&d, "ChkCol")->click();
         QVERIFY(Find(&d, "PicSelCol")->isEnabled());
@@ -186,7 +186,7 @@ private slots:
     {
         RecordingSoundPlayer player;
         Settings::Get().Sound(3) = "/sons/alarm03.wav";
-        FrmAddEV d(EditorAdd, -1);
+        EventEditor d(EditorAdd, -1);
         Check(&d, "ChkAL")->click();
         QVERIFY(Box(&d, "TxtAL")->isEnabled());
         QVERIFY(!Find(&d, "CmdAL")->isEnabled());
@@ -217,7 +217,7 @@ private slots:
         EntriesOn(10, 3) = {ticked, Event("Un très long texte d'événement"), Event("Visa")};
         Session::Get().SetModified(PartAll, false);
         for (int i = 0; i < 3; ++i) {
-            FrmAddEV d(EditorEdit, i);
+            EventEditor d(EditorEdit, i);
             ClickOk(&d);
             QCOMPARE(d.Result(), 0);
         }
@@ -229,7 +229,7 @@ private slots:
     void cancelAndCloseWriteNothing()
     {
         for (const bool close : {false, true}) {
-            FrmAddEV d(EditorAdd, -1);
+            EventEditor d(EditorAdd, -1);
             d.show();
             QTest::keyClicks(Box(&d, "TxtEV0"), "Oublie");
             if (close)
@@ -252,8 +252,8 @@ private slots:
 
     void everyTextBoxRefusesWhatAFileCannotHold()
     {
-        FrmAddEV ev(EditorAdd, -1);
-        FrmAddDE de(EditorAdd, -1);
+        EventEditor ev(EditorAdd, -1);
+        AccountEditor de(EditorAdd, -1);
         for (QDialog* d : {static_cast<QDialog*>(&ev), static_cast<QDialog*>(&de)}) {
             const QList<QLineEdit*> boxes = d->findChildren<QLineEdit*>();
             QVERIFY(boxes.size() >= 2);
@@ -269,7 +269,7 @@ private slots:
 
     void helpFollowsThePage()
     {
-        FrmAddEV d(EditorAdd, -1);
+        EventEditor d(EditorAdd, -1);
         auto* tabs = Find<QTabWidget>(&d, "TbAddEV");
         const QStringList pages{"Html\\d_addev_gen.htm", "Html\\d_addev_disp.htm", "Html\\d_addev_al.htm"};
         for (int i = 0; i < 3; ++i) {
@@ -279,14 +279,14 @@ private slots:
         }
         Find<QToolButton>(&d, "CmdHelp")->click();
         QCOMPARE(LastHelpTopic(), pages[2]);
-        FrmAddDE de(EditorAdd, -1);
+        AccountEditor de(EditorAdd, -1);
         Find<QToolButton>(&de, "CmdHelp")->click();
         QCOMPARE(LastHelpTopic(), u"Html\\d_de.htm"_qs);
     }
 
     void accountEditorAddsWithItsDefaultsAndEditsWhatItShows()
     {
-        FrmAddDE d(EditorAdd, -1);
+        AccountEditor d(EditorAdd, -1);
         QVERIFY(Check(&d, "ChkGen0")->isChecked());
         QCOMPARE(Box(&d, "TxtGen1")->text(), u"0"_qs);
         auto* date = Find<QDateEdit>(&d, "DtGen");
@@ -312,7 +312,7 @@ private slots:
         QVERIFY(Doc().DE.DEModified);
 
         // Opened again, it shows the account; a changed amount is written.
-        FrmAddDE edit(EditorEdit, 0);
+        AccountEditor edit(EditorEdit, 0);
         QVERIFY(Check(&edit, "ChkGen1")->isChecked());
         QCOMPARE(Box(&edit, "TxtGen0")->text(), u"Vacances a"_qs);
         QCOMPARE(Find<QDateEdit>(&edit, "DtGen")->date(), QDate(2004, 2, 15));

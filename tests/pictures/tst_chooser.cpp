@@ -1,7 +1,7 @@
 #include "help/Help.h"
 #include "pictures/BrowseLists.h"
 #include "pictures/ChoosePicture.h"
-#include "pictures/FrmCmOpPic.h"
+#include "pictures/PictureChooser.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 #include "support/ScriptedPrompter.h"
@@ -21,7 +21,7 @@
 
 namespace {
 
-QStringList Listed(FrmCmOpPic& chooser)
+QStringList Listed(PictureChooser& chooser)
 {
     QStringList names;
     auto* files = Find<FileList>(&chooser, "File1");
@@ -29,7 +29,7 @@ QStringList Listed(FrmCmOpPic& chooser)
     return names;
 }
 
-void OpenFolder(FrmCmOpPic& chooser, const QString& name)
+void OpenFolder(PictureChooser& chooser, const QString& name)
 {
     auto* folders = Find<FolderList>(&chooser, "Dir1");
     const QList<QTreeWidgetItem*> found = folders->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
@@ -37,7 +37,7 @@ void OpenFolder(FrmCmOpPic& chooser, const QString& name)
     emit folders->itemActivated(found.first(), 0);
 }
 
-void SelectFile(FrmCmOpPic& chooser, const QString& name)
+void SelectFile(PictureChooser& chooser, const QString& name)
 {
     auto* files = Find<FileList>(&chooser, "File1");
     const QList<QListWidgetItem*> found = files->findItems(name, Qt::MatchExactly);
@@ -94,7 +94,7 @@ private slots:
 
     void opensOnTheFirstPictureOfTheStartFolder()
     {
-        FrmCmOpPic chooser;
+        PictureChooser chooser;
         chooser.show();
         QVERIFY(QTest::qWaitForWindowActive(&chooser));
         QTest::keyClick(&chooser, Qt::Key_F1);
@@ -115,7 +115,7 @@ private slots:
 
     void lastTickedTypeStaysTickedAndOnlyGifListsGifs()
     {
-        FrmCmOpPic chooser;
+        PictureChooser chooser;
         auto* bmp = Find<QCheckBox>(&chooser, "ChkOpen0");
         auto* jpg = Find<QCheckBox>(&chooser, "ChkOpen1");
         auto* gif = Find<QCheckBox>(&chooser, "ChkOpen2");
@@ -134,7 +134,7 @@ private slots:
     void aPictureWithoutPreviewCanBeChosenButAnEmptyFolderOffersNothing()
     {
         { // an empty folder leaves nothing to open
-            FrmCmOpPic chooser;
+            PictureChooser chooser;
             OpenFolder(chooser, u"vide"_qs);
             QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(), Path(u"vide"_qs));
             QVERIFY(Listed(chooser).isEmpty());
@@ -147,14 +147,14 @@ private slots:
             QCOMPARE(chooser.Choice().Result, 0);
         }
         {
-            FrmCmOpPic chooser;
+            PictureChooser chooser;
             SelectFile(chooser, u"broken.bmp"_qs);
             QCOMPARE(LabelText(&chooser, "LblOpen1"), u"[Non disponible]"_qs);
             QVERIFY(Find<QLabel>(&chooser, "ImgOpen")->pixmap().isNull());
             Click(&chooser, "CmdOpen");
             QCOMPARE(chooser.Choice().Path, Path(u"broken.bmp"_qs));
         }
-        FrmCmOpPic chooser;
+        PictureChooser chooser;
         Click(&chooser, "ChkOpen3"); // the preview turned off
         QCOMPARE(LabelText(&chooser, "LblOpen1"), u"[Non disponible]"_qs);
         QVERIFY(Find<QLabel>(&chooser, "ImgOpen")->pixmap().isNull());
@@ -168,7 +168,7 @@ private slots:
     {
         SaveSetting(u"CmOpPic"_qs, u"ShowGIF"_qs, u"0"_qs);
         const QString before = Settings::Get().ImgOpen;
-        FrmCmOpPic chooser;
+        PictureChooser chooser;
         QVERIFY(!Find<QCheckBox>(&chooser, "ChkOpen2")->isChecked());
         Click(&chooser, "ChkOpen0");
         Click(&chooser, "ChkOpen3");
@@ -186,7 +186,7 @@ private slots:
     void openRemembersTheFolderAndTheBoxes()
     {
         {
-            FrmCmOpPic chooser;
+            PictureChooser chooser;
             Click(&chooser, "ChkOpen1");
             OpenFolder(chooser, u"autre"_qs);
             QCOMPARE(Listed(chooser), QStringList({"d.bmp"}));
@@ -201,7 +201,7 @@ private slots:
         QCOMPARE(Stored("ShowPrev"), u"1"_qs);
 
         // The next time it starts there, with the same boxes.
-        FrmCmOpPic again;
+        PictureChooser again;
         QCOMPARE(Find<FolderList>(&again, "Dir1")->Path(), Path(u"autre"_qs));
         QVERIFY(!Find<QCheckBox>(&again, "ChkOpen1")->isChecked());
     }
@@ -210,7 +210,7 @@ private slots:
     {
         const QString fixed = u'*' + m_pictures.path() + u'/';
         Settings::Get().ImgOpen = fixed;
-        FrmCmOpPic chooser;
+        PictureChooser chooser;
         QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(), m_pictures.path());
         OpenFolder(chooser, u"autre"_qs);
         Click(&chooser, "CmdOpen");
@@ -220,7 +220,7 @@ private slots:
         // A start folder that is gone: the program's own, without a word.
         ScriptedPrompter prompter;
         Settings::Get().ImgOpen = Path(u"gone/"_qs);
-        FrmCmOpPic again;
+        PictureChooser again;
         QCOMPARE(Find<FolderList>(&again, "Dir1")->Path(),
                  QDir::cleanPath(QCoreApplication::applicationDirPath()));
         QVERIFY(prompter.Asked.isEmpty());
@@ -230,7 +230,7 @@ private slots:
     {
         QVERIFY(QDir(m_pictures.path()).mkpath(u"usb"_qs));
         ScriptedPrompter prompter;
-        FrmCmOpPic chooser;
+        PictureChooser chooser;
         QVERIFY(QDir(Path(u"usb"_qs)).removeRecursively());
 
         prompter.Answers = {PromptAnswer::Cancel};
@@ -260,7 +260,7 @@ private slots:
         retry.Folder = Path(u"usb"_qs);
         retry.Answers = {PromptAnswer::Retry};
         QDir().mkpath(retry.Folder);
-        FrmCmOpPic again;
+        PictureChooser again;
         QVERIFY(QDir(retry.Folder).removeRecursively());
         OpenFolder(again, u"usb"_qs);
         QCOMPARE(retry.Asked.size(), 1);
@@ -270,7 +270,7 @@ private slots:
 
     void choosePictureShowsTheChooserModally()
     {
-        WhenModal<FrmCmOpPic>([](FrmCmOpPic* chooser) {
+        WhenModal<PictureChooser>([](PictureChooser* chooser) {
             SelectFile(*chooser, u"c.gif"_qs);
             Click(chooser, "CmdOpen");
         });
@@ -278,7 +278,7 @@ private slots:
         QCOMPARE(chosen.Result, 1);
         QCOMPARE(chosen.Path, Path(u"c.gif"_qs));
 
-        WhenModal<FrmCmOpPic>([](FrmCmOpPic* chooser) { chooser->close(); });
+        WhenModal<PictureChooser>([](PictureChooser* chooser) { chooser->close(); });
         const PictureChoice closed = ChoosePicture(QString());
         QCOMPARE(closed.Result, 0);
         QVERIFY(closed.Path.isEmpty());

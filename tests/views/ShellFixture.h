@@ -4,8 +4,8 @@
 
 #include "document/Session.h"
 #include "entries/EntryFixtures.h"
-#include "views/FrmMain.h"
-#include "views/FrmMonthModele.h"
+#include "views/MainWindow.h"
+#include "views/MonthWindow.h"
 #include "views/NavigationPanel.h"
 
 #include <QTemporaryDir>
@@ -14,14 +14,14 @@
 struct ShellFixture
 {
     QTemporaryDir config;
-    std::unique_ptr<FrmMain> main;
+    std::unique_ptr<MainWindow> main;
 
     ShellFixture()
     {
         qputenv("DAYBINDER_CONFIG_HOME", config.path().toUtf8());
         Session::Get().Reset();
-        main = std::make_unique<FrmMain>();
-        for (int m = 1; m <= 12; ++m) main->MonthWindow(m);
+        main = std::make_unique<MainWindow>();
+        for (int m = 1; m <= 12; ++m) main->MonthWindowFor(m);
         Session::Get().SetModified(PartAll, false);
     }
 

@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(hidden, expected);
         QVERIFY(!bar->Action(u"Save"_qs)->isEnabled());
 
-        QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
+        QSignalSpy commands(f->main.get(), &MainWindow::CommandRequested);
         for (const char* key : {"New", "Open", "Options", "Save"}) bar->Action(QLatin1String(key))->trigger();
         QCOMPARE(Commands(commands), QList({ShellCommand::New, ShellCommand::Open, ShellCommand::Options}));
         bar->Action(u"Help"_qs)->trigger();
@@ -90,7 +90,7 @@ private slots:
         QVERIFY(march->isVisible() && march->isEnabled() && !march->icon().isNull());
         QVERIFY(bar->Action(u"Sep3"_qs)->isVisible());
         march->trigger();
-        FrmMonthModele* w = f->main->ExistingMonthWindow(3);
+        MonthWindow* w = f->main->ExistingMonthWindow(3);
         QVERIFY(w->isVisible() && march->isChecked());
         QCOMPARE(f->main->MdiArea()->activeSubWindow(), w);
         march->trigger(); // a second click keeps it shown and pressed
@@ -98,7 +98,7 @@ private slots:
 
         // During a refill only New acts; the month buttons wait.
         f->main->CloseMonthWindows();
-        QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
+        QSignalSpy commands(f->main.get(), &MainWindow::CommandRequested);
         Session::Get().RefreshInProgress = true;
         for (const char* key : {"m07", "Save", "New"}) bar->Action(QLatin1String(key))->trigger();
         Session::Get().RefreshInProgress = false;
@@ -219,7 +219,7 @@ private slots:
         QVERIFY(co->Image(u"ImgCOSave"_qs)->isEnabled());
         QVERIFY(!co->Button(u"CmdCOPrint"_qs)->isEnabled());
         QVERIFY(!f->main->Toolbar()->Action(u"Preview"_qs)->isEnabled());
-        QSignalSpy commands(f->main.get(), &FrmMain::CommandRequested);
+        QSignalSpy commands(f->main.get(), &MainWindow::CommandRequested);
         co->Button(u"CmdCOSaveAs"_qs)->click();
         co->Button(u"CmdCOAbout"_qs)->click();
         QCOMPARE(Commands(commands), QList({ShellCommand::SaveAs, ShellCommand::About}));
@@ -261,7 +261,7 @@ private slots:
         f->main->ShowMonth(2);
         QWidget other;
         other.show(); // stands for a secondary window left open
-        QSignalSpy shutdown(f->main.get(), &FrmMain::ShutdownStarted);
+        QSignalSpy shutdown(f->main.get(), &MainWindow::ShutdownStarted);
         f->main->Commands()->Button(u"CmdCOExit"_qs)->click();
         QVERIFY(!f->main->isVisible() && !other.isVisible());
         QCOMPARE(shutdown.size(), 1);

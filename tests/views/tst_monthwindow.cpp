@@ -22,7 +22,7 @@
 namespace {
 
 // A point inside the label and clear of the neighbour that overlaps its edge.
-QPoint PointOf(FrmMonthModele* w, int cell, int line = -1)
+QPoint PointOf(MonthWindow* w, int cell, int line = -1)
 {
     const QRect r =
         w->Grid()->ToPixels(line < 0 ? MonthLayout::DayLabel(cell) : MonthLayout::LineLabel(cell, line));
@@ -39,7 +39,7 @@ private slots:
     {
         clock = std::make_unique<FixedClock>(QDateTime(QDate(2022, 1, 15), QTime(9, 0)));
         Clock::Install(clock.get());
-        FrmMonthModele::MenusBlock = false;
+        MonthWindow::MenusBlock = false;
         f = std::make_unique<ShellFixture>();
     }
 
@@ -52,17 +52,18 @@ private slots:
     void daysFallInTheirCells()
     {
         f->NewDocument(2022); // January 2022 begins on a Saturday, May 2022 on a Sunday
-        const MonthGrid* jan = f->main->MonthWindow(1)->Grid();
+        const MonthGrid* jan = f->main->MonthWindowFor(1)->Grid();
         QCOMPARE(jan->Cell(13).Day, u"01"_qs);
         QCOMPARE(jan->Cell(43).Day, u"31"_qs);
         QCOMPARE(jan->Cell(12).Day, QString());
         QCOMPARE(jan->Cell(44).Day, QString());
-        QCOMPARE(f->main->MonthWindow(5)->Grid()->Cell(7).Day, u"01"_qs);
-        QCOMPARE(f->main->MonthWindow(2)->DayOfCell(ShellFixture::CellOf(28, 2) + 1), 0); // no 29th in 2022
-        QCOMPARE(f->main->MonthWindow(1)->windowTitle(), Str(210) + u" 2022"_qs);
+        QCOMPARE(f->main->MonthWindowFor(5)->Grid()->Cell(7).Day, u"01"_qs);
+        QCOMPARE(f->main->MonthWindowFor(2)->DayOfCell(ShellFixture::CellOf(28, 2) + 1),
+                 0); // no 29th in 2022
+        QCOMPARE(f->main->MonthWindowFor(1)->windowTitle(), Str(210) + u" 2022"_qs);
         QCOMPARE(jan->Headings[0], Str(407)); // the week starts on Sunday
         f->NewDocument(2024);
-        QCOMPARE(f->main->MonthWindow(2)->DayOfCell(ShellFixture::CellOf(29, 2)), 29); // leap year
+        QCOMPARE(f->main->MonthWindowFor(2)->DayOfCell(ShellFixture::CellOf(29, 2)), 29); // leap year
     }
 
     void selectingADayMarksItsCellOrClearsTheSelection()
@@ -70,7 +71,7 @@ private slots:
         f->main->show();
         f->NewDocument(2022);
         const ColourSettings colours = DefaultColourTable();
-        FrmMonthModele* jan = f->main->MonthWindow(1);
+        MonthWindow* jan = f->main->MonthWindowFor(1);
         f->main->SelectDay(1, 20); // 8 January
         const Selection& sel = Session::Get().Selected;
         QCOMPARE(sel.Month, qint16(1));
@@ -83,7 +84,7 @@ private slots:
         // Choosing a day of another month gives the first its colour back.
         f->main->SelectDay(3, ShellFixture::CellOf(1, 3));
         QCOMPARE(jan->Grid()->Cell(20).Back, colours.Colour1);
-        QCOMPARE(f->main->MonthWindow(3)->Grid()->Cell(ShellFixture::CellOf(1, 3)).Back, colours.Colour4);
+        QCOMPARE(f->main->MonthWindowFor(3)->Grid()->Cell(ShellFixture::CellOf(1, 3)).Back, colours.Colour4);
 
         // A cell without a day, a month or a cell that does not exist: no day is selected.
         for (const auto& [month, cell] : {std::pair{1, 12}, {13, 20}, {1, 49}}) {
@@ -118,12 +119,12 @@ private slots:
     {
         f->NewDocument(2022); // the clock says 15 January 2022
         const ColourSettings colours = DefaultColourTable();
-        FrmMonthModele* window = f->main->MonthWindow(1);
+        MonthWindow* window = f->main->MonthWindowFor(1);
         const MonthGrid* jan = window->Grid();
         const int today = ShellFixture::CellOf(15, 1);
         QCOMPARE(jan->Cell(today).DayColour, colours.Colour3);
         QCOMPARE(jan->Cell(today + 1).DayColour, colours.Colour2);
-        QCOMPARE(f->main->MonthWindow(2)->Grid()->Cell(ShellFixture::CellOf(15, 2)).DayColour,
+        QCOMPARE(f->main->MonthWindowFor(2)->Grid()->Cell(ShellFixture::CellOf(15, 2)).DayColour,
                  colours.Colour2);
         for (int cell = kFirstCell; cell <= kLastCell; ++cell) QVERIFY(jan->Cell(cell).Opaque);
 
@@ -169,7 +170,7 @@ private slots:
         day.Entries.append(Event(u"Anniversaire"_qs));
         day.Entries.append(Event(u"Photo"_qs));
         day.Entries[1].PicturePath = u"/pictures/photo.jpg"_qs;
-        FrmMonthModele* jan = f->main->MonthWindow(1);
+        MonthWindow* jan = f->main->MonthWindowFor(1);
         auto on = [jan](int item) { return jan->MenuAction(item)->isEnabled(); };
         auto open = [jan](int cell, int line) {
             jan->Menu()->hide(); // the last one closes first
@@ -198,7 +199,7 @@ private slots:
     void addFromTheMenuOpensTheEditorOnTheClickedDay()
     {
         f->NewDocument(2022);
-        FrmMonthModele* jan = f->main->MonthWindow(1);
+        MonthWindow* jan = f->main->MonthWindowFor(1);
         QSignalSpy buttons(f->main->Events(), &ListTab::ButtonClicked);
         jan->ShowCellMenu(27, -1, QPoint());
         jan->MenuAction(MenuAdd)->trigger(); // the events tab's add command, on that day
@@ -213,7 +214,7 @@ private slots:
         f->main->show();
         f->NewDocument(2022);
         f->main->ShowMonth(4);
-        FrmMonthModele* april = f->main->ExistingMonthWindow(4);
+        MonthWindow* april = f->main->ExistingMonthWindow(4);
         QAction* button = f->main->Toolbar()->Action(u"m04"_qs);
         QVERIFY(april->isVisible() && button->isChecked());
 

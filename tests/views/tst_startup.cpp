@@ -9,8 +9,8 @@
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 #include "support/ScriptedPrompter.h"
-#include "views/FrmMain.h"
-#include "views/FrmMonthModele.h"
+#include "views/MainWindow.h"
+#include "views/MonthWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -55,13 +55,13 @@ private slots:
         Program program;
         QVERIFY(program.Start({u"daybinder"_qs}));
         QVERIFY(program.SplashShown()); // by default
-        FrmMain* main = program.MainWindow();
+        MainWindow* main = program.Window();
         QVERIFY(main->isVisible());
         QCOMPARE(Session::Get().Mode(), MainMode::Logo);
         QCOMPARE(main->windowTitle(), u"Daybinder v2.1 pour Linux"_qs);
         QVERIFY(Session::Get().CurrentDocument.IsSaved);
         for (int m = 1; m <= 12; ++m) {
-            FrmMonthModele* w = main->ExistingMonthWindow(m);
+            MonthWindow* w = main->ExistingMonthWindow(m);
             QVERIFY(w && !w->isVisible() && !w->windowIcon().isNull());
             QCOMPARE(w->property("Tag").toString(), QString::number(m));
         }
@@ -98,7 +98,7 @@ private slots:
         if (answer >= 0) m_prompter->Answers = {PromptAnswer(answer)};
         Program program;
         QCOMPARE(program.Start({u"daybinder"_qs}), answer != int(PromptAnswer::No));
-        QCOMPARE(program.MainWindow() != nullptr, answer != int(PromptAnswer::No));
+        QCOMPARE(program.Window() != nullptr, answer != int(PromptAnswer::No));
         QCOMPARE(m_prompter->Asked.size(), answer >= 0 ? 1 : 0);
         if (answer < 0) return;
         const PromptRequest& q = m_prompter->Asked.first();
@@ -137,7 +137,7 @@ private slots:
             s.ImgSave = u"/home/me/été/"_qs;
             s.PrintMonth(2) = 0;
             s.Sound(4).clear();
-            QVERIFY(first.MainWindow()->close());
+            QVERIFY(first.Window()->close());
         }
         QVERIFY(QFile::exists(SettingsFilePath()));
 

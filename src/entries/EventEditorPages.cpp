@@ -1,7 +1,7 @@
-// The event editor's pages and controls; their behaviour is in FrmAddEV.cpp.
+// The event editor's pages and controls; their behaviour is in EventEditor.cpp.
 #include "document/Session.h"
 #include "entries/EditorFrame.h"
-#include "entries/FrmAddEV.h"
+#include "entries/EventEditor.h"
 #include "resources/Strings.h"
 
 #include <QButtonGroup>
@@ -32,7 +32,7 @@ QCheckBox* CheckBox(int text, const QString& name, QWidget* parent)
 
 } // namespace
 
-QWidget* FrmAddEV::BuildGeneralPage()
+QWidget* EventEditor::BuildGeneralPage()
 {
     auto* page = new QWidget;
     auto* frame = new QGroupBox(Str(708), page);
@@ -97,7 +97,7 @@ QWidget* FrmAddEV::BuildGeneralPage()
     return page;
 }
 
-QWidget* FrmAddEV::BuildDisplayPage()
+QWidget* EventEditor::BuildDisplayPage()
 {
     auto* page = new QWidget;
     auto* colourFrame = new QGroupBox(Str(721), page);
@@ -141,7 +141,7 @@ QWidget* FrmAddEV::BuildDisplayPage()
     return page;
 }
 
-QWidget* FrmAddEV::BuildAlarmPage()
+QWidget* EventEditor::BuildAlarmPage()
 {
     auto* page = new QWidget;
     m_noAlarm = CheckBox(729, QStringLiteral("ChkAL"), page);
@@ -182,7 +182,7 @@ QWidget* FrmAddEV::BuildAlarmPage()
     return page;
 }
 
-void FrmAddEV::ShowValues(const EventFormValues& v)
+void EventEditor::ShowValues(const EventFormValues& v)
 {
     m_locked = GeneratedWarning(v.LinkKey) != 0;
     if (m_locked) {

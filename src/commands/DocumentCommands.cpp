@@ -1,4 +1,4 @@
-#include "document/DocumentCommands.h"
+#include "commands/DocumentCommands.h"
 
 #include "calfile/CalFile.h"
 #include "document/NumberText.h"

@@ -1,4 +1,4 @@
-#include "document/FrmAskSave.h"
+#include "commands/SavePartsDialog.h"
 
 #include "help/Help.h"
 #include "resources/Strings.h"
@@ -14,7 +14,7 @@ namespace {
 const QString kHelpPage = QStringLiteral("Html\\d_asksave.htm");
 }
 
-FrmAskSave::FrmAskSave(const QString& target, const QList<SavePart>& parts, QWidget* parent)
+SavePartsDialog::SavePartsDialog(const QString& target, const QList<SavePart>& parts, QWidget* parent)
     : QDialog(parent), m_parts(parts), m_list(new QListWidget)
 {
     setObjectName(QStringLiteral("FrmAskSave"));
@@ -61,7 +61,7 @@ FrmAskSave::FrmAskSave(const QString& target, const QList<SavePart>& parts, QWid
     resize(560, 320);
 }
 
-SavePartsAnswer FrmAskSave::Answer() const
+SavePartsAnswer SavePartsDialog::Answer() const
 {
     SavePartsAnswer answer;
     answer.Pressed = m_pressed;
@@ -71,14 +71,14 @@ SavePartsAnswer FrmAskSave::Answer() const
     return answer;
 }
 
-SavePartsAnswer FrmAskSave::Ask(const QString& target, const QList<SavePart>& parts, QWidget* parent)
+SavePartsAnswer SavePartsDialog::Ask(const QString& target, const QList<SavePart>& parts, QWidget* parent)
 {
-    FrmAskSave dialog(target, parts, parent);
+    SavePartsDialog dialog(target, parts, parent);
     dialog.exec();
     return dialog.Answer();
 }
 
-void FrmAskSave::keyPressEvent(QKeyEvent* event)
+void SavePartsDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         ShowHelpTopic(kHelpPage);

@@ -1,14 +1,14 @@
-#include "views/FrmMain.h"
+#include "views/MainWindow.h"
 
 #include "document/Session.h"
 #include "help/Help.h"
 #include "platform/Prompter.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
-#include "views/FrmMonthModele.h"
 #include "views/Icons.h"
 #include "views/LogoViews.h"
 #include "views/MainToolbar.h"
+#include "views/MonthWindow.h"
 #include "views/NavigationPanel.h"
 #include "views/Tabs.h"
 
@@ -20,7 +20,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-FrmMain::FrmMain(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), m_area(new QWidget(this)), m_mdi(new QMdiArea(m_area)),
       m_toolbar(new MainToolbar(this)), m_panel(new NavigationPanel(m_area)), m_logo(new LogoView(m_area)),
       m_loading(new LoadingView(m_area))
@@ -40,31 +40,31 @@ FrmMain::FrmMain(QWidget* parent)
     Session& s = Session::Get();
     setWindowTitle(s.Caption());
     connect(&s, &Session::CaptionChanged, this, &QWidget::setWindowTitle);
-    connect(&s, &Session::ModeChanged, this, &FrmMain::OnModeChanged);
+    connect(&s, &Session::ModeChanged, this, &MainWindow::OnModeChanged);
     connect(&s, &Session::ProgressLineChanged, m_loading, &LoadingView::SetLine);
     connect(&s, &Session::RefreshRequested, this, [this](int line) { RefreshCurrentTab(false, line); });
     connect(&s, &Session::DayCellChanged, this, [this](int month, int cell) {
-        if (FrmMonthModele* w = ExistingMonthWindow(month)) w->RefreshDayCell(cell);
+        if (MonthWindow* w = ExistingMonthWindow(month)) w->RefreshDayCell(cell);
     });
-    connect(&s, &Session::MonthWindowsReset, this, &FrmMain::ResetMonthWindows);
+    connect(&s, &Session::MonthWindowsReset, this, &MainWindow::ResetMonthWindows);
 
-    connect(m_toolbar, &MainToolbar::KeyClicked, this, &FrmMain::OnToolbarKey);
+    connect(m_toolbar, &MainToolbar::KeyClicked, this, &MainWindow::OnToolbarKey);
     connect(m_panel, &NavigationPanel::TabChanged, this, [this] { RefreshCurrentTab(false, -1); });
-    connect(m_panel, &NavigationPanel::WidthChanged, this, &FrmMain::LayoutArea);
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, &FrmMain::OnMonthActivated);
+    connect(m_panel, &NavigationPanel::WidthChanged, this, &MainWindow::LayoutArea);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::OnMonthActivated);
     qApp->installEventFilter(this);
 
     OnModeChanged(s.Mode());
     resize(1024, 768);
 }
 
-FrmMain::~FrmMain()
+MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
-    for (FrmMonthModele* w : m_months) delete w; // while the table they clear is still whole
+    for (MonthWindow* w : m_months) delete w; // while the table they clear is still whole
 }
 
-void FrmMain::BuildPages()
+void MainWindow::BuildPages()
 {
     m_summary = new SummaryTab;
     m_birthdays = new ListTab(TabBirthdays, QStringLiteral("BD"), ListTab::UpdateButton);
@@ -82,7 +82,7 @@ void FrmMain::BuildPages()
     for (ListTab* list :
          {static_cast<ListTab*>(m_events), m_autoEvents, static_cast<ListTab*>(m_debts), m_birthdays})
         connect(list, &ListTab::SelectionChanged, this, [this] { UpdateCommandStates(false); });
-    connect(m_commands, &CommandsTab::CommandClicked, this, &FrmMain::OnCommandButton);
+    connect(m_commands, &CommandsTab::CommandClicked, this, &MainWindow::OnCommandButton);
     connect(m_summary, &SummaryTab::TypeChosen, this, [this] {
         if (Session::Get().Mode() == MainMode::Edit && !Session::Get().RefreshInProgress)
             RefreshCurrentTab(false, -1);
@@ -90,27 +90,27 @@ void FrmMain::BuildPages()
     m_panel->SetCurrentTab(TabCommands);
 }
 
-TabPage* FrmMain::Page(int tab) const
+TabPage* MainWindow::Page(int tab) const
 {
     return tab >= 0 && tab < kTabCount ? m_panel->Page(tab) : nullptr;
 }
 
-ListTab* FrmMain::ListPage(int tab) const
+ListTab* MainWindow::ListPage(int tab) const
 {
     return qobject_cast<ListTab*>(Page(tab));
 }
 
-int FrmMain::CurrentTab() const
+int MainWindow::CurrentTab() const
 {
     return m_panel->CurrentTab();
 }
 
-void FrmMain::SetCurrentTab(int tab)
+void MainWindow::SetCurrentTab(int tab)
 {
     m_panel->SetCurrentTab(tab);
 }
 
-void FrmMain::LayoutArea()
+void MainWindow::LayoutArea()
 {
     const QRect all = m_area->rect();
     const int closed = NavigationPanel::ClosedWidth();
@@ -123,7 +123,7 @@ void FrmMain::LayoutArea()
     m_panel->raise();
 }
 
-void FrmMain::OnModeChanged(MainMode mode)
+void MainWindow::OnModeChanged(MainMode mode)
 {
     m_logo->setVisible(mode == MainMode::Logo);
     m_loading->setVisible(mode == MainMode::Load);
@@ -132,12 +132,12 @@ void FrmMain::OnModeChanged(MainMode mode)
     if (mode != MainMode::Unload) UpdateCommandStates(true);
 }
 
-void FrmMain::ShowNavigationPanel(bool force, bool over)
+void MainWindow::ShowNavigationPanel(bool force, bool over)
 {
     m_panel->ShowNavigationPanel(force, over, Session::Get().Mode());
 }
 
-bool FrmMain::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_area && event->type() == QEvent::Resize) LayoutArea();
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
@@ -147,7 +147,7 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event)
 }
 
 // The pointer over the panel keeps it open; anywhere else in this window starts its timer.
-void FrmMain::TrackPointer(QWidget* widget)
+void MainWindow::TrackPointer(QWidget* widget)
 {
     if (widget->window() != this) return;
     const Session& s = Session::Get();
@@ -159,14 +159,14 @@ void FrmMain::TrackPointer(QWidget* widget)
         ShowNavigationPanel(false, false);
 }
 
-void FrmMain::Restore()
+void MainWindow::Restore()
 {
     showMaximized();
     raise();
     activateWindow();
 }
 
-void FrmMain::OpenPath(const QString& path)
+void MainWindow::OpenPath(const QString& path)
 {
     if (OpenFile)
         OpenFile(path);
@@ -174,7 +174,7 @@ void FrmMain::OpenPath(const QString& path)
         m_rememberedPath = path;
 }
 
-void FrmMain::keyPressEvent(QKeyEvent* event)
+void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         if (TabPage* page = Page(CurrentTab())) ShowHelpTopic(page->HelpPage());
@@ -183,7 +183,7 @@ void FrmMain::keyPressEvent(QKeyEvent* event)
     QMainWindow::keyPressEvent(event);
 }
 
-void FrmMain::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (m_shuttingDown) {
         event->accept();
@@ -201,7 +201,7 @@ void FrmMain::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void FrmMain::Shutdown()
+void MainWindow::Shutdown()
 {
     m_shuttingDown = true;
     BusyCursor busy;

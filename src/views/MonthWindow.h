@@ -23,11 +23,11 @@ enum CellMenuItem : int
 };
 constexpr int kCellMenuItems = 9;
 
-class FrmMonthModele : public QMdiSubWindow
+class MonthWindow : public QMdiSubWindow
 {
     Q_OBJECT
 public:
-    explicit FrmMonthModele(int month, QWidget* parent = nullptr);
+    explicit MonthWindow(int month, QWidget* parent = nullptr);
 
     int Month() const { return m_month; }
     MonthGrid* Grid() const { return m_grid; }

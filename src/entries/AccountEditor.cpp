@@ -1,4 +1,4 @@
-#include "entries/FrmAddDE.h"
+#include "entries/AccountEditor.h"
 
 #include "document/Money.h"
 #include "document/Session.h"
@@ -39,7 +39,7 @@ DateRec FromQDate(const QDate& d)
 
 } // namespace
 
-FrmAddDE::FrmAddDE(int mode, int editIndex, QWidget* parent)
+AccountEditor::AccountEditor(int mode, int editIndex, QWidget* parent)
     : QDialog(parent), m_mode(mode), m_editIndex(editIndex)
 {
     setObjectName(QStringLiteral("FrmAddDE"));
@@ -97,15 +97,15 @@ FrmAddDE::FrmAddDE(int mode, int editIndex, QWidget* parent)
 
     const EditorButtons buttons = LayOutEditor(this, tabs);
 
-    connect(m_amount, &QLineEdit::textEdited, this, &FrmAddDE::OnAmountEdited);
-    connect(m_date, &QDateEdit::dateChanged, this, &FrmAddDE::OnDateChanged);
-    connect(buttons.Ok, &QPushButton::clicked, this, &FrmAddDE::OnOk);
+    connect(m_amount, &QLineEdit::textEdited, this, &AccountEditor::OnAmountEdited);
+    connect(m_date, &QDateEdit::dateChanged, this, &AccountEditor::OnDateChanged);
+    connect(buttons.Ok, &QPushButton::clicked, this, &AccountEditor::OnOk);
     connect(buttons.Help, &QToolButton::clicked, this, [] { ShowHelpTopic(kHelpPage); });
     OnDateChanged();
     m_name->setFocus();
 }
 
-void FrmAddDE::keyPressEvent(QKeyEvent* event)
+void AccountEditor::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         ShowHelpTopic(kHelpPage);
@@ -114,18 +114,18 @@ void FrmAddDE::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void FrmAddDE::OnAmountEdited(const QString& text)
+void AccountEditor::OnAmountEdited(const QString& text)
 {
     const QString filtered = FilterAbsoluteAmount(text);
     if (filtered != text) m_amount->setText(filtered);
 }
 
-void FrmAddDE::OnDateChanged()
+void AccountEditor::OnDateChanged()
 {
     m_startLabel->setText(DatedLabel(718, FromQDate(m_date->date())));
 }
 
-void FrmAddDE::OnOk()
+void AccountEditor::OnOk()
 {
     DebtFormValues values;
     values.IsSavings = m_kind->checkedId() == 1;
@@ -142,7 +142,7 @@ int RunDebtEditor(QWidget* parent, int mode, int editIndex)
         const int count = Session::Get().CurrentDocument.DE.DebtsSavings.size();
         if (editIndex < 0 || editIndex >= count) return 0;
     }
-    FrmAddDE dialog(mode, editIndex, parent);
+    AccountEditor dialog(mode, editIndex, parent);
     dialog.exec();
     return dialog.Result();
 }

@@ -1,4 +1,4 @@
-#include "app/FrmSplash.h"
+#include "app/SplashWindow.h"
 
 #include "help/Help.h"
 #include "platform/Display.h"
@@ -13,7 +13,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-FrmSplash::FrmSplash(QWidget* parent)
+SplashWindow::SplashWindow(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_progress(new QProgressBar(this))
 {
     setObjectName(QStringLiteral("FrmSplash"));
@@ -41,7 +41,7 @@ FrmSplash::FrmSplash(QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void FrmSplash::SetProgress(int value)
+void SplashWindow::SetProgress(int value)
 {
     const int before = m_progress->value();
     m_progress->setValue(value);
@@ -50,7 +50,7 @@ void FrmSplash::SetProgress(int value)
     if (value / 25 != before / 25) m_progress->repaint();
 }
 
-void FrmSplash::paintEvent(QPaintEvent*)
+void SplashWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), QColor(238, 242, 247));
@@ -58,12 +58,12 @@ void FrmSplash::paintEvent(QPaintEvent*)
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-int FrmSplash::Progress() const
+int SplashWindow::Progress() const
 {
     return m_progress->value();
 }
 
-void FrmSplash::keyPressEvent(QKeyEvent* event)
+void SplashWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         ShowHelpTopic(QStringLiteral("Html\\d_splash.htm"));

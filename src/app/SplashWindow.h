@@ -6,11 +6,11 @@
 
 class QProgressBar;
 
-class FrmSplash : public QWidget
+class SplashWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit FrmSplash(QWidget* parent = nullptr);
+    explicit SplashWindow(QWidget* parent = nullptr);
     void SetProgress(int value);
     int Progress() const;
 

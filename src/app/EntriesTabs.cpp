@@ -1,13 +1,13 @@
-#include "entries/EntriesTabs.h"
+#include "app/EntriesTabs.h"
 
 #include "document/Session.h"
+#include "entries/AccountEditor.h"
 #include "entries/Balances.h"
 #include "entries/DayEntries.h"
 #include "entries/DebtsSavings.h"
 #include "entries/EntryText.h"
-#include "entries/FrmAddDE.h"
-#include "entries/FrmAddEV.h"
-#include "views/FrmMain.h"
+#include "entries/EventEditor.h"
+#include "views/MainWindow.h"
 #include "views/Tabs.h"
 
 namespace {
@@ -106,7 +106,7 @@ QList<ListLine> DebtsTabLines()
 
 } // namespace
 
-void ConnectEventsTab(FrmMain& main)
+void ConnectEventsTab(MainWindow& main)
 {
     EventsTab* tab = main.Events();
     tab->Lines = SelectedDayLines;
@@ -129,15 +129,15 @@ void ConnectEventsTab(FrmMain& main)
     // "ShowPic" waits for the picture editor.
     ConnectButtons(tab, DayCommandsAct, c);
 
-    QObject::connect(&main, &FrmMain::PasteRequested, tab, [](int month, int cell) {
+    QObject::connect(&main, &MainWindow::PasteRequested, tab, [](int month, int cell) {
         if (ListCommandsAct()) PasteEntry(month, cell);
     });
-    QObject::connect(&main, &FrmMain::DeleteRequested, tab, [](int month, int cell, int line) {
+    QObject::connect(&main, &MainWindow::DeleteRequested, tab, [](int month, int cell, int line) {
         if (ListCommandsAct()) RemoveEntry(month, cell, false, line);
     });
 }
 
-void ConnectDebtsTab(FrmMain& main)
+void ConnectDebtsTab(MainWindow& main)
 {
     DebtsTab* tab = main.Debts();
     tab->Lines = DebtsTabLines;

@@ -7,13 +7,13 @@
 
 class QLineEdit;
 
-class FrmAskPass : public QDialog
+class PasswordDialog : public QDialog
 {
     Q_OBJECT
 public:
     // An empty expected text asks for the password to read the document; any other asks to
     // confirm that password.
-    explicit FrmAskPass(const QString& expected, QWidget* parent = nullptr);
+    explicit PasswordDialog(const QString& expected, QWidget* parent = nullptr);
 
     // After closing: 1 and the typed text trimmed after Ok; 0 and an empty text otherwise.
     qint32 Result() const { return m_result; }

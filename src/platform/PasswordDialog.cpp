@@ -1,4 +1,4 @@
-#include "document/FrmAskPass.h"
+#include "platform/PasswordDialog.h"
 
 #include "document/TextInput.h"
 #include "help/Help.h"
@@ -74,7 +74,7 @@ QPixmap PadlockPicture(int colourDepth)
     return picture;
 }
 
-FrmAskPass::FrmAskPass(const QString& expected, QWidget* parent) : QDialog(parent)
+PasswordDialog::PasswordDialog(const QString& expected, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(DialogCaption(1701));
 
@@ -115,7 +115,7 @@ FrmAskPass::FrmAskPass(const QString& expected, QWidget* parent) : QDialog(paren
     m_password->setFocus();
 }
 
-void FrmAskPass::done(int result)
+void PasswordDialog::done(int result)
 {
     m_result = result == QDialog::Accepted ? 1 : 0;
     m_typed = m_result == 1 ? m_password->text().trimmed() : QString();
@@ -124,7 +124,7 @@ void FrmAskPass::done(int result)
 
 bool AskPasswordDialog(QWidget* parent, const QString& expected, QString* typed)
 {
-    FrmAskPass prompt(expected, parent);
+    PasswordDialog prompt(expected, parent);
     prompt.exec();
     if (prompt.Result() != 1) return false;
     if (!expected.isEmpty()) return prompt.Typed() == expected;

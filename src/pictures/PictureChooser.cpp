@@ -1,4 +1,4 @@
-#include "pictures/FrmCmOpPic.h"
+#include "pictures/PictureChooser.h"
 
 #include "document/Paths.h"
 #include "help/Help.h"
@@ -28,14 +28,14 @@ const QSize kPreviewBox(200, 160);
 
 } // namespace
 
-FrmCmOpPic::FrmCmOpPic(QWidget* parent) : QDialog(parent)
+PictureChooser::PictureChooser(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(DialogCaption(2101));
     BuildControls();
     OpenInStartFolder();
 }
 
-void FrmCmOpPic::BuildControls()
+void PictureChooser::BuildControls()
 {
     m_heading = new QLabel(Str(2102), this);
     m_heading->setObjectName(QStringLiteral("LblOpen0"));
@@ -60,7 +60,7 @@ void FrmCmOpPic::BuildControls()
     }
     m_preview = new QCheckBox(Str(2106), this);
     m_preview->setObjectName(QStringLiteral("ChkOpen3"));
-    connect(m_preview, &QCheckBox::clicked, this, &FrmCmOpPic::OnPreviewClicked);
+    connect(m_preview, &QCheckBox::clicked, this, &PictureChooser::OnPreviewClicked);
 
     m_picture = new QLabel(this);
     m_picture->setObjectName(QStringLiteral("ImgOpen"));
@@ -118,18 +118,18 @@ void FrmCmOpPic::BuildControls()
     main->addLayout(buttons);
     resize(660, 460);
 
-    connect(m_drives, &DriveList::DriveChosen, this, &FrmCmOpPic::OnDriveChosen);
-    connect(m_folders, &FolderList::FolderChosen, this, &FrmCmOpPic::OnFolderChosen);
-    connect(m_files, &QListWidget::itemSelectionChanged, this, &FrmCmOpPic::OnFileSelectionChanged);
-    connect(m_files, &FileList::FileActivated, this, &FrmCmOpPic::OnOpen);
-    connect(m_open, &QPushButton::clicked, this, &FrmCmOpPic::OnOpen);
+    connect(m_drives, &DriveList::DriveChosen, this, &PictureChooser::OnDriveChosen);
+    connect(m_folders, &FolderList::FolderChosen, this, &PictureChooser::OnFolderChosen);
+    connect(m_files, &QListWidget::itemSelectionChanged, this, &PictureChooser::OnFileSelectionChanged);
+    connect(m_files, &FileList::FileActivated, this, &PictureChooser::OnOpen);
+    connect(m_open, &QPushButton::clicked, this, &PictureChooser::OnOpen);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_help, &QPushButton::clicked, this, [] { ShowHelpTopic(kHelpPage); });
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             [] { ShowHelpTopic(kHelpPage); });
 }
 
-void FrmCmOpPic::OpenInStartFolder()
+void PictureChooser::OpenInStartFolder()
 {
     m_cancelled = true;
     m_files->Marker = kNoRefresh;
@@ -149,7 +149,7 @@ void FrmCmOpPic::OpenInStartFolder()
     RefreshSelection();
 }
 
-ChooserOptions FrmCmOpPic::Options() const
+ChooserOptions PictureChooser::Options() const
 {
     ChooserOptions options;
     for (int i = 0; i < kPictureTypeCount; ++i) options.Types[i] = m_types[i]->isChecked();
@@ -157,7 +157,7 @@ ChooserOptions FrmCmOpPic::Options() const
     return options;
 }
 
-void FrmCmOpPic::OnTypeClicked(int index)
+void PictureChooser::OnTypeClicked(int index)
 {
     const ChooserOptions options = Options();
     if (!AnyPictureType(options.Types)) {
@@ -168,22 +168,22 @@ void FrmCmOpPic::OnTypeClicked(int index)
     if (m_files->Marker != kNoRefresh) RefreshSelection();
 }
 
-void FrmCmOpPic::OnPreviewClicked()
+void PictureChooser::OnPreviewClicked()
 {
     if (m_files->Marker != kNoRefresh) RefreshSelection();
 }
 
-void FrmCmOpPic::OnDriveChosen(const QString& root)
+void PictureChooser::OnDriveChosen(const QString& root)
 {
     ChangeFolder(root, true);
 }
 
-void FrmCmOpPic::OnFolderChosen(const QString& folder)
+void PictureChooser::OnFolderChosen(const QString& folder)
 {
     ChangeFolder(folder, false);
 }
 
-bool FrmCmOpPic::ChangeFolder(const QString& folder, bool drive)
+bool PictureChooser::ChangeFolder(const QString& folder, bool drive)
 {
     for (;;) {
         const std::optional<FolderError> error = drive ? CheckDrive(folder) : CheckFolder(folder);
@@ -204,12 +204,12 @@ bool FrmCmOpPic::ChangeFolder(const QString& folder, bool drive)
     return true;
 }
 
-void FrmCmOpPic::OnFileSelectionChanged()
+void PictureChooser::OnFileSelectionChanged()
 {
     if (m_files->Marker != kNoRefresh) RefreshSelection();
 }
 
-void FrmCmOpPic::RefreshSelection()
+void PictureChooser::RefreshSelection()
 {
     m_selFile->clear();
     m_selFile->setToolTip(QString());
@@ -230,7 +230,7 @@ void FrmCmOpPic::RefreshSelection()
     m_open->setEnabled(!m_selFile->text().isEmpty());
 }
 
-void FrmCmOpPic::ShowPreview()
+void PictureChooser::ShowPreview()
 {
     m_picture->clear();
     m_info->setText(Str(541));
@@ -250,7 +250,7 @@ void FrmCmOpPic::ShowPreview()
     if (focus) focus->setFocus();
 }
 
-void FrmCmOpPic::SetControlsEnabled(bool enabled)
+void PictureChooser::SetControlsEnabled(bool enabled)
 {
     // Everything but the heading.
     QWidget* controls[] = {m_drives,  m_folders, m_files, m_types[0], m_types[1], m_types[2], m_preview,
@@ -258,14 +258,14 @@ void FrmCmOpPic::SetControlsEnabled(bool enabled)
     for (QWidget* w : controls) w->setEnabled(enabled);
 }
 
-void FrmCmOpPic::OnOpen()
+void PictureChooser::OnOpen()
 {
     if (m_selFile->toolTip().isEmpty()) return;
     m_cancelled = false;
     accept();
 }
 
-void FrmCmOpPic::done(int result)
+void PictureChooser::done(int result)
 {
     if (m_cancelled) {
         m_choice = {};

@@ -16,12 +16,12 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 
-class FrmAddEV : public QDialog
+class EventEditor : public QDialog
 {
     Q_OBJECT
 public:
     // Works on the selected day of the session; editIndex is the edited line (edit mode).
-    FrmAddEV(int mode, int editIndex, QWidget* parent = nullptr);
+    EventEditor(int mode, int editIndex, QWidget* parent = nullptr);
 
     // 1 when an entry was written, 0 otherwise (Cancel, closed, or OK without change).
     int Result() const { return m_result; }
@@ -34,14 +34,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Page construction (FrmAddEVPages.cpp).
+    // Page construction (EventEditorPages.cpp).
     QWidget* BuildGeneralPage();
     QWidget* BuildDisplayPage();
     QWidget* BuildAlarmPage();
     // Runs before the signals are connected: showing an entry ties it to no account by itself.
     void ShowValues(const EventFormValues& values);
 
-    // Behaviour (FrmAddEV.cpp).
+    // Behaviour (EventEditor.cpp).
     void OnTypeChosen(int choice);
     void OnDescriptionChanged(const QString& text);
     void OnAmountEdited(const QString& text);

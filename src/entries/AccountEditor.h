@@ -8,12 +8,12 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 
-class FrmAddDE : public QDialog
+class AccountEditor : public QDialog
 {
     Q_OBJECT
 public:
     // mode EditorAdd or EditorEdit; editIndex is the account edited.
-    FrmAddDE(int mode, int editIndex, QWidget* parent = nullptr);
+    AccountEditor(int mode, int editIndex, QWidget* parent = nullptr);
 
     // 1 when an account was written, 0 otherwise (Cancel, closed, or OK without change).
     int Result() const { return m_result; }

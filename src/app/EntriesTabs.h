@@ -3,11 +3,11 @@
 // account operations and to their editors; the month grid's entry commands as well. The tabs
 // themselves only show lines and report clicks.
 
-class FrmMain;
+class MainWindow;
 
 // Lines, totals and balance of the selected day; every events button, the check marks, the
 // double-click; Paste and Delete of the month grid's menu.
-void ConnectEventsTab(FrmMain& main);
+void ConnectEventsTab(MainWindow& main);
 
 // The accounts, their balance as of the selected day, and every button of the tab.
-void ConnectDebtsTab(FrmMain& main);
+void ConnectDebtsTab(MainWindow& main);

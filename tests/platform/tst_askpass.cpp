@@ -1,6 +1,6 @@
-#include "document/FrmAskPass.h"
 #include "help/Help.h"
 #include "platform/MessageBoxPrompter.h"
+#include "platform/PasswordDialog.h"
 #include "support/WhenModal.h"
 
 #include <QLabel>
@@ -13,7 +13,7 @@ namespace {
 // Types or pastes the text, then clicks the button (none: closes the window).
 void Answer(const QString& text, const QString& button = u"CmdOk"_qs)
 {
-    WhenModal<FrmAskPass>([text, button](FrmAskPass* prompt) {
+    WhenModal<PasswordDialog>([text, button](PasswordDialog* prompt) {
         prompt->findChild<QLineEdit*>(u"TxtPass"_qs)->insert(text);
         if (button.isEmpty())
             prompt->close();
@@ -61,13 +61,13 @@ private slots:
 
     void boxRefusesWhatTheFileCannotCarryAndRejectHandsBackNothing()
     {
-        FrmAskPass prompt{QString()};
+        PasswordDialog prompt{QString()};
         prompt.findChild<QLineEdit*>(u"TxtPass"_qs)->setText(u"secret"_qs);
         prompt.reject();
         QCOMPARE(prompt.Result(), 0);
         QCOMPARE(prompt.Typed(), QString());
 
-        FrmAskPass again{QString()};
+        PasswordDialog again{QString()};
         auto* box = again.findChild<QLineEdit*>(u"TxtPass"_qs);
         QTest::keyClicks(box, u"ab\"c"_qs);
         box->insert(u"\r\nété\"2024"_qs); // pasted
@@ -76,12 +76,12 @@ private slots:
 
     void textsFollowTheKindOfQuestion()
     {
-        FrmAskPass reading{QString()};
+        PasswordDialog reading{QString()};
         QCOMPARE(reading.findChild<QLabel*>(u"LblPass1"_qs)->text(), u"Mot de passe pour la lecture:"_qs);
         QCOMPARE(reading.findChild<QLineEdit*>(u"TxtPass"_qs)->echoMode(), QLineEdit::Password);
         QVERIFY(!reading.findChild<QLabel*>(u"ImgPass"_qs)->pixmap().isNull());
 
-        FrmAskPass confirming(u"abc"_qs);
+        PasswordDialog confirming(u"abc"_qs);
         QCOMPARE(confirming.findChild<QLabel*>(u"LblPass1"_qs)->text(),
                  u"Veuillez confirmer le mot de passe pour la lecture:"_qs);
         confirming.show();

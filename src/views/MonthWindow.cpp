@@ -1,4 +1,4 @@
-#include "views/FrmMonthModele.h"
+#include "views/MonthWindow.h"
 
 #include "document/Session.h"
 #include "help/Help.h"
@@ -27,7 +27,7 @@ bool MonthWindowsAcceptInput()
     return s.Mode() == MainMode::Edit && !s.RefreshInProgress;
 }
 
-FrmMonthModele::FrmMonthModele(int month, QWidget* parent)
+MonthWindow::MonthWindow(int month, QWidget* parent)
     : QMdiSubWindow(parent), m_month(month), m_grid(new MonthGrid)
 {
     setObjectName(QStringLiteral("FrmMonthModele%1").arg(month));
@@ -38,12 +38,12 @@ FrmMonthModele::FrmMonthModele(int month, QWidget* parent)
     m_grid->setFocusPolicy(Qt::ClickFocus);
     for (int k = 0; k < 7; ++k) m_grid->Headings[size_t(k)] = Str(HeadingText(k));
 
-    connect(m_grid, &MonthGrid::CellReleased, this, &FrmMonthModele::OnCellReleased);
+    connect(m_grid, &MonthGrid::CellReleased, this, &MonthWindow::OnCellReleased);
     // The caption comes with the document (BuildFromDocument); a hidden window needs none.
     ResetMonthWindow();
 }
 
-void FrmMonthModele::showEvent(QShowEvent* event)
+void MonthWindow::showEvent(QShowEvent* event)
 {
     // Sized once the title bar and frame are known, so that the grid has its own 10095 x 7485
     // twips; later the user's size is kept.
@@ -54,7 +54,7 @@ void FrmMonthModele::showEvent(QShowEvent* event)
     QMdiSubWindow::showEvent(event);
 }
 
-QMenu* FrmMonthModele::Menu()
+QMenu* MonthWindow::Menu()
 {
     // Made at the first right click: twelve menus are not worth their time at start-up.
     if (m_menu) return m_menu;
@@ -74,13 +74,13 @@ QMenu* FrmMonthModele::Menu()
     return m_menu;
 }
 
-QAction* FrmMonthModele::MenuAction(int item)
+QAction* MonthWindow::MenuAction(int item)
 {
     Menu();
     return m_menuItems[size_t(item)];
 }
 
-void FrmMonthModele::BuildFromDocument()
+void MonthWindow::BuildFromDocument()
 {
     SetCaption();
     FillDayNumbers();
@@ -89,12 +89,12 @@ void FrmMonthModele::BuildFromDocument()
     for (int cell = kFirstCell; cell <= kLastCell; ++cell) RefreshDayCell(cell);
 }
 
-void FrmMonthModele::SetCaption()
+void MonthWindow::SetCaption()
 {
     setWindowTitle(Str(209 + m_month) + u' ' + Session::Get().CurrentDocument.Year);
 }
 
-void FrmMonthModele::FillDayNumbers()
+void MonthWindow::FillDayNumbers()
 {
     const int year = Session::Get().CurrentDocument.YearNumber();
     const int first = WeekdayOf(MakeDate(1, m_month, year), true);
@@ -106,7 +106,7 @@ void FrmMonthModele::FillDayNumbers()
     m_grid->update();
 }
 
-void FrmMonthModele::ResetMonthWindow()
+void MonthWindow::ResetMonthWindow()
 {
     const qint32 back = Session::Get().CurrentDocument.DefaultColours.Colour1;
     for (int cell = kFirstCell; cell <= kLastCell; ++cell) {
@@ -119,19 +119,19 @@ void FrmMonthModele::ResetMonthWindow()
     m_grid->update();
 }
 
-int FrmMonthModele::DayOfCell(int cell) const
+int MonthWindow::DayOfCell(int cell) const
 {
     return ValidCell(cell) ? m_grid->Cell(cell).Day.toInt() : 0;
 }
 
-bool FrmMonthModele::IsToday(int cell) const
+bool MonthWindow::IsToday(int cell) const
 {
     const QDate today = Clock::Current().Today();
     return Session::Get().CurrentDocument.Year == QString::number(today.year()) && today.month() == m_month &&
            DayOfCell(cell) == today.day();
 }
 
-void FrmMonthModele::PaintCellState(int cell)
+void MonthWindow::PaintCellState(int cell)
 {
     if (!ValidCell(cell)) return;
     const Session& s = Session::Get();
@@ -146,7 +146,7 @@ void FrmMonthModele::PaintCellState(int cell)
     m_grid->UpdateCell(cell);
 }
 
-void FrmMonthModele::ApplyMonthColours()
+void MonthWindow::ApplyMonthColours()
 {
     const ColourSettings& c = Session::Get().CurrentDocument.EffectiveColours(m_month);
     m_grid->HeadingBack = c.Colour6;
@@ -156,7 +156,7 @@ void FrmMonthModele::ApplyMonthColours()
     m_grid->update();
 }
 
-void FrmMonthModele::DrawMonthBackground()
+void MonthWindow::DrawMonthBackground()
 {
     const BackgroundSettings& b = Session::Get().CurrentDocument.EffectiveBackground(m_month);
     const QImage& picture = b.Picture;
@@ -179,14 +179,14 @@ void FrmMonthModele::DrawMonthBackground()
     m_grid->update();
 }
 
-void FrmMonthModele::RefreshDayCell(int cell)
+void MonthWindow::RefreshDayCell(int cell)
 {
     if (!ValidCell(cell)) return;
     m_grid->Cell(cell).Lines = CellLines(Session::Get().CurrentDocument, m_month, cell);
     m_grid->UpdateCell(cell);
 }
 
-void FrmMonthModele::OnCellReleased(int cell, int line, Qt::MouseButton button, QPoint globalPos)
+void MonthWindow::OnCellReleased(int cell, int line, Qt::MouseButton button, QPoint globalPos)
 {
     if (!MonthWindowsAcceptInput()) return;
     if (button == Qt::LeftButton)
@@ -195,7 +195,7 @@ void FrmMonthModele::OnCellReleased(int cell, int line, Qt::MouseButton button, 
         ShowCellMenu(cell, line, globalPos);
 }
 
-void FrmMonthModele::ShowCellMenu(int cell, int line, QPoint globalPos)
+void MonthWindow::ShowCellMenu(int cell, int line, QPoint globalPos)
 {
     if (!ValidCell(cell)) return;
     Session& s = Session::Get();
@@ -225,7 +225,7 @@ void FrmMonthModele::ShowCellMenu(int cell, int line, QPoint globalPos)
     }
 }
 
-void FrmMonthModele::closeEvent(QCloseEvent* event)
+void MonthWindow::closeEvent(QCloseEvent* event)
 {
     if (Session::Get().Mode() == MainMode::Unload) {
         QMdiSubWindow::closeEvent(event);
@@ -236,7 +236,7 @@ void FrmMonthModele::closeEvent(QCloseEvent* event)
     emit HiddenByClose(m_month);
 }
 
-void FrmMonthModele::keyPressEvent(QKeyEvent* event)
+void MonthWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         ShowHelpTopic(QStringLiteral("Html\\d_month.htm"));

@@ -13,7 +13,7 @@
 class CommandsTab;
 class DebtsTab;
 class EventsTab;
-class FrmMonthModele;
+class MonthWindow;
 class ListTab;
 class LoadingView;
 class LogoView;
@@ -24,12 +24,12 @@ class QMdiSubWindow;
 class SummaryTab;
 class TabPage;
 
-class FrmMain : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit FrmMain(QWidget* parent = nullptr);
-    ~FrmMain() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     MainToolbar* Toolbar() const { return m_toolbar; }
     NavigationPanel* Panel() const { return m_panel; }
@@ -46,10 +46,10 @@ public:
     int CurrentTab() const;
     void SetCurrentTab(int tab);
 
-    // ---- month windows (FrmMainMonths.cpp)
+    // ---- month windows (MainWindowMonths.cpp)
     // The window of a month, created (hidden) when it does not exist yet.
-    FrmMonthModele* MonthWindow(int month);
-    FrmMonthModele* ExistingMonthWindow(int month) const;
+    MonthWindow* MonthWindowFor(int month);
+    MonthWindow* ExistingMonthWindow(int month) const;
     // A month window from the current document (caption, days, colours, picture, cells), shown
     // with its button pressed; the first time, in its place of a cascade.
     void BuildMonthWindow(int month);
@@ -64,7 +64,7 @@ public:
     // Makes a day the selected day, or clears the selection (bad month or cell, empty cell).
     void SelectDay(int month, int cell);
 
-    // ---- tabs and commands (FrmMainCommands.cpp)
+    // ---- tabs and commands (MainWindowCommands.cpp)
     void RefreshCurrentTab(bool updateToolbar, int line);
     void UpdateCommandStates(bool updateToolbar);
     void ShowNavigationPanel(bool force, bool over);
@@ -119,7 +119,7 @@ private:
     ListTab* m_birthdays = nullptr;
     SummaryTab* m_summary = nullptr;
     CommandsTab* m_commands = nullptr;
-    std::array<FrmMonthModele*, 12> m_months{};
+    std::array<MonthWindow*, 12> m_months{};
     QString m_rememberedPath;
     bool m_shuttingDown = false;
 };

@@ -1,4 +1,4 @@
-#include "document/DocumentCommands.h"
+#include "commands/DocumentCommands.h"
 #include "document/Session.h"
 #include "platform/Clock.h"
 #include "resources/Strings.h"

@@ -1,4 +1,4 @@
-#include "entries/FrmAddEV.h"
+#include "entries/EventEditor.h"
 
 #include "calfile/CalFile.h"
 #include "document/ColourValue.h"
@@ -37,7 +37,7 @@ void SetIfDifferent(QLineEdit* box, const QString& text)
 
 } // namespace
 
-FrmAddEV::FrmAddEV(int mode, int editIndex, QWidget* parent)
+EventEditor::EventEditor(int mode, int editIndex, QWidget* parent)
     : QDialog(parent), m_mode(mode), m_editIndex(editIndex)
 {
     setObjectName(QStringLiteral("FrmAddEV"));
@@ -59,32 +59,32 @@ FrmAddEV::FrmAddEV(int mode, int editIndex, QWidget* parent)
     const bool editing = mode == EditorEdit && day && editIndex >= 0 && editIndex < day->Entries.size();
     ShowValues(editing ? EventFormForEdit(s.CurrentDocument, day->Entries[editIndex]) : EventFormForAdd());
 
-    connect(m_type, &QButtonGroup::idClicked, this, &FrmAddEV::OnTypeChosen);
-    connect(m_description, &QLineEdit::textChanged, this, &FrmAddEV::OnDescriptionChanged);
-    connect(m_amount, &QLineEdit::textEdited, this, &FrmAddEV::OnAmountEdited);
-    connect(m_moveAmount, &QLineEdit::textEdited, this, &FrmAddEV::OnMoveAmountEdited);
+    connect(m_type, &QButtonGroup::idClicked, this, &EventEditor::OnTypeChosen);
+    connect(m_description, &QLineEdit::textChanged, this, &EventEditor::OnDescriptionChanged);
+    connect(m_amount, &QLineEdit::textEdited, this, &EventEditor::OnAmountEdited);
+    connect(m_moveAmount, &QLineEdit::textEdited, this, &EventEditor::OnMoveAmountEdited);
     connect(m_linked, &QCheckBox::toggled, this, [this] { UpdateStates(); });
     connect(m_accounts, &QComboBox::currentIndexChanged, this, [this] { UpdatePreview(); });
     connect(m_direction, &QButtonGroup::idClicked, this, [this] { UpdatePreview(); });
     connect(m_noColour, &QCheckBox::toggled, this, [this] { UpdateStates(); });
-    connect(m_swatch, &QToolButton::clicked, this, &FrmAddEV::ChooseColour);
+    connect(m_swatch, &QToolButton::clicked, this, &EventEditor::ChooseColour);
     connect(m_noPicture, &QCheckBox::toggled, this, [this] { UpdateStates(); });
-    connect(m_choosePicture, &QPushButton::clicked, this, &FrmAddEV::ChoosePictureFile);
+    connect(m_choosePicture, &QPushButton::clicked, this, &EventEditor::ChoosePictureFile);
     connect(m_showPreview, &QCheckBox::toggled, this, [this] { ShowPicturePreview(); });
     connect(m_noAlarm, &QCheckBox::toggled, this, [this] { UpdateStates(); });
-    connect(m_days, &QLineEdit::textEdited, this, &FrmAddEV::OnDaysEdited);
+    connect(m_days, &QLineEdit::textEdited, this, &EventEditor::OnDaysEdited);
     connect(m_sounds, &QComboBox::currentIndexChanged, this, [this] { UpdateStates(); });
     connect(m_testSound, &QPushButton::clicked, this, [this] { TestSound(m_sounds->currentIndex()); });
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { UpdateStates(); });
-    connect(buttons.Ok, &QPushButton::clicked, this, &FrmAddEV::OnOk);
-    connect(buttons.Help, &QToolButton::clicked, this, &FrmAddEV::ShowHelp);
+    connect(buttons.Ok, &QPushButton::clicked, this, &EventEditor::OnOk);
+    connect(buttons.Help, &QToolButton::clicked, this, &EventEditor::ShowHelp);
 
     ShowSwatch();
     UpdateStates();
     m_description->setFocus();
 }
 
-EventFormValues FrmAddEV::Values() const
+EventFormValues EventEditor::Values() const
 {
     EventFormValues v;
     v.Choice = m_type->checkedId();
@@ -106,7 +106,7 @@ EventFormValues FrmAddEV::Values() const
     return v;
 }
 
-void FrmAddEV::keyPressEvent(QKeyEvent* event)
+void EventEditor::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         ShowHelp();
@@ -115,7 +115,7 @@ void FrmAddEV::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-bool FrmAddEV::eventFilter(QObject* watched, QEvent* event)
+bool EventEditor::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_colourLabel && event->type() == QEvent::MouseButtonRelease &&
         m_colourLabel->isEnabled()) {
@@ -125,14 +125,14 @@ bool FrmAddEV::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void FrmAddEV::OnTypeChosen(int choice)
+void EventEditor::OnTypeChosen(int choice)
 {
     m_description->setMaxLength(DescriptionLimit(choice, int(m_description->text().size())));
     SetIfDifferent(m_description, DescriptionForChoice(choice, m_description->text()));
     UpdateStates();
 }
 
-void FrmAddEV::OnDescriptionChanged(const QString& text)
+void EventEditor::OnDescriptionChanged(const QString& text)
 {
     if (m_locked || m_linked->isChecked()) return;
     const int account = AccountNamed(Session::Get().CurrentDocument, text);
@@ -148,32 +148,32 @@ void FrmAddEV::OnDescriptionChanged(const QString& text)
     m_linked->setChecked(true); // typing an account's name ties the entry to it
 }
 
-void FrmAddEV::OnAmountEdited(const QString& text)
+void EventEditor::OnAmountEdited(const QString& text)
 {
     SetIfDifferent(m_amount, FilterAbsoluteAmount(text));
     SetIfDifferent(m_moveAmount, AbsoluteAmountText(m_amount->text()));
     UpdatePreview();
 }
 
-void FrmAddEV::OnMoveAmountEdited(const QString& text)
+void EventEditor::OnMoveAmountEdited(const QString& text)
 {
     SetIfDifferent(m_moveAmount, FilterAbsoluteAmount(text));
     SetIfDifferent(m_amount, AbsoluteAmountText(m_moveAmount->text()));
     UpdatePreview();
 }
 
-void FrmAddEV::OnDaysEdited(const QString& text)
+void EventEditor::OnDaysEdited(const QString& text)
 {
     SetIfDifferent(m_days, FilterAbsoluteAmount(text));
 }
 
-void FrmAddEV::StepDays(int step)
+void EventEditor::StepDays(int step)
 {
     const double days = std::nearbyint(std::fabs(ReadNumber(m_days->text()))) + step;
     m_days->setText(PlainNumberText(std::max(0.0, days)));
 }
 
-void FrmAddEV::ChooseColour()
+void EventEditor::ChooseColour()
 {
     if (m_noColour->isChecked()) return;
     if (const std::optional<qint32> chosen = CommonDialogs::Current().ChooseColour(m_colour)) {
@@ -182,7 +182,7 @@ void FrmAddEV::ChooseColour()
     }
 }
 
-void FrmAddEV::ChoosePictureFile()
+void EventEditor::ChoosePictureFile()
 {
     const PictureChoice choice = ChoosePicture(m_picturePath);
     if (choice.Result != 1 || choice.Path.isEmpty()) return;
@@ -193,12 +193,12 @@ void FrmAddEV::ChoosePictureFile()
     ShowPicturePreview();
 }
 
-void FrmAddEV::ShowHelp()
+void EventEditor::ShowHelp()
 {
     ShowHelpTopic(QString::fromLatin1(kHelpPages[std::clamp(m_tabs->currentIndex(), 0, 2)]));
 }
 
-void FrmAddEV::UpdateStates()
+void EventEditor::UpdateStates()
 {
     const bool money = m_type->checkedId() != ChoiceEvent;
     const bool linked = m_linked->isChecked();
@@ -230,7 +230,7 @@ void FrmAddEV::UpdateStates()
     UpdatePreview();
 }
 
-void FrmAddEV::UpdatePreview()
+void EventEditor::UpdatePreview()
 {
     const bool linked = m_linked->isChecked();
     const BalancePreview p = PreviewBalance(
@@ -242,7 +242,7 @@ void FrmAddEV::UpdatePreview()
     m_after->setText(p.After);
 }
 
-void FrmAddEV::ShowSwatch()
+void EventEditor::ShowSwatch()
 {
     QPixmap swatch(m_swatch->iconSize());
     swatch.fill(ToQColor(m_colour));
@@ -250,7 +250,7 @@ void FrmAddEV::ShowSwatch()
     m_swatch->setIcon(QIcon(swatch));
 }
 
-void FrmAddEV::ShowPicturePreview()
+void EventEditor::ShowPicturePreview()
 {
     const bool visible = !m_noPicture->isChecked() && m_showPreview->isChecked() && !m_picturePath.isEmpty();
     m_preview->setVisible(visible);
@@ -264,7 +264,7 @@ void FrmAddEV::ShowPicturePreview()
         m_picture.scaled(m_preview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
-void FrmAddEV::OnOk()
+void EventEditor::OnOk()
 {
     m_result = SaveEventForm(m_mode, m_month, m_cell, m_editIndex, Values());
     accept();
@@ -278,7 +278,7 @@ int RunEventEditor(QWidget* parent, int mode, int editIndex)
         const DayCell& day = s.CurrentDocument.Month(s.Selected.Month).Cell(s.Selected.Cell);
         if (editIndex < 0 || editIndex >= day.Entries.size()) return 0;
     }
-    FrmAddEV dialog(mode, editIndex, parent);
+    EventEditor dialog(mode, editIndex, parent);
     dialog.exec();
     return dialog.Result();
 }

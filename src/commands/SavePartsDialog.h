@@ -1,17 +1,17 @@
 #pragma once
 // The save-parts dialog: which of the modified parts to write.
 
-#include "document/DocumentCommands.h"
+#include "commands/DocumentCommands.h"
 
 #include <QDialog>
 
 class QListWidget;
 
-class FrmAskSave : public QDialog
+class SavePartsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    FrmAskSave(const QString& target, const QList<SavePart>& parts, QWidget* parent = nullptr);
+    SavePartsDialog(const QString& target, const QList<SavePart>& parts, QWidget* parent = nullptr);
 
     QListWidget* PartList() const { return m_list; }
     SavePartsAnswer Answer() const;

@@ -4,9 +4,9 @@
 #include "document/Session.h"
 #include "entries/DayEntries.h"
 #include "views/DateText.h"
-#include "views/FrmMain.h"
-#include "views/FrmMonthModele.h"
 #include "views/MainToolbar.h"
+#include "views/MainWindow.h"
+#include "views/MonthWindow.h"
 #include "views/Tabs.h"
 #include "views/WindowArrangement.h"
 
@@ -17,31 +17,31 @@
 namespace {
 constexpr int kCascadeStep = 22; // pixels between two month windows of the first cascade
 constexpr const char* kPlaced = "PlacedInCascade";
-}
+} // namespace
 
-FrmMonthModele* FrmMain::ExistingMonthWindow(int month) const
+MonthWindow* MainWindow::ExistingMonthWindow(int month) const
 {
     return ValidMonth(month) ? m_months[size_t(month - 1)] : nullptr;
 }
 
-FrmMonthModele* FrmMain::MonthWindow(int month)
+MonthWindow* MainWindow::MonthWindowFor(int month)
 {
     if (!ValidMonth(month)) return nullptr;
-    FrmMonthModele*& w = m_months[size_t(month - 1)];
+    MonthWindow*& w = m_months[size_t(month - 1)];
     if (w) return w;
-    w = new FrmMonthModele(month);
+    w = new MonthWindow(month);
     m_mdi->addSubWindow(w);
     w->hide();
-    connect(w, &FrmMonthModele::DayClicked, this, &FrmMain::SelectDay);
-    connect(w, &FrmMonthModele::MenuCommand, this, &FrmMain::OnCellMenuCommand);
-    connect(w, &FrmMonthModele::HiddenByClose, this, [this](int m) { m_toolbar->SetMonthPressed(m, false); });
+    connect(w, &MonthWindow::DayClicked, this, &MainWindow::SelectDay);
+    connect(w, &MonthWindow::MenuCommand, this, &MainWindow::OnCellMenuCommand);
+    connect(w, &MonthWindow::HiddenByClose, this, [this](int m) { m_toolbar->SetMonthPressed(m, false); });
     connect(w, &QObject::destroyed, this, [this, month] { m_months[size_t(month - 1)] = nullptr; });
     return w;
 }
 
-void FrmMain::BuildMonthWindow(int month)
+void MainWindow::BuildMonthWindow(int month)
 {
-    FrmMonthModele* w = MonthWindow(month);
+    MonthWindow* w = MonthWindowFor(month);
     if (!w) return;
     w->BuildFromDocument();
     if (!w->isVisible()) {
@@ -55,14 +55,14 @@ void FrmMain::BuildMonthWindow(int month)
     m_toolbar->SetMonthPressed(month, true);
 }
 
-void FrmMain::BuildMonthWindows()
+void MainWindow::BuildMonthWindows()
 {
     for (int m = 1; m <= 12; ++m) BuildMonthWindow(m);
 }
 
-void FrmMain::ShowMonth(int month)
+void MainWindow::ShowMonth(int month)
 {
-    FrmMonthModele* w = MonthWindow(month);
+    MonthWindow* w = MonthWindowFor(month);
     if (!w) return;
     w->showNormal();
     w->raise();
@@ -70,15 +70,15 @@ void FrmMain::ShowMonth(int month)
     m_toolbar->SetMonthPressed(month, true);
 }
 
-void FrmMain::CloseMonthWindows()
+void MainWindow::CloseMonthWindows()
 {
-    for (FrmMonthModele* w : m_months)
+    for (MonthWindow* w : m_months)
         if (w) w->close();
 }
 
-void FrmMain::ResetMonthWindows(bool closing)
+void MainWindow::ResetMonthWindows(bool closing)
 {
-    for (FrmMonthModele* w : m_months) {
+    for (MonthWindow* w : m_months) {
         if (!w) continue;
         w->ResetMonthWindow();
         if (!closing) continue;
@@ -87,16 +87,16 @@ void FrmMain::ResetMonthWindows(bool closing)
     }
 }
 
-void FrmMain::OnMonthActivated(QMdiSubWindow* window)
+void MainWindow::OnMonthActivated(QMdiSubWindow* window)
 {
-    auto* w = qobject_cast<FrmMonthModele*>(window);
+    auto* w = qobject_cast<MonthWindow*>(window);
     if (!w || !MonthWindowsAcceptInput()) return;
     m_toolbar->SetMonthPressed(w->Month(), true);
     w->show();
     w->raise();
 }
 
-void FrmMain::ArrangeMonthWindows(const QString& key)
+void MainWindow::ArrangeMonthWindows(const QString& key)
 {
     if (key == u"Cascade") {
         m_mdi->cascadeSubWindows();
@@ -121,15 +121,15 @@ void FrmMain::ArrangeMonthWindows(const QString& key)
     }
 }
 
-void FrmMain::SelectDay(int month, int cell)
+void MainWindow::SelectDay(int month, int cell)
 {
     Session& s = Session::Get();
     const Selection old = s.Selected;
     s.Selected = Selection();
     if (old.Valid())
-        if (FrmMonthModele* w = ExistingMonthWindow(old.Month)) w->PaintCellState(old.Cell);
+        if (MonthWindow* w = ExistingMonthWindow(old.Month)) w->PaintCellState(old.Cell);
 
-    FrmMonthModele* w = ValidCell(cell) ? ExistingMonthWindow(month) : nullptr;
+    MonthWindow* w = ValidCell(cell) ? ExistingMonthWindow(month) : nullptr;
     const int day = w ? w->DayOfCell(cell) : 0;
     if (day == 0) {
         m_events->SelectedDateBox()->clear();
@@ -142,7 +142,7 @@ void FrmMain::SelectDay(int month, int cell)
     RefreshCurrentTab(false, -1);
 }
 
-void FrmMain::OnCellMenuCommand(int item, int month, int cell, int line)
+void MainWindow::OnCellMenuCommand(int item, int month, int cell, int line)
 {
     if (!ValidMonth(month) || !ValidCell(cell)) return;
     switch (item) {

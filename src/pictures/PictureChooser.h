@@ -14,11 +14,11 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-class FrmCmOpPic : public QDialog
+class PictureChooser : public QDialog
 {
     Q_OBJECT
 public:
-    explicit FrmCmOpPic(QWidget* parent = nullptr);
+    explicit PictureChooser(QWidget* parent = nullptr);
 
     // What the chooser gives back once closed: result 1 and the path after Open, else nothing.
     PictureChoice Choice() const { return m_choice; }

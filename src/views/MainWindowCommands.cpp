@@ -3,15 +3,15 @@
 #include "document/Session.h"
 #include "help/Help.h"
 #include "platform/Prompter.h"
-#include "views/FrmMain.h"
-#include "views/FrmMonthModele.h"
 #include "views/MainToolbar.h"
+#include "views/MainWindow.h"
+#include "views/MonthWindow.h"
 #include "views/NavigationPanel.h"
 #include "views/Tabs.h"
 
 #include <QAction>
 
-void FrmMain::RefreshCurrentTab(bool updateToolbar, int line)
+void MainWindow::RefreshCurrentTab(bool updateToolbar, int line)
 {
     Session& s = Session::Get();
     const int tab = CurrentTab();
@@ -33,7 +33,7 @@ void FrmMain::RefreshCurrentTab(bool updateToolbar, int line)
     s.RefreshInProgress = false;
 }
 
-void FrmMain::UpdateCommandStates(bool updateToolbar)
+void MainWindow::UpdateCommandStates(bool updateToolbar)
 {
     const Session& s = Session::Get();
     const bool printer = PrinterInstalled && PrinterInstalled();
@@ -42,7 +42,7 @@ void FrmMain::UpdateCommandStates(bool updateToolbar)
         page->ApplyStates(s.Mode() == MainMode::Edit, s.Selected.Cell != 0, printer);
 }
 
-void FrmMain::OnToolbarKey(const QString& key)
+void MainWindow::OnToolbarKey(const QString& key)
 {
     LetInterfaceRepaint();
     const Session& s = Session::Get();
@@ -50,7 +50,7 @@ void FrmMain::OnToolbarKey(const QString& key)
     if (!ToolbarKeyActs(key, s.Mode(), s.RefreshInProgress)) {
         // A month button keeps showing whether its window is shown.
         if (month) {
-            const FrmMonthModele* w = ExistingMonthWindow(month);
+            const MonthWindow* w = ExistingMonthWindow(month);
             m_toolbar->SetMonthPressed(month, w && w->isVisible());
         }
         return;
@@ -66,7 +66,7 @@ void FrmMain::OnToolbarKey(const QString& key)
     }
 }
 
-void FrmMain::OnCommandButton(const QString& name)
+void MainWindow::OnCommandButton(const QString& name)
 {
     if (name == u"CmdCOExit") {
         close();
