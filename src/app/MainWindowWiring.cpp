@@ -1,41 +1,13 @@
 #include "app/MainWindowWiring.h"
 
 #include "app/EntriesTabs.h"
+#include "app/ShellCommands.h"
 #include "commands/DocumentCommands.h"
 #include "commands/SavePartsDialog.h"
 #include "document/Session.h"
 #include "views/MainWindow.h"
 
 #include <QPointer>
-
-namespace {
-
-void RunShellCommand(ShellCommand command)
-{
-    const Session& s = Session::Get();
-    DocumentCommands& commands = DocumentCommands::Get();
-    const bool busy = s.RefreshInProgress;
-    const bool editing = s.Mode() == MainMode::Edit && !busy;
-    const bool mayReplace = s.Mode() != MainMode::Unload && !busy;
-    switch (command) {
-    case ShellCommand::New:
-        if (mayReplace) commands.New();
-        return;
-    case ShellCommand::Open:
-        if (mayReplace) commands.Open();
-        return;
-    case ShellCommand::Save:
-        if (editing) commands.SaveCommand(false);
-        return;
-    case ShellCommand::SaveAs:
-        if (editing) commands.SaveCommand(true);
-        return;
-    default:
-        return; // printing, options, about and properties arrive with their own windows
-    }
-}
-
-} // namespace
 
 void WireDocumentCommands(MainWindow& main)
 {
@@ -62,12 +34,20 @@ void WireDocumentCommands(MainWindow& main)
     main.SaveCheck = [] { return DocumentCommands::Get().Save(false, false); };
     // A file that cannot be opened leaves the program at its logo.
     main.OpenFile = [](const QString& path) { DocumentCommands::Get().Open(path); };
-    QObject::connect(&main, &MainWindow::CommandRequested, &main, &RunShellCommand);
+    SetShellCommandHandler(ShellCommand::New, CommandGuard::MayReplace,
+                           [] { DocumentCommands::Get().New(); });
+    SetShellCommandHandler(ShellCommand::Open, CommandGuard::MayReplace,
+                           [] { DocumentCommands::Get().Open(); });
+    SetShellCommandHandler(ShellCommand::Save, CommandGuard::Editing,
+                           [] { DocumentCommands::Get().SaveCommand(false); });
+    SetShellCommandHandler(ShellCommand::SaveAs, CommandGuard::Editing,
+                           [] { DocumentCommands::Get().SaveCommand(true); });
 }
 
 void WireMainWindow(MainWindow& main)
 {
     WireDocumentCommands(main);
+    ConnectShellCommands(main);
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
 }

@@ -7,7 +7,6 @@
 #include <QList>
 #include <QString>
 #include <optional>
-#include <optional>
 
 // Tab indexes of the navigation panel's tab bar; the content panel of tab t is "PicTab" 5 - t.
 enum TabIndex : int

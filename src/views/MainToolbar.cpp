@@ -24,12 +24,13 @@ MainToolbar::MainToolbar(QWidget* parent) : QToolBar(parent)
     }
 }
 
-void MainToolbar::ApplyRules(MainMode mode, bool printerInstalled)
+void MainToolbar::ApplyRules(MainMode mode, bool printerInstalled,
+                             const std::function<bool(const QString& key)>& available)
 {
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         const CommandState s = ToolbarState(it.key(), mode, printerInstalled);
         it.value()->setVisible(s.Visible);
-        it.value()->setEnabled(s.Enabled);
+        it.value()->setEnabled(s.Enabled && available(it.key()));
     }
 }
 

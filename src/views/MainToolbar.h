@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QToolBar>
+#include <functional>
 
 class MainToolbar : public QToolBar
 {
@@ -16,8 +17,10 @@ public:
     // The button (or separator) of a key: "New", "m03", "Sep3"...
     QAction* Action(const QString& key) const { return m_actions.value(key); }
 
-    // The enabling and visibility rules for a mode.
-    void ApplyRules(MainMode mode, bool printerInstalled);
+    // The enabling and visibility rules for a mode; keys whose command has no window yet
+    // (available false) stay disabled.
+    void ApplyRules(MainMode mode, bool printerInstalled,
+                    const std::function<bool(const QString& key)>& available);
 
     // Shows a month button pressed or released.
     void SetMonthPressed(int month, bool pressed);

@@ -72,6 +72,10 @@ void MainWindow::BuildPages()
     m_autoEvents = new ListTab(TabAutoEvents, QStringLiteral("AE"), ListTab::UpdateButton);
     m_events = new EventsTab;
     m_commands = new CommandsTab;
+    m_commands->Available = [this](const QString& button) {
+        const auto command = CommandsTabCommand(button);
+        return !command || CommandAvailable(*command);
+    };
     for (TabPage* page : {static_cast<TabPage*>(m_summary), static_cast<TabPage*>(m_birthdays),
                           static_cast<TabPage*>(m_debts), static_cast<TabPage*>(m_autoEvents),
                           static_cast<TabPage*>(m_events), static_cast<TabPage*>(m_commands)}) {

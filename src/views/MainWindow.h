@@ -81,6 +81,10 @@ public:
     std::function<bool()> SaveCheck = [] { return true; };        // false cancels closing
     std::function<bool()> PrinterInstalled = [] { return true; }; // a PDF file always serves
     std::function<void(const QString&)> OpenFile;
+    // Whether a command has its window yet, and whether the help pages are installed; the
+    // toolbar buttons and commands-tab buttons of the others stay disabled.
+    std::function<bool(ShellCommand)> CommandAvailable = [](ShellCommand) { return true; };
+    std::function<bool()> HelpAvailable = [] { return true; };
 
 signals:
     void CommandRequested(ShellCommand command);

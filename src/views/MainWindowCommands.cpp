@@ -37,7 +37,12 @@ void MainWindow::UpdateCommandStates(bool updateToolbar)
 {
     const Session& s = Session::Get();
     const bool printer = PrinterInstalled && PrinterInstalled();
-    if (updateToolbar) m_toolbar->ApplyRules(s.Mode(), printer);
+    if (updateToolbar)
+        m_toolbar->ApplyRules(s.Mode(), printer, [this](const QString& key) {
+            if (key == u"Help") return HelpAvailable();
+            const auto command = ToolbarCommand(key);
+            return !command || CommandAvailable(*command);
+        });
     if (TabPage* page = Page(CurrentTab()))
         page->ApplyStates(s.Mode() == MainMode::Edit, s.Selected.Cell != 0, printer);
 }

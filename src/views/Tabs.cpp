@@ -211,12 +211,19 @@ void CommandsTab::ApplyStates(bool editing, bool daySelected, bool printerInstal
 {
     TabPage::ApplyStates(editing, daySelected, printerInstalled);
     const bool canPrint = editing && printerInstalled;
-    Button(QStringLiteral("CmdCOSave"))->setEnabled(editing);
-    Button(QStringLiteral("CmdCOSaveAs"))->setEnabled(editing);
-    Button(QStringLiteral("CmdCOPreview"))->setEnabled(canPrint);
-    Button(QStringLiteral("CmdCOPrint"))->setEnabled(canPrint);
+    for (QPushButton* b : m_buttons) b->setEnabled(Available(b->objectName()));
+    const auto enable = [this](const QString& name, bool on) {
+        QPushButton* b = Button(name);
+        b->setEnabled(on && b->isEnabled());
+        return b->isEnabled();
+    };
+    const bool save = enable(QStringLiteral("CmdCOSave"), editing);
+    enable(QStringLiteral("CmdCOSaveAs"), editing);
+    const bool preview = enable(QStringLiteral("CmdCOPreview"), canPrint);
+    const bool print = enable(QStringLiteral("CmdCOPrint"), canPrint);
     for (QLabel* img : m_images) {
-        const bool on = img->objectName() == u"ImgCOSave" ? editing : canPrint;
+        const QString name = img->objectName();
+        const bool on = name == u"ImgCOSave" ? save : name == u"ImgCOPreview" ? preview : print;
         img->setEnabled(on);
         img->setPixmap(ToolbarIcon(img->property("key").toString())
                            .pixmap(24, 24, on ? QIcon::Normal : QIcon::Disabled));

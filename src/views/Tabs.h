@@ -85,6 +85,9 @@ public:
     QLabel* Image(const QString& name) const;       // "ImgCOSave", "ImgCOPreview", "ImgCOPrint"
     void ApplyStates(bool editing, bool daySelected, bool printerInstalled) override;
 
+    // Whether a button's command has its window yet; the others stay disabled.
+    std::function<bool(const QString& button)> Available = [](const QString&) { return true; };
+
 signals:
     void CommandClicked(const QString& name);
 

@@ -3,6 +3,8 @@
 // commands as the windows add to them (the save-parts dialog, New, Cancel everywhere).
 
 #include "ProgramFixture.h"
+#include "app/ShellCommands.h"
+#include "help/Help.h"
 #include "commands/SavePartsDialog.h"
 #include "entries/EventEditor.h"
 #include "resources/Strings.h"
@@ -272,6 +274,37 @@ private slots:
         QVERIFY(Doc().DE.DebtsSavings.isEmpty()); // nothing half read is kept
         for (int m = 1; m <= 12; ++m) QVERIFY(!f->Main()->ExistingMonthWindow(m)->isVisible());
         QCOMPARE(FileBytes(damaged), bytes);
+    }
+
+    // A command whose window is not built yet must not look usable, on the toolbar or the
+    // commands tab; once a handler exists the same button works.
+    void commandsWithoutAWindowAreDisabled()
+    {
+        StartOnExample();
+        MainToolbar* bar = f->Main()->Toolbar();
+        CommandsTab* co = f->Main()->Commands();
+        f->Main()->SetCurrentTab(TabCommands);
+        for (const ToolbarKey& k : ToolbarKeys()) {
+            const auto command = ToolbarCommand(k.Key);
+            if (command && !HasShellCommandHandler(*command))
+                QVERIFY2(!bar->Action(k.Key)->isEnabled(), qPrintable(k.Key));
+        }
+        for (const char* name : {"CmdCOPreview", "CmdCOPrint", "CmdCOOptions", "CmdCOAbout"}) {
+            const auto command = CommandsTabCommand(QLatin1String(name));
+            QCOMPARE(co->Button(QLatin1String(name))->isEnabled(), HasShellCommandHandler(*command));
+        }
+        const bool helpPages = !HelpPageFile(u"Html\\index.htm"_qs).isEmpty();
+        QCOMPARE(bar->Action(u"Help"_qs)->isEnabled(), helpPages);
+        QVERIFY(bar->Action(u"Save"_qs)->isEnabled() && co->Button(u"CmdCOSaveAs"_qs)->isEnabled());
+
+        // A handler registered later (as a new window's wiring does) enables its button.
+        const bool hadAbout = HasShellCommandHandler(ShellCommand::About);
+        int ran = 0;
+        SetShellCommandHandler(ShellCommand::About, CommandGuard::Always, [&ran] { ++ran; });
+        f->Main()->UpdateCommandStates(true);
+        QTest::mouseClick(co->Button(u"CmdCOAbout"_qs), Qt::LeftButton);
+        QCOMPARE(ran, 1);
+        if (!hadAbout) SetShellCommandHandler(ShellCommand::About, CommandGuard::Always, nullptr);
     }
 
 private:
