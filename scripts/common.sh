@@ -34,6 +34,8 @@ ensure_packages() {
 
 configure_and_build() {
   local extra=("$@")
+  # A compiler cache, when the machine has one, makes rebuilds of other checkouts cheap.
+  if command -v ccache >/dev/null 2>&1; then extra+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
   if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
     cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${extra[@]}"
   elif [ "${#extra[@]}" -gt 0 ]; then
