@@ -1,5 +1,6 @@
 #include "app/MainWindowWiring.h"
 
+#include "app/AlarmsWiring.h"
 #include "app/EntriesTabs.h"
 #include "app/ShellCommands.h"
 #include "commands/DocumentCommands.h"
@@ -50,4 +51,6 @@ void WireMainWindow(MainWindow& main)
     ConnectShellCommands(main);
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
+    WireAlarms(main);
+    WireOptions(main);
 }

@@ -1,6 +1,8 @@
 #include "entries/EditorFrame.h"
 
+#include "document/NumberText.h"
 #include "document/TextInput.h"
+#include "entries/AmountText.h"
 #include "resources/Strings.h"
 
 #include <QDialog>
@@ -11,8 +13,10 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
-EditorButtons LayOutEditor(QDialog* dialog, QTabWidget* pages)
+EditorButtons LayOutEditor(QDialog* dialog, QWidget* pages)
 {
     auto* box = new QDialogButtonBox(dialog);
     EditorButtons b;
@@ -43,4 +47,34 @@ QLineEdit* FilteredTextBox(const QString& name, QWidget* parent)
     box->setObjectName(name);
     box->setValidator(new CalTextValidator(box));
     return box;
+}
+
+UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent, double minimum)
+{
+    UpDownBox b;
+    b.Box = FilteredTextBox(boxName, parent);
+    b.Box->setMaximumWidth(80);
+    b.Up = new QToolButton(parent);
+    b.Down = new QToolButton(parent);
+    b.Up->setObjectName(upDownName + QStringLiteral("Up"));
+    b.Down->setObjectName(upDownName + QStringLiteral("Down"));
+    b.Up->setArrowType(Qt::UpArrow);
+    b.Down->setArrowType(Qt::DownArrow);
+    b.Row = new QHBoxLayout;
+    b.Row->addWidget(b.Box);
+    b.Row->addWidget(b.Up);
+    b.Row->addWidget(b.Down);
+
+    QLineEdit* box = b.Box;
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        const QString kept = FilterAbsoluteAmount(text);
+        if (kept != text) box->setText(kept);
+    });
+    const auto step = [box, minimum](int by) {
+        const double value = std::nearbyint(std::fabs(ReadNumber(box->text()))) + by;
+        box->setText(PlainNumberText(std::max(minimum, value)));
+    };
+    QObject::connect(b.Up, &QToolButton::clicked, box, [step] { step(1); });
+    QObject::connect(b.Down, &QToolButton::clicked, box, [step] { step(-1); });
+    return b;
 }

@@ -3,6 +3,7 @@
 // and text boxes that accept only what a CAL file can hold.
 
 class QDialog;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QString;
@@ -17,8 +18,20 @@ struct EditorButtons
     QToolButton* Help;   // "CmdHelp", tooltip "Aide..."
 };
 
-// Lays out the dialog: the pages, then the button row.
-EditorButtons LayOutEditor(QDialog* dialog, QTabWidget* pages);
+// Lays out the dialog: the pages (or any content), then the button row.
+EditorButtons LayOutEditor(QDialog* dialog, QWidget* pages);
 
 // A named text box with the program's input filter.
 QLineEdit* FilteredTextBox(const QString& name, QWidget* parent);
+
+// A number box with its up-down control: the box keeps the absolute value of what is typed, and
+// the buttons "<upDownName>Up" and "<upDownName>Down" step the whole number by one, never
+// below minimum.
+struct UpDownBox
+{
+    QLineEdit* Box;
+    QToolButton* Up;
+    QToolButton* Down;
+    QHBoxLayout* Row; // the box and its buttons, for the caller's layout
+};
+UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent, double minimum = 0);

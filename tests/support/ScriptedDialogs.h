@@ -4,6 +4,7 @@
 #include "platform/CommonDialogs.h"
 
 #include <QList>
+#include <QStringList>
 
 class ScriptedDialogs : public CommonDialogs
 {
@@ -14,10 +15,14 @@ public:
     // Taken in order; Cancel (nothing) when none is left.
     QList<std::optional<QString>> Files;
     QList<std::optional<qint32>> Colours;
+    QList<std::optional<QString>> Folders;
+    QList<std::optional<QString>> Printers; // a printer name, "" for the default printer
 
     QList<FileDialogRequest> Opened;
     QList<FileDialogRequest> Saved;
     QList<qint32> ColourAsked;
+    QStringList FolderAsked;  // the start folder of each request
+    QStringList PrinterAsked; // the printer chosen before each set-up
 
     std::optional<QString> OpenFile(const FileDialogRequest& r) override
     {
@@ -33,5 +38,15 @@ public:
     {
         ColourAsked.append(initial);
         return Colours.isEmpty() ? std::nullopt : Colours.takeFirst();
+    }
+    std::optional<QString> ChooseFolder(const QString& start) override
+    {
+        FolderAsked.append(start);
+        return Folders.isEmpty() ? std::nullopt : Folders.takeFirst();
+    }
+    std::optional<QString> SetupPrinter(const QString& current) override
+    {
+        PrinterAsked.append(current);
+        return Printers.isEmpty() ? std::nullopt : Printers.takeFirst();
     }
 };
