@@ -27,7 +27,8 @@ private slots:
         QCOMPARE(DayOfCell(2026, 2, 35), 0);
         QCOMPARE(DayOfCell(2026, 4, 10), 1); // a Wednesday
         QCOMPARE(DayOfCell(2026, 4, 9), 0);
-        QCOMPARE(DayOfCell(2024, 2, 33), 29); // leap year
+        QCOMPARE(DayOfCell(2024, 2, 39), 29); // leap year
+        QCOMPARE(DayOfCell(2024, 2, 40), 0);
         QCOMPARE(DayOfCell(2026, 13, 10), 0);
     }
 
