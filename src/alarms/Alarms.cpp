@@ -10,9 +10,12 @@
 #include "resources/Strings.h"
 #include "settings/SettingsStore.h"
 
+#include <QElapsedTimer>
 #include <limits>
 
 namespace {
+
+constexpr qint64 kRepaintMs = 10;
 
 DateRec Today()
 {
@@ -79,14 +82,23 @@ void CheckAlarms(const std::function<void(const AlarmPlace&)>& alert)
     if (checking || s.Mode() != MainMode::Edit || s.RefreshInProgress || AlarmInterval() == -1) return;
     checking = true;
     const DateRec today = Today();
+    QElapsedTimer sinceRepaint;
+    sinceRepaint.start();
     ForEachDay(s.CurrentDocument, [&](int month, int cell, const DateRec& date) {
+        bool alerted = false;
         // The list is looked up again after every alert: the alert may have replaced the entry.
         for (int i = 0; i < s.CurrentDocument.Month(month).Cell(cell).Entries.size(); ++i) {
             if (s.Mode() != MainMode::Edit) break; // the program is ending
-            if (AlarmDue(s.CurrentDocument.Month(month).Cell(cell).Entries[i], date, today))
+            if (AlarmDue(s.CurrentDocument.Month(month).Cell(cell).Entries[i], date, today)) {
                 alert({month, cell, i});
+                alerted = true;
+            }
         }
-        LetInterfaceRepaint();
+        // Between days the interface gets its turn, though not more often than it can notice.
+        if (alerted || sinceRepaint.elapsed() >= kRepaintMs) {
+            LetInterfaceRepaint();
+            sinceRepaint.start();
+        }
     });
     checking = false;
 }
@@ -120,10 +132,10 @@ bool ConfirmAlert(const AlarmPlace& place, const AlertForm& form)
     if (!day || place.Index < 0 || place.Index >= day->Entries.size()) return false;
     DayEntry entry = day->Entries[place.Index];
     entry.AlarmOn = !form.AlarmOff;
-    entry.AlarmDaysBefore = form.AlarmOff ? 1
-                                          : qint32(RoundHalfEven(ReadNumber(form.DaysBefore),
-                                                                 std::numeric_limits<qint32>::min(),
-                                                                 std::numeric_limits<qint32>::max()));
+    entry.AlarmDaysBefore =
+        form.AlarmOff ? 1
+                      : qint32(RoundHalfEven(ReadNumber(form.DaysBefore), std::numeric_limits<qint32>::min(),
+                                             std::numeric_limits<qint32>::max()));
     entry.AlarmSound = form.AlarmOff ? qint16(0) : qint16(std::clamp(form.Sound, 0, kSoundCount));
     if (!EntryDiffers(entry, day->Entries[place.Index])) return false;
     return ReplaceEntry(place.Month, place.Cell, place.Index, entry);

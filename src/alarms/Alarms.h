@@ -28,7 +28,7 @@ bool AlarmDue(const DayEntry& entry, const DateRec& date, const DateRec& today);
 QList<AlarmPlace> DueAlarms(const CalendarDocument& doc, const DateRec& today);
 
 // Alerts every due entry of the open document through alert(), one after another, letting the
-// interface repaint after each day. Nothing happens unless a document is being edited, no list
+// interface repaint between days. Nothing happens unless a document is being edited, no list
 // is being refilled and the alarms are not switched off ("IntervalChk" -1); a check that starts
 // while another one waits on an alert does nothing either.
 void CheckAlarms(const std::function<void(const AlarmPlace&)>& alert);

@@ -41,8 +41,8 @@ AlertWindow::AlertWindow(const AlarmPlace& place, QWidget* parent) : QDialog(par
     setWindowTitle(DialogCaption(707));
     const CalendarDocument& doc = Session::Get().CurrentDocument;
     const DayEntry& entry = doc.Month(place.Month).Cell(place.Cell).Entries[place.Index];
-    const DateRec date = MakeDate(DayOfCell(doc.YearNumber(), place.Month, place.Cell), place.Month,
-                                  doc.YearNumber());
+    const DateRec date =
+        MakeDate(DayOfCell(doc.YearNumber(), place.Month, place.Cell), place.Month, doc.YearNumber());
     m_shown = AlertFormFor(entry, date, Keys::OffDefault().ReadNumber() != 0);
 
     auto* content = new QWidget(this);

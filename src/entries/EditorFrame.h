@@ -34,4 +34,5 @@ struct UpDownBox
     QToolButton* Down;
     QHBoxLayout* Row; // the box and its buttons, for the caller's layout
 };
-UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent, double minimum = 0);
+UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent,
+                        double minimum = 0);

@@ -113,7 +113,8 @@ QString DefaultHandlerIn(const QByteArray& mimeapps, const QString& mimeType)
     bool inDefaults = false;
     for (const QByteArray& raw : mimeapps.split('\n')) {
         const QByteArray line = raw.trimmed();
-        if (line.startsWith('[')) inDefaults = line == kDefaultGroup;
+        if (line.startsWith('['))
+            inDefaults = line == kDefaultGroup;
         else if (inDefaults && line.startsWith(key))
             return QString::fromUtf8(line.mid(key.size()).split(';').first().trimmed());
     }
@@ -153,8 +154,10 @@ QByteArray WithDefaultHandler(const QByteArray& mimeapps, const QString& mimeTyp
         apps.removeIf([](const QByteArray& app) {
             return app.trimmed().isEmpty() || app.trimmed() == kDesktopEntryName.toUtf8();
         });
-        if (apps.isEmpty()) lines.removeAt(found);
-        else lines[found] = key + apps.join(';') + ';';
+        if (apps.isEmpty())
+            lines.removeAt(found);
+        else
+            lines[found] = key + apps.join(';') + ';';
     }
     return lines.join('\n') + '\n';
 }
@@ -194,10 +197,10 @@ bool FileAssociation::IsDefault() const
 
 bool FileAssociation::Register()
 {
-    const bool written = WriteAll(MimePackagePath(), MimePackage()) &&
-                         WriteAll(DesktopEntryPath(), DesktopEntry(m_places)) &&
-                         WriteAll(MimeappsPath(), WithDefaultHandler(ReadAll(MimeappsPath()), kDaybinderMimeType,
-                                                                     kDesktopEntryName));
+    const bool written =
+        WriteAll(MimePackagePath(), MimePackage()) && WriteAll(DesktopEntryPath(), DesktopEntry(m_places)) &&
+        WriteAll(MimeappsPath(),
+                 WithDefaultHandler(ReadAll(MimeappsPath()), kDaybinderMimeType, kDesktopEntryName));
     RefreshCaches();
     return written;
 }
@@ -228,5 +231,6 @@ void FileAssociation::RefreshCaches() const
     if (QFileInfo(m_places.DataHome + QStringLiteral("mime/packages")).isDir())
         RunIfInstalled(QStringLiteral("update-mime-database"), m_places.DataHome + QStringLiteral("mime"));
     if (QFileInfo(m_places.DataHome + QStringLiteral("applications")).isDir())
-        RunIfInstalled(QStringLiteral("update-desktop-database"), m_places.DataHome + QStringLiteral("applications"));
+        RunIfInstalled(QStringLiteral("update-desktop-database"),
+                       m_places.DataHome + QStringLiteral("applications"));
 }

@@ -78,8 +78,9 @@ std::optional<qint32> SystemDialogs::ChooseColour(qint32 initial)
 std::optional<QString> SystemDialogs::ChooseFolder(const QString& start)
 {
     if (g_folderChooser) return g_folderChooser(m_parent, start);
-    const QString chosen = QFileDialog::getExistingDirectory(
-        m_parent, QString(), StartFolder(start), QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    const QString chosen =
+        QFileDialog::getExistingDirectory(m_parent, QString(), StartFolder(start),
+                                          QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (chosen.isEmpty()) return std::nullopt;
     return AddBackslash(chosen);
 }

@@ -5,8 +5,8 @@
 #include "platform/CommonDialogs.h"
 
 #include <QPointer>
-#include <functional>
 #include <QWidget>
+#include <functional>
 
 class SystemDialogs : public CommonDialogs
 {

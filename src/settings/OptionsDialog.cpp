@@ -68,7 +68,8 @@ OptionsValues OptionsDialog::Values() const
 void OptionsDialog::ShowSound(int number)
 {
     m_sound = std::clamp(number, 1, 10);
-    m_soundLabel->setText(Str(1613) + QStringLiteral(" #%1 ").arg(m_sound, 2, 10, QLatin1Char('0')) + Str(1614));
+    m_soundLabel->setText(Str(1613) + QStringLiteral(" #%1 ").arg(m_sound, 2, 10, QLatin1Char('0')) +
+                          Str(1614));
     m_soundPath->setText(m_sounds[size_t(m_sound - 1)]);
     m_soundPath->setCursorPosition(0);
     UpdateStates();

@@ -87,8 +87,10 @@ bool SaveOptions(const OptionsValues& v)
     Settings& s = Settings::Get();
     SettingsFile file;
 
-    if (v.Associate) FileAssociation::Current().Register();
-    else FileAssociation::Current().Unregister();
+    if (v.Associate)
+        FileAssociation::Current().Register();
+    else
+        FileAssociation::Current().Unregister();
     file.Write(Keys::ShowSplash(), Flag(v.ShowSplash));
     file.Write(Keys::ShowSel(), Flag(v.ShowSel));
 

@@ -124,7 +124,8 @@ QWidget* OptionsDialog::BuildFolderPanel(int calBox, int pictureBox, int picture
         groupLayout->addLayout(row);
         layout->addWidget(group);
         connect(m_useLast[size_t(box)], &QCheckBox::toggled, this, [this] { UpdateStates(); });
-        connect(m_chooseFolder[size_t(box)], &QPushButton::clicked, this, [this, box] { ChooseFolderOf(box); });
+        connect(m_chooseFolder[size_t(box)], &QPushButton::clicked, this,
+                [this, box] { ChooseFolderOf(box); });
     }
     layout->addStretch();
     return panel;

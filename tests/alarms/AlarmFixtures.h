@@ -33,7 +33,8 @@ struct AlarmDocument
     }
 
     // An entry with its alarm on, added to a day; its place.
-    static AlarmPlace AddAlarm(int day, int month, qint32 daysBefore, qint16 sound = 0, DayEntry entry = Event(u"Dentiste"_qs))
+    static AlarmPlace AddAlarm(int day, int month, qint32 daysBefore, qint16 sound = 0,
+                               DayEntry entry = Event(u"Dentiste"_qs))
     {
         entry.AlarmOn = true;
         entry.AlarmDaysBefore = daysBefore;

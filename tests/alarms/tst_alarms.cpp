@@ -68,7 +68,8 @@ private slots:
     void tenDueAlarmsAlertInMonthCellAndListOrder()
     {
         // Added out of order; the check goes month by month, cell by cell, line by line.
-        const int added[][2] = {{20, 3}, {1, 1}, {20, 3}, {5, 2}, {31, 1}, {1, 3}, {14, 3}, {2, 1}, {20, 3}, {28, 2}};
+        const int added[][2] = {{20, 3}, {1, 1},  {20, 3}, {5, 2},  {31, 1},
+                                {1, 3},  {14, 3}, {2, 1},  {20, 3}, {28, 2}};
         for (const auto& d : added) AlarmDocument::AddAlarm(d[0], d[1], 10);
         EntriesOn(20, 3).insert(1, Event(u"sans alarme"_qs)); // an entry without alarm among them
         QList<AlarmPlace> expected;
@@ -151,7 +152,8 @@ private slots:
         QCOMPARE(kept.DaysBefore, u"3"_qs);
         QCOMPARE(kept.Sound, 4);
 
-        const AlertForm event = AlertFormFor(Event(u"  Réunion de parents  "_qs), MakeDate(2, 4, 2026), false);
+        const AlertForm event =
+            AlertFormFor(Event(u"  Réunion de parents  "_qs), MakeDate(2, 4, 2026), false);
         QCOMPARE(event.Type, u"Événement"_qs);
         QCOMPARE(event.Description, u"Réunion de parents"_qs);
         QCOMPARE(event.Amount, u"0"_qs);

@@ -26,7 +26,8 @@ private slots:
 
     void itShowsTheEntryAndProposesToSwitchTheAlarmOff()
     {
-        const AlarmPlace place = AlarmDocument::AddAlarm(17, 3, 3, 2, Money(EntryIncome, u"Prime"_qs, u"250,00"_qs));
+        const AlarmPlace place =
+            AlarmDocument::AddAlarm(17, 3, 3, 2, Money(EntryIncome, u"Prime"_qs, u"250,00"_qs));
         AlertWindow w(place);
         QCOMPARE(w.objectName(), u"FrmAlarm"_qs);
         QCOMPARE(w.windowTitle(), u"Daybinder - Alarme"_qs);
@@ -42,7 +43,8 @@ private slots:
         QVERIFY(Check(&w, "ChkAL")->isChecked());
         QCOMPARE(Box(&w, "TxtAL")->text(), u"1"_qs);
         QCOMPARE(Find<QComboBox>(&w, "CmbAL")->currentIndex(), 0);
-        for (const char* name : {"TxtAL", "UDAlUp", "UDAlDown", "CmbAL", "CmdAL"}) QVERIFY(!Find(&w, name)->isEnabled());
+        for (const char* name : {"TxtAL", "UDAlUp", "UDAlDown", "CmbAL", "CmdAL"})
+            QVERIFY(!Find(&w, name)->isEnabled());
 
         // Unchecking shows nothing new but enables them; the test button wants a sound.
         Check(&w, "ChkAL")->click();

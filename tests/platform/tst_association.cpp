@@ -30,22 +30,31 @@ private slots:
         QTest::addColumn<QString>("handler");
         QTest::addColumn<QByteArray>("after");
         const QByteArray other = "[Added Associations]\ntext/plain=gedit.desktop;\n";
-        QTest::newRow("no file") << QByteArray() << kDesktopEntryName
-                                 << QByteArray("[Default Applications]\napplication/x-daybinder=daybinder.desktop;\n");
-        QTest::newRow("other groups") << other << kDesktopEntryName
-                                      << other + "\n[Default Applications]\napplication/x-daybinder=daybinder.desktop;\n";
+        QTest::newRow("no file")
+            << QByteArray() << kDesktopEntryName
+            << QByteArray("[Default Applications]\napplication/x-daybinder=daybinder.desktop;\n");
+        QTest::newRow("other groups")
+            << other << kDesktopEntryName
+            << other + "\n[Default Applications]\napplication/x-daybinder=daybinder.desktop;\n";
         QTest::newRow("replaces another default")
-            << QByteArray("[Default Applications]\ntext/plain=gedit.desktop\napplication/x-daybinder=agenda.desktop;\n")
+            << QByteArray(
+                   "[Default "
+                   "Applications]\ntext/plain=gedit.desktop\napplication/x-daybinder=agenda.desktop;\n")
             << kDesktopEntryName
-            << QByteArray("[Default Applications]\ntext/plain=gedit.desktop\napplication/x-daybinder=daybinder.desktop;\n");
+            << QByteArray(
+                   "[Default "
+                   "Applications]\ntext/plain=gedit.desktop\napplication/x-daybinder=daybinder.desktop;\n");
         QTest::newRow("removes ours, keeps the rest of the list")
-            << QByteArray("[Default Applications]\napplication/x-daybinder=daybinder.desktop;agenda.desktop;\n")
+            << QByteArray(
+                   "[Default Applications]\napplication/x-daybinder=daybinder.desktop;agenda.desktop;\n")
             << QString() << QByteArray("[Default Applications]\napplication/x-daybinder=agenda.desktop;\n");
         QTest::newRow("removes ours only from the defaults")
-            << QByteArray("[Added Associations]\napplication/x-daybinder=daybinder.desktop;\n[Default Applications]\n"
+            << QByteArray("[Added Associations]\napplication/x-daybinder=daybinder.desktop;\n[Default "
+                          "Applications]\n"
                           "application/x-daybinder=daybinder.desktop;\n")
             << QString()
-            << QByteArray("[Added Associations]\napplication/x-daybinder=daybinder.desktop;\n[Default Applications]\n");
+            << QByteArray("[Added Associations]\napplication/x-daybinder=daybinder.desktop;\n[Default "
+                          "Applications]\n");
     }
     void mimeappsKeepsEveryOtherLine()
     {
@@ -65,7 +74,8 @@ private slots:
         const QByteArray entry = FileBytes(m_places.DataHome + u"applications/daybinder.desktop"_qs);
         QVERIFY(entry.contains("Exec=" + OpenCommand(m_places.Program).toUtf8() + '\n'));
         QVERIFY(entry.contains("MimeType=application/x-daybinder;"));
-        QVERIFY(FileBytes(m_places.DataHome + u"mime/packages/daybinder.xml"_qs).contains("<glob pattern=\"*.cal\"/>"));
+        QVERIFY(FileBytes(m_places.DataHome + u"mime/packages/daybinder.xml"_qs)
+                    .contains("<glob pattern=\"*.cal\"/>"));
 
         // The program moved: the entry no longer starts it, the box shows unchecked.
         AssociationPlaces moved = m_places;
@@ -87,8 +97,10 @@ private slots:
                                     "image/png=viewer.desktop\n"));
         QVERIFY(!association.IsDefault());
         QVERIFY(association.Unregister());
-        QCOMPARE(FileBytes(mimeapps),
-                 QByteArray("[Default Applications]\napplication/x-daybinder=agenda.desktop;\nimage/png=viewer.desktop\n"));
+        QCOMPARE(
+            FileBytes(mimeapps),
+            QByteArray("[Default "
+                       "Applications]\napplication/x-daybinder=agenda.desktop;\nimage/png=viewer.desktop\n"));
         // The type stays known for the program that opens it now.
         QVERIFY(QFile::exists(m_places.DataHome + u"mime/packages/daybinder.xml"_qs));
         QVERIFY(!QFile::exists(m_places.DataHome + u"applications/daybinder.desktop"_qs));

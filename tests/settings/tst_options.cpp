@@ -237,7 +237,8 @@ private slots:
         }
         QCOMPARE(s.CalOpen, u"/data/cal/"_qs);
         QCOMPARE(s.ImgSave, u"*/images/"_qs);
-        QCOMPARE(s.ImgOpen, m_dir->filePath(u"program/"_qs)); // still following the files: the text is ignored
+        QCOMPARE(s.ImgOpen,
+                 m_dir->filePath(u"program/"_qs)); // still following the files: the text is ignored
 
         // An emptied box keeps the folder it showed.
         QCOMPARE(FolderToStore({false, u"  "_qs}, u"/pics/"_qs), u"*/pics/"_qs);
