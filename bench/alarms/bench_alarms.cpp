@@ -3,42 +3,14 @@
 // timer costs the user. Prints the figures; asserts nothing.
 
 #include "HeavyDocument.h"
+#include "Timing.h"
 #include "alarms/Alarms.h"
 #include "document/Session.h"
 #include "platform/Clock.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
-
-namespace {
-
-void Report(const char* what, std::vector<double> ms, double target)
-{
-    std::sort(ms.begin(), ms.end());
-    double sum = 0;
-    for (double v : ms) sum += v;
-    std::printf("%-46s n=%-4zu mean %7.3f ms  median %7.3f ms  max %7.3f ms  (target < %.0f ms)\n", what,
-                ms.size(), sum / double(ms.size()), ms[ms.size() / 2], ms.back(), target);
-}
-
-std::vector<double> Time(int runs, const std::function<void()>& step)
-{
-    std::vector<double> ms;
-    QElapsedTimer t;
-    for (int i = 0; i < runs; ++i) {
-        t.start();
-        step();
-        ms.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    return ms;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -56,9 +28,9 @@ int main(int argc, char** argv)
     const auto alert = [&](const AlarmPlace&) { ++alerts; };
     CheckAlarms(alert); // warm up
 
-    Report("CheckAlarms, heavy document, none due", Time(200, [&] { CheckAlarms(alert); }), 2);
+    Report("CheckAlarms, heavy document, none due", Time(200, [&](int) { CheckAlarms(alert); }), 2);
     Report("DueAlarms (the scan alone)",
-           Time(200, [&] { DueAlarms(s.CurrentDocument, MakeDate(1, 12, 2025)); }), 2);
+           Time(200, [&](int) { DueAlarms(s.CurrentDocument, MakeDate(1, 12, 2025)); }), 2);
     std::printf("alerts raised: %d\n", alerts);
     Clock::Install(nullptr);
     return alerts == 0 ? 0 : 1;

@@ -5,6 +5,7 @@
 #include "entries/AmountText.h"
 #include "resources/Strings.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -77,4 +78,9 @@ UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidg
     QObject::connect(b.Up, &QToolButton::clicked, box, [step] { step(1); });
     QObject::connect(b.Down, &QToolButton::clicked, box, [step] { step(-1); });
     return b;
+}
+
+QCheckBox* NamedCheckBox(int text, const QString& name, QWidget* parent)
+{
+    return Named(new QCheckBox(Str(text), parent), name);
 }

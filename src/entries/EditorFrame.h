@@ -2,11 +2,13 @@
 // What the entry editors share around their pages: help on the left, OK and Cancel on the right,
 // and text boxes that accept only what a CAL file can hold.
 
+#include <QString>
+
+class QCheckBox;
 class QDialog;
 class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
-class QString;
 class QTabWidget;
 class QToolButton;
 class QWidget;
@@ -20,6 +22,14 @@ struct EditorButtons
 
 // Lays out the dialog: the pages (or any content), then the button row.
 EditorButtons LayOutEditor(QDialog* dialog, QWidget* pages);
+
+// A control with its object name, and a check box with a numbered caption.
+template <class W> W* Named(W* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+QCheckBox* NamedCheckBox(int text, const QString& name, QWidget* parent);
 
 // A named text box with the program's input filter.
 QLineEdit* FilteredTextBox(const QString& name, QWidget* parent);

@@ -19,17 +19,6 @@
 
 namespace {
 
-template <class W> W* Named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QCheckBox* CheckBox(int text, const QString& name, QWidget* parent)
-{
-    return Named(new QCheckBox(Str(text), parent), name);
-}
-
 QPushButton* Button(int text, const QString& name, QWidget* parent)
 {
     return Named(new QPushButton(Str(text), parent), name);
@@ -40,10 +29,10 @@ QPushButton* Button(int text, const QString& name, QWidget* parent)
 QWidget* OptionsDialog::BuildGeneralPage()
 {
     auto* page = new QWidget;
-    m_general[0] = CheckBox(1602, QStringLiteral("ChkGen0"), page);
-    m_general[1] = CheckBox(1603, QStringLiteral("ChkGen1"), page);
+    m_general[0] = NamedCheckBox(1602, QStringLiteral("ChkGen0"), page);
+    m_general[1] = NamedCheckBox(1603, QStringLiteral("ChkGen1"), page);
     auto* summary = new QGroupBox(Str(234), page);
-    m_general[2] = CheckBox(1607, QStringLiteral("ChkGen2"), summary);
+    m_general[2] = NamedCheckBox(1607, QStringLiteral("ChkGen2"), summary);
     (new QVBoxLayout(summary))->addWidget(m_general[2]);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(m_general[0]);
@@ -56,8 +45,8 @@ QWidget* OptionsDialog::BuildGeneralPage()
 QWidget* OptionsDialog::BuildAlarmsPage()
 {
     auto* page = new QWidget;
-    m_offDefault = CheckBox(1609, QStringLiteral("ChkAL1"), page);
-    m_checkAlarms = CheckBox(1610, QStringLiteral("ChkAL2"), page);
+    m_offDefault = NamedCheckBox(1609, QStringLiteral("ChkAL1"), page);
+    m_checkAlarms = NamedCheckBox(1610, QStringLiteral("ChkAL2"), page);
     const UpDownBox minutes = MakeUpDownBox(QStringLiteral("TxtAL0"), QStringLiteral("UDAL0"), page);
     m_minutes = minutes.Box;
     auto* minutesText = new QLabel(Str(1611), page);
@@ -112,7 +101,7 @@ QWidget* OptionsDialog::BuildFolderPanel(int calBox, int pictureBox, int picture
     const std::pair<int, int> groups[] = {{calBox, 1617}, {pictureBox, pictureText}};
     for (const auto& [box, title] : groups) {
         auto* group = new QGroupBox(Str(title), panel);
-        m_useLast[size_t(box)] = CheckBox(useLastText, QStringLiteral("ChkPath%1").arg(box), group);
+        m_useLast[size_t(box)] = NamedCheckBox(useLastText, QStringLiteral("ChkPath%1").arg(box), group);
         m_folders[size_t(box)] = Named(new QLineEdit(group), QStringLiteral("TxtPath%1").arg(box));
         m_chooseFolder[size_t(box)] = Button(527, QStringLiteral("CmdPathSel%1").arg(box), group);
         auto* row = new QHBoxLayout;
@@ -157,7 +146,7 @@ QWidget* OptionsDialog::BuildFoldersPage()
 QWidget* OptionsDialog::BuildPrintingPage()
 {
     auto* page = new QWidget;
-    m_printBackground = CheckBox(1626, QStringLiteral("ChkPrint"), page);
+    m_printBackground = NamedCheckBox(1626, QStringLiteral("ChkPrint"), page);
     const UpDownBox copies = MakeUpDownBox(QStringLiteral("TxtPrint"), QStringLiteral("UDPrint"), page, 1);
     m_copies = copies.Box;
     copies.Row->insertWidget(0, new QLabel(Str(1628), page));
@@ -166,7 +155,7 @@ QWidget* OptionsDialog::BuildPrintingPage()
     auto* months = new QGroupBox(Str(1623), page);
     auto* grid = new QGridLayout(months);
     for (int m = 0; m < 12; ++m) {
-        m_months[size_t(m)] = CheckBox(210 + m, QStringLiteral("ChkMonth%1").arg(m), months);
+        m_months[size_t(m)] = NamedCheckBox(210 + m, QStringLiteral("ChkMonth%1").arg(m), months);
         grid->addWidget(m_months[size_t(m)], m % 4, m / 4);
     }
     auto* all = Button(1636, QStringLiteral("CmdPrint0"), months);

@@ -2,6 +2,7 @@
 // Cancel in the alert window, "IntervalChk" -1, ten alerts in a row, and the Options command.
 
 #include "ProgramFixture.h"
+#include "alarms/AlarmFixtures.h"
 #include "alarms/AlarmTimer.h"
 #include "alarms/AlertWindow.h"
 #include "calfile/CalFile.h"
@@ -37,8 +38,8 @@ private slots:
     void anAlarmThreeDaysAheadAlertsUntilItIsSwitchedOff()
     {
         RecordingSoundPlayer player;
-        const QString path =
-            WriteYear([] { AddAlarm(17, 3, 3, 2, Money(EntryExpense, u"Loyer"_qs, u"650"_qs)); });
+        const QString path = WriteYear(
+            [] { AlarmDocument::AddAlarm(17, 3, 3, 2, Money(EntryExpense, u"Loyer"_qs, u"650"_qs)); });
 
         // The check runs as soon as the file is open: the alert comes, Cancel leaves it be.
         QStringList fields;
@@ -82,7 +83,7 @@ private slots:
     void minusOneNeverAlerts()
     {
         QVERIFY(Keys::IntervalChk().Write(-1));
-        const QString path = WriteYear([] { AddAlarm(14, 3, 0, 1); });
+        const QString path = WriteYear([] { AlarmDocument::AddAlarm(14, 3, 0, 1); });
         int alerts = 0;
         WhenModal<AlertWindow>(
             [&](AlertWindow* w) {
@@ -105,7 +106,8 @@ private slots:
             const int days[][2] = {{16, 3}, {3, 1},  {16, 3}, {9, 2},  {31, 1},
                                    {1, 3},  {14, 3}, {2, 1},  {16, 3}, {28, 2}};
             int n = 0;
-            for (const auto& d : days) AddAlarm(d[0], d[1], 5, 0, Event(u"Rappel %1"_qs.arg(++n)));
+            for (const auto& d : days)
+                AlarmDocument::AddAlarm(d[0], d[1], 5, 0, Event(u"Rappel %1"_qs.arg(++n)));
         });
         QStringList seen;
         std::function<void()> answer = [&] {
@@ -139,16 +141,6 @@ private slots:
     }
 
 private:
-    static AlarmPlace AddAlarm(int day, int month, qint32 daysBefore, qint16 sound,
-                               DayEntry entry = Event(u"Dentiste"_qs))
-    {
-        entry.AlarmOn = true;
-        entry.AlarmDaysBefore = daysBefore;
-        entry.AlarmSound = sound;
-        EntriesOn(day, month).append(entry);
-        return {month, CellOf(day, month), int(EntriesOn(day, month).size()) - 1};
-    }
-
     // A 2026 calendar filled by fill(), written to a file of the test.
     QString WriteYear(const std::function<void()>& fill)
     {
