@@ -50,10 +50,22 @@ QLineEdit* FilteredTextBox(const QString& name, QWidget* parent)
     return box;
 }
 
+QLineEdit* AmountTextBox(const QString& name, AmountSign sign, QWidget* parent)
+{
+    QLineEdit* box = FilteredTextBox(name, parent);
+    QObject::connect(box, &QLineEdit::textEdited, box, [box, sign](const QString& text) {
+        const AmountEdit edit = FilterAmount(text, box->cursorPosition(), sign);
+        if (edit.Text == text) return;
+        box->setText(edit.Text);
+        box->setCursorPosition(edit.Cursor);
+    });
+    return box;
+}
+
 UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent, double minimum)
 {
     UpDownBox b;
-    b.Box = FilteredTextBox(boxName, parent);
+    b.Box = AmountTextBox(boxName, AmountSign::Absolute, parent);
     b.Box->setMaximumWidth(80);
     b.Up = new QToolButton(parent);
     b.Down = new QToolButton(parent);
@@ -67,10 +79,6 @@ UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidg
     b.Row->addWidget(b.Down);
 
     QLineEdit* box = b.Box;
-    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
-        const QString kept = FilterAbsoluteAmount(text);
-        if (kept != text) box->setText(kept);
-    });
     const auto step = [box, minimum](int by) {
         const double value = std::nearbyint(std::fabs(ReadNumber(box->text()))) + by;
         box->setText(PlainNumberText(std::max(minimum, value)));

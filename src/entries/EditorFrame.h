@@ -2,6 +2,8 @@
 // What the entry editors share around their pages: help on the left, OK and Cancel on the right,
 // and text boxes that accept only what a CAL file can hold.
 
+#include "entries/AmountText.h"
+
 #include <QString>
 
 class QCheckBox;
@@ -33,6 +35,10 @@ QCheckBox* NamedCheckBox(int text, const QString& name, QWidget* parent);
 
 // A named text box with the program's input filter.
 QLineEdit* FilteredTextBox(const QString& name, QWidget* parent);
+
+// The same for an amount: every edit goes through FilterAmount. The filter runs first, so a
+// slot connected later to textEdited reads the box's text rather than the signal's argument.
+QLineEdit* AmountTextBox(const QString& name, AmountSign sign, QWidget* parent);
 
 // A number box with its up-down control: the box keeps the absolute value of what is typed, and
 // the buttons "<upDownName>Up" and "<upDownName>Down" step the whole number by one, never

@@ -60,6 +60,7 @@ EventEditor::EventEditor(int mode, int editIndex, QWidget* parent)
 
     connect(m_type, &QButtonGroup::idClicked, this, &EventEditor::OnTypeChosen);
     connect(m_description, &QLineEdit::textChanged, this, &EventEditor::OnDescriptionChanged);
+    // The boxes' own amount filter has run when these read them.
     connect(m_amount, &QLineEdit::textEdited, this, &EventEditor::OnAmountEdited);
     connect(m_moveAmount, &QLineEdit::textEdited, this, &EventEditor::OnMoveAmountEdited);
     connect(m_linked, &QCheckBox::toggled, this, [this] { UpdateStates(); });
@@ -143,16 +144,14 @@ void EventEditor::OnDescriptionChanged(const QString& text)
     m_linked->setChecked(true); // typing an account's name ties the entry to it
 }
 
-void EventEditor::OnAmountEdited(const QString& text)
+void EventEditor::OnAmountEdited()
 {
-    SetIfDifferent(m_amount, FilterAbsoluteAmount(text));
     SetIfDifferent(m_moveAmount, AbsoluteAmountText(m_amount->text()));
     UpdatePreview();
 }
 
-void EventEditor::OnMoveAmountEdited(const QString& text)
+void EventEditor::OnMoveAmountEdited()
 {
-    SetIfDifferent(m_moveAmount, FilterAbsoluteAmount(text));
     SetIfDifferent(m_amount, AbsoluteAmountText(m_moveAmount->text()));
     UpdatePreview();
 }

@@ -45,8 +45,8 @@ private:
     // Behaviour (EventEditor.cpp).
     void OnTypeChosen(int choice);
     void OnDescriptionChanged(const QString& text);
-    void OnAmountEdited(const QString& text);
-    void OnMoveAmountEdited(const QString& text);
+    void OnAmountEdited();
+    void OnMoveAmountEdited();
     void ChooseColour();
     void ChoosePictureFile();
     void ShowHelp();

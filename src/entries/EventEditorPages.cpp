@@ -34,7 +34,7 @@ QWidget* EventEditor::BuildGeneralPage()
     }
     types->addStretch();
     m_description = FilteredTextBox(QStringLiteral("TxtEV0"), frame);
-    m_amount = FilteredTextBox(QStringLiteral("TxtEV1"), frame);
+    m_amount = AmountTextBox(QStringLiteral("TxtEV1"), AmountSign::Kept, frame);
     m_warning = Named(new QLabel(frame), QStringLiteral("LblWarning"));
     m_warning->setWordWrap(true);
     m_warning->hide();
@@ -51,7 +51,7 @@ QWidget* EventEditor::BuildGeneralPage()
         directions->addWidget(box);
     }
     directions->addStretch();
-    m_moveAmount = FilteredTextBox(QStringLiteral("TxtDE0"), m_accountPanel);
+    m_moveAmount = AmountTextBox(QStringLiteral("TxtDE0"), AmountSign::Absolute, m_accountPanel);
     m_before = FilteredTextBox(QStringLiteral("TxtDE1"), m_accountPanel);
     m_after = FilteredTextBox(QStringLiteral("TxtDE2"), m_accountPanel);
     m_before->setReadOnly(true);
