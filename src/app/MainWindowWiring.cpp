@@ -1,6 +1,7 @@
 #include "app/MainWindowWiring.h"
 
 #include "app/EntriesTabs.h"
+#include "app/PropertiesWiring.h"
 #include "app/ShellCommands.h"
 #include "commands/DocumentCommands.h"
 #include "commands/SavePartsDialog.h"
@@ -25,9 +26,6 @@ void WireDocumentCommands(MainWindow& main)
     commands.CloseMonthWindows = [window] {
         if (window) window->CloseMonthWindows();
     };
-    // The properties of a new document arrive with their dialog: until then New goes on as if
-    // it were confirmed unchanged.
-    commands.EditNewDocumentProperties = nullptr;
     QObject::connect(&main, &QObject::destroyed, [] { DocumentCommands::Get() = DocumentCommands(); });
 
     // Closing asks first; Cancel puts the window back into editing (the window does that).
@@ -50,4 +48,5 @@ void WireMainWindow(MainWindow& main)
     ConnectShellCommands(main);
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
+    WirePropertiesDialog(main);
 }
