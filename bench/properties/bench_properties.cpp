@@ -68,9 +68,11 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    std::printf("OK after one month's colours changed, heavy document, twelve windows open, %d runs (ms)\n", runs);
-    std::printf("  apply and rebuild that month only: median %6.2f  min %6.2f  max %6.2f (target: under 16)\n",
-                Median(ok), *std::min_element(ok.begin(), ok.end()), *std::max_element(ok.begin(), ok.end()));
+    std::printf("OK after one month's colours changed, heavy document, twelve windows open, %d runs (ms)\n",
+                runs);
+    std::printf(
+        "  apply and rebuild that month only: median %6.2f  min %6.2f  max %6.2f (target: under 16)\n",
+        Median(ok), *std::min_element(ok.begin(), ok.end()), *std::max_element(ok.begin(), ok.end()));
     std::printf("  the same and its grid painted    : median %6.2f  min %6.2f\n", Median(painted),
                 *std::min_element(painted.begin(), painted.end()));
     s.SetMode(MainMode::Unload);

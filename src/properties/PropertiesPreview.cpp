@@ -84,7 +84,8 @@ void PropertiesPreview::ShowSample(const BackgroundSettings& background, const C
                        QImage::Format_ARGB32_Premultiplied);
         surface.fill(Qt::transparent);
         QPainter p(&surface);
-        const QRect sample(0, 0, kSampleWidth / kTwipsPerPixel, (kSampleHeight - kCalendarTop) / kTwipsPerPixel);
+        const QRect sample(0, 0, kSampleWidth / kTwipsPerPixel,
+                           (kSampleHeight - kCalendarTop) / kTwipsPerPixel);
         PaintBackgroundPicture(p, sample, background.Picture, background.Mode);
         p.end();
         m_grid->Picture = surface;

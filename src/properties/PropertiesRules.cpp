@@ -10,15 +10,15 @@ namespace {
 
 constexpr int kFirstYear = 2002;
 
-template <typename Settings>
-MonthsOnDefaults OnDefaults(const std::array<Settings, kDisplayNodes>& nodes)
+template <typename Settings> MonthsOnDefaults OnDefaults(const std::array<Settings, kDisplayNodes>& nodes)
 {
     int count = 0;
     for (int m = 1; m <= 12; ++m) count += nodes[size_t(m)].UseDefault ? 1 : 0;
     return count == 0 ? MonthsOnDefaults::None : count == 12 ? MonthsOnDefaults::All : MonthsOnDefaults::Some;
 }
 
-template <typename Settings> void SetOnDefaults(std::array<Settings, kDisplayNodes>& nodes, int node, bool set)
+template <typename Settings>
+void SetOnDefaults(std::array<Settings, kDisplayNodes>& nodes, int node, bool set)
 {
     if (node < kDefaultsNode || node >= kDisplayNodes) return;
     nodes[size_t(node)].UseDefault = set;
@@ -131,7 +131,16 @@ BackgroundPanelStates BackgroundPanel(int node, bool onDefaults, bool noPicture,
 const std::array<ColourRow, kColourRows>& ColourRows()
 {
     static const std::array<ColourRow, kColourRows> rows{{
-        {530, 5}, {531, 8}, {532, 9}, {533, 0}, {534, 2}, {535, 3}, {536, 1}, {537, 4}, {538, 7}, {539, 6},
+        {530, 5},
+        {531, 8},
+        {532, 9},
+        {533, 0},
+        {534, 2},
+        {535, 3},
+        {536, 1},
+        {537, 4},
+        {538, 7},
+        {539, 6},
     }};
     return rows;
 }

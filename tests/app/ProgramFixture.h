@@ -130,7 +130,8 @@ struct ProgramFixture
     // The command New, its properties dialog confirmed unchanged as it opens.
     void NewDocument() const
     {
-        WhenModal<PropertiesDialog>([](PropertiesDialog* d) { d->findChild<QPushButton*>(u"CmdOk"_qs)->click(); });
+        WhenModal<PropertiesDialog>(
+            [](PropertiesDialog* d) { d->findChild<QPushButton*>(u"CmdOk"_qs)->click(); });
         ToolbarClick("New");
     }
 

@@ -71,9 +71,11 @@ private slots:
     void pagesOpenOnTheDocument()
     {
         QTemporaryDir dir;
-        const QString folder = dir.filePath(u"Documents/Calendriers de la famille/Année deux mille quatre"_qs);
+        const QString folder =
+            dir.filePath(u"Documents/Calendriers de la famille/Année deux mille quatre"_qs);
         QVERIFY(QDir().mkpath(folder));
-        Doc().FilePath = WriteFile(dir, folder.mid(dir.path().size() + 1) + u"/agenda.cal"_qs, QByteArray(512, 'x'));
+        Doc().FilePath =
+            WriteFile(dir, folder.mid(dir.path().size() + 1) + u"/agenda.cal"_qs, QByteArray(512, 'x'));
         Doc().Author = u"  Élise  "_qs;
         Doc().MonthToOpen = u"05"_qs;
         PropertiesDialog d;
