@@ -2,7 +2,7 @@
 // twelve month windows open: the document written, that month's window rebuilt (and painted),
 // the others left alone. Usage: bench_properties [runs]
 
-#include "HeavyDocument.h"
+#include "HeavyMonthWindows.h"
 #include "commands/DocumentCommands.h"
 #include "document/Session.h"
 #include "properties/ApplyProperties.h"
@@ -14,16 +14,6 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-double Median(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -32,13 +22,8 @@ int main(int argc, char** argv)
 
     Session& s = Session::Get();
     MainWindow main;
-    for (int m = 1; m <= 12; ++m) main.MonthWindowFor(m);
-    main.show();
-    s.CurrentDocument = MakeHeavyDocument();
-    for (int m = 1; m <= 12; ++m) s.CurrentDocument.Month(m).Background.Mode = 1 + m % 2; // stretch, tile
-    s.SetMode(MainMode::Edit);
+    OpenHeavyDocument(main);
     main.BuildMonthWindows();
-    main.ArrangeMonthWindows(QStringLiteral("VTile"));
     QApplication::processEvents();
 
     QList<int> rebuilt;
