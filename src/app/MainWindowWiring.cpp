@@ -2,6 +2,7 @@
 
 #include "app/AlarmsWiring.h"
 #include "app/EntriesTabs.h"
+#include "app/PropertiesWiring.h"
 #include "app/ShellCommands.h"
 #include "commands/DocumentCommands.h"
 #include "commands/SavePartsDialog.h"
@@ -26,9 +27,6 @@ void WireDocumentCommands(MainWindow& main)
     commands.CloseMonthWindows = [window] {
         if (window) window->CloseMonthWindows();
     };
-    // The properties of a new document arrive with their dialog: until then New goes on as if
-    // it were confirmed unchanged.
-    commands.EditNewDocumentProperties = nullptr;
     QObject::connect(&main, &QObject::destroyed, [] { DocumentCommands::Get() = DocumentCommands(); });
 
     // Closing asks first; Cancel puts the window back into editing (the window does that).
@@ -53,4 +51,5 @@ void WireMainWindow(MainWindow& main)
     ConnectDebtsTab(main);
     WireAlarms(main);
     WireOptions(main);
+    WirePropertiesDialog(main);
 }
