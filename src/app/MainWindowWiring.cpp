@@ -2,6 +2,7 @@
 
 #include "app/EntriesTabs.h"
 #include "app/ShellCommands.h"
+#include "app/SummaryWiring.h"
 #include "commands/DocumentCommands.h"
 #include "commands/SavePartsDialog.h"
 #include "document/Session.h"
@@ -50,4 +51,5 @@ void WireMainWindow(MainWindow& main)
     ConnectShellCommands(main);
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
+    ConnectSummaryTab(main);
 }
