@@ -205,6 +205,7 @@ void ChartWindow::GatherTotals()
     m_loading->hide();
     m_view->show();
     m_busy.reset();
+    emit TotalsGathered();
 }
 
 void ChartWindow::DrawChart()

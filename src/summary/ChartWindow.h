@@ -46,6 +46,10 @@ public:
 
     void done(int result) override;
 
+signals:
+    // The totals are in and the chart drawn.
+    void TotalsGathered();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

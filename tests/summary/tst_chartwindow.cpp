@@ -74,7 +74,8 @@ private slots:
         QVERIFY(m_window->GatherTimer()->isSingleShot());
         QCOMPARE(m_window->GatherTimer()->interval(), 1000);
         QVERIFY(m_window->GatherTimer()->isActive());
-        QVERIFY(QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
+        QVERIFY(QGuiApplication::overrideCursor() &&
+                QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
 
         QTRY_VERIFY_WITH_TIMEOUT(m_window->Gathered(), 3000);
         QVERIFY(!m_window->GatherTimer()->isActive());
@@ -84,7 +85,8 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
         const QStringList bars = Bars(m_window.get());
         QCOMPARE(bars.size(), 4);
-        QCOMPARE(bars[0], u"Janvier Février Mars Avril Mai Juin Juillet Août Septembre Octobre Novembre Décembre"_qs);
+        QCOMPARE(bars[0],
+                 u"Janvier Février Mars Avril Mai Juin Juillet Août Septembre Octobre Novembre Décembre"_qs);
         QCOMPARE(bars[1], u"Revenus #0000ff 1000 0 0 0 0 0 0 0 0 0 0 1000"_qs);
         QCOMPARE(bars[2], u"Dépenses #ff0000 600 350 0 0 0 0 0 0 0 0 0 0"_qs);
         QCOMPARE(bars[3], u"Grand total: #00ff00 400 -350 0 0 0 0 0 0 0 0 0 1000"_qs);
@@ -105,7 +107,8 @@ private slots:
         Tick(m_window->MonthBox(12));
         QVERIFY(m_window->MonthBox(12)->isChecked());
         Tick(m_window->MonthBox(2));
-        QCOMPARE(Bars(m_window.get()), (QStringList{"Février Novembre Décembre", "Dépenses #ff0000 350 0 0"}));
+        QCOMPARE(Bars(m_window.get()),
+                 (QStringList{"Février Novembre Décembre", "Dépenses #ff0000 350 0 0"}));
     }
 
     void theSelectionPanelGivesItsHeightToTheChart()

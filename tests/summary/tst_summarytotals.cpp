@@ -36,10 +36,8 @@ private slots:
         EntriesOn(3, 3) = {Money(EntryExpense, "Café", "2.5")};
         EntriesOn(4, 3) = {Money(EntryExpense, "Café", "2.5")};
         QCOMPARE(DayAmountTotal(Doc(), SummaryExpenses, 3, CellOf(3, 3)), 2);
-        QCOMPARE(Summary(SummaryWeek, 2, 3),
-                 (QStringList{"2004-03-02", "2004-03-08", "6$", "4$", "2$"}));
-        QCOMPARE(Summary(SummaryMonth, 20, 3),
-                 (QStringList{"2004-03-01", "2004-03-31", "6$", "4$", "2$"}));
+        QCOMPARE(Summary(SummaryWeek, 2, 3), (QStringList{"2004-03-02", "2004-03-08", "6$", "4$", "2$"}));
+        QCOMPARE(Summary(SummaryMonth, 20, 3), (QStringList{"2004-03-01", "2004-03-31", "6$", "4$", "2$"}));
         // Amounts that are not numbers count as nothing; a typed minus sign stays.
         EntriesOn(5, 3) = {Money(EntryIncome, "Vente", "beaucoup"), Money(EntryIncome, "Remb.", "-12")};
         QCOMPARE(Summary(SummaryDay, 5, 3), (QStringList{"2004-03-05", "2004-03-05", "-12$", "0$", "-12$"}));
@@ -52,7 +50,8 @@ private slots:
         for (int day : {30}) EntriesOn(day, 4) = {Money(EntryIncome, "Paie", "100")};
         for (int day : {1, 6, 7}) EntriesOn(day, 5) = {Money(EntryIncome, "Paie", "10")};
         Doc().Month(4).Cell(CellOf(30, 4) + 1).Entries = {Money(EntryIncome, "Perdu", "5000")};
-        QCOMPARE(Summary(SummaryWeek, 30, 4), (QStringList{"2004-04-30", "2004-05-06", "120$", "0$", "120$"}));
+        QCOMPARE(Summary(SummaryWeek, 30, 4),
+                 (QStringList{"2004-04-30", "2004-05-06", "120$", "0$", "120$"}));
         QCOMPARE(Summary(SummaryTwoWeeks, 30, 4),
                  (QStringList{"2004-04-30", "2004-05-13", "130$", "0$", "130$"}));
 
@@ -91,14 +90,18 @@ private slots:
 
     void totalsBeyondTheRangeStopAtItsLimitsInsteadOfWrapping()
     {
-        EntriesOn(1, 7) = {Money(EntryIncome, "Loto", "2000000000"), Money(EntryIncome, "Loto", "2000000000")};
-        EntriesOn(2, 7) = {Money(EntryIncome, "Loto", "2000000000"), Money(EntryExpense, "Dette", "-2000000000")};
+        EntriesOn(1, 7) = {Money(EntryIncome, "Loto", "2000000000"),
+                           Money(EntryIncome, "Loto", "2000000000")};
+        EntriesOn(2, 7) = {Money(EntryIncome, "Loto", "2000000000"),
+                           Money(EntryExpense, "Dette", "-2000000000")};
         QCOMPARE(Summary(SummaryDay, 1, 7).mid(2), (QStringList{"2147483647$", "0$", "2147483647$"}));
-        QCOMPARE(Summary(SummaryWeek, 1, 7).mid(2), (QStringList{"2147483647$", "-2000000000$", "2147483647$"}));
+        QCOMPARE(Summary(SummaryWeek, 1, 7).mid(2),
+                 (QStringList{"2147483647$", "-2000000000$", "2147483647$"}));
         EntriesOn(3, 7) = {Money(EntryExpense, "Dette", "3e9")};
         QCOMPARE(Summary(SummaryDay, 3, 7).mid(2), (QStringList{"0$", "2147483647$", "-2147483647$"}));
         EntriesOn(3, 7).append(Money(EntryIncome, "Dette", "-3e9"));
-        QCOMPARE(Summary(SummaryDay, 3, 7).mid(2), (QStringList{"-2147483648$", "2147483647$", "-2147483648$"}));
+        QCOMPARE(Summary(SummaryDay, 3, 7).mid(2),
+                 (QStringList{"-2147483648$", "2147483647$", "-2147483648$"}));
     }
 
     void chartGathersEveryMonthWithProgress()
