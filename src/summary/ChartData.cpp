@@ -57,7 +57,8 @@ bool ChartChoices::MayUncheckMonth(int month) const
 ChartChoices ReadChartChoices()
 {
     const SettingsFile file;
-    const auto checked = [&file](const SettingKey& key) { return ReadNumber(file.Read(key)) != 0; };
+    // "1" checked, anything else not, as the options dialog reads "ShowSel".
+    const auto checked = [&file](const SettingKey& key) { return ReadNumber(file.Read(key)) == 1; };
     ChartChoices c;
     for (int s = 0; s < kChartSeries; ++s) c.Series[size_t(s)] = checked(Keys::SummarySeries(s));
     for (int m = 1; m <= 12; ++m) c.Months[size_t(m - 1)] = checked(Keys::SummaryMonth(m));

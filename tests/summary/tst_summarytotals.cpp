@@ -168,8 +168,9 @@ private slots:
         QCOMPARE(back.Months, c.Months);
         QCOMPARE(back.ShowSelection, false);
 
-        // A hand-edited file: text that is no number reads as unchecked, and two months remain.
-        for (int m = 1; m <= 12; ++m) QVERIFY(Keys::SummaryMonth(m).Write(m == 9 ? u"2"_qs : u"oui"_qs));
+        // A hand-edited file: anything but 1 reads as unchecked, and two months remain.
+        for (int m = 1; m <= 12; ++m)
+            QVERIFY(Keys::SummaryMonth(m).Write(m == 9 ? u"1"_qs : m == 10 ? u"2"_qs : u"oui"_qs));
         const ChartChoices edited = ReadChartChoices();
         QCOMPARE(edited.CheckedMonths(), 2);
         QVERIFY(edited.Months[0] && edited.Months[8]);
