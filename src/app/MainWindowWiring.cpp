@@ -4,6 +4,7 @@
 #include "app/EntriesTabs.h"
 #include "app/PropertiesWiring.h"
 #include "app/ShellCommands.h"
+#include "app/SummaryWiring.h"
 #include "commands/DocumentCommands.h"
 #include "commands/SavePartsDialog.h"
 #include "document/Session.h"
@@ -49,6 +50,7 @@ void WireMainWindow(MainWindow& main)
     ConnectShellCommands(main);
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
+    ConnectSummaryTab(main);
     WireAlarms(main);
     WireOptions(main);
     WirePropertiesDialog(main);
