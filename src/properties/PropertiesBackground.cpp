@@ -162,7 +162,7 @@ void PropertiesDialog::OnAdjustPicture()
     const auto& edit = PropertiesHooks::Get().EditPicture;
     BackgroundSettings& b = m_work.Backgrounds[size_t(PanelNode())];
     if (!edit || b.Picture.isNull()) return;
-    if (const std::optional<QImage> adjusted = edit(b.Picture)) {
+    if (const std::optional<QImage> adjusted = edit(b.Picture, b.PicturePath)) {
         b.Picture = *adjusted;
         ShowPreview();
     }

@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(sample->Picture.pixelColor(20, 20), QColor(Qt::darkBlue));
 
         // With an editor, adjusting replaces the working picture.
-        PropertiesHooks::Get().EditPicture = [](const QImage& p) { return std::optional(p.scaled(8, 8)); };
+        PropertiesHooks::Get().EditPicture = [](const QImage& p, const QString&) { return std::optional(p.scaled(8, 8)); };
         ClickItem(d.Tree(), d.PictureItem(3));
         Press(&d, "CmdBckAdjust");
         QCOMPARE(d.Work().Backgrounds[3].Picture.size(), QSize(8, 8));

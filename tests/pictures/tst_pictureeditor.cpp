@@ -1,0 +1,360 @@
+#include "pictures/ChoosePicture.h"
+#include "pictures/PictureEditor.h"
+#include "pictures/PictureView.h"
+#include "resources/Strings.h"
+#include "settings/Settings.h"
+#include "support/ScriptedDialogs.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
+#include "support/WhenModal.h"
+#include "support/Widgets.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+namespace {
+
+QImage Picture(int width, int height, QRgb colour)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(colour);
+    return picture;
+}
+
+void Click(QWidget* editor, const char* name)
+{
+    auto* button = Find<QPushButton>(editor, QLatin1String(name));
+    QVERIFY2(button->isEnabled(), name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QString Height(QWidget* editor)
+{
+    return Box(editor, u"TxtHeight"_qs)->text();
+}
+
+QString Width(QWidget* editor)
+{
+    return Box(editor, u"TxtWidth"_qs)->text();
+}
+
+// The slider moved as with the keyboard, then its "Appliquer".
+void Brighten(QWidget* editor, int amount)
+{
+    auto* slider = Find<QSlider>(editor, u"SldBright"_qs);
+    slider->setFocus();
+    for (int i = 0; i < std::abs(amount); ++i)
+        QTest::keyClick(slider, amount > 0 ? Qt::Key_Right : Qt::Key_Left);
+    QCOMPARE(slider->value(), amount);
+    Click(editor, "CmdBrightApply");
+}
+
+} // namespace
+
+// The picture editor as a user works in it: sizes, brightness, reset, open, save, print, and
+// what OK and Cancel hand back.
+class TestPictureEditor : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        qputenv("DAYBINDER_CONFIG_HOME", m_dir.filePath(u"config"_qs).toUtf8());
+    }
+
+    void cleanup()
+    {
+        SetPictureChooser({});
+        PictureEditor::PrinterInstalled = nullptr;
+        PictureEditor::PrintPicture = nullptr;
+    }
+
+    void opensOnThePictureWithItsSize()
+    {
+        PictureEditor editor(Picture(120, 80, qRgb(1, 2, 3)), u"/photos/été.jpg"_qs);
+        QCOMPARE(editor.objectName(), u"FrmCmGraph"_qs);
+        QCOMPARE(editor.windowTitle(), u"Daybinder - Éditeur d'Image"_qs);
+        QCOMPARE(Height(&editor), u"80"_qs);
+        QCOMPARE(Width(&editor), u"120"_qs);
+        QCOMPARE(Find<QSlider>(&editor, u"SldBright"_qs)->value(), 0);
+        QCOMPARE(Find<QPushButton>(&editor, u"CmdSizeFit"_qs)->text(), u"&Taille du calendrier"_qs);
+        QVERIFY(!Find<QPushButton>(&editor, u"CmdPrint"_qs)->isEnabled()); // no printing wired
+    }
+
+    void sizeBoxesHoldTheirRangeWhileTyping()
+    {
+        PictureEditor editor(Picture(120, 80, 0), {});
+        editor.show();
+        QLineEdit* height = Box(&editor, u"TxtHeight"_qs);
+        Retype(height, u"40000"_qs);
+        QCOMPARE(height->text(), u"32767"_qs);
+        Retype(height, u"5"_qs);
+        QTest::keyClick(height, Qt::Key_Home);
+        QTest::keyClick(height, '-'); // a minus put in front
+        QCOMPARE(height->text(), u"0"_qs);
+        QGuiApplication::clipboard()->setText(u"-5"_qs);
+        height->selectAll();
+        QTest::keySequence(height, QKeySequence::Paste);
+        QCOMPARE(height->text(), u"0"_qs);
+        QCOMPARE(height->cursorPosition(), 1); // typing goes on after it
+        QTest::keyClicks(height, "48");
+        QCOMPARE(height->text(), u"48"_qs);
+        QLineEdit* width = Box(&editor, u"TxtWidth"_qs);
+        Retype(width, u"125"_qs);
+        QTest::keyClick(width, Qt::Key_Left);
+        QTest::keyClick(width, ','); // "12,5" reads as 12
+        QCOMPARE(width->text(), u"12"_qs);
+        Find<QToolButton>(&editor, u"UDWidthUp"_qs)->click();
+        QCOMPARE(width->text(), u"13"_qs);
+        Retype(width, u"0"_qs);
+        Find<QToolButton>(&editor, u"UDWidthDown"_qs)->click();
+        QCOMPARE(width->text(), u"0"_qs);
+        QCOMPARE(editor.Current().size(), QSize(120, 80)); // nothing applied yet
+    }
+
+    void calendarSizeIsAppliedStretched()
+    {
+        PictureEditor editor(Picture(300, 300, qRgb(10, 200, 30)), {});
+        editor.show();
+        Click(&editor, "CmdSizeFit");
+        QCOMPARE(Height(&editor), u"481"_qs);
+        QCOMPARE(Width(&editor), u"673"_qs);
+        QCOMPARE(editor.Current().size(), QSize(300, 300));
+        Click(&editor, "CmdSizeApply");
+        QCOMPARE(editor.Current().size(), QSize(673, 481));
+        QCOMPARE(editor.Current().pixel(672, 0), qRgb(10, 200, 30));
+        Click(&editor, "CmdOk");
+        QCOMPARE(editor.Result(), 1);
+        QCOMPARE(editor.Picture().size(), QSize(673, 481));
+    }
+
+    void aSizeWithoutPixelsOrTooLargeIsRefusedAndThePictureStays()
+    {
+        ScriptedPrompter prompter;
+        PictureEditor editor(Picture(50, 40, qRgb(5, 5, 5)), {});
+        editor.show();
+        Retype(Box(&editor, u"TxtWidth"_qs), u"0"_qs);
+        Click(&editor, "CmdSizeApply");
+        Retype(Box(&editor, u"TxtWidth"_qs), u"32767"_qs);
+        Retype(Box(&editor, u"TxtHeight"_qs), u"32767"_qs);
+        Click(&editor, "CmdSizeApply");
+        QCOMPARE(prompter.Asked.size(), 2);
+        QVERIFY(prompter.Asked[1].Text.contains(u"32767 x 32767"_qs));
+        QCOMPARE(editor.Current().size(), QSize(50, 40));
+        QVERIFY(Find<QPushButton>(&editor, u"CmdOk"_qs)->isEnabled());
+    }
+
+    void brightnessIsAppliedAndTheSliderReturnsToZero()
+    {
+        PictureEditor editor(Picture(30, 20, qRgb(250, 10, 0)), {});
+        editor.show();
+        Brighten(&editor, 30);
+        QCOMPARE(editor.Current().pixel(29, 19), qRgb(255, 40, 30));
+        QCOMPARE(Find<QSlider>(&editor, u"SldBright"_qs)->value(), 0);
+        Brighten(&editor, -60);
+        QCOMPARE(editor.Current().pixel(0, 0), qRgb(195, 0, 0));
+        const QImage before = editor.Current();
+        Click(&editor, "CmdBrightApply"); // at 0: nothing
+        QCOMPARE(editor.Current(), before);
+        QCOMPARE(Find<QSlider>(&editor, u"SldBright"_qs)->value(), 0);
+    }
+
+    void largePictureShowsItsProgressAndEveryControlComesBack()
+    {
+        PictureEditor editor(Picture(2000, 1500, qRgb(100, 100, 100)), {});
+        editor.show();
+        auto* progress = editor.findChild<QWidget*>(u"PrgWork"_qs);
+        bool shown = false;
+        bool okDisabled = false;
+        // Watches the window between the steps of the work.
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, &editor, [&] {
+            shown |= progress->isVisible();
+            okDisabled |= !Find<QPushButton>(&editor, u"CmdOk"_qs)->isEnabled();
+        });
+        watch.start(0);
+        Brighten(&editor, 20);
+        watch.stop();
+        QVERIFY(shown);
+        QVERIFY(okDisabled);
+        QVERIFY(!progress->isVisible());
+        QVERIFY(Find<QPushButton>(&editor, u"CmdOk"_qs)->isEnabled());
+        QCOMPARE(editor.Current().pixel(1999, 1499), qRgb(120, 120, 120));
+    }
+
+    void resetGoesBackToThePictureItWasOpenedWith()
+    {
+        const QImage original = Picture(64, 48, qRgb(40, 50, 60));
+        PictureEditor editor(original, {});
+        editor.show();
+        Brighten(&editor, 10);
+        Click(&editor, "CmdSizeFit");
+        Click(&editor, "CmdSizeApply");
+        Click(&editor, "CmdReset");
+        QCOMPARE(editor.Current(), original);
+        QCOMPARE(Height(&editor), u"48"_qs);
+        QCOMPARE(Width(&editor), u"64"_qs);
+    }
+
+    void cancelAfterChangesHandsBackTheOriginal()
+    {
+        const QImage original = Picture(64, 48, qRgb(40, 50, 60));
+        WhenModal<PictureEditor>([](PictureEditor* editor) {
+            Brighten(editor, 25);
+            Click(editor, "CmdSizeFit");
+            Click(editor, "CmdSizeApply");
+            Click(editor, "CmdCancel");
+        });
+        const EditedPicture cancelled = EditPicture(original, u"a.bmp"_qs);
+        QCOMPARE(cancelled.Result, 0);
+        QCOMPARE(cancelled.Picture, original);
+        QCOMPARE(cancelled.Path, u"a.bmp"_qs);
+
+        WhenModal<PictureEditor>([](PictureEditor* editor) {
+            Brighten(editor, 25);
+            editor->close(); // the close box is a Cancel
+        });
+        QCOMPARE(EditPicture(original, u"a.bmp"_qs).Picture, original);
+
+        WhenModal<PictureEditor>([](PictureEditor* editor) {
+            Brighten(editor, 25);
+            Click(editor, "CmdOk");
+        });
+        const EditedPicture confirmed = EditPicture(original, u"a.bmp"_qs);
+        QCOMPARE(confirmed.Result, 1);
+        QCOMPARE(confirmed.Picture.pixel(0, 0), qRgb(65, 75, 85));
+        QCOMPARE(confirmed.Path, u"a.bmp"_qs);
+    }
+
+    void openingAnotherFileReplacesThePictureAndItsPath()
+    {
+        ScriptedPrompter prompter;
+        const QString text = m_dir.filePath(u"notes.bmp"_qs);
+        QVERIFY(SaveBytes(text, "pas une image"));
+        const QString photo = m_dir.filePath(u"forêt.jpg"_qs);
+        QVERIFY(Picture(90, 70, qRgb(0, 120, 0)).save(photo, "JPEG"));
+        QStringList answers{text, photo};
+        SetPictureChooser([&](const QString&) { return PictureChoice{1, answers.takeFirst()}; });
+
+        WhenModal<PictureEditor>([&](PictureEditor* editor) {
+            Click(editor, "CmdOpen");
+            QCOMPARE(prompter.Asked.size(), 1);
+            QCOMPARE(prompter.Asked[0].Text, Str(10049));
+            QCOMPARE(prompter.Asked[0].Icon, PromptIcon::Stop);
+            QCOMPARE(editor->Current().size(), QSize(20, 10)); // the current picture stays
+            Click(editor, "CmdOpen");
+            QCOMPARE(editor->Current().size(), QSize(90, 70));
+            QCOMPARE(Height(editor), u"70"_qs);
+            Brighten(editor, 5);
+            Click(editor, "CmdReset"); // back to the file just opened
+            QCOMPARE(qGreen(editor->Current().pixel(45, 35)), qGreen(QImage(photo).pixel(45, 35)));
+            Click(editor, "CmdOk");
+        });
+        const EditedPicture edited = EditPicture(Picture(20, 10, 0), u"ancienne.bmp"_qs);
+        QCOMPARE(edited.Result, 1);
+        QCOMPARE(edited.Path, photo);
+        QCOMPARE(edited.Picture.size(), QSize(90, 70));
+    }
+
+    void saveAsWritesABitmapAndRemembersItsFolder()
+    {
+        ScriptedDialogs dialogs;
+        const QString folder = m_dir.filePath(u"enregistrées"_qs);
+        QVERIFY(QDir().mkpath(folder));
+        Settings::Get().ImgSave = m_dir.path() + u'/';
+        PictureEditor editor(Picture(100, 60, qRgb(1, 2, 3)), {});
+        editor.show();
+        Click(&editor, "CmdSizeFit");
+        Click(&editor, "CmdSizeApply");
+        dialogs.Files = {folder + u"/calendrier.bmp"_qs, std::nullopt};
+        Click(&editor, "CmdSaveAs");
+        const FileDialogRequest& asked = dialogs.Saved.first();
+        QCOMPARE(asked.Filter, Str(10052));
+        QCOMPARE(asked.FilterIndex, 2);
+        QCOMPARE(asked.DefaultExtension, u"bmp"_qs);
+        QCOMPARE(asked.InitialFolder, m_dir.path() + u'/');
+        QVERIFY(asked.OverwritePrompt);
+        QVERIFY(asked.FileName.isEmpty());
+        QCOMPARE(QImage(folder + u"/calendrier.bmp"_qs).size(), QSize(673, 481));
+        QVERIFY(QDir::cleanPath(Settings::Get().ImgSave) == QDir::cleanPath(folder));
+
+        Click(&editor, "CmdSaveAs"); // cancelled: nothing more
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
+        QVERIFY(QDir::cleanPath(Settings::Get().ImgSave) == QDir::cleanPath(folder));
+    }
+
+    void aFixedSaveFolderIsKept()
+    {
+        ScriptedDialogs dialogs;
+        Settings::Get().ImgSave = u'*' + m_dir.path() + u'/';
+        PictureEditor editor(Picture(10, 10, 0), {});
+        dialogs.Files = {m_dir.filePath(u"ailleurs.bmp"_qs)};
+        Click(&editor, "CmdSaveAs");
+        QCOMPARE(dialogs.Saved.first().InitialFolder, m_dir.path() + u'/');
+        QCOMPARE(Settings::Get().ImgSave, u'*' + m_dir.path() + u'/');
+        QVERIFY(QFile::exists(m_dir.filePath(u"ailleurs.bmp"_qs)));
+    }
+
+    void printHandsThePictureToThePreview()
+    {
+        QList<BackgroundSettings> requests;
+        bool printer = false;
+        PictureEditor::PrinterInstalled = [&] { return printer; };
+        PictureEditor::PrintPicture = [&](const BackgroundSettings& r) { requests.append(r); };
+        {
+            PictureEditor editor(Picture(10, 10, 0), u"x.bmp"_qs);
+            QVERIFY(!Find<QPushButton>(&editor, u"CmdPrint"_qs)->isEnabled()); // no printer
+        }
+        printer = true;
+        PictureEditor editor(Picture(40, 30, qRgb(250, 10, 0)), u"/images/mer.bmp"_qs);
+        editor.show();
+        Brighten(&editor, 30);
+        QVERIFY(Find<QPushButton>(&editor, u"CmdPrint"_qs)->isEnabled()); // back after the work
+        Click(&editor, "CmdPrint");
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests[0].Mode, 0);
+        QCOMPARE(requests[0].PicturePath, u"/images/mer.bmp"_qs);
+        QCOMPARE(requests[0].Picture.pixel(0, 0), qRgb(255, 40, 30));
+
+        PictureEditor unnamed(Picture(4, 4, 0), {});
+        Click(&unnamed, "CmdPrint");
+        QVERIFY(!requests[1].PicturePath.isEmpty()); // still a picture, never the calendar
+    }
+
+    void scrollBarsMoveAPictureLargerThanTheView()
+    {
+        PictureEditor editor(Picture(2000, 1500, qRgb(9, 9, 9)), {});
+        editor.resize(800, 600);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        PictureView* view = editor.View();
+        QScrollBar* v = Find<QScrollBar>(&editor, u"VScroll1"_qs);
+        QScrollBar* h = Find<QScrollBar>(&editor, u"HScroll1"_qs);
+        QVERIFY(v->isEnabled() && h->isEnabled());
+        QCOMPARE(v->minimum(), view->Zone()->height() - 1500 - 6);
+        QCOMPARE(view->Surface()->pos(), QPoint(0, 0));
+        v->setValue(v->maximum());
+        h->setValue(h->maximum());
+        // The bottom-right corner is in view, with the margin below it.
+        QCOMPARE(view->Surface()->y() + 1500, view->Zone()->height() - 6);
+        QCOMPARE(view->Surface()->x() + 2000, view->Zone()->width() - 6);
+
+        Retype(Box(&editor, u"TxtWidth"_qs), u"100"_qs);
+        Retype(Box(&editor, u"TxtHeight"_qs), u"100"_qs);
+        Click(&editor, "CmdSizeApply");
+        QVERIFY(!v->isEnabled() && !h->isEnabled());
+        QCOMPARE(view->Surface()->pos(), QPoint(0, 0));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestPictureEditor)
+#include "tst_pictureeditor.moc"
