@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -30,12 +31,33 @@ ChannelTables MakeTables(int amount)
     return t;
 }
 
+QRgb Adjusted(QRgb c, const ChannelTables& t)
+{
+    return (c & 0xff000000u) | t.Red[(c >> 16) & 0xffu] | t.Green[(c >> 8) & 0xffu] | t.Blue[c & 0xffu];
+}
+
 void AdjustRow(QRgb* row, int width, const ChannelTables& t)
 {
-    for (int x = 0; x < width; ++x) {
-        const QRgb c = row[x];
-        row[x] = (c & 0xff000000u) | t.Red[(c >> 16) & 0xffu] | t.Green[(c >> 8) & 0xffu] | t.Blue[c & 0xffu];
+    for (int x = 0; x < width; ++x) row[x] = Adjusted(row[x], t);
+}
+
+// A copy of the pixels in large pages: touching tens of megabytes of fresh memory page by page
+// costs more than the brightness change itself.
+QImage CopyInLargePages(const QImage& source)
+{
+    auto* buffer = new LargeBuffer(source.sizeInBytes());
+    if (!buffer->Data()) {
+        delete buffer;
+        return source.copy();
     }
+    std::memcpy(buffer->Data(), source.constBits(), size_t(source.sizeInBytes()));
+    QImage copy(
+        reinterpret_cast<uchar*>(buffer->Data()), source.width(), source.height(), source.bytesPerLine(),
+        source.format(), [](void* held) { delete static_cast<LargeBuffer*>(held); }, buffer);
+    copy.setColorTable(source.colorTable());
+    copy.setDotsPerMeterX(source.dotsPerMeterX());
+    copy.setDotsPerMeterY(source.dotsPerMeterY());
+    return copy;
 }
 
 } // namespace
@@ -65,13 +87,25 @@ void AdjustBrightness(int amount, QImage& picture, const RowProgress& progress)
 {
     if (amount == 0 || amount < -kMaxBrightnessStep || amount > kMaxBrightnessStep || picture.isNull())
         return;
-    // Non-premultiplied, so that a translucent pixel's colour moves by the same levels.
-    const QImage::Format format = picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
-    if (picture.format() != format) picture.convertTo(format);
-    if (picture.isNull()) return;
-
     const ChannelTables tables = MakeTables(amount);
     const int rows = picture.height();
+    // Non-premultiplied, so that a translucent pixel's colour moves by the same levels.
+    const QImage::Format format = picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    const bool palette = picture.colorCount() > 0;
+    if (!palette && picture.format() != format)
+        picture.convertTo(format);
+    else if (!picture.isDetached())
+        picture = CopyInLargePages(picture); // the picture the editor was opened with stays
+    if (picture.isNull()) return;
+
+    if (palette) {
+        // A palette picture's pixels take their colours from its table.
+        QList<QRgb> colours = picture.colorTable();
+        for (QRgb& c : colours) c = Adjusted(c, tables);
+        picture.setColorTable(colours);
+        if (progress) progress(rows, rows);
+        return;
+    }
     const int width = picture.width();
     const int band = std::max(1, (rows + kProgressBands - 1) / kProgressBands);
     for (int y = 0; y < rows; ++y) {

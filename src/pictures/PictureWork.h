@@ -32,7 +32,8 @@ using RowProgress = std::function<void(int rowsDone, int rows)>;
 
 // Adds amount to the red, green and blue of every pixel, each held within 0..255 (alpha is
 // kept): +30 makes (250, 10, 0) into (255, 40, 30). An amount of 0 or outside -100..100 changes
-// nothing. The picture is first brought to a 32-bit format when it is in another one.
+// nothing. A palette picture has its colour table changed; a picture in another format is
+// first brought to a 32-bit one.
 void AdjustBrightness(int amount, QImage& picture, const RowProgress& progress = {});
 
 // Writes the picture as a Windows bitmap, replacing the file only once it is complete: a failed

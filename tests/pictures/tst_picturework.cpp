@@ -73,6 +73,23 @@ private slots:
         QCOMPARE(gif.pixel(4, 4), qRgb(30, 30, 30));
     }
 
+    void theCopyItWasTakenFromStaysAsItWas()
+    {
+        // Reset and Cancel go back to the picture the editor was opened with.
+        QImage gif(4, 4, QImage::Format_Indexed8);
+        gif.setColorTable({qRgb(250, 10, 0)});
+        gif.fill(0);
+        QImage photo = Filled(4, 4, qRgb(250, 10, 0));
+        for (QImage* picture : {&gif, &photo}) {
+            const QImage original = *picture;
+            AdjustBrightness(-30, *picture);
+            QCOMPARE(picture->pixel(3, 3), qRgb(220, 0, 0));
+            QCOMPARE(original.pixel(3, 3), qRgb(250, 10, 0));
+            AdjustBrightness(10, *picture); // its own copy now, changed in place
+            QCOMPARE(picture->pixel(3, 3), qRgb(230, 10, 10));
+        }
+    }
+
     void brightnessReportsItsProgressToTheLastRow()
     {
         QImage picture = Filled(10, 1000, qRgb(1, 2, 3));
