@@ -1,6 +1,7 @@
 #include "app/MainWindowWiring.h"
 
 #include "app/EntriesTabs.h"
+#include "app/PrintingWiring.h"
 #include "app/ShellCommands.h"
 #include "commands/DocumentCommands.h"
 #include "commands/SavePartsDialog.h"
@@ -50,4 +51,5 @@ void WireMainWindow(MainWindow& main)
     ConnectShellCommands(main);
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
+    WirePrinting(main);
 }
