@@ -180,7 +180,10 @@ bool cmAPIPrinter::cmPrt_DocStart(PrinterDevice* dc, const QString& documentName
 
     if (m_toPrinter) {
         m_zoom = 1.0f;
-        return Run(op, [&] { return StartJob(documentName); });
+        // A job that did not start leaves no document open behind it.
+        if (Run(op, [&] { return StartJob(documentName); })) return true;
+        Clear();
+        return false;
     }
 
     const qreal scale = kScreenPixelsPerCm * m_zoom * devicePixelRatio;
@@ -190,7 +193,9 @@ bool cmAPIPrinter::cmPrt_DocStart(PrinterDevice* dc, const QString& documentName
     pageFrame->fill(Qt::white);
     LetInterfaceRepaint();
     m_device = pageFrame;
-    return Run(op, [&] { return StartPainting(); });
+    if (Run(op, [&] { return StartPainting(); })) return true;
+    Clear();
+    return false;
 }
 
 bool cmAPIPrinter::cmPrinter_PageStart()

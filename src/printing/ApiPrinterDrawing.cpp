@@ -164,8 +164,9 @@ QFont cmAPIPrinter::FontFor(const PrintFont& font) const
 float cmAPIPrinter::TextWidth(const QString& text, const PrintFont& font)
 {
     if (!m_device) return 0;
-    const QFontMetricsF metrics(FontFor(font), m_device);
-    return float(metrics.horizontalAdvance(text) / m_toDevice.m11());
+    const QFont f = FontFor(font);
+    const QFontMetricsF metrics(f, m_device);
+    return float(metrics.horizontalAdvance(text) * FontNarrowing(f, font.Name) / m_toDevice.m11());
 }
 
 bool cmAPIPrinter::cmOutput_PrintText(float x, float y, const QString& text, qint32 colour,
@@ -175,7 +176,7 @@ bool cmAPIPrinter::cmOutput_PrintText(float x, float y, const QString& text, qin
     if (!m_painter.isActive() || text.isEmpty() || font.Size <= 0.0f) return true;
     const QFont f = FontFor(font);
     const QFontMetricsF metrics(f, m_device);
-    const float textWidth = float(metrics.horizontalAdvance(text) / m_toDevice.m11());
+    const float textWidth = TextWidth(text, font);
     float left = x;
     if (alignRight)
         left = x - textWidth;
@@ -185,10 +186,10 @@ bool cmAPIPrinter::cmOutput_PrintText(float x, float y, const QString& text, qin
     // Text is laid out at the device's own resolution: the font keeps its size in points.
     const QPointF at = m_toDevice.map(QPointF(left, y));
     m_painter.save();
-    m_painter.resetTransform();
+    m_painter.setTransform(QTransform::fromTranslate(at.x(), at.y()).scale(FontNarrowing(f, font.Name), 1));
     m_painter.setFont(f);
     m_painter.setPen(ToQColor(colour));
-    m_painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
+    m_painter.drawText(QPointF(0, metrics.ascent()), text);
     m_painter.restore();
     return true;
 }

@@ -19,7 +19,12 @@ QFont ProgramFont(const QString& name, bool bold)
     f.setFamilies(FontFamilies(name));
     f.setStyleHint(name.compare(u"Desdemona", Qt::CaseInsensitive) == 0 ? QFont::Serif : QFont::SansSerif);
     f.setBold(bold);
-    if (name.compare(u"Desdemona", Qt::CaseInsensitive) == 0 && QFontInfo(f).family() != name)
-        f.setStretch(50);
     return f;
+}
+
+qreal FontNarrowing(const QFont& font, const QString& name)
+{
+    // Desdemona's figures are about half as wide as those of its serif look-alike.
+    if (name.compare(u"Desdemona", Qt::CaseInsensitive) != 0) return 1.0;
+    return QFontInfo(font).family().compare(name, Qt::CaseInsensitive) == 0 ? 1.0 : 0.5;
 }

@@ -12,3 +12,8 @@ QStringList FontFamilies(const QString& name);
 
 // A font of that name, bold or not, with its fallbacks; the caller sets its size.
 QFont ProgramFont(const QString& name, bool bold);
+
+// How much narrower than the font the text of that name is drawn: Desdemona is a narrow face and
+// its look-alike is not, so a substitute is drawn at half its width; 1 for every other font and
+// whenever the font itself is installed.
+qreal FontNarrowing(const QFont& font, const QString& name);
