@@ -132,9 +132,11 @@ void PrintPreview::LayoutPage()
     const QSize view = m_view->size();
     const QSize page = m_pageFrame->size();
     // A bar along one side takes room from the other side.
-    PageScroll v = PlacePage(view.height(), page.height());
-    PageScroll h = PlacePage(view.width() - (v.Bar ? kBarThickness : 0), page.width());
-    if (h.Bar && !v.Bar) v = PlacePage(view.height() - kBarThickness, page.height());
+    bool vBar = PlacePage(view.height(), page.height()).Bar;
+    const bool hBar = PlacePage(view.width() - (vBar ? kBarThickness : 0), page.width()).Bar;
+    if (hBar && !vBar) vBar = PlacePage(view.height() - kBarThickness, page.height()).Bar;
+    const PageScroll v = PlacePage(view.height() - (hBar ? kBarThickness : 0), page.height());
+    const PageScroll h = PlacePage(view.width() - (vBar ? kBarThickness : 0), page.width());
 
     const auto apply = [](QScrollBar* bar, const PageScroll& s) {
         const QSignalBlocker quiet(bar);
