@@ -82,7 +82,7 @@ public:
     bool cmPrt_DocStart(PrinterDevice* dc, const QString& documentName, qint32 toPrinter, float zoom,
                         QImage* pageFrame, qreal devicePixelRatio = 1);
 
-    // Text widths in centimetres with the font the text would get (for tests and layout).
+    // The width of a text in centimetres, with the font and narrowing it is printed with.
     float TextWidth(const QString& text, const PrintFont& font);
 
 private:
