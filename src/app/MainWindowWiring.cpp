@@ -1,8 +1,11 @@
 #include "app/MainWindowWiring.h"
 
+#include "app/AlarmsWiring.h"
 #include "app/EntriesTabs.h"
 #include "app/PrintingWiring.h"
+#include "app/PropertiesWiring.h"
 #include "app/ShellCommands.h"
+#include "app/SummaryWiring.h"
 #include "commands/DocumentCommands.h"
 #include "commands/SavePartsDialog.h"
 #include "document/Session.h"
@@ -26,9 +29,6 @@ void WireDocumentCommands(MainWindow& main)
     commands.CloseMonthWindows = [window] {
         if (window) window->CloseMonthWindows();
     };
-    // The properties of a new document arrive with their dialog: until then New goes on as if
-    // it were confirmed unchanged.
-    commands.EditNewDocumentProperties = nullptr;
     QObject::connect(&main, &QObject::destroyed, [] { DocumentCommands::Get() = DocumentCommands(); });
 
     // Closing asks first; Cancel puts the window back into editing (the window does that).
@@ -52,4 +52,8 @@ void WireMainWindow(MainWindow& main)
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
     WirePrinting(main);
+    ConnectSummaryTab(main);
+    WireAlarms(main);
+    WireOptions(main);
+    WirePropertiesDialog(main);
 }

@@ -6,6 +6,7 @@
 #include "cli/DemoCommand.h"
 #include "cli/FileCommands.h"
 #include "cli/PdfCommand.h"
+#include "cli/SummaryCommands.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -31,6 +32,14 @@ const CliCommand kCommands[] = {
      "pdf FILE.cal OUT.pdf [--password P] [--months 1,3,...] [--copies N] [--no-background]   the print job "
      "in a PDF file",
      RunPdf, true},
+    {"summary",
+     "summary FILE.cal --date YYYY-MM-DD --span day|month|week|two-weeks [--password P]   "
+     "the summary tab's span and totals",
+     RunSummary},
+    {"balance",
+     "balance FILE.cal --account NAME --date YYYY-MM-DD [--password P]   an account's balance "
+     "as of a day",
+     RunBalance},
 };
 
 // Qt tells, as a GUI application starts without a session, that it made its own runtime

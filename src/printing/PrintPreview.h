@@ -42,9 +42,9 @@ public:
     explicit PrintPreview(QWidget* parent = nullptr);
     ~PrintPreview() override;
 
-    // The options dialog opened on the given page; true when it was confirmed. Until it is set
-    // the Options button stays disabled.
-    static inline std::function<bool(int page)> ShowOptions;
+    // The options dialog opened on the given page; true when it was confirmed. Without one the
+    // Options button stays disabled.
+    static std::function<bool(QWidget* parent, int page)> ShowOptions;
     // Around the modal preview: the main window updates its panel before and its commands after.
     static inline std::function<void()> BeforeOpening;
     static inline std::function<void()> AfterClosing;

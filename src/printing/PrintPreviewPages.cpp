@@ -8,7 +8,6 @@
 #include "printing/PrintPreview.h"
 #include "printing/PrinterDevice.h"
 #include "resources/Strings.h"
-#include "settings/SettingsStore.h"
 #include "views/WindowArrangement.h"
 
 #include <QCheckBox>
@@ -73,8 +72,7 @@ void PrintPreview::OnButton(int index)
         close();
         return;
     case PreviewOptions:
-        Keys::TbOpt().Write(QString::number(kPrintingPage));
-        if (ShowOptions && ShowOptions(kPrintingPage)) Start();
+        if (ShowOptions && ShowOptions(this, kPrintingPage)) Start();
         return;
     case PreviewPrevious:
         m_current = std::max(1, m_current - 1);

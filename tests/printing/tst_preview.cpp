@@ -3,14 +3,15 @@
 #include "printing/PrintJob.h"
 #include "printing/PrintPreview.h"
 #include "resources/Strings.h"
+#include "settings/OptionsDialog.h"
 #include "settings/Settings.h"
-#include "settings/SettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "support/WhenModal.h"
 #include "support/Widgets.h"
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,7 +47,7 @@ private slots:
         EntriesOn(14, 3).append(Event(u"Dentiste"_qs));
         Settings::Get() = Settings();
         ResetPrintRequest();
-        PrintPreview::ShowOptions = nullptr;
+        PrintPreview::ShowOptions = &ShowOptionsDialog;
     }
 
     void pagesAndZoomFollowTheButtons()
@@ -58,7 +59,7 @@ private slots:
         QCOMPARE(w.windowTitle(), u"Aperçu Avant l'Impression - [Sans nom]"_qs);
         QCOMPARE(w.Button(PreviewPrint)->text(), u"&Imprimer"_qs);
         QVERIFY(!Find(&w, u"ChkMenu"_qs)->isVisible());
-        QVERIFY(!w.Button(PreviewOptions)->isEnabled()); // until the options dialog is there
+        QVERIFY(w.Button(PreviewOptions)->isEnabled());
         QCOMPARE(w.PageCount(), 2);
         QCOMPARE(w.PageMonth(), 3);
         QVERIFY(!w.Button(PreviewPrevious)->isEnabled() && w.Button(PreviewNext)->isEnabled());
@@ -127,24 +128,29 @@ private slots:
     void confirmedOptionsStartAgainFromTheNewMonths()
     {
         PrintMonths({1, 2, 3});
-        int asked = -1;
-        bool confirm = false;
-        PrintPreview::ShowOptions = [&](int page) {
-            asked = page;
-            PrintMonths({7});
-            return confirm;
-        };
         PrintPreview w;
         w.show();
         QTRY_VERIFY(!w.PageImage().isNull());
         QTest::mouseClick(w.Button(PreviewNext), Qt::LeftButton);
         QTest::mouseClick(w.Button(PreviewZoomIn), Qt::LeftButton);
-        QTest::mouseClick(w.Button(PreviewOptions), Qt::LeftButton); // cancelled: nothing moves
-        QCOMPARE(asked, 3);
-        QCOMPARE(Keys::TbOpt().Read(), u"3"_qs); // the options open on their printing page
-        QCOMPARE(w.PageMonth(), 2);
 
-        confirm = true;
+        int shown = -1;
+        WhenModal<OptionsDialog>([&](OptionsDialog* d) {
+            shown = d->Pages()->currentIndex();
+            Check(d, u"ChkMonth6"_qs)->click();
+            Press(d, u"CmdCancel"_qs);
+        });
+        QTest::mouseClick(w.Button(PreviewOptions), Qt::LeftButton); // cancelled: nothing moves
+        QCOMPARE(shown, 3); // the options open on their printing page
+        QCOMPARE(w.PageCount(), 3);
+        QCOMPARE(w.PageMonth(), 2);
+        QCOMPARE(w.Zoom(), 0.75f);
+
+        WhenModal<OptionsDialog>([](OptionsDialog* d) {
+            Press(d, u"CmdPrint1"_qs); // no month, then July alone
+            Check(d, u"ChkMonth6"_qs)->click();
+            Press(d, u"CmdOk"_qs);
+        });
         QTest::mouseClick(w.Button(PreviewOptions), Qt::LeftButton);
         QCOMPARE(w.PageCount(), 1);
         QCOMPARE(w.PageMonth(), 7);
