@@ -79,7 +79,8 @@ private slots:
         }
         QVERIFY(!w.Button(PreviewZoomIn)->isEnabled());
         QCOMPARE(w.PageFrame()->width(), PageWidthAt(2));
-        while (w.Button(PreviewZoomOut)->isEnabled()) QTest::mouseClick(w.Button(PreviewZoomOut), Qt::LeftButton);
+        while (w.Button(PreviewZoomOut)->isEnabled())
+            QTest::mouseClick(w.Button(PreviewZoomOut), Qt::LeftButton);
         QCOMPARE(Status(w, 2), u"25%"_qs);
         QCOMPARE(w.PageFrame()->width(), PageWidthAt(0.25f));
         QCOMPARE(w.PageMonth(), 5);
