@@ -2,9 +2,11 @@
 
 #include "entries/DayEntries.h"
 #include "pictures/PictureEditor.h"
+#include "printing/PrintPreview.h"
 #include "properties/ApplyProperties.h"
 #include "views/MainWindow.h"
 
+#include <QApplication>
 #include <QPointer>
 
 void ShowEntryPicture(QWidget* parent, int month, int cell, int line)
@@ -32,8 +34,9 @@ void WirePictureEditor(MainWindow& main)
         return edited.Picture;
     };
     PictureEditor::PrinterInstalled = [window] { return window && window->PrinterInstalled(); };
-    // The print preview opens on the picture request once it is part of the program.
-    PictureEditor::PrintPicture = nullptr;
+    PictureEditor::PrintPicture = [](const BackgroundSettings& request) {
+        OpenPreview(request, QApplication::activeModalWidget());
+    };
     QObject::connect(&main, &QObject::destroyed, [] {
         PictureEditor::PrinterInstalled = nullptr;
         PictureEditor::PrintPicture = nullptr;

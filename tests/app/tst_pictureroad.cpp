@@ -6,6 +6,8 @@
 #include "commands/SavePartsDialog.h"
 #include "pictures/ChoosePicture.h"
 #include "pictures/PictureEditor.h"
+#include "printing/PrintJob.h"
+#include "printing/PrintPreview.h"
 #include "support/Widgets.h"
 
 #include <QSlider>
@@ -109,6 +111,44 @@ private slots:
         f->CellMenu(20, 6, 0, MenuShowPicture);
         QCOMPARE(EntriesOn(20, 6)[0].Picture.size(), QSize(673, 481));
         QVERIFY(!Doc().IsSaved);
+    }
+
+    void pictureShownInThePrintPreview()
+    {
+        const QString picture = f->dir.filePath(u"affiche.bmp"_qs);
+        QVERIFY(Red(120, 90).save(picture));
+        QVERIFY(f->Start());
+        f->NewDocument();
+        DayEntry concert = Event(u"Concert"_qs);
+        concert.PicturePath = picture;
+        concert.Picture = QImage(picture);
+        QVERIFY(AppendEntry(3, CellOf(14, 3), concert));
+        f->Main()->SetCurrentTab(TabEvents);
+        f->ClickDay(14, 3);
+
+        int pages = 0, month = -1;
+        bool stretchOffered = false;
+        QRgb centre = 0;
+        WhenModal<PictureEditor>([&](PictureEditor* editor) {
+            Brighten(editor, 30);
+            WhenModal<PrintPreview>([&](PrintPreview* preview) {
+                preview->RenderPage();
+                pages = preview->PageCount();
+                month = preview->PageMonth();
+                stretchOffered = Check(preview, u"ChkMenu"_qs)->isVisible();
+                centre = PrintRequest().Picture.pixel(60, 45);
+                Press(preview, u"CmdMenu5"_qs); // Close
+            });
+            Press(editor, u"CmdPrint"_qs);
+            Press(editor, u"CmdCancel"_qs);
+        });
+        ProgramFixture::Click(f->Events(), "ShowPic");
+        QCOMPARE(pages, 1);
+        QCOMPARE(month, 0); // a picture page, not a month
+        QVERIFY(stretchOffered);
+        QCOMPARE(centre, qRgb(255, 40, 30));           // the picture as edited
+        QVERIFY(PrintRequest().PicturePath.isEmpty()); // emptied once the preview closed
+        QCOMPARE(EntriesOn(14, 3)[0].Picture.pixel(60, 45), qRgb(250, 10, 0)); // cancelled
     }
 
     void backgroundAdjustedFromTheProperties()
