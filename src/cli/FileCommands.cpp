@@ -46,17 +46,22 @@ bool ReadStreamFile(const QString& path, CalendarDocument& doc)
 
 } // namespace
 
+int OpenCalFile(const QString& path, const std::optional<QString>& password, CalendarDocument& doc)
+{
+    CliPrompter prompter(password);
+    if (ReadCalFile(path, doc)) return ExitOk;
+    if (prompter.Trouble() == CliPrompter::PasswordTrouble::None) return ExitFailed;
+    PrintError(prompter.TroubleText());
+    return ExitPassword;
+}
+
 int RunStream(const QStringList& args)
 {
     const auto a = CommandArguments(args, kPasswordOption, 1, "stream [--password P] FILE.cal");
     if (!a) return ExitFailed;
-    CliPrompter prompter(a->Value(kPasswordOption[0]));
     CalendarDocument doc;
-    if (!ReadCalFile(a->Positional[0], doc)) {
-        if (prompter.Trouble() == CliPrompter::PasswordTrouble::None) return ExitFailed;
-        PrintError(prompter.TroubleText());
-        return ExitPassword;
-    }
+    if (const int status = OpenCalFile(a->Positional[0], a->Value(kPasswordOption[0]), doc); status != ExitOk)
+        return status;
     return WriteStandardOutput(WriteDataStream(doc)) ? ExitOk : ExitFailed;
 }
 

@@ -2,6 +2,9 @@
 // daybinder-cli sub-commands on ".cal" files and data streams. Each returns the exit status.
 
 #include <QStringList>
+#include <optional>
+
+struct CalendarDocument;
 
 // Exit statuses of every sub-command.
 enum CliExit : int
@@ -10,6 +13,10 @@ enum CliExit : int
     ExitFailed = 1,
     ExitPassword = 3
 };
+
+// Opens FILE.cal as the program does, answering its password prompt with password: ExitOk, or
+// ExitFailed after the program's message, or ExitPassword when the password is missing or wrong.
+int OpenCalFile(const QString& path, const std::optional<QString>& password, CalendarDocument& doc);
 
 // stream [--password P] FILE.cal: the data stream of the file, byte for byte, on standard output.
 int RunStream(const QStringList& args);

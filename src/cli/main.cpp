@@ -5,6 +5,7 @@
 #include "cli/CliPrompter.h"
 #include "cli/DemoCommand.h"
 #include "cli/FileCommands.h"
+#include "cli/UpdateCommand.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -21,6 +22,9 @@ struct CliCommand
 const CliCommand kCommands[] = {
     {"stream", "stream [--password P] FILE.cal   the data stream of FILE.cal on standard output", RunStream},
     {"pack", "pack [--password P] STREAM OUT.cal   OUT.cal from a data stream and its pictures", RunPack},
+    {"update",
+     "update IN.cal OUT.cal [--password P]   IN with its auto-events and birthdays placed, written to OUT",
+     RunUpdate},
     {"demo", "demo OUT.cal [--year YYYY]   a lively example year (the current one by default)", RunDemo},
 };
 

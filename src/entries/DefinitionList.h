@@ -46,3 +46,16 @@ private:
         return changed;
     }
 };
+
+// A new key for a definition of the list: prefix + the counter increased by one, as 16 digits.
+// A key some definition already holds is passed over (a file may carry a counter behind its
+// keys), so that a changed definition never takes over another one's occurrences.
+template <class T> QString NewDefinitionKey(QStringView prefix, qint32& nextId, const QList<T>& items)
+{
+    for (;;) {
+        nextId = qint32(quint32(nextId) + 1u); // past the largest number it goes on from the smallest
+        const QString key = MakeKey(prefix, nextId);
+        if (std::none_of(items.cbegin(), items.cend(), [&](const T& item) { return item.Key == key; }))
+            return key;
+    }
+}
