@@ -7,6 +7,8 @@
 
 #include <QSet>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -24,49 +26,84 @@ qint64 Serial(const DateRec& d)
     return DaysFromCivil(n.Year, n.Month, n.Day);
 }
 
-// The day of a month, or its last day when the month is shorter.
-DateRec Clamped(int day, int month, int year)
+// The days of one year: where each month starts (days from 1 January) and its grid.
+class YearDays
 {
-    return MakeDate(std::min(day, DaysInMonth(year, month)), month, year);
+public:
+    explicit YearDays(int year) : m_year(year)
+    {
+        for (int m = 1; m <= 12; ++m) {
+            m_monthStart[size_t(m)] = m_monthStart[size_t(m - 1)] + DaysInMonth(year, m);
+            m_firstWeekday[size_t(m - 1)] = WeekdayOf(MakeDate(1, m, year), true);
+        }
+    }
+
+    int Year() const { return m_year; }
+    int Length() const { return m_monthStart[12]; }
+    qint64 FirstSerial() const { return DaysFromCivil(m_year, 1, 1); }
+    DateRec DateOf(int dayOfYear) const
+    {
+        int m = 1;
+        while (dayOfYear >= m_monthStart[size_t(m)]) ++m;
+        return MakeDate(dayOfYear - m_monthStart[size_t(m - 1)] + 1, m, m_year);
+    }
+    int LastDay(int month) const { return m_monthStart[size_t(month)] - m_monthStart[size_t(month - 1)]; }
+    int CellOf(const DateRec& d) const { return d.Day + m_firstWeekday[size_t(d.Month - 1)] + 5; }
+
+private:
+    int m_year;
+    std::array<int, 13> m_monthStart{};
+    std::array<int, 12> m_firstWeekday{};
+};
+
+// The day of a month, or its last day when the month is shorter.
+DateRec Clamped(const YearDays& year, int day, int month)
+{
+    return MakeDate(std::min(day, year.LastDay(month)), month, year.Year());
 }
 
 // Every step-th day of the year from the first day of the year at or after `from`.
-void AddSeries(QList<DateRec>& dates, int year, qint64 from, int step)
+void AddSeries(QList<DateRec>& dates, const YearDays& year, qint64 from, int step)
 {
-    const qint64 first = DaysFromCivil(year, 1, 1);
-    const qint64 last = DaysFromCivil(year, 12, 31);
+    const qint64 first = year.FirstSerial();
     if (from < first) from += (first - from + step - 1) / step * step;
-    const DateRec newYear = MakeDate(1, 1, year);
-    for (qint64 s = from; s <= last; s += step) dates.append(AddDays(newYear, qint32(s - first)));
+    for (qint64 d = from - first; d < year.Length(); d += step) dates.append(year.DateOf(int(d)));
 }
 
-QList<DateRec> CandidateDates(const AutoEventDef& def, int year)
+QList<DateRec> CandidateDates(const AutoEventDef& def, const YearDays& year)
 {
     QList<DateRec> dates;
     switch (def.Kind) {
     case KindMonthly:
         if (def.Day >= 1)
-            for (int m = 1; m <= 12; ++m) dates.append(Clamped(def.Day, m, year));
+            for (int m = 1; m <= 12; ++m) dates.append(Clamped(year, def.Day, m));
         break;
     case KindYearly:
-        if (def.Day >= 1 && ValidMonth(def.Month)) dates.append(Clamped(def.Day, def.Month, year));
+        if (def.Day >= 1 && ValidMonth(def.Month)) dates.append(Clamped(year, def.Day, def.Month));
         break;
     case KindWeekly:
         if (def.Day >= 1 && def.Day <= kDaysPerWeek) {
-            const int newYearWeekday = WeekdayOf(MakeDate(1, 1, year), false);
-            const int ahead = (def.Day - newYearWeekday + kDaysPerWeek) % kDaysPerWeek;
-            AddSeries(dates, year, DaysFromCivil(year, 1, 1) + ahead, kDaysPerWeek);
+            const int ahead =
+                (def.Day - WeekdayOf(MakeDate(1, 1, year.Year()), true) + kDaysPerWeek) % kDaysPerWeek;
+            AddSeries(dates, year, year.FirstSerial() + ahead, kDaysPerWeek);
         }
         break;
     case KindTwoWeeks:
         AddSeries(dates, year, Serial(def.StartDate), kTwoWeeks);
         break;
     case KindDaily:
-        AddSeries(dates, year, DaysFromCivil(year, 1, 1), 1);
+        AddSeries(dates, year, year.FirstSerial(), 1);
         break;
     default:
         break;
     }
+    return dates;
+}
+
+QList<DateRec> DatesInRange(const AutoEventDef& def, const YearDays& year)
+{
+    QList<DateRec> dates = CandidateDates(def, year);
+    dates.removeIf([&](const DateRec& d) { return !DateInRange(d, def.StartDate, def.EndDate); });
     return dates;
 }
 
@@ -87,19 +124,64 @@ void Purge(CalendarDocument& doc, QStringView prefix, const QSet<QString>& keys,
     }
 }
 
-// Appends the occurrence to the day unless it already holds one with its key.
-void Place(CalendarDocument& doc, const DateRec& date, const DayEntry& occurrence, UpdatedDays& days)
+bool Holds(const QList<DayEntry>& entries, qsizetype from, const QString& key)
 {
-    const int cell = CellOfDate(date);
-    QList<DayEntry>& entries = doc.Month(date.Month).Cell(cell).Entries;
-    const bool present = std::any_of(entries.cbegin(), entries.cend(),
-                                     [&](const DayEntry& e) { return e.LinkKey == occurrence.LinkKey; });
-    if (!present && entries.size() < kMaxListCount) {
-        entries.append(occurrence);
-        ++days.Added;
-    }
-    days.Touch(date.Month, cell);
+    return std::any_of(entries.cbegin() + from, entries.cend(),
+                       [&](const DayEntry& e) { return e.LinkKey == key; });
 }
+
+// Appends the occurrences to their days unless a day already holds one with the same key. The
+// days are only read until every occurrence is known, then each list grows once: a day that
+// gets nothing is never copied or reallocated.
+class Placer
+{
+public:
+    Placer(CalendarDocument& doc, UpdatedDays& days) : m_doc(doc), m_days(days) {}
+
+    void Consider(const DateRec& date, int cell, const DayEntry& occurrence)
+    {
+        m_days.Touch(date.Month, cell);
+        if (Holds(std::as_const(m_doc).Month(date.Month).Cell(cell).Entries, 0, occurrence.LinkKey)) return;
+        m_pending.push_back({CellPosition(date.Month, cell), &occurrence});
+        ++m_extra[size_t(m_pending.back().Position)];
+    }
+
+    void Commit()
+    {
+        std::array<qsizetype, 12 * kCellCount> before{};
+        for (int p = 0; p < 12 * kCellCount; ++p) {
+            QList<DayEntry>& entries = EntriesAt(p);
+            before[size_t(p)] = entries.size();
+            if (m_extra[size_t(p)]) entries.reserve(entries.size() + m_extra[size_t(p)]);
+        }
+        for (const Pending& p : m_pending) {
+            QList<DayEntry>& entries = EntriesAt(p.Position);
+            // Two definitions of a file may share a key: the first one placed counts.
+            if (entries.size() >= kMaxListCount ||
+                Holds(entries, before[size_t(p.Position)], p.Occurrence->LinkKey))
+                continue;
+            entries.append(*p.Occurrence);
+            ++m_days.Added;
+        }
+    }
+
+private:
+    struct Pending
+    {
+        int Position;
+        const DayEntry* Occurrence;
+    };
+
+    QList<DayEntry>& EntriesAt(int position)
+    {
+        return m_doc.Month(position / kCellCount + 1).Cell(position % kCellCount + kFirstCell).Entries;
+    }
+
+    CalendarDocument& m_doc;
+    UpdatedDays& m_days;
+    std::vector<Pending> m_pending;
+    std::array<int, 12 * kCellCount> m_extra{};
+};
 
 template <class Def> QSet<QString> KeysOf(const QList<Def>& defs)
 {
@@ -140,16 +222,14 @@ bool UpdatedDays::CellTouched(int month, int cell) const
 
 QList<DateRec> OccurrenceDates(const AutoEventDef& def, int year)
 {
-    QList<DateRec> dates = CandidateDates(def, year);
-    dates.removeIf([&](const DateRec& d) { return !DateInRange(d, def.StartDate, def.EndDate); });
-    return dates;
+    return DatesInRange(def, YearDays(year));
 }
 
 std::optional<DateRec> BirthdayDate(const BirthdayDef& birthday, int year)
 {
     const DateRec& born = birthday.BirthDate;
     if (born.Day < 1 || !ValidMonth(born.Month)) return std::nullopt;
-    return Clamped(born.Day, born.Month, year);
+    return MakeDate(std::min<int>(born.Day, DaysInMonth(year, born.Month)), born.Month, year);
 }
 
 DayEntry OccurrenceOf(const AutoEventDef& def)
@@ -176,11 +256,15 @@ UpdatedDays UpdateAutoEvents(CalendarDocument& doc)
 {
     UpdatedDays days;
     Purge(doc, u"AE", KeysOf(doc.AE.AutoEvents), days);
-    const int year = doc.YearNumber();
-    for (const AutoEventDef& def : doc.AE.AutoEvents) {
-        const DayEntry occurrence = OccurrenceOf(def);
-        for (const DateRec& date : OccurrenceDates(def, year)) Place(doc, date, occurrence, days);
-    }
+    const YearDays year(doc.YearNumber());
+    std::vector<DayEntry> occurrences;
+    occurrences.reserve(size_t(doc.AE.AutoEvents.size()));
+    for (const AutoEventDef& def : doc.AE.AutoEvents) occurrences.push_back(OccurrenceOf(def));
+    Placer placer(doc, days);
+    for (qsizetype i = 0; i < doc.AE.AutoEvents.size(); ++i)
+        for (const DateRec& date : DatesInRange(doc.AE.AutoEvents[i], year))
+            placer.Consider(date, year.CellOf(date), occurrences[size_t(i)]);
+    placer.Commit();
     return days;
 }
 
@@ -189,9 +273,14 @@ UpdatedDays UpdateBirthdays(CalendarDocument& doc)
     UpdatedDays days;
     Purge(doc, u"BD", KeysOf(doc.BD.Birthdays), days);
     const int year = doc.YearNumber();
+    std::vector<std::pair<DateRec, DayEntry>> placed;
+    placed.reserve(size_t(doc.BD.Birthdays.size()));
     for (const BirthdayDef& birthday : doc.BD.Birthdays)
         if (const std::optional<DateRec> date = BirthdayDate(birthday, year))
-            Place(doc, *date, OccurrenceOf(birthday), days);
+            placed.emplace_back(*date, OccurrenceOf(birthday));
+    Placer placer(doc, days);
+    for (const auto& [date, occurrence] : placed) placer.Consider(date, CellOfDate(date), occurrence);
+    placer.Commit();
     return days;
 }
 
