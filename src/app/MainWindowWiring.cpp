@@ -50,4 +50,6 @@ void WireMainWindow(MainWindow& main)
     ConnectShellCommands(main);
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
+    ConnectAutoEventsTab(main);
+    ConnectBirthdaysTab(main);
 }
