@@ -3,6 +3,7 @@
 #include "document/TextInput.h"
 #include "resources/Strings.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -11,6 +12,13 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+QCheckBox* NamedCheckBox(int text, const QString& name, QWidget* parent)
+{
+    auto* box = new QCheckBox(Str(text), parent);
+    box->setObjectName(name);
+    return box;
+}
 
 EditorButtons LayOutEditor(QDialog* dialog, QTabWidget* pages)
 {

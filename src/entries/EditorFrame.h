@@ -2,6 +2,7 @@
 // What the entry editors share around their pages: help on the left, OK and Cancel on the right,
 // and text boxes that accept only what a CAL file can hold.
 
+class QCheckBox;
 class QDialog;
 class QLineEdit;
 class QPushButton;
@@ -16,6 +17,9 @@ struct EditorButtons
     QPushButton* Cancel; // "CmdCancel"
     QToolButton* Help;   // "CmdHelp", tooltip "Aide..."
 };
+
+// A check box with its numbered caption and its control name.
+QCheckBox* NamedCheckBox(int text, const QString& name, QWidget* parent);
 
 // Lays out the dialog: the pages, then the button row.
 EditorButtons LayOutEditor(QDialog* dialog, QTabWidget* pages);
