@@ -8,6 +8,7 @@
 #include "resources/Strings.h"
 
 #include <QButtonGroup>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -81,8 +82,15 @@ AutoEventEditor::AutoEventEditor(int mode, int editIndex, QWidget* parent)
     for (QComboBox* combo : m_combos)
         if (combo)
             connect(combo, &QComboBox::currentIndexChanged, this, &AutoEventEditor::OnRecurrenceChosen);
-    for (int i = 0; i < 2; ++i)
-        connect(m_range[size_t(i)], &QDateEdit::dateChanged, this, [this, i] { Snap(i); });
+    for (int i = 0; i < 2; ++i) {
+        // While the calendar is open its cursor moves the date: the date snaps once one is chosen.
+        QDateEdit* picker = m_range[size_t(i)];
+        connect(picker, &QDateEdit::dateChanged, this, [this, picker, i] {
+            if (!picker->calendarWidget()->isVisible()) Snap(i);
+        });
+        for (auto chosen : {&QCalendarWidget::clicked, &QCalendarWidget::activated})
+            connect(picker->calendarWidget(), chosen, this, [this, i] { Snap(i); }, Qt::QueuedConnection);
+    }
     connect(m_tabs, &QTabWidget::currentChanged, m_event, &EventPage::UpdateStates);
     connect(buttons.Ok, &QPushButton::clicked, this, &AutoEventEditor::OnOk);
     connect(buttons.Help, &QToolButton::clicked, this, &AutoEventEditor::ShowHelp);
