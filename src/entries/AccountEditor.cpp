@@ -2,8 +2,8 @@
 
 #include "document/Money.h"
 #include "document/Session.h"
-#include "entries/AmountText.h"
 #include "entries/Balances.h"
+#include "entries/DatePicker.h"
 #include "entries/DebtsSavings.h"
 #include "entries/EditorFrame.h"
 #include "help/Help.h"
@@ -26,16 +26,6 @@
 namespace {
 
 const QString kHelpPage = QStringLiteral("Html\\d_de.htm");
-
-QDate ToQDate(const DateRec& d)
-{
-    return QDate(d.Year, d.Month, d.Day);
-}
-
-DateRec FromQDate(const QDate& d)
-{
-    return MakeDate(d.day(), d.month(), d.year());
-}
 
 } // namespace
 
@@ -68,7 +58,7 @@ AccountEditor::AccountEditor(int mode, int editIndex, QWidget* parent)
     m_name = FilteredTextBox(QStringLiteral("TxtGen0"), frame);
     m_name->setText(values.Name);
     m_name->setMaxLength(kNameWidth);
-    m_amount = FilteredTextBox(QStringLiteral("TxtGen1"), frame);
+    m_amount = AmountTextBox(QStringLiteral("TxtGen1"), AmountSign::Absolute, frame);
     m_amount->setText(values.Amount);
     m_startLabel = new QLabel(frame);
     m_startLabel->setObjectName(QStringLiteral("LblStart"));
@@ -83,10 +73,7 @@ AccountEditor::AccountEditor(int mode, int editIndex, QWidget* parent)
     frameLayout->addRow(m_startLabel, m_amount);
 
     auto* range = new QGroupBox(Str(807), page);
-    m_date = new QDateEdit(ToQDate(values.Start), range);
-    m_date->setObjectName(QStringLiteral("DtGen"));
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    m_date = DatePicker(QStringLiteral("DtGen"), values.Start, range);
     auto* rangeLayout = new QFormLayout(range);
     rangeLayout->addRow(Str(905), m_date);
 
@@ -97,7 +84,6 @@ AccountEditor::AccountEditor(int mode, int editIndex, QWidget* parent)
 
     const EditorButtons buttons = LayOutEditor(this, tabs);
 
-    connect(m_amount, &QLineEdit::textEdited, this, &AccountEditor::OnAmountEdited);
     connect(m_date, &QDateEdit::dateChanged, this, &AccountEditor::OnDateChanged);
     connect(buttons.Ok, &QPushButton::clicked, this, &AccountEditor::OnOk);
     connect(buttons.Help, &QToolButton::clicked, this, [] { ShowHelpTopic(kHelpPage); });
@@ -114,15 +100,9 @@ void AccountEditor::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void AccountEditor::OnAmountEdited(const QString& text)
-{
-    const QString filtered = FilterAbsoluteAmount(text);
-    if (filtered != text) m_amount->setText(filtered);
-}
-
 void AccountEditor::OnDateChanged()
 {
-    m_startLabel->setText(DatedLabel(718, FromQDate(m_date->date())));
+    m_startLabel->setText(DatedLabel(718, PickedDate(m_date)));
 }
 
 void AccountEditor::OnOk()
@@ -131,7 +111,7 @@ void AccountEditor::OnOk()
     values.IsSavings = m_kind->checkedId() == 1;
     values.Name = m_name->text();
     values.Amount = m_amount->text();
-    values.Start = FromQDate(m_date->date());
+    values.Start = PickedDate(m_date);
     m_result = SaveDebtForm(m_mode, m_editIndex, values);
     accept();
 }

@@ -30,12 +30,6 @@ namespace {
 // The help page of each tab.
 const char* const kHelpPages[] = {"Html\\d_addev_gen.htm", "Html\\d_addev_disp.htm", "Html\\d_addev_al.htm"};
 
-// Sets a box only when the text differs, so that two boxes following each other settle.
-void SetIfDifferent(QLineEdit* box, const QString& text)
-{
-    if (box->text() != text) box->setText(text);
-}
-
 } // namespace
 
 EventEditor::EventEditor(int mode, int editIndex, QWidget* parent)
@@ -68,7 +62,6 @@ EventEditor::EventEditor(int mode, int editIndex, QWidget* parent)
     connect(m_choosePicture, &QPushButton::clicked, this, &EventEditor::ChoosePictureFile);
     connect(m_showPreview, &QCheckBox::toggled, this, [this] { ShowPicturePreview(); });
     connect(m_noAlarm, &QCheckBox::toggled, this, [this] { UpdateStates(); });
-    connect(m_days, &QLineEdit::textEdited, this, &EventEditor::OnDaysEdited);
     connect(m_sounds, &QComboBox::currentIndexChanged, this, [this] { UpdateStates(); });
     connect(m_testSound, &QPushButton::clicked, this, [this] { TestSound(m_sounds->currentIndex()); });
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { UpdateStates(); });
@@ -113,11 +106,6 @@ bool EventEditor::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void EventEditor::OnDaysEdited(const QString& text)
-{
-    SetIfDifferent(m_days, FilterAbsoluteAmount(text));
 }
 
 void EventEditor::StepDays(int step)

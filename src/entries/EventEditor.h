@@ -40,7 +40,6 @@ private:
     void ShowValues(const EventFormValues& values);
 
     // Behaviour (EventEditor.cpp).
-    void OnDaysEdited(const QString& text);
     void StepDays(int step);
     void ChooseColour();
     void ChoosePictureFile();

@@ -74,7 +74,7 @@ QWidget* EventEditor::BuildAlarmPage()
 {
     auto* page = new QWidget;
     m_noAlarm = NamedCheckBox(729, QStringLiteral("ChkAL"), page);
-    m_days = FilteredTextBox(QStringLiteral("TxtAL"), page);
+    m_days = AmountTextBox(QStringLiteral("TxtAL"), AmountSign::Absolute, page);
     m_days->setMaximumWidth(80);
     auto* up = Named(new QToolButton(page), QStringLiteral("UDAlUp"));
     auto* down = Named(new QToolButton(page), QStringLiteral("UDAlDown"));

@@ -51,7 +51,7 @@ EventPage::EventPage(bool balancePreview, QWidget* parent) : QWidget(parent), m_
     }
     types->addStretch();
     m_description = FilteredTextBox(QStringLiteral("TxtEV0"), frame);
-    m_amount = FilteredTextBox(QStringLiteral("TxtEV1"), frame);
+    m_amount = AmountTextBox(QStringLiteral("TxtEV1"), AmountSign::Kept, frame);
     m_warning = Named(new QLabel(frame), QStringLiteral("LblWarning"));
     m_warning->setWordWrap(true);
     m_warning->hide();
@@ -68,7 +68,7 @@ EventPage::EventPage(bool balancePreview, QWidget* parent) : QWidget(parent), m_
         directions->addWidget(box);
     }
     directions->addStretch();
-    m_moveAmount = FilteredTextBox(QStringLiteral("TxtDE0"), m_accountPanel);
+    m_moveAmount = AmountTextBox(QStringLiteral("TxtDE0"), AmountSign::Absolute, m_accountPanel);
     auto* account = new QFormLayout(m_accountPanel);
     account->setContentsMargins(20, 0, 0, 0);
     account->addRow(m_accounts);
@@ -103,6 +103,7 @@ EventPage::EventPage(bool balancePreview, QWidget* parent) : QWidget(parent), m_
     m_accounts->addItems(AccountLines(Doc()));
     connect(m_type, &QButtonGroup::idClicked, this, &EventPage::OnTypeChosen);
     connect(m_description, &QLineEdit::textChanged, this, &EventPage::OnDescriptionChanged);
+    // The boxes' own amount filter has run when these read them.
     connect(m_amount, &QLineEdit::textEdited, this, &EventPage::OnAmountEdited);
     connect(m_moveAmount, &QLineEdit::textEdited, this, &EventPage::OnMoveAmountEdited);
     connect(m_linked, &QCheckBox::toggled, this, [this] { UpdateStates(); });
@@ -175,16 +176,14 @@ void EventPage::OnDescriptionChanged(const QString& text)
     m_linked->setChecked(true); // typing an account's name ties the entry to it
 }
 
-void EventPage::OnAmountEdited(const QString& text)
+void EventPage::OnAmountEdited()
 {
-    SetIfDifferent(m_amount, FilterAbsoluteAmount(text));
     SetIfDifferent(m_moveAmount, AbsoluteAmountText(m_amount->text()));
     UpdatePreview();
 }
 
-void EventPage::OnMoveAmountEdited(const QString& text)
+void EventPage::OnMoveAmountEdited()
 {
-    SetIfDifferent(m_moveAmount, FilterAbsoluteAmount(text));
     SetIfDifferent(m_amount, AbsoluteAmountText(m_moveAmount->text()));
     UpdatePreview();
 }

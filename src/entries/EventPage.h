@@ -35,8 +35,8 @@ public:
 private:
     void OnTypeChosen(int choice);
     void OnDescriptionChanged(const QString& text);
-    void OnAmountEdited(const QString& text);
-    void OnMoveAmountEdited(const QString& text);
+    void OnAmountEdited();
+    void OnMoveAmountEdited();
     void UpdatePreview();
 
     bool m_balancePreview;
