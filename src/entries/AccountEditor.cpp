@@ -118,11 +118,6 @@ void AccountEditor::OnOk()
 
 int RunDebtEditor(QWidget* parent, int mode, int editIndex)
 {
-    if (mode == EditorEdit) {
-        const int count = Session::Get().CurrentDocument.DE.DebtsSavings.size();
-        if (editIndex < 0 || editIndex >= count) return 0;
-    }
-    AccountEditor dialog(mode, editIndex, parent);
-    dialog.exec();
-    return dialog.Result();
+    return RunListEditor<AccountEditor>(parent, mode, editIndex,
+                                        Session::Get().CurrentDocument.DE.DebtsSavings.size());
 }

@@ -89,7 +89,8 @@ AutoEventEditor::AutoEventEditor(int mode, int editIndex, QWidget* parent)
             if (!picker->calendarWidget()->isVisible()) Snap(i);
         });
         for (auto chosen : {&QCalendarWidget::clicked, &QCalendarWidget::activated})
-            connect(picker->calendarWidget(), chosen, this, [this, i] { Snap(i); }, Qt::QueuedConnection);
+            connect(
+                picker->calendarWidget(), chosen, this, [this, i] { Snap(i); }, Qt::QueuedConnection);
     }
     connect(m_tabs, &QTabWidget::currentChanged, m_event, &EventPage::UpdateStates);
     connect(buttons.Ok, &QPushButton::clicked, this, &AutoEventEditor::OnOk);
@@ -215,11 +216,6 @@ void AutoEventEditor::OnOk()
 
 int RunAutoEventEditor(QWidget* parent, int mode, int editIndex)
 {
-    if (mode == EditorEdit) {
-        const int count = Session::Get().CurrentDocument.AE.AutoEvents.size();
-        if (editIndex < 0 || editIndex >= count) return 0;
-    }
-    AutoEventEditor dialog(mode, editIndex, parent);
-    dialog.exec();
-    return dialog.Result();
+    return RunListEditor<AutoEventEditor>(parent, mode, editIndex,
+                                          Session::Get().CurrentDocument.AE.AutoEvents.size());
 }

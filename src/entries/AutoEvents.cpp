@@ -10,16 +10,6 @@ namespace {
 constexpr qint32 kKinds[kRecurrenceCount] = {KindMonthly, KindWeekly, KindTwoWeeks, KindDaily, KindYearly};
 constexpr int kDaysPerWeek = 7;
 
-QList<AutoEventDef>& Definitions(CalendarDocument& doc)
-{
-    return doc.AE.AutoEvents;
-}
-
-QString DescriptionOf(const AutoEventDef& def)
-{
-    return def.Description;
-}
-
 QString TwoDigits(int value)
 {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
@@ -44,7 +34,9 @@ DateRec ClampedDate(int day, int month, int year)
 
 } // namespace
 
-const DefinitionList<AutoEventDef> AutoEventDefs{&Definitions, PartAutoEvents, &DescriptionOf};
+const DefinitionList<AutoEventDef> AutoEventDefs{
+    [](CalendarDocument& doc) -> QList<AutoEventDef>& { return doc.AE.AutoEvents; }, PartAutoEvents,
+    [](const AutoEventDef& def) { return def.Description; }};
 
 QString RecurrencePart(const AutoEventDef& def)
 {
@@ -78,10 +70,7 @@ QString AutoEventListText(const AutoEventDef& def)
 
 QStringList AutoEventListLines(const CalendarDocument& doc)
 {
-    QStringList lines;
-    lines.reserve(doc.AE.AutoEvents.size());
-    for (const AutoEventDef& def : doc.AE.AutoEvents) lines.append(AutoEventListText(def));
-    return lines;
+    return ListLines(doc.AE.AutoEvents, &AutoEventListText);
 }
 
 qint32 KindOfRecurrence(int choice)

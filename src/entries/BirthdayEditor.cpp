@@ -72,11 +72,6 @@ void BirthdayEditor::OnOk()
 
 int RunBirthdayEditor(QWidget* parent, int mode, int editIndex)
 {
-    if (mode == EditorEdit) {
-        const int count = Session::Get().CurrentDocument.BD.Birthdays.size();
-        if (editIndex < 0 || editIndex >= count) return 0;
-    }
-    BirthdayEditor dialog(mode, editIndex, parent);
-    dialog.exec();
-    return dialog.Result();
+    return RunListEditor<BirthdayEditor>(parent, mode, editIndex,
+                                         Session::Get().CurrentDocument.BD.Birthdays.size());
 }

@@ -2,21 +2,9 @@
 
 #include "document/Money.h"
 
-namespace {
-
-QList<BirthdayDef>& Birthdays(CalendarDocument& doc)
-{
-    return doc.BD.Birthdays;
-}
-
-QString NameOf(const BirthdayDef& birthday)
-{
-    return birthday.Name;
-}
-
-} // namespace
-
-const DefinitionList<BirthdayDef> BirthdayDefs{&Birthdays, PartBirthdays, &NameOf};
+const DefinitionList<BirthdayDef> BirthdayDefs{
+    [](CalendarDocument& doc) -> QList<BirthdayDef>& { return doc.BD.Birthdays; }, PartBirthdays,
+    [](const BirthdayDef& birthday) { return birthday.Name; }};
 
 QString BirthdayListText(const BirthdayDef& birthday)
 {
@@ -25,10 +13,7 @@ QString BirthdayListText(const BirthdayDef& birthday)
 
 QStringList BirthdayListLines(const CalendarDocument& doc)
 {
-    QStringList lines;
-    lines.reserve(doc.BD.Birthdays.size());
-    for (const BirthdayDef& birthday : doc.BD.Birthdays) lines.append(BirthdayListText(birthday));
-    return lines;
+    return ListLines(doc.BD.Birthdays, &BirthdayListText);
 }
 
 BirthdayFormValues BirthdayFormForAdd()

@@ -6,12 +6,23 @@
 #include "document/Session.h"
 #include "entries/ListOps.h"
 
+#include <QStringList>
+
 // The two modes of the editors: a new item at the end of the list, or the selected one.
 enum EditorMode : int
 {
     EditorAdd = 0,
     EditorEdit = 1
 };
+
+// The lines of a definitions tab: one text per item, in list order.
+template <class T> QStringList ListLines(const QList<T>& items, QString (*text)(const T&))
+{
+    QStringList lines;
+    lines.reserve(items.size());
+    for (const T& item : items) lines.append(text(item));
+    return lines;
+}
 
 // Marks the part modified and asks for the refill of the current tab.
 void DefinitionListChanged(qint32 part, int line);

@@ -3,6 +3,7 @@
 // and text boxes that accept only what a CAL file can hold.
 
 #include "entries/AmountText.h"
+#include "entries/DefinitionList.h"
 
 class QCheckBox;
 class QDialog;
@@ -32,3 +33,13 @@ QLineEdit* FilteredTextBox(const QString& name, QWidget* parent);
 // The same for an amount: every edit goes through FilterAmount. The filter runs first, so a
 // slot connected later to textEdited reads the box's text rather than the signal's argument.
 QLineEdit* AmountTextBox(const QString& name, AmountSign sign, QWidget* parent);
+
+// Opens the editor of a list modally and returns its result; in edit mode only on a line of the
+// list (count lines), else 0.
+template <class Editor> int RunListEditor(QWidget* parent, int mode, int editIndex, qsizetype count)
+{
+    if (mode == EditorEdit && (editIndex < 0 || editIndex >= count)) return 0;
+    Editor dialog(mode, editIndex, parent);
+    dialog.exec();
+    return dialog.Result();
+}

@@ -3,6 +3,7 @@
 #include "calfile/DataStream.h"
 #include "document/Money.h"
 #include "entries/DayEntries.h"
+#include "entries/Occurrences.h"
 #include "resources/Strings.h"
 
 #include <QProcess>
@@ -114,6 +115,11 @@ private slots:
         QCOMPARE(doc.MonthToOpen, u"00"_qs); // the current month comes to the front
         QCOMPARE(doc.DE.DECount(), 2);
         QVERIFY(doc.DE.DebtsSavings[0].IsSavings != doc.DE.DebtsSavings[1].IsSavings);
+        // The rent is an auto-event and two birthdays are kept: all their occurrences are in place.
+        QCOMPARE(doc.AE.AECount(), 1);
+        QCOMPARE(doc.BD.BDCount(), 2);
+        CalendarDocument updated = doc;
+        QCOMPARE(UpdateAutoEvents(updated).Added + UpdateBirthdays(updated).Added, 0);
         int counts[4] = {}, ticked = 0, coloured = 0, tied = 0, full = 0;
         for (int m = 1; m <= 12; ++m) {
             int inMonth = 0;
