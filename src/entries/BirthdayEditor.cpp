@@ -41,6 +41,7 @@ BirthdayEditor::BirthdayEditor(int mode, int editIndex, QWidget* parent)
     auto* frame = new QGroupBox(Str(2203), page);
     m_name = FilteredTextBox(QStringLiteral("TxtGen"), frame);
     m_name->setText(values.Name);
+    m_name->setMinimumWidth(240);
     m_date = DatePicker(QStringLiteral("DtGen"), values.BirthDate, frame);
     auto* form = new QFormLayout(frame);
     form->addRow(Str(2204), m_name);
