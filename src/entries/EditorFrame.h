@@ -5,11 +5,13 @@
 #include "entries/AmountText.h"
 #include "entries/DefinitionList.h"
 
+#include <QString>
+
 class QCheckBox;
 class QDialog;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
-class QString;
 class QTabWidget;
 class QToolButton;
 class QWidget;
@@ -21,11 +23,16 @@ struct EditorButtons
     QToolButton* Help;   // "CmdHelp", tooltip "Aide..."
 };
 
-// A check box with its numbered caption and its control name.
-QCheckBox* NamedCheckBox(int text, const QString& name, QWidget* parent);
+// Lays out the dialog: the pages (or any content), then the button row.
+EditorButtons LayOutEditor(QDialog* dialog, QWidget* pages);
 
-// Lays out the dialog: the pages, then the button row.
-EditorButtons LayOutEditor(QDialog* dialog, QTabWidget* pages);
+// A control with its object name, and a check box with a numbered caption.
+template <class W> W* Named(W* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+QCheckBox* NamedCheckBox(int text, const QString& name, QWidget* parent);
 
 // A named text box with the program's input filter.
 QLineEdit* FilteredTextBox(const QString& name, QWidget* parent);
@@ -33,6 +40,19 @@ QLineEdit* FilteredTextBox(const QString& name, QWidget* parent);
 // The same for an amount: every edit goes through FilterAmount. The filter runs first, so a
 // slot connected later to textEdited reads the box's text rather than the signal's argument.
 QLineEdit* AmountTextBox(const QString& name, AmountSign sign, QWidget* parent);
+
+// A number box with its up-down control: the box keeps the absolute value of what is typed, and
+// the buttons "<upDownName>Up" and "<upDownName>Down" step the whole number by one, never
+// below minimum.
+struct UpDownBox
+{
+    QLineEdit* Box;
+    QToolButton* Up;
+    QToolButton* Down;
+    QHBoxLayout* Row; // the box and its buttons, for the caller's layout
+};
+UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent,
+                        double minimum = 0);
 
 // Opens the editor of a list modally and returns its result; in edit mode only on a line of the
 // list (count lines), else 0.

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class AlarmControls;
 class EventPage;
 class QCheckBox;
 class QComboBox;
@@ -40,7 +41,6 @@ private:
     void ShowValues(const EventFormValues& values);
 
     // Behaviour (EventEditor.cpp).
-    void StepDays(int step);
     void ChooseColour();
     void ChoosePictureFile();
     void ShowHelp();
@@ -70,12 +70,7 @@ private:
     QPushButton* m_choosePicture = nullptr;
     QCheckBox* m_showPreview = nullptr;
     QLabel* m_preview = nullptr;
-    // Alarm page
-    QCheckBox* m_noAlarm = nullptr;
-    QList<QWidget*> m_alarmWidgets;
-    QLineEdit* m_days = nullptr;
-    QComboBox* m_sounds = nullptr;
-    QPushButton* m_testSound = nullptr;
+    AlarmControls* m_alarm = nullptr; // the alarm page
 };
 
 // Opens the editor modally on the selected day and returns its result; 0 without a valid

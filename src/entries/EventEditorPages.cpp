@@ -1,5 +1,6 @@
 // The event editor's pages and controls; their behaviour is in EventEditor.cpp.
 #include "document/Session.h"
+#include "entries/AlarmControls.h"
 #include "entries/EditorFrame.h"
 #include "entries/EventEditor.h"
 #include "entries/EventPage.h"
@@ -15,16 +16,6 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-
-template <class W> W* Named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
 
 QWidget* EventEditor::BuildDisplayPage()
 {
@@ -73,41 +64,10 @@ QWidget* EventEditor::BuildDisplayPage()
 QWidget* EventEditor::BuildAlarmPage()
 {
     auto* page = new QWidget;
-    m_noAlarm = NamedCheckBox(729, QStringLiteral("ChkAL"), page);
-    m_days = AmountTextBox(QStringLiteral("TxtAL"), AmountSign::Absolute, page);
-    m_days->setMaximumWidth(80);
-    auto* up = Named(new QToolButton(page), QStringLiteral("UDAlUp"));
-    auto* down = Named(new QToolButton(page), QStringLiteral("UDAlDown"));
-    up->setArrowType(Qt::UpArrow);
-    down->setArrowType(Qt::DownArrow);
-    m_sounds = Named(new QComboBox(page), QStringLiteral("CmbAL"));
-    m_sounds->addItems(SoundLines());
-    m_testSound = Named(new QPushButton(Str(733), page), QStringLiteral("CmdAL"));
-
-    auto* show = new QLabel(Str(730), page);
-    auto* daysText = new QLabel(Str(731), page);
-    auto* play = new QLabel(Str(732), page);
-    auto* daysRow = new QHBoxLayout;
-    daysRow->addWidget(m_days);
-    daysRow->addWidget(up);
-    daysRow->addWidget(down);
-    daysRow->addWidget(daysText);
-    daysRow->addStretch();
-    auto* soundRow = new QHBoxLayout;
-    soundRow->addWidget(m_sounds);
-    soundRow->addWidget(m_testSound);
-    soundRow->addStretch();
+    m_alarm = new AlarmControls(page);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(m_noAlarm);
-    layout->addWidget(show);
-    layout->addLayout(daysRow);
-    layout->addWidget(play);
-    layout->addLayout(soundRow);
+    layout->addWidget(m_alarm);
     layout->addStretch();
-    m_alarmWidgets = {show, m_days, up, down, daysText, play, m_sounds};
-
-    connect(up, &QToolButton::clicked, this, [this] { StepDays(1); });
-    connect(down, &QToolButton::clicked, this, [this] { StepDays(-1); });
     return page;
 }
 
@@ -123,7 +83,5 @@ void EventEditor::ShowValues(const EventFormValues& v)
     m_noPicture->setChecked(!v.SpecialPicture);
     m_showPreview->setChecked(v.ShowPreview);
 
-    m_noAlarm->setChecked(!v.AlarmOn);
-    m_days->setText(v.DaysBefore);
-    m_sounds->setCurrentIndex(v.Sound);
+    m_alarm->Show(!v.AlarmOn, v.DaysBefore, v.Sound);
 }

@@ -17,12 +17,6 @@
 
 namespace {
 
-template <class W> W* Named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 // Sets a box only when the text differs, so that two boxes following each other settle.
 void SetIfDifferent(QLineEdit* box, const QString& text)
 {
