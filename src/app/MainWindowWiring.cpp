@@ -4,6 +4,7 @@
 #include "app/EntriesTabs.h"
 #include "app/PropertiesWiring.h"
 #include "app/ShellCommands.h"
+#include "app/SummaryWiring.h"
 #include "commands/DocumentCommands.h"
 #include "commands/SavePartsDialog.h"
 #include "document/Session.h"
@@ -51,6 +52,7 @@ void WireMainWindow(MainWindow& main)
     ConnectDebtsTab(main);
     ConnectAutoEventsTab(main);
     ConnectBirthdaysTab(main);
+    ConnectSummaryTab(main);
     WireAlarms(main);
     WireOptions(main);
     WirePropertiesDialog(main);

@@ -18,15 +18,6 @@ namespace {
 
 const QStringList kPasswordOption{QStringLiteral("--password")};
 
-bool WriteStandardOutput(const QByteArray& bytes)
-{
-    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
-        std::fflush(stdout) == 0)
-        return true;
-    PrintError(QStringLiteral("daybinder-cli: ") + QString::fromLocal8Bit(std::strerror(errno)));
-    return false;
-}
-
 // Reads a data stream file as the program reads the member of a ".cal" file; reports failures.
 bool ReadStreamFile(const QString& path, CalendarDocument& doc)
 {
@@ -46,7 +37,16 @@ bool ReadStreamFile(const QString& path, CalendarDocument& doc)
 
 } // namespace
 
-int OpenCalFile(const QString& path, const std::optional<QString>& password, CalendarDocument& doc)
+bool WriteStandardOutput(const QByteArray& bytes)
+{
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
+        std::fflush(stdout) == 0)
+        return true;
+    PrintError(QStringLiteral("daybinder-cli: ") + QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+}
+
+int OpenDocumentFile(const QString& path, const std::optional<QString>& password, CalendarDocument& doc)
 {
     CliPrompter prompter(password);
     if (ReadCalFile(path, doc)) return ExitOk;
@@ -60,7 +60,7 @@ int RunStream(const QStringList& args)
     const auto a = CommandArguments(args, kPasswordOption, 1, "stream [--password P] FILE.cal");
     if (!a) return ExitFailed;
     CalendarDocument doc;
-    if (const int status = OpenCalFile(a->Positional[0], a->Value(kPasswordOption[0]), doc); status != ExitOk)
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption[0]), doc))
         return status;
     return WriteStandardOutput(WriteDataStream(doc)) ? ExitOk : ExitFailed;
 }

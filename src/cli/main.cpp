@@ -6,6 +6,7 @@
 #include "cli/DemoCommand.h"
 #include "cli/FileCommands.h"
 #include "cli/UpdateCommand.h"
+#include "cli/SummaryCommands.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -26,6 +27,14 @@ const CliCommand kCommands[] = {
      "update IN.cal OUT.cal [--password P]   IN with its auto-events and birthdays placed, written to OUT",
      RunUpdate},
     {"demo", "demo OUT.cal [--year YYYY]   a lively example year (the current one by default)", RunDemo},
+    {"summary",
+     "summary FILE.cal --date YYYY-MM-DD --span day|month|week|two-weeks [--password P]   "
+     "the summary tab's span and totals",
+     RunSummary},
+    {"balance",
+     "balance FILE.cal --account NAME --date YYYY-MM-DD [--password P]   an account's balance "
+     "as of a day",
+     RunBalance},
 };
 
 int Usage(int status)
