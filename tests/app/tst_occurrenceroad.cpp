@@ -62,7 +62,7 @@ private slots:
     void autoEventsFillTheYearAndFollowTheirDefinitions()
     {
         QVERIFY(f->Start());
-        f->ToolbarClick("New");
+        f->NewDocument();
         MainWindow* main = f->Main();
         ListTab* tab = main->ListPage(TabAutoEvents);
         main->SetCurrentTab(TabAutoEvents);
@@ -200,7 +200,7 @@ private slots:
     void birthdaysRoad()
     {
         QVERIFY(f->Start());
-        f->ToolbarClick("New");
+        f->NewDocument();
         ListTab* tab = f->Main()->ListPage(TabBirthdays);
         f->Main()->SetCurrentTab(TabBirthdays);
         QString date;
