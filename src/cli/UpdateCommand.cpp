@@ -11,8 +11,7 @@ int RunUpdate(const QStringList& args)
     const auto a = CommandArguments(args, {passwordOption}, 2, "update IN.cal OUT.cal [--password P]");
     if (!a) return ExitFailed;
     CalendarDocument doc;
-    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(passwordOption), doc))
-        return status;
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(passwordOption), doc)) return status;
     UpdateAutoEvents(doc);
     UpdateBirthdays(doc);
     return WriteCalFile(a->Positional[1], doc) ? ExitOk : ExitFailed;

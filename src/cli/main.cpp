@@ -5,8 +5,8 @@
 #include "cli/CliPrompter.h"
 #include "cli/DemoCommand.h"
 #include "cli/FileCommands.h"
-#include "cli/UpdateCommand.h"
 #include "cli/SummaryCommands.h"
+#include "cli/UpdateCommand.h"
 
 #include <QCoreApplication>
 #include <QStringList>
