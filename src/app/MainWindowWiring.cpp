@@ -1,6 +1,7 @@
 #include "app/MainWindowWiring.h"
 
 #include "app/EntriesTabs.h"
+#include "app/HelpWiring.h"
 #include "app/ShellCommands.h"
 #include "commands/DocumentCommands.h"
 #include "commands/SavePartsDialog.h"
@@ -47,6 +48,7 @@ void WireDocumentCommands(MainWindow& main)
 void WireMainWindow(MainWindow& main)
 {
     WireDocumentCommands(main);
+    WireHelpCommands(main);
     ConnectShellCommands(main);
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
