@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <memory>
 
 namespace {
 
@@ -177,9 +178,7 @@ private slots:
 
     void chooserHandsBackTheFolderPickedWithOneSeparator()
     {
-        QTemporaryDir dir;
-        const QString root = QDir::cleanPath(dir.path());
-        QVERIFY(QDir(root).mkpath(u"Photos/Été"_qs) && QDir(root).mkpath(u"Factures"_qs));
+        const QString root = Folders({u"Photos/Été"_qs, u"Factures"_qs});
 
         FolderChooser chooser(root + u'/');
         QCOMPARE(chooser.objectName(), u"FrmAskPath"_qs);
@@ -222,12 +221,10 @@ private slots:
         QVERIFY(prompter.Asked.isEmpty());
     }
 
-    void newFolderIsMadeInTheChosenFolderAndShownThere()
+    void newFolderIsMadeInTheChosenFolderOrRefusedWithItsReason()
     {
         ScriptedPrompter prompter;
-        QTemporaryDir dir;
-        const QString root = QDir::cleanPath(dir.path());
-        QVERIFY(QDir(root).mkpath(u"Documents"_qs));
+        const QString root = Folders({u"Documents/2026"_qs});
         FolderChooser chooser(root);
         chooser.show();
         ClickFolder(&chooser, root + u"/Documents"_qs);
@@ -241,28 +238,15 @@ private slots:
         QVERIFY(QFileInfo(made).isDir());
         QVERIFY(FolderItem(&chooser, made)); // the list was read again
         QCOMPARE(chooser.CurrentFolder(), root + u"/Documents"_qs);
-
         Press(&chooser, "CmdNew"); // a blank name
         Press(&chooser, "CmdNew"); // the input box cancelled
         QCOMPARE(QDir(root + u"/Documents"_qs).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
-                 QStringList{u"Calendriers 2026"_qs});
+                 QStringList({u"2026"_qs, u"Calendriers 2026"_qs}));
         QVERIFY(prompter.Asked.isEmpty());
 
-        ClickFolder(&chooser, made);
-        Press(&chooser, "CmdOk");
-        QCOMPARE(chooser.Chosen(), made + u'/');
-    }
-
-    void failedNewFolderIsToldAndTheChooserStaysWhereItWas()
-    {
-        ScriptedPrompter prompter;
-        QTemporaryDir dir;
-        const QString root = QDir::cleanPath(dir.path());
-        QVERIFY(QDir(root).mkpath(u"Budget/2026"_qs));
-        FolderChooser chooser(root);
-        chooser.show();
-        ClickFolder(&chooser, root + u"/Budget"_qs);
-
+        // Refused: the reason is told, and the chooser stays open where it was.
+        auto* folders = Find<FolderList>(&chooser, "Dir1");
+        emit folders->itemActivated(FolderItem(&chooser, root + u"/Documents"_qs), 0);
         prompter.Inputs = {u"2026"_qs, u"mois/mars"_qs};
         Press(&chooser, "CmdNew");
         Press(&chooser, "CmdNew");
@@ -271,17 +255,19 @@ private slots:
         QCOMPARE(prompter.Asked[0].Icon, PromptIcon::Stop);
         QVERIFY(prompter.Asked[1].Text.contains(u"Numéro de l'erreur :  52"_qs));
         QVERIFY(chooser.isVisible());
-        QCOMPARE(Find<FolderList>(&chooser, "Dir1")->Path(), root);
-        QCOMPARE(chooser.CurrentFolder(), root + u"/Budget"_qs);
-        QVERIFY(!QFileInfo::exists(root + u"/Budget/mois"_qs));
+        QCOMPARE(folders->Path(), root + u"/Documents"_qs);
+        QCOMPARE(chooser.CurrentFolder(), root + u"/Documents"_qs);
+        QVERIFY(!QFileInfo::exists(root + u"/Documents/mois"_qs));
+
+        ClickFolder(&chooser, made);
+        Press(&chooser, "CmdOk");
+        QCOMPARE(chooser.Chosen(), made + u'/');
     }
 
     void folderRemovedWhileShownIsToldWithRetryAndCancel()
     {
         ScriptedPrompter prompter;
-        QTemporaryDir dir;
-        const QString root = QDir::cleanPath(dir.path());
-        QVERIFY(QDir(root).mkpath(u"Ancien"_qs));
+        const QString root = Folders({u"Ancien"_qs});
         FolderChooser chooser(root);
         chooser.show();
         QVERIFY(QDir(root + u"/Ancien"_qs).removeRecursively()); // gone behind the chooser's back
@@ -295,6 +281,17 @@ private slots:
     }
 
 private:
+    // A fresh folder holding these folders; gone after the test.
+    QString Folders(const QStringList& paths)
+    {
+        m_folders = std::make_unique<QTemporaryDir>();
+        const QString root = QDir::cleanPath(m_folders->path());
+        for (const QString& path : paths)
+            if (!QDir(root).mkpath(path)) qFatal("cannot make %s", qPrintable(path));
+        return root;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_folders;
     QTemporaryDir m_config;
 };
 
