@@ -1,6 +1,6 @@
 #pragma once
-// Joins the help to the main window: the about command, and the help viewer closing with the
-// main window.
+// Joins the help to the main window: the about command, the folder chooser behind the options'
+// folder buttons, and the help viewer closing with the main window.
 
 class MainWindow;
 

@@ -20,8 +20,6 @@ namespace {
 const QString kHelpPage = QStringLiteral("Html\\d_askpath.htm");
 constexpr int kSelPathLength = 30;
 
-std::function<QString(const QString&)> g_override;
-
 } // namespace
 
 FolderChooser::FolderChooser(const QString& start, QWidget* parent) : QDialog(parent)
@@ -159,13 +157,7 @@ void FolderChooser::done(int result)
 
 QString ChooseFolderWithChooser(QWidget* parent, const QString& start)
 {
-    if (g_override) return g_override(start);
     FolderChooser chooser(start, parent);
     chooser.exec();
     return chooser.Chosen();
-}
-
-void SetFolderChooser(std::function<QString(const QString&)> chooser)
-{
-    g_override = std::move(chooser);
 }

@@ -3,7 +3,6 @@
 // folder handed back. The options dialog picks its fixed folders with it.
 
 #include <QDialog>
-#include <functional>
 
 class DriveList;
 class FolderList;
@@ -42,6 +41,3 @@ private:
 // Shows the chooser modally from start; the chosen folder with one trailing "/", or the empty
 // text when the user cancelled.
 QString ChooseFolderWithChooser(QWidget* parent, const QString& start);
-
-// Tests answer in place of the chooser; an empty function restores it.
-void SetFolderChooser(std::function<QString(const QString& start)> chooser);

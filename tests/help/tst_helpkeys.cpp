@@ -1,4 +1,5 @@
 #include "HelpPages.h"
+#include "alarms/AlertWindow.h"
 #include "app/SplashWindow.h"
 #include "commands/SavePartsDialog.h"
 #include "entries/AccountEditor.h"
@@ -8,6 +9,8 @@
 #include "help/Help.h"
 #include "pictures/PictureChooser.h"
 #include "platform/PasswordDialog.h"
+#include "properties/PropertiesDialog.h"
+#include "settings/OptionsDialog.h"
 #include "support/Widgets.h"
 #include "views/ShellFixture.h"
 #include "views/TabPage.h"
@@ -124,6 +127,33 @@ QList<HelpKeyRow> WalkRows()
          [](ShellFixture&, std::unique_ptr<QWidget>& keeper) { return Keep(keeper, new SplashWindow); }});
     rows.append({u"about box"_qs, u"Html\\d_about.htm"_qs,
                  [](ShellFixture&, std::unique_ptr<QWidget>& keeper) { return Keep(keeper, new AboutBox); }});
+    rows.append(
+        {u"alert window"_qs, u"Html\\d_alarm.htm"_qs, [](ShellFixture& f, std::unique_ptr<QWidget>& keeper) {
+             f.NewDocument(2026);
+             DayEntry due = Event(u"Dentiste"_qs);
+             due.AlarmOn = -1;
+             EntriesOn(14, 3).append(due);
+             return Keep(keeper, new AlertWindow({3, CellOf(14, 3), 0}));
+         }});
+    const char* const optionPages[] = {"d_opt_gen", "d_opt_al", "d_opt_fold", "d_opt_print"};
+    for (int page = 0; page < 4; ++page)
+        rows.append({QStringLiteral("options, page %1").arg(page),
+                     QStringLiteral("Html\\%1.htm").arg(QLatin1String(optionPages[page])),
+                     [page](ShellFixture&, std::unique_ptr<QWidget>& keeper) {
+                         auto* options = new OptionsDialog;
+                         options->Pages()->setCurrentIndex(page);
+                         return Keep(keeper, options);
+                     }});
+    const char* const propertyPages[] = {"d_prop_gen", "d_prop_disp", "d_prop_sav"};
+    for (int page = 0; page < 3; ++page)
+        rows.append({QStringLiteral("properties, page %1").arg(page),
+                     QStringLiteral("Html\\%1.htm").arg(QLatin1String(propertyPages[page])),
+                     [page](ShellFixture& f, std::unique_ptr<QWidget>& keeper) {
+                         f.NewDocument(2026);
+                         auto* properties = new PropertiesDialog;
+                         Find<QTabWidget>(properties, "TbProp")->setCurrentIndex(page);
+                         return Keep(keeper, properties);
+                     }});
     rows.append({u"folder chooser"_qs, u"Html\\d_askpath.htm"_qs,
                  [](ShellFixture&, std::unique_ptr<QWidget>& keeper) {
                      return Keep(keeper, new FolderChooser(QString()));
@@ -178,7 +208,7 @@ private slots:
             walked.append(row.Page);
         }
         // Every page but the index belongs to a window; the walk covers those that exist now.
-        QVERIFY(walked.size() >= 28);
+        QVERIFY(walked.size() >= 36);
     }
 };
 
