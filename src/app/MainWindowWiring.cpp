@@ -5,6 +5,7 @@
 #include "app/HelpWiring.h"
 #include "app/PropertiesWiring.h"
 #include "app/ShellCommands.h"
+#include "app/SummaryWiring.h"
 #include "commands/DocumentCommands.h"
 #include "commands/SavePartsDialog.h"
 #include "document/Session.h"
@@ -51,6 +52,7 @@ void WireMainWindow(MainWindow& main)
     ConnectShellCommands(main);
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
+    ConnectSummaryTab(main);
     WireAlarms(main);
     WireOptions(main);
     WirePropertiesDialog(main);

@@ -27,12 +27,6 @@ const char* const kHelpPages[] = {"Html\\d_prop_gen.htm", "Html\\d_prop_disp.htm
 const QString kConfirmed = QStringLiteral("Confirmed");
 constexpr int kNameLength = 55;
 
-template <class W> W* Named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 } // namespace
 
 PropertiesDialog::PropertiesDialog(QWidget* parent) : QDialog(parent)
