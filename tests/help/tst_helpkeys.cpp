@@ -11,6 +11,7 @@
 #include "platform/PasswordDialog.h"
 #include "properties/PropertiesDialog.h"
 #include "settings/OptionsDialog.h"
+#include "summary/ChartWindow.h"
 #include "support/Widgets.h"
 #include "views/ShellFixture.h"
 #include "views/TabPage.h"
@@ -154,6 +155,11 @@ QList<HelpKeyRow> WalkRows()
                          Find<QTabWidget>(properties, "TbProp")->setCurrentIndex(page);
                          return Keep(keeper, properties);
                      }});
+    rows.append({u"summary chart"_qs, u"Html\\d_suchart.htm"_qs,
+                 [](ShellFixture& f, std::unique_ptr<QWidget>& keeper) {
+                     f.NewDocument(2026);
+                     return Keep(keeper, new ChartWindow(Session::Get().CurrentDocument));
+                 }});
     rows.append({u"folder chooser"_qs, u"Html\\d_askpath.htm"_qs,
                  [](ShellFixture&, std::unique_ptr<QWidget>& keeper) {
                      return Keep(keeper, new FolderChooser(QString()));
@@ -208,7 +214,7 @@ private slots:
             walked.append(row.Page);
         }
         // Every page but the index belongs to a window; the walk covers those that exist now.
-        QVERIFY(walked.size() >= 36);
+        QVERIFY(walked.size() >= 37);
     }
 };
 

@@ -9,7 +9,9 @@
 #include "help/Help.h"
 #include "help/HelpViewer.h"
 #include "pictures/BrowseLists.h"
+#include "platform/SystemDialogs.h"
 #include "resources/Strings.h"
+#include "settings/OptionsDialog.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 #include "support/WhenModal.h"
@@ -208,6 +210,35 @@ private slots:
         QCOMPARE(ChooseFolderWithChooser(nullptr, root), QString());
         WhenModal<FolderChooser>([](FolderChooser* c) { QTest::keyClick(c, Qt::Key_Escape); });
         QCOMPARE(ChooseFolderWithChooser(nullptr, root), QString());
+    }
+
+    void optionsFolderButtonPicksWithTheChooserOnceTheProgramRuns()
+    {
+        const QString root = Folders({u"Agendas"_qs});
+        Session::Get().Reset();
+        auto main = std::make_unique<MainWindow>();
+        InstallSystemDialogs(main.get());
+        WireMainWindow(*main);
+
+        OptionsDialog options;
+        options.Pages()->setCurrentIndex(2);
+        Check(&options, "ChkPath0")->setChecked(false);
+        Box(&options, "TxtPath0")->setText(root);
+        QString startedIn;
+        WhenModal<FolderChooser>([&](FolderChooser* c) {
+            startedIn = c->CurrentFolder();
+            ClickFolder(c, root + u"/Agendas"_qs);
+            Press(c, "CmdOk");
+        });
+        Press(&options, "CmdPathSel0");
+        QCOMPARE(startedIn, root);
+        QCOMPARE(Box(&options, "TxtPath0")->text(), root + u"/Agendas/"_qs);
+        // Cancel leaves the folder as it was.
+        WhenModal<FolderChooser>([](FolderChooser* c) { Press(c, "CmdCancel"); });
+        Press(&options, "CmdPathSel0");
+        QCOMPARE(Box(&options, "TxtPath0")->text(), root + u"/Agendas/"_qs);
+        Session::Get().SetMode(MainMode::Unload);
+        main.reset();
     }
 
     void chooserStartsInTheProgramFolderWhenTheStartIsGone()
