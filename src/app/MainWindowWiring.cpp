@@ -3,6 +3,7 @@
 #include "app/AlarmsWiring.h"
 #include "app/EntriesTabs.h"
 #include "app/HelpWiring.h"
+#include "app/PrintingWiring.h"
 #include "app/PropertiesWiring.h"
 #include "app/ShellCommands.h"
 #include "app/SummaryWiring.h"
@@ -52,6 +53,7 @@ void WireMainWindow(MainWindow& main)
     ConnectShellCommands(main);
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
+    WirePrinting(main);
     ConnectSummaryTab(main);
     WireAlarms(main);
     WireOptions(main);
