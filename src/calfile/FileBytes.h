@@ -36,5 +36,6 @@ private:
 };
 
 // Replaces the file at path with bytes, atomically: they are written to a new file beside it,
-// which is renamed over the old one only once complete. On failure the old file is untouched.
+// which takes the old one's name (and permissions) only once complete and on the disk. On
+// failure the old file is untouched and the new one removed. The calls go through FileSystem.
 bool ReplaceFile(const QString& path, QByteArrayView bytes, FileError* error);
