@@ -74,12 +74,13 @@ QByteArray Pbkdf2Sha1(QByteArrayView password, QByteArrayView salt, int iteratio
         qToBigEndian(block, counter);
         char u[20];
         memcpy(u, hmac(salt, QByteArrayView(counter, 4)).data(), sizeof u);
-        QByteArray t(u, sizeof u);
+        char t[sizeof u];
+        memcpy(t, u, sizeof t);
         for (int i = 1; i < iterations; ++i) {
             memcpy(u, hmac(QByteArrayView(u, sizeof u), {}).data(), sizeof u);
-            for (qsizetype j = 0; j < t.size(); ++j) t[j] = char(t[j] ^ u[j]);
+            for (size_t j = 0; j < sizeof t; ++j) t[j] = char(t[j] ^ u[j]);
         }
-        derived += t;
+        derived.append(t, sizeof t);
     }
     derived.truncate(length);
     return derived;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -101,8 +102,13 @@ bool ReadWholeFile(const QString& path, qint64 limit, QByteArray* bytes, FileErr
 LargeBuffer::LargeBuffer(qsizetype size) : m_size(size)
 {
     constexpr size_t kHuge = size_t(2) << 20;
+    if (size <= 0) return;
+    // A small file gets ordinary memory: a large page would be cleared whole for it.
+    if (size_t(size) < kHuge) {
+        m_data = static_cast<char*>(std::malloc(size_t(size)));
+        return;
+    }
     m_mapped = (size_t(size) + kHuge - 1) / kHuge * kHuge;
-    if (m_mapped == 0) return;
     void* p = ::mmap(nullptr, m_mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (p == MAP_FAILED) {
         m_mapped = 0;
@@ -115,7 +121,10 @@ LargeBuffer::LargeBuffer(qsizetype size) : m_size(size)
 
 LargeBuffer::~LargeBuffer()
 {
-    if (m_data) ::munmap(m_data, m_mapped);
+    if (m_mapped)
+        ::munmap(m_data, m_mapped);
+    else
+        std::free(m_data);
 }
 
 bool ReplaceFile(const QString& path, QByteArrayView bytes, FileError* error)

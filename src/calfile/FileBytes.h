@@ -15,9 +15,9 @@ bool ReadWholeFile(const QString& path, qint64 limit, QByteArray* bytes, FileErr
 bool ReadWholeFile(const QString& path, qint64 limit, const std::function<char*(qsizetype size)>& room,
                    qsizetype* size, FileError* error);
 
-// Memory for a large file read whole: mapped in large pages where the system allows it, which
-// saves most of the cost of touching fresh memory (tens of milliseconds for a ".cal" file of a
-// dozen megabytes).
+// Memory for a file read whole: from a few megabytes on, mapped in large pages where the system
+// allows it, which saves most of the cost of touching fresh memory (tens of milliseconds for a
+// ".cal" file of a dozen megabytes); a smaller file gets ordinary memory.
 class LargeBuffer
 {
 public:
