@@ -1,8 +1,10 @@
-// Saves that fail on the disk, through the file-system seam (so they fail for root too): the
-// old file stays byte for byte, the user is told, nothing is left beside it, Retry works.
+// Whole files in and out: saves that fail on the disk, through the file-system seam (so they
+// fail for root too), where the old file stays byte for byte, the user is told, nothing is left
+// beside it and Retry works; files of every size read back whole.
 
 #include "CalTestDocuments.h"
 #include "calfile/CalFile.h"
+#include "calfile/FileBytes.h"
 #include "calfile/FileError.h"
 #include "document/Session.h"
 #include "resources/Strings.h"
@@ -37,7 +39,7 @@ private:
 
 } // namespace
 
-class TestSaveFailures : public QObject
+class TestFileBytes : public QObject
 {
     Q_OBJECT
 private slots:
@@ -133,10 +135,42 @@ private slots:
         QCOMPARE(back.Author, doc.Author);
     }
 
+    void filesOfEverySizeAreReadWhole_data()
+    {
+        QTest::addColumn<qsizetype>("size");
+        QTest::newRow("empty") << qsizetype(0);
+        QTest::newRow("small") << qsizetype(1000);
+        QTest::newRow("just under the large pages") << qsizetype((2 << 20) - 1);
+        QTest::newRow("large") << qsizetype((5 << 20) + 7);
+    }
+
+    void filesOfEverySizeAreReadWhole()
+    {
+        QFETCH(qsizetype, size);
+        QByteArray bytes(size, Qt::Uninitialized);
+        for (qsizetype i = 0; i < size; ++i) bytes[i] = char(i * 7 + i / 251);
+        const QString path = m_dir->filePath(u"f.bin"_qs);
+        FileError e;
+        QVERIFY(ReplaceFile(path, bytes, &e));
+        QByteArray back;
+        QVERIFY(ReadWholeFile(path, size, &back, &e));
+        QVERIFY(back == bytes);
+        qsizetype read = 0;
+        std::unique_ptr<LargeBuffer> buffer;
+        const auto room = [&](qsizetype n) {
+            buffer = std::make_unique<LargeBuffer>(n);
+            return buffer->Data();
+        };
+        QVERIFY(ReadWholeFile(path, size, room, &read, &e));
+        QCOMPARE(read, size);
+        QVERIFY(QByteArrayView(buffer->Data() ? buffer->Data() : "", read) == bytes);
+        if (size > 0) QVERIFY(!ReadWholeFile(path, size - 1, &back, &e)); // past the limit
+    }
+
 private:
     std::optional<QTemporaryDir> m_dir;
     std::optional<ScriptedPrompter> m_prompter;
 };
 
-QTEST_GUILESS_MAIN(TestSaveFailures)
-#include "tst_savefailures.moc"
+QTEST_GUILESS_MAIN(TestFileBytes)
+#include "tst_filebytes.moc"
