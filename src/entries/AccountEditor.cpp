@@ -2,7 +2,6 @@
 
 #include "document/Money.h"
 #include "document/Session.h"
-#include "entries/AmountText.h"
 #include "entries/Balances.h"
 #include "entries/DebtsSavings.h"
 #include "entries/EditorFrame.h"
@@ -68,7 +67,7 @@ AccountEditor::AccountEditor(int mode, int editIndex, QWidget* parent)
     m_name = FilteredTextBox(QStringLiteral("TxtGen0"), frame);
     m_name->setText(values.Name);
     m_name->setMaxLength(kNameWidth);
-    m_amount = FilteredTextBox(QStringLiteral("TxtGen1"), frame);
+    m_amount = AmountTextBox(QStringLiteral("TxtGen1"), AmountSign::Absolute, frame);
     m_amount->setText(values.Amount);
     m_startLabel = new QLabel(frame);
     m_startLabel->setObjectName(QStringLiteral("LblStart"));
@@ -97,7 +96,6 @@ AccountEditor::AccountEditor(int mode, int editIndex, QWidget* parent)
 
     const EditorButtons buttons = LayOutEditor(this, tabs);
 
-    connect(m_amount, &QLineEdit::textEdited, this, &AccountEditor::OnAmountEdited);
     connect(m_date, &QDateEdit::dateChanged, this, &AccountEditor::OnDateChanged);
     connect(buttons.Ok, &QPushButton::clicked, this, &AccountEditor::OnOk);
     connect(buttons.Help, &QToolButton::clicked, this, [] { ShowHelpTopic(kHelpPage); });
@@ -112,12 +110,6 @@ void AccountEditor::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void AccountEditor::OnAmountEdited(const QString& text)
-{
-    const QString filtered = FilterAbsoluteAmount(text);
-    if (filtered != text) m_amount->setText(filtered);
 }
 
 void AccountEditor::OnDateChanged()

@@ -22,7 +22,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void OnAmountEdited(const QString& text);
     void OnDateChanged();
     void OnOk();
 

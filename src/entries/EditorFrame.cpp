@@ -44,3 +44,15 @@ QLineEdit* FilteredTextBox(const QString& name, QWidget* parent)
     box->setValidator(new CalTextValidator(box));
     return box;
 }
+
+QLineEdit* AmountTextBox(const QString& name, AmountSign sign, QWidget* parent)
+{
+    QLineEdit* box = FilteredTextBox(name, parent);
+    QObject::connect(box, &QLineEdit::textEdited, box, [box, sign](const QString& text) {
+        const AmountEdit edit = FilterAmount(text, box->cursorPosition(), sign);
+        if (edit.Text == text) return;
+        box->setText(edit.Text);
+        box->setCursorPosition(edit.Cursor);
+    });
+    return box;
+}

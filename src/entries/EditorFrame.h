@@ -2,6 +2,8 @@
 // What the entry editors share around their pages: help on the left, OK and Cancel on the right,
 // and text boxes that accept only what a CAL file can hold.
 
+#include "entries/AmountText.h"
+
 class QDialog;
 class QLineEdit;
 class QPushButton;
@@ -22,3 +24,7 @@ EditorButtons LayOutEditor(QDialog* dialog, QTabWidget* pages);
 
 // A named text box with the program's input filter.
 QLineEdit* FilteredTextBox(const QString& name, QWidget* parent);
+
+// The same for an amount: every edit goes through FilterAmount. The filter runs first, so a
+// slot connected later to textEdited reads the box's text rather than the signal's argument.
+QLineEdit* AmountTextBox(const QString& name, AmountSign sign, QWidget* parent);

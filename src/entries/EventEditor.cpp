@@ -61,6 +61,7 @@ EventEditor::EventEditor(int mode, int editIndex, QWidget* parent)
 
     connect(m_type, &QButtonGroup::idClicked, this, &EventEditor::OnTypeChosen);
     connect(m_description, &QLineEdit::textChanged, this, &EventEditor::OnDescriptionChanged);
+    // The boxes' own amount filter has run when these read them.
     connect(m_amount, &QLineEdit::textEdited, this, &EventEditor::OnAmountEdited);
     connect(m_moveAmount, &QLineEdit::textEdited, this, &EventEditor::OnMoveAmountEdited);
     connect(m_linked, &QCheckBox::toggled, this, [this] { UpdateStates(); });
@@ -72,7 +73,6 @@ EventEditor::EventEditor(int mode, int editIndex, QWidget* parent)
     connect(m_choosePicture, &QPushButton::clicked, this, &EventEditor::ChoosePictureFile);
     connect(m_showPreview, &QCheckBox::toggled, this, [this] { ShowPicturePreview(); });
     connect(m_noAlarm, &QCheckBox::toggled, this, [this] { UpdateStates(); });
-    connect(m_days, &QLineEdit::textEdited, this, &EventEditor::OnDaysEdited);
     connect(m_sounds, &QComboBox::currentIndexChanged, this, [this] { UpdateStates(); });
     connect(m_testSound, &QPushButton::clicked, this, [this] { TestSound(m_sounds->currentIndex()); });
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { UpdateStates(); });
@@ -148,23 +148,16 @@ void EventEditor::OnDescriptionChanged(const QString& text)
     m_linked->setChecked(true); // typing an account's name ties the entry to it
 }
 
-void EventEditor::OnAmountEdited(const QString& text)
+void EventEditor::OnAmountEdited()
 {
-    SetIfDifferent(m_amount, FilterAbsoluteAmount(text));
     SetIfDifferent(m_moveAmount, AbsoluteAmountText(m_amount->text()));
     UpdatePreview();
 }
 
-void EventEditor::OnMoveAmountEdited(const QString& text)
+void EventEditor::OnMoveAmountEdited()
 {
-    SetIfDifferent(m_moveAmount, FilterAbsoluteAmount(text));
     SetIfDifferent(m_amount, AbsoluteAmountText(m_moveAmount->text()));
     UpdatePreview();
-}
-
-void EventEditor::OnDaysEdited(const QString& text)
-{
-    SetIfDifferent(m_days, FilterAbsoluteAmount(text));
 }
 
 void EventEditor::StepDays(int step)

@@ -44,9 +44,8 @@ private:
     // Behaviour (EventEditor.cpp).
     void OnTypeChosen(int choice);
     void OnDescriptionChanged(const QString& text);
-    void OnAmountEdited(const QString& text);
-    void OnMoveAmountEdited(const QString& text);
-    void OnDaysEdited(const QString& text);
+    void OnAmountEdited();
+    void OnMoveAmountEdited();
     void StepDays(int step);
     void ChooseColour();
     void ChoosePictureFile();

@@ -48,7 +48,7 @@ QWidget* EventEditor::BuildGeneralPage()
     }
     types->addStretch();
     m_description = FilteredTextBox(QStringLiteral("TxtEV0"), frame);
-    m_amount = FilteredTextBox(QStringLiteral("TxtEV1"), frame);
+    m_amount = AmountTextBox(QStringLiteral("TxtEV1"), AmountSign::Kept, frame);
     m_warning = Named(new QLabel(frame), QStringLiteral("LblWarning"));
     m_warning->setWordWrap(true);
     m_warning->hide();
@@ -65,7 +65,7 @@ QWidget* EventEditor::BuildGeneralPage()
         directions->addWidget(box);
     }
     directions->addStretch();
-    m_moveAmount = FilteredTextBox(QStringLiteral("TxtDE0"), m_accountPanel);
+    m_moveAmount = AmountTextBox(QStringLiteral("TxtDE0"), AmountSign::Absolute, m_accountPanel);
     m_before = FilteredTextBox(QStringLiteral("TxtDE1"), m_accountPanel);
     m_after = FilteredTextBox(QStringLiteral("TxtDE2"), m_accountPanel);
     m_before->setReadOnly(true);
@@ -145,7 +145,7 @@ QWidget* EventEditor::BuildAlarmPage()
 {
     auto* page = new QWidget;
     m_noAlarm = CheckBox(729, QStringLiteral("ChkAL"), page);
-    m_days = FilteredTextBox(QStringLiteral("TxtAL"), page);
+    m_days = AmountTextBox(QStringLiteral("TxtAL"), AmountSign::Absolute, page);
     m_days->setMaximumWidth(80);
     auto* up = Named(new QToolButton(page), QStringLiteral("UDAlUp"));
     auto* down = Named(new QToolButton(page), QStringLiteral("UDAlDown"));

@@ -118,6 +118,43 @@ private slots:
         menu->hide();
     }
 
+    void amountsTypedWithACommaOrAMinusCountAsTyped()
+    {
+        NewDocumentWithVisa();
+        WhenModal<AccountEditor>([](AccountEditor* d) {
+            Check(d, "ChkGen1")->click();
+            QTest::keyClicks(Find(d, "TxtGen0"), "Vacances");
+            Retype(Box(d, "TxtGen1"), "1000");
+            Press(d, "CmdOk");
+        });
+        ProgramFixture::Click(f->Debts(), "Add");
+        f->Main()->SetCurrentTab(TabEvents);
+        f->ClickDay(10, 3);
+        const auto add = [&](const char* type, const char* name, const char* amount) {
+            QString shown;
+            WhenModal<EventEditor>([&](EventEditor* d) {
+                Check(d, type)->click();
+                QTest::keyClicks(Find(d, "TxtEV0"), name);
+                Retype(Box(d, "TxtEV1"), QString::fromUtf8(amount));
+                shown = Box(d, "TxtEV1")->text();
+                Press(d, "CmdOk");
+            });
+            ProgramFixture::Click(f->Events(), "Add");
+            return shown;
+        };
+        // Expenses typed with a minus: the savings go down, the debt goes up.
+        QCOMPARE(add("ChkEV1", "Vacances", "-40"), u"-40"_qs);
+        QCOMPARE(BalanceTexts(f->Events()->Balance()), (QStringList{"Balance (2026-03-10):", "960$"}));
+        QCOMPARE(add("ChkEV1", "Visa", "-40"), u"-40"_qs);
+        QCOMPARE(BalanceTexts(f->Events()->Balance()), (QStringList{"Balance (2026-03-10):", "2540$"}));
+        // A decimal comma: 12.50, counted as 12.5 and rounded to even in the day's total.
+        QCOMPARE(add("ChkEV0", "Cadeau", "12,50"), u"12.50"_qs);
+        QCOMPARE(f->EventsLines().last(), u"(RE) - Cadeau     12.50$"_qs);
+        QCOMPARE(Find<QLabel>(f->Events(), "LblEVInTot")->text(), u"12$"_qs);
+        QCOMPARE(Find<QLabel>(f->Events(), "LblEVOutTot")->text(), u"-80$"_qs);
+        QCOMPARE(Find<QLabel>(f->Events(), "LblEVTot")->text(), u"92$"_qs);
+    }
+
     void debtsTabCommands()
     {
         NewDocumentWithVisa();

@@ -88,14 +88,45 @@ private slots:
         Doc().DE.DebtsSavings = {Account(true, "Vacances", "0", MakeDate(1, 1, 2004))};
         EventEditor d(EditorAdd, -1);
         Check(&d, "ChkEV0")->click();
+        // The amount keeps its sign; the movement box shows the absolute value.
         Retype(Box(&d, "TxtEV1"), "-40");
-        QCOMPARE(Box(&d, "TxtEV1")->text(), u"40"_qs);
+        QCOMPARE(Box(&d, "TxtEV1")->text(), u"-40"_qs);
         QCOMPARE(Box(&d, "TxtDE0")->text(), u"40"_qs);
         Check(&d, "ChkGen")->click();
-        Retype(Box(&d, "TxtDE0"), "12.5");
+        Retype(Box(&d, "TxtDE0"), "12,5");
         QCOMPARE(Box(&d, "TxtDE0")->text(), u"12.5"_qs);
         QCOMPARE(Box(&d, "TxtEV1")->text(), u"12.5"_qs);
         QCOMPARE(Box(&d, "TxtDE2")->text(), u"12"_qs); // savings, added, rounded to even
+    }
+
+    void amountsAreTypedAsAFrenchUserTypesThem()
+    {
+        EventEditor d(EditorAdd, -1);
+        Check(&d, "ChkEV1")->click();
+        QTest::keyClicks(Box(&d, "TxtEV0"), "Courses");
+        QLineEdit* amount = Box(&d, "TxtEV1");
+        Retype(amount, "12,50");
+        QCOMPARE(amount->text(), u"12.50"_qs);
+        // Typed after the "0" the box starts with: the minus still makes it negative.
+        amount->setText(u"0"_qs);
+        amount->end(false);
+        QTest::keyClicks(amount, "-3,20");
+        QCOMPARE(amount->text(), u"-3.20"_qs);
+        QCOMPARE(Box(&d, "TxtDE0")->text(), u"3.2"_qs);
+        ClickOk(&d);
+        QCOMPARE(EntriesOn(10, 3)[0].Description, u"Courses    -3.20"_qs);
+
+        AccountEditor de(EditorAdd, -1);
+        QTest::keyClicks(Box(&de, "TxtGen0"), "Auto");
+        Retype(Box(&de, "TxtGen1"), "-1 500,75");
+        QCOMPARE(Box(&de, "TxtGen1")->text(), u"1500.75"_qs);
+        Press(&de, "CmdOk");
+        QCOMPARE(Doc().DE.DebtsSavings.last().Description, u"Auto       1500.75"_qs);
+
+        EventEditor alarm(EditorAdd, -1);
+        Check(&alarm, "ChkAL")->click();
+        Retype(Box(&alarm, "TxtAL"), "2,5");
+        QCOMPARE(Box(&alarm, "TxtAL")->text(), u"2.5"_qs);
     }
 
     void hintShowsWhenNoAccountExists()
