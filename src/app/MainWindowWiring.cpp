@@ -2,6 +2,7 @@
 
 #include "app/AlarmsWiring.h"
 #include "app/EntriesTabs.h"
+#include "app/PrintingWiring.h"
 #include "app/PropertiesWiring.h"
 #include "app/ShellCommands.h"
 #include "app/SummaryWiring.h"
@@ -50,6 +51,7 @@ void WireMainWindow(MainWindow& main)
     ConnectShellCommands(main);
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
+    WirePrinting(main);
     ConnectSummaryTab(main);
     WireAlarms(main);
     WireOptions(main);

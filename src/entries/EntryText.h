@@ -35,6 +35,10 @@ struct CellLine
     bool Picture = false; // the entry has a special picture: the grid marks the line
 };
 
+// The colour of an entry's text: its own colour, else the month's colour for its type (incomes,
+// expenses, anything else).
+qint32 EntryTextColour(const ColourSettings& colours, const DayEntry& entry);
+
 // The seven lines of a grid cell: up to seven entries, or six and "[...]" from eight on.
 std::array<CellLine, kCellLines> CellLines(const CalendarDocument& doc, int month, int cell);
 
