@@ -4,9 +4,9 @@
 
 #include "ProgramFixture.h"
 #include "app/ShellCommands.h"
-#include "help/Help.h"
 #include "commands/SavePartsDialog.h"
 #include "entries/EventEditor.h"
+#include "help/Help.h"
 #include "resources/Strings.h"
 #include "support/Widgets.h"
 
@@ -274,6 +274,32 @@ private slots:
         QVERIFY(Doc().DE.DebtsSavings.isEmpty()); // nothing half read is kept
         for (int m = 1; m <= 12; ++m) QVERIFY(!f->Main()->ExistingMonthWindow(m)->isVisible());
         QCOMPARE(FileBytes(damaged), bytes);
+    }
+
+    // "Date choisie:" names a day of the open document only: New and a failed open clear it.
+    void theSelectedDateGoesWithItsDocument()
+    {
+        StartOnExample();
+        EventsTab* tab = f->Events();
+        f->Main()->SetCurrentTab(TabEvents);
+        f->ClickDay(22, 12);
+        QVERIFY(!tab->SelectedDateBox()->text().isEmpty());
+        QVERIFY(tab->WorkPanel()->isVisible());
+
+        f->ToolbarClick("New");
+        QCOMPARE(Session::Get().Mode(), MainMode::Edit);
+        QVERIFY(tab->StepTwo()->isVisible());
+        QCOMPARE(tab->SelectedDateBox()->text(), QString());
+
+        f->ClickDay(22, 12);
+        QVERIFY(!tab->SelectedDateBox()->text().isEmpty());
+        const QString damaged = f->dir.filePath(u"abime.cal"_qs);
+        QVERIFY(SaveBytes(damaged, "PK\x03\x04 pas une archive"));
+        f->dialogs->Files = {damaged};
+        f->ToolbarClick("Open");
+        QCOMPARE(Session::Get().Mode(), MainMode::Logo);
+        QVERIFY(tab->StepOne()->isVisible());
+        QCOMPARE(tab->SelectedDateBox()->text(), QString());
     }
 
     // A command whose window is not built yet must not look usable, on the toolbar or the
