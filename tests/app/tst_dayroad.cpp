@@ -7,6 +7,7 @@
 #include "commands/SavePartsDialog.h"
 #include "entries/EventEditor.h"
 #include "help/Help.h"
+#include "platform/RefusalNote.h"
 #include "resources/Strings.h"
 #include "support/Widgets.h"
 
@@ -300,6 +301,26 @@ private slots:
         QCOMPARE(Session::Get().Mode(), MainMode::Logo);
         QVERIFY(tab->StepOne()->isVisible());
         QCOMPARE(tab->SelectedDateBox()->text(), QString());
+    }
+
+    // Every text box of the program tells a refused character at the box; the rest goes in.
+    void refusedCharactersAreToldInTheEditors()
+    {
+        StartOnExample();
+        f->Main()->SetCurrentTab(TabEvents);
+        f->ClickDay(10, 3);
+        QString kept, note;
+        WhenModal<EventEditor>([&](EventEditor* d) {
+            QTest::keyClicks(Find(d, "TxtEV0"), "Dit \"oui\"");
+            kept = Box(d, "TxtEV0")->text();
+            if (QLabel* shown = VisibleRefusalNote()) note = shown->text();
+            Press(d, "CmdOk");
+        });
+        ProgramFixture::Click(f->Events(), "Add");
+        QCOMPARE(kept, u"Dit oui"_qs);
+        QCOMPARE(note, Str(20001));
+        QCOMPARE(Descriptions(EntriesOn(10, 3)).last(), u"Dit oui"_qs);
+        QVERIFY(!VisibleRefusalNote()); // gone with its dialog
     }
 
     // A command whose window is not built yet must not look usable, on the toolbar or the
