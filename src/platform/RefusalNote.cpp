@@ -8,21 +8,28 @@
 #include <QPointer>
 #include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 
 namespace {
 
 constexpr int kShownMs = 4000;
 
-// A tooltip of its own: Qt's hides at the release of the very key that was refused.
+// A tooltip of its own, laid over the window: Qt's hides at the release of the very key that
+// was refused, and a window of its own would take the clicks meant for the box beneath.
 class NoteLabel : public QLabel
 {
 public:
-    explicit NoteLabel(QWidget* window) : QLabel(Str(20001), window, Qt::ToolTip), m_timer(new QTimer(this))
+    explicit NoteLabel(QWidget* window) : QLabel(Str(20001), window), m_timer(new QTimer(this))
     {
         setObjectName(QStringLiteral("RefusalNote"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
         setPalette(QToolTip::palette());
+        setBackgroundRole(QPalette::ToolTipBase);
+        setForegroundRole(QPalette::ToolTipText);
+        setAutoFillBackground(true);
         setFont(QToolTip::font());
-        setMargin(4);
+        setMargin(3);
+        setWordWrap(true);
         setFrameShape(QFrame::Box);
         m_timer->setObjectName(QStringLiteral("RefusalNoteTimer"));
         m_timer->setSingleShot(true);
@@ -36,8 +43,16 @@ public:
             m_box = box;
             box->installEventFilter(this);
         }
-        adjustSize();
-        move(box->mapToGlobal(QPoint(0, box->height() + 2)));
+        // Under the box, or above it when the window ends first; never wider than the window.
+        const QWidget* window = parentWidget();
+        const int room = std::max(80, window->width() - 8);
+        const int oneLine = fontMetrics().horizontalAdvance(text()) + 2 * (margin() + frameWidth()) + 2;
+        const int wide = std::min(oneLine, room);
+        resize(wide, heightForWidth(wide));
+        const QPoint at = box->mapTo(window, QPoint(0, 0));
+        int top = at.y() + box->height() + 2;
+        if (top + height() > window->height()) top = std::max(0, at.y() - height() - 2);
+        move(std::clamp(at.x(), 0, std::max(0, window->width() - width())), top);
         show();
         raise();
         m_timer->start(kShownMs);
