@@ -12,6 +12,7 @@ PACKAGES=(
   libzip-dev libgl-dev libqt6opengl6-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core
   zip
+  xdg-utils libfile-mimeinfo-perl shared-mime-info
 )
 
 as_root() {

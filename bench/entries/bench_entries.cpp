@@ -3,6 +3,7 @@
 // and paste between two days. Prints the figures; asserts nothing.
 
 #include "HeavyDocument.h"
+#include "Timing.h"
 #include "document/Session.h"
 #include "entries/Balances.h"
 #include "entries/DayEntries.h"
@@ -19,33 +20,6 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
-
-namespace {
-
-void Report(const char* what, std::vector<double> ms, double target)
-{
-    std::sort(ms.begin(), ms.end());
-    double sum = 0;
-    for (double v : ms) sum += v;
-    std::printf("%-50s n=%-5zu mean %8.1f us  median %8.1f us  max %8.1f us  (target < %.0f ms)\n", what,
-                ms.size(), 1000 * sum / double(ms.size()), 1000 * ms[ms.size() / 2], 1000 * ms.back(),
-                target);
-}
-
-std::vector<double> Time(int runs, const std::function<void(int)>& step)
-{
-    std::vector<double> ms;
-    ms.reserve(size_t(runs));
-    QElapsedTimer t;
-    for (int i = 0; i < runs; ++i) {
-        t.start();
-        step(i);
-        ms.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    return ms;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {

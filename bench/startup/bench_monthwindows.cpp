@@ -2,7 +2,7 @@
 // a picture on every month): the figure the document commands pay after every open, and the
 // same with the twelve grids painted once. Usage: bench_monthwindows [runs]
 
-#include "HeavyDocument.h"
+#include "HeavyMonthWindows.h"
 #include "document/Session.h"
 #include "views/MainWindow.h"
 #include "views/MonthWindow.h"
@@ -12,16 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-double Median(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -30,14 +20,7 @@ int main(int argc, char** argv)
 
     Session& s = Session::Get();
     MainWindow main;
-    for (int m = 1; m <= 12; ++m) main.MonthWindowFor(m);
-    main.show();
-    s.CurrentDocument = MakeHeavyDocument();
-    for (int m = 1; m <= 12; ++m) s.CurrentDocument.Month(m).Background.Mode = 1 + m % 2; // stretch, tile
-    s.SetMode(MainMode::Edit);
-    for (int m = 1; m <= 12; ++m) main.ShowMonth(m);
-    main.ArrangeMonthWindows(QStringLiteral("VTile"));
-    QApplication::processEvents();
+    OpenHeavyDocument(main);
 
     QList<double> build, painted;
     for (int i = 0; i < runs; ++i) {

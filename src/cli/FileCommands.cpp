@@ -18,15 +18,6 @@ namespace {
 
 const QStringList kPasswordOption{QStringLiteral("--password")};
 
-bool WriteStandardOutput(const QByteArray& bytes)
-{
-    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
-        std::fflush(stdout) == 0)
-        return true;
-    PrintError(QStringLiteral("daybinder-cli: ") + QString::fromLocal8Bit(std::strerror(errno)));
-    return false;
-}
-
 // Reads a data stream file as the program reads the member of a ".cal" file; reports failures.
 bool ReadStreamFile(const QString& path, CalendarDocument& doc)
 {
@@ -46,17 +37,31 @@ bool ReadStreamFile(const QString& path, CalendarDocument& doc)
 
 } // namespace
 
+bool WriteStandardOutput(const QByteArray& bytes)
+{
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
+        std::fflush(stdout) == 0)
+        return true;
+    PrintError(QStringLiteral("daybinder-cli: ") + QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+}
+
+int OpenDocumentFile(const QString& path, const std::optional<QString>& password, CalendarDocument& doc)
+{
+    CliPrompter prompter(password);
+    if (ReadCalFile(path, doc)) return ExitOk;
+    if (prompter.Trouble() == CliPrompter::PasswordTrouble::None) return ExitFailed;
+    PrintError(prompter.TroubleText());
+    return ExitPassword;
+}
+
 int RunStream(const QStringList& args)
 {
     const auto a = CommandArguments(args, kPasswordOption, 1, "stream [--password P] FILE.cal");
     if (!a) return ExitFailed;
-    CliPrompter prompter(a->Value(kPasswordOption[0]));
     CalendarDocument doc;
-    if (!ReadCalFile(a->Positional[0], doc)) {
-        if (prompter.Trouble() == CliPrompter::PasswordTrouble::None) return ExitFailed;
-        PrintError(prompter.TroubleText());
-        return ExitPassword;
-    }
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption[0]), doc))
+        return status;
     return WriteStandardOutput(WriteDataStream(doc)) ? ExitOk : ExitFailed;
 }
 

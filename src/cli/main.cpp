@@ -5,6 +5,7 @@
 #include "cli/CliPrompter.h"
 #include "cli/DemoCommand.h"
 #include "cli/FileCommands.h"
+#include "cli/SummaryCommands.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -22,6 +23,14 @@ const CliCommand kCommands[] = {
     {"stream", "stream [--password P] FILE.cal   the data stream of FILE.cal on standard output", RunStream},
     {"pack", "pack [--password P] STREAM OUT.cal   OUT.cal from a data stream and its pictures", RunPack},
     {"demo", "demo OUT.cal [--year YYYY]   a lively example year (the current one by default)", RunDemo},
+    {"summary",
+     "summary FILE.cal --date YYYY-MM-DD --span day|month|week|two-weeks [--password P]   "
+     "the summary tab's span and totals",
+     RunSummary},
+    {"balance",
+     "balance FILE.cal --account NAME --date YYYY-MM-DD [--password P]   an account's balance "
+     "as of a day",
+     RunBalance},
 };
 
 int Usage(int status)

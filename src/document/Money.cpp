@@ -2,6 +2,7 @@
 
 #include "document/NumberText.h"
 
+#include <algorithm>
 #include <limits>
 
 QString TrimBlanks(QStringView text)
@@ -38,6 +39,13 @@ qint32 AddRounded(qint32 total, double amount)
 {
     return qint32(RoundHalfEven(double(total) + amount, std::numeric_limits<qint32>::min(),
                                 std::numeric_limits<qint32>::max()));
+}
+
+qint32 DifferenceOf(qint32 incomes, qint32 expenses)
+{
+    // Amounts are free text: a difference out of range stops at the limit rather than wrap.
+    return qint32(std::clamp<qint64>(qint64(incomes) - expenses, std::numeric_limits<qint32>::min(),
+                                     std::numeric_limits<qint32>::max()));
 }
 
 QString MoneyText(qint32 value)

@@ -27,5 +27,8 @@ double AmountOf(QStringView description);
 // total + amount, rounded ties-to-even, kept within the 32-bit range (it saturates there).
 qint32 AddRounded(qint32 total, double amount);
 
+// incomes - expenses, kept within the 32-bit range (it saturates there).
+qint32 DifferenceOf(qint32 incomes, qint32 expenses);
+
 // "1500$", "-40$".
 QString MoneyText(qint32 value);

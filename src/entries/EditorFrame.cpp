@@ -1,8 +1,11 @@
 #include "entries/EditorFrame.h"
 
+#include "document/NumberText.h"
 #include "document/TextInput.h"
+#include "entries/AmountText.h"
 #include "resources/Strings.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -11,8 +14,10 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
-EditorButtons LayOutEditor(QDialog* dialog, QTabWidget* pages)
+EditorButtons LayOutEditor(QDialog* dialog, QWidget* pages)
 {
     auto* box = new QDialogButtonBox(dialog);
     EditorButtons b;
@@ -55,4 +60,35 @@ QLineEdit* AmountTextBox(const QString& name, AmountSign sign, QWidget* parent)
         box->setCursorPosition(edit.Cursor);
     });
     return box;
+}
+
+UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent, double minimum)
+{
+    UpDownBox b;
+    b.Box = AmountTextBox(boxName, AmountSign::Absolute, parent);
+    b.Box->setMaximumWidth(80);
+    b.Up = new QToolButton(parent);
+    b.Down = new QToolButton(parent);
+    b.Up->setObjectName(upDownName + QStringLiteral("Up"));
+    b.Down->setObjectName(upDownName + QStringLiteral("Down"));
+    b.Up->setArrowType(Qt::UpArrow);
+    b.Down->setArrowType(Qt::DownArrow);
+    b.Row = new QHBoxLayout;
+    b.Row->addWidget(b.Box);
+    b.Row->addWidget(b.Up);
+    b.Row->addWidget(b.Down);
+
+    QLineEdit* box = b.Box;
+    const auto step = [box, minimum](int by) {
+        const double value = std::nearbyint(std::fabs(ReadNumber(box->text()))) + by;
+        box->setText(PlainNumberText(std::max(minimum, value)));
+    };
+    QObject::connect(b.Up, &QToolButton::clicked, box, [step] { step(1); });
+    QObject::connect(b.Down, &QToolButton::clicked, box, [step] { step(-1); });
+    return b;
+}
+
+QCheckBox* NamedCheckBox(int text, const QString& name, QWidget* parent)
+{
+    return Named(new QCheckBox(Str(text), parent), name);
 }

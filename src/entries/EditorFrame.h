@@ -4,10 +4,13 @@
 
 #include "entries/AmountText.h"
 
+#include <QString>
+
+class QCheckBox;
 class QDialog;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
-class QString;
 class QTabWidget;
 class QToolButton;
 class QWidget;
@@ -19,8 +22,16 @@ struct EditorButtons
     QToolButton* Help;   // "CmdHelp", tooltip "Aide..."
 };
 
-// Lays out the dialog: the pages, then the button row.
-EditorButtons LayOutEditor(QDialog* dialog, QTabWidget* pages);
+// Lays out the dialog: the pages (or any content), then the button row.
+EditorButtons LayOutEditor(QDialog* dialog, QWidget* pages);
+
+// A control with its object name, and a check box with a numbered caption.
+template <class W> W* Named(W* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+QCheckBox* NamedCheckBox(int text, const QString& name, QWidget* parent);
 
 // A named text box with the program's input filter.
 QLineEdit* FilteredTextBox(const QString& name, QWidget* parent);
@@ -28,3 +39,16 @@ QLineEdit* FilteredTextBox(const QString& name, QWidget* parent);
 // The same for an amount: every edit goes through FilterAmount. The filter runs first, so a
 // slot connected later to textEdited reads the box's text rather than the signal's argument.
 QLineEdit* AmountTextBox(const QString& name, AmountSign sign, QWidget* parent);
+
+// A number box with its up-down control: the box keeps the absolute value of what is typed, and
+// the buttons "<upDownName>Up" and "<upDownName>Down" step the whole number by one, never
+// below minimum.
+struct UpDownBox
+{
+    QLineEdit* Box;
+    QToolButton* Up;
+    QToolButton* Down;
+    QHBoxLayout* Row; // the box and its buttons, for the caller's layout
+};
+UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent,
+                        double minimum = 0);

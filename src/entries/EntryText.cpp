@@ -94,8 +94,7 @@ DayTotals TotalsOf(const DayCell& day)
         else if (e.EntryType == EntryExpense)
             t.Expenses = AddRounded(t.Expenses, AmountOf(e.Description));
     }
-    // Amounts are free text: keep the difference inside the 32-bit range rather than wrap.
-    t.Total = qint32(std::clamp<qint64>(qint64(t.Incomes) - t.Expenses, INT32_MIN, INT32_MAX));
+    t.Total = DifferenceOf(t.Incomes, t.Expenses);
     return t;
 }
 

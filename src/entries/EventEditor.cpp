@@ -2,8 +2,8 @@
 
 #include "calfile/CalFile.h"
 #include "document/ColourValue.h"
-#include "document/NumberText.h"
 #include "document/Session.h"
+#include "entries/AlarmControls.h"
 #include "entries/AmountText.h"
 #include "entries/EditorFrame.h"
 #include "help/Help.h"
@@ -22,7 +22,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
-#include <cmath>
 
 namespace {
 
@@ -72,9 +71,6 @@ EventEditor::EventEditor(int mode, int editIndex, QWidget* parent)
     connect(m_noPicture, &QCheckBox::toggled, this, [this] { UpdateStates(); });
     connect(m_choosePicture, &QPushButton::clicked, this, &EventEditor::ChoosePictureFile);
     connect(m_showPreview, &QCheckBox::toggled, this, [this] { ShowPicturePreview(); });
-    connect(m_noAlarm, &QCheckBox::toggled, this, [this] { UpdateStates(); });
-    connect(m_sounds, &QComboBox::currentIndexChanged, this, [this] { UpdateStates(); });
-    connect(m_testSound, &QPushButton::clicked, this, [this] { TestSound(m_sounds->currentIndex()); });
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { UpdateStates(); });
     connect(buttons.Ok, &QPushButton::clicked, this, &EventEditor::OnOk);
     connect(buttons.Help, &QToolButton::clicked, this, &EventEditor::ShowHelp);
@@ -100,9 +96,9 @@ EventFormValues EventEditor::Values() const
     v.PicturePath = m_picturePath;
     v.Picture = m_picture;
     v.ShowPreview = m_showPreview->isChecked();
-    v.AlarmOn = !m_noAlarm->isChecked();
-    v.DaysBefore = m_days->text();
-    v.Sound = m_sounds->currentIndex();
+    v.AlarmOn = !m_alarm->AlarmOff();
+    v.DaysBefore = m_alarm->DaysBefore();
+    v.Sound = m_alarm->Sound();
     return v;
 }
 
@@ -160,12 +156,6 @@ void EventEditor::OnMoveAmountEdited()
     UpdatePreview();
 }
 
-void EventEditor::StepDays(int step)
-{
-    const double days = std::nearbyint(std::fabs(ReadNumber(m_days->text()))) + step;
-    m_days->setText(PlainNumberText(std::max(0.0, days)));
-}
-
 void EventEditor::ChooseColour()
 {
     if (m_noColour->isChecked()) return;
@@ -215,9 +205,6 @@ void EventEditor::UpdateStates()
     m_pictureName->setEnabled(picture);
     m_choosePicture->setEnabled(picture);
     m_showPreview->setEnabled(picture);
-    const bool alarm = !m_noAlarm->isChecked();
-    for (QWidget* w : m_alarmWidgets) w->setEnabled(alarm);
-    m_testSound->setEnabled(alarm && m_sounds->currentIndex() > 0);
 
     ShowPicturePreview();
     UpdatePreview();

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class AlarmControls;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -46,7 +47,6 @@ private:
     void OnDescriptionChanged(const QString& text);
     void OnAmountEdited();
     void OnMoveAmountEdited();
-    void StepDays(int step);
     void ChooseColour();
     void ChoosePictureFile();
     void ShowHelp();
@@ -92,12 +92,7 @@ private:
     QPushButton* m_choosePicture = nullptr;
     QCheckBox* m_showPreview = nullptr;
     QLabel* m_preview = nullptr;
-    // Alarm page
-    QCheckBox* m_noAlarm = nullptr;
-    QList<QWidget*> m_alarmWidgets;
-    QLineEdit* m_days = nullptr;
-    QComboBox* m_sounds = nullptr;
-    QPushButton* m_testSound = nullptr;
+    AlarmControls* m_alarm = nullptr; // the alarm page
 };
 
 // Opens the editor modally on the selected day and returns its result; 0 without a valid

@@ -1,5 +1,6 @@
 // The event editor's pages and controls; their behaviour is in EventEditor.cpp.
 #include "document/Session.h"
+#include "entries/AlarmControls.h"
 #include "entries/EditorFrame.h"
 #include "entries/EventEditor.h"
 #include "resources/Strings.h"
@@ -17,21 +18,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-template <class W> W* Named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QCheckBox* CheckBox(int text, const QString& name, QWidget* parent)
-{
-    return Named(new QCheckBox(Str(text), parent), name);
-}
-
-} // namespace
-
 QWidget* EventEditor::BuildGeneralPage()
 {
     auto* page = new QWidget;
@@ -42,7 +28,7 @@ QWidget* EventEditor::BuildGeneralPage()
     auto* types = new QHBoxLayout;
     const int typeTexts[] = {711, 712, 713};
     for (int i = 0; i < 3; ++i) {
-        QCheckBox* box = CheckBox(typeTexts[i], QStringLiteral("ChkEV%1").arg(i), frame);
+        QCheckBox* box = NamedCheckBox(typeTexts[i], QStringLiteral("ChkEV%1").arg(i), frame);
         m_type->addButton(box, i);
         types->addWidget(box);
     }
@@ -53,14 +39,14 @@ QWidget* EventEditor::BuildGeneralPage()
     m_warning->setWordWrap(true);
     m_warning->hide();
 
-    m_linked = CheckBox(710, QStringLiteral("ChkGen"), frame);
+    m_linked = NamedCheckBox(710, QStringLiteral("ChkGen"), frame);
     m_accountPanel = Named(new QWidget(frame), QStringLiteral("FraDE"));
     m_accounts = Named(new QComboBox(m_accountPanel), QStringLiteral("CmbDE"));
     m_direction = new QButtonGroup(this);
     m_direction->setExclusive(true);
     auto* directions = new QHBoxLayout;
     for (int i = 0; i < 2; ++i) {
-        QCheckBox* box = CheckBox(716 + i, QStringLiteral("ChkDE%1").arg(i), m_accountPanel);
+        QCheckBox* box = NamedCheckBox(716 + i, QStringLiteral("ChkDE%1").arg(i), m_accountPanel);
         m_direction->addButton(box, i);
         directions->addWidget(box);
     }
@@ -101,7 +87,7 @@ QWidget* EventEditor::BuildDisplayPage()
 {
     auto* page = new QWidget;
     auto* colourFrame = new QGroupBox(Str(721), page);
-    m_noColour = CheckBox(723, QStringLiteral("ChkCol"), colourFrame);
+    m_noColour = NamedCheckBox(723, QStringLiteral("ChkCol"), colourFrame);
     m_colourLabel = Named(new QLabel(Str(724), colourFrame), QStringLiteral("LblCol"));
     m_colourLabel->installEventFilter(this);
     m_swatch = Named(new QToolButton(colourFrame), QStringLiteral("PicSelCol"));
@@ -115,11 +101,11 @@ QWidget* EventEditor::BuildDisplayPage()
     colourLayout->addLayout(colourRow);
 
     auto* pictureFrame = new QGroupBox(Str(722), page);
-    m_noPicture = CheckBox(725, QStringLiteral("ChkBck0"), pictureFrame);
+    m_noPicture = NamedCheckBox(725, QStringLiteral("ChkBck0"), pictureFrame);
     m_pictureName = FilteredTextBox(QStringLiteral("TxtBck"), pictureFrame);
     m_pictureName->setReadOnly(true);
     m_choosePicture = Named(new QPushButton(Str(527), pictureFrame), QStringLiteral("CmdBck"));
-    m_showPreview = CheckBox(728, QStringLiteral("ChkBck1"), pictureFrame);
+    m_showPreview = NamedCheckBox(728, QStringLiteral("ChkBck1"), pictureFrame);
     m_preview = Named(new QLabel(pictureFrame), QStringLiteral("ImgBck"));
     m_preview->setFixedSize(160, 120);
     m_preview->setAlignment(Qt::AlignCenter);
@@ -144,41 +130,10 @@ QWidget* EventEditor::BuildDisplayPage()
 QWidget* EventEditor::BuildAlarmPage()
 {
     auto* page = new QWidget;
-    m_noAlarm = CheckBox(729, QStringLiteral("ChkAL"), page);
-    m_days = AmountTextBox(QStringLiteral("TxtAL"), AmountSign::Absolute, page);
-    m_days->setMaximumWidth(80);
-    auto* up = Named(new QToolButton(page), QStringLiteral("UDAlUp"));
-    auto* down = Named(new QToolButton(page), QStringLiteral("UDAlDown"));
-    up->setArrowType(Qt::UpArrow);
-    down->setArrowType(Qt::DownArrow);
-    m_sounds = Named(new QComboBox(page), QStringLiteral("CmbAL"));
-    m_sounds->addItems(SoundLines());
-    m_testSound = Named(new QPushButton(Str(733), page), QStringLiteral("CmdAL"));
-
-    auto* show = new QLabel(Str(730), page);
-    auto* daysText = new QLabel(Str(731), page);
-    auto* play = new QLabel(Str(732), page);
-    auto* daysRow = new QHBoxLayout;
-    daysRow->addWidget(m_days);
-    daysRow->addWidget(up);
-    daysRow->addWidget(down);
-    daysRow->addWidget(daysText);
-    daysRow->addStretch();
-    auto* soundRow = new QHBoxLayout;
-    soundRow->addWidget(m_sounds);
-    soundRow->addWidget(m_testSound);
-    soundRow->addStretch();
+    m_alarm = new AlarmControls(page);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(m_noAlarm);
-    layout->addWidget(show);
-    layout->addLayout(daysRow);
-    layout->addWidget(play);
-    layout->addLayout(soundRow);
+    layout->addWidget(m_alarm);
     layout->addStretch();
-    m_alarmWidgets = {show, m_days, up, down, daysText, play, m_sounds};
-
-    connect(up, &QToolButton::clicked, this, [this] { StepDays(1); });
-    connect(down, &QToolButton::clicked, this, [this] { StepDays(-1); });
     return page;
 }
 
@@ -207,7 +162,5 @@ void EventEditor::ShowValues(const EventFormValues& v)
     m_noPicture->setChecked(!v.SpecialPicture);
     m_showPreview->setChecked(v.ShowPreview);
 
-    m_noAlarm->setChecked(!v.AlarmOn);
-    m_days->setText(v.DaysBefore);
-    m_sounds->setCurrentIndex(v.Sound);
+    m_alarm->Show(!v.AlarmOn, v.DaysBefore, v.Sound);
 }

@@ -28,6 +28,21 @@ void CommonDialogs::Install(CommonDialogs* dialogs)
     g_current = dialogs ? dialogs : &g_cancelled;
 }
 
+std::optional<QString> CommonDialogs::ChooseFolder(const QString&)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> CommonDialogs::SetupPrinter(const QString&)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> ChooseFolder(const QString& start)
+{
+    return CommonDialogs::Current().ChooseFolder(start);
+}
+
 namespace {
 
 // "Fichiers Daybinder (*.cal)" -> "Fichiers Daybinder": the patterns are written again after it.

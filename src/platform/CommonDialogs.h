@@ -28,10 +28,19 @@ public:
     virtual std::optional<QString> SaveFile(const FileDialogRequest& request) = 0;
     // Colours are stored values (0x00BBGGRR); nothing on Cancel.
     virtual std::optional<qint32> ChooseColour(qint32 initial) = 0;
+    // A folder, starting in start; nothing on Cancel. Unless overridden, always cancelled.
+    virtual std::optional<QString> ChooseFolder(const QString& start);
+    // The printer set-up: the chosen printer's name, empty for the default printer (or a PDF
+    // file); nothing on Cancel. Unless overridden, always cancelled.
+    virtual std::optional<QString> SetupPrinter(const QString& current);
 
     static CommonDialogs& Current();
     static void Install(CommonDialogs* dialogs); // nullptr: every dialog is cancelled
 };
+
+// The folder buttons of the options: one place, so that the program's own folder chooser can
+// replace the system's dialog.
+std::optional<QString> ChooseFolder(const QString& start);
 
 // A string-table filter in the form Qt's file dialogs take: one "description (patterns)" per
 // pair, the patterns separated by blanks. "*.*" becomes "*" so that "Tous les fichiers" lists

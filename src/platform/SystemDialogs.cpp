@@ -1,15 +1,20 @@
 #include "platform/SystemDialogs.h"
 
 #include "document/ColourValue.h"
+#include "document/Paths.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QLibraryInfo>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTranslator>
 
 namespace {
+
+FolderChooserFunction g_folderChooser;
 
 QString StartFolder(const QString& folder)
 {
@@ -68,6 +73,32 @@ std::optional<qint32> SystemDialogs::ChooseColour(qint32 initial)
     QColorDialog dialog(ToQColor(initial), m_parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return FromQColor(dialog.selectedColor());
+}
+
+std::optional<QString> SystemDialogs::ChooseFolder(const QString& start)
+{
+    if (g_folderChooser) return g_folderChooser(m_parent, start);
+    const QString chosen =
+        QFileDialog::getExistingDirectory(m_parent, QString(), StartFolder(start),
+                                          QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (chosen.isEmpty()) return std::nullopt;
+    return AddBackslash(chosen);
+}
+
+std::optional<QString> SystemDialogs::SetupPrinter(const QString& current)
+{
+    QPrinter printer;
+    if (!current.isEmpty()) printer.setPrinterName(current);
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    // A PDF file is what the default printer is when the system has none.
+    return printer.outputFormat() == QPrinter::PdfFormat ? QString() : printer.printerName();
+}
+
+void SetFolderChooser(FolderChooserFunction chooser)
+{
+    g_folderChooser = std::move(chooser);
 }
 
 void InstallSystemDialogs(QWidget* parent)

@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class SystemDialogs : public CommonDialogs
 {
@@ -15,6 +16,8 @@ public:
     std::optional<QString> OpenFile(const FileDialogRequest& request) override;
     std::optional<QString> SaveFile(const FileDialogRequest& request) override;
     std::optional<qint32> ChooseColour(qint32 initial) override;
+    std::optional<QString> ChooseFolder(const QString& start) override;
+    std::optional<QString> SetupPrinter(const QString& current) override;
 
 private:
     std::optional<QString> Run(const FileDialogRequest& request, bool save);
@@ -25,3 +28,8 @@ private:
 // Installs the system dialogs (one instance for the rest of the run) with the given parent
 // window, and Qt's French texts for their own buttons and labels when they are installed.
 void InstallSystemDialogs(QWidget* parent);
+
+// The folder buttons' dialog: the system's folder dialog until the program sets its own chooser
+// here (nullptr: back to the system's).
+using FolderChooserFunction = std::function<std::optional<QString>(QWidget* parent, const QString& start)>;
+void SetFolderChooser(FolderChooserFunction chooser);

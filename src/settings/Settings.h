@@ -24,6 +24,8 @@ struct Settings
     std::array<qint32, 12> PrintMonths{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
     qint32& PrintMonth(int month) { return PrintMonths.at(month - 1); } // "Month1".."Month12"
     qint32 PrintMonth(int month) const { return PrintMonths.at(month - 1); }
+    // The printer chosen in the options' printer set-up, by name; empty for the default printer.
+    QString ChosenPrinter;
 
     // "Alarm": the sound table; an empty path plays nothing.
     std::array<QString, 10> Sounds;

@@ -150,6 +150,8 @@ SettingKey PrintMonth(int month)
     return Make(QStringLiteral("Printer"), NumberedKey("Month", month), QStringLiteral("1"));
 }
 
+SettingKey ChosenPrinter() { return Make(QStringLiteral("Printer"), QStringLiteral("ChosenPrinter"), QString()); }
+
 SettingKey IntervalChk() { return Make(QStringLiteral("Alarm"), QStringLiteral("IntervalChk"), QStringLiteral("15")); }
 SettingKey OffDefault() { return Make(QStringLiteral("Alarm"), QStringLiteral("OffDefault"), QStringLiteral("1")); }
 SettingKey Sound(int number, const QString& programFolder)

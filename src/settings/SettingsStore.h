@@ -68,6 +68,8 @@ SettingKey ImgSave(const QString& programFolder = ProgramFolder());
 SettingKey BckImg();
 SettingKey Copies();
 SettingKey PrintMonth(int month);
+// The printer chosen in the options by name ("ChosenPrinter"); empty for the default printer.
+SettingKey ChosenPrinter();
 // "Alarm": minutes between checks (-1 = off), the alert window's default, the sound files.
 SettingKey IntervalChk();
 SettingKey OffDefault();

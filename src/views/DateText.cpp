@@ -2,10 +2,24 @@
 
 #include <QLocale>
 
-QString ShortDateText(const DateRec& date)
+namespace {
+
+QString DateText(const DateRec& date, QLocale::FormatType monthFormat)
 {
     return QStringLiteral("%1 %2 %3")
         .arg(date.Day, 2, 10, QLatin1Char('0'))
-        .arg(QLocale().monthName(date.Month, QLocale::ShortFormat))
+        .arg(QLocale().monthName(date.Month, monthFormat))
         .arg(date.Year, 4, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString ShortDateText(const DateRec& date)
+{
+    return DateText(date, QLocale::ShortFormat);
+}
+
+QString LongDateText(const DateRec& date)
+{
+    return DateText(date, QLocale::LongFormat);
 }

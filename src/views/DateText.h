@@ -7,3 +7,6 @@
 
 // "dd mmm yyyy": two-digit day, the abbreviated month name of the user's locale, the year.
 QString ShortDateText(const DateRec& date);
+
+// "dd mmmm yyyy": the same with the full month name.
+QString LongDateText(const DateRec& date);

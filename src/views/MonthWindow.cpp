@@ -1,5 +1,6 @@
 #include "views/MonthWindow.h"
 
+#include "document/BackgroundPicture.h"
 #include "document/Session.h"
 #include "help/Help.h"
 #include "platform/Clock.h"
@@ -161,18 +162,13 @@ void MonthWindow::DrawMonthBackground()
     const BackgroundSettings& b = Session::Get().CurrentDocument.EffectiveBackground(m_month);
     const QImage& picture = b.Picture;
     m_grid->Picture = QImage();
-    if (!picture.isNull() && (b.Mode == 1 || b.Mode == 2)) {
+    if (!b.PicturePath.isEmpty() && !picture.isNull() && (b.Mode == 1 || b.Mode == 2)) {
         const QRect area = MonthLayout::CalendarArea();
         QImage surface(area.width() / MonthLayout::kTwipsPerPixel,
                        area.height() / MonthLayout::kTwipsPerPixel, QImage::Format_ARGB32_Premultiplied);
         surface.fill(Qt::transparent);
         QPainter p(&surface);
-        if (b.Mode == 1) {
-            p.drawImage(surface.rect(), picture); // no smoothing: the pixels are copied as they are
-        } else {
-            for (int x = 0; x <= surface.width(); x += picture.width())
-                for (int y = 0; y <= surface.height(); y += picture.height()) p.drawImage(x, y, picture);
-        }
+        PaintBackgroundPicture(p, surface.rect(), picture, b.Mode);
         p.end();
         m_grid->Picture = surface;
     }

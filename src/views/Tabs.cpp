@@ -141,7 +141,15 @@ int SummaryTab::SummaryType() const
 void SummaryTab::ApplyStates(bool editing, bool daySelected, bool printerInstalled)
 {
     TabPage::ApplyStates(editing, daySelected, printerInstalled);
-    m_chart->setEnabled(TabPanels(TabSummary, editing, daySelected).StepTwo);
+    const PanelStates p = TabPanels(TabSummary, editing, daySelected);
+    // The chart needs no day: one button, under the results once a day is chosen.
+    QWidget* panel = p.Work ? WorkPanel() : HintPanel();
+    if (m_chart->parentWidget() != panel) {
+        m_chart->parentWidget()->layout()->removeWidget(m_chart);
+        auto* layout = static_cast<QVBoxLayout*>(panel->layout());
+        layout->insertWidget(p.Work ? layout->count() - 1 : 2, m_chart);
+    }
+    m_chart->setEnabled(p.Work || p.StepTwo);
 }
 
 // ---- CommandsTab

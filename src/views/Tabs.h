@@ -51,6 +51,7 @@ class SummaryTab : public TabPage
 public:
     explicit SummaryTab(QWidget* parent = nullptr);
 
+    // "Tableau...": in the hint panel until a day is chosen, then under the results.
     QPushButton* ChartButton() const { return m_chart; }
     // The chosen summary type 0..3; exactly one box stays checked.
     int SummaryType() const;

@@ -8,6 +8,7 @@
 #include "app/Program.h"
 #include "entries/EntryFixtures.h"
 #include "platform/Clock.h"
+#include "properties/PropertiesDialog.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
@@ -124,6 +125,14 @@ struct ProgramFixture
         QWidget* button = Main()->Toolbar()->widgetForAction(action);
         QVERIFY2(button && button->isEnabled(), key);
         QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // The command New, its properties dialog confirmed unchanged as it opens.
+    void NewDocument() const
+    {
+        WhenModal<PropertiesDialog>(
+            [](PropertiesDialog* d) { d->findChild<QPushButton*>(u"CmdOk"_qs)->click(); });
+        ToolbarClick("New");
     }
 
     static void Click(ListTab* tab, const char* button)

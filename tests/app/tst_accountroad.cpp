@@ -198,7 +198,7 @@ private:
     void NewDocumentWithVisa()
     {
         QVERIFY(f->Start());
-        f->ToolbarClick("New");
+        f->NewDocument();
         f->Main()->SetCurrentTab(TabDebts);
         WhenModal<AccountEditor>([](AccountEditor* d) {
             QTest::keyClicks(Find(d, "TxtGen0"), "Visa");

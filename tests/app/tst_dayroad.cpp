@@ -137,7 +137,7 @@ private slots:
     {
         QVERIFY(f->Start());
         MainWindow* main = f->Main();
-        f->ToolbarClick("New");
+        f->NewDocument();
         QCOMPARE(Session::Get().Mode(), MainMode::Edit);
         QCOMPARE(Session::Get().CurrentDocument.Year, u"2026"_qs);
 
@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(main->windowTitle(), u"Daybinder v2.1 - "_qs + first);
 
         // Changed and unnamed again (New): the save-parts dialog first, then the path.
-        f->ToolbarClick("New");
+        f->NewDocument();
         f->ClickDay(20, 3);
         AppendEntry(3, CellOf(20, 3), Event(u"Piscine"_qs));
         const QString second = f->dir.filePath(u"second.cal"_qs);
@@ -179,7 +179,7 @@ private slots:
         const QByteArray onDisk = FileBytes(m_example);
         RemoveEntry(3, CellOf(8, 3), true, -1);
         WhenModal<SavePartsDialog>([](SavePartsDialog* d) { Press(d, "CmdNo"); });
-        f->ToolbarClick("New");
+        f->NewDocument();
         const CalendarDocument& doc = Doc();
         QCOMPARE(Session::Get().Mode(), MainMode::Edit);
         QVERIFY(doc.FilePath.isEmpty() && doc.IsSaved && doc.DE.DebtsSavings.isEmpty());

@@ -4,6 +4,7 @@
 #include "platform/CommonDialogs.h"
 
 #include <QList>
+#include <QStringList>
 
 class ScriptedDialogs : public CommonDialogs
 {
@@ -14,24 +15,36 @@ public:
     // Taken in order; Cancel (nothing) when none is left.
     QList<std::optional<QString>> Files;
     QList<std::optional<qint32>> Colours;
+    QList<std::optional<QString>> Folders;
+    QList<std::optional<QString>> Printers; // a printer name, "" for the default printer
 
     QList<FileDialogRequest> Opened;
     QList<FileDialogRequest> Saved;
     QList<qint32> ColourAsked;
+    QStringList FolderAsked;  // the start folder of each request
+    QStringList PrinterAsked; // the printer chosen before each set-up
 
-    std::optional<QString> OpenFile(const FileDialogRequest& r) override
-    {
-        Opened.append(r);
-        return Files.isEmpty() ? std::nullopt : Files.takeFirst();
-    }
-    std::optional<QString> SaveFile(const FileDialogRequest& r) override
-    {
-        Saved.append(r);
-        return Files.isEmpty() ? std::nullopt : Files.takeFirst();
-    }
+    std::optional<QString> OpenFile(const FileDialogRequest& r) override { return Answer(Files, Opened, r); }
+    std::optional<QString> SaveFile(const FileDialogRequest& r) override { return Answer(Files, Saved, r); }
     std::optional<qint32> ChooseColour(qint32 initial) override
     {
-        ColourAsked.append(initial);
-        return Colours.isEmpty() ? std::nullopt : Colours.takeFirst();
+        return Answer(Colours, ColourAsked, initial);
+    }
+    std::optional<QString> ChooseFolder(const QString& start) override
+    {
+        return Answer(Folders, FolderAsked, start);
+    }
+    std::optional<QString> SetupPrinter(const QString& current) override
+    {
+        return Answer(Printers, PrinterAsked, current);
+    }
+
+private:
+    // Records the request and takes the next answer.
+    template <typename T, typename Asked, typename Request>
+    static std::optional<T> Answer(QList<std::optional<T>>& answers, Asked& asked, const Request& request)
+    {
+        asked.append(request);
+        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
     }
 };

@@ -29,6 +29,15 @@ inline void Press(const QObject* parent, const QString& button)
     Find<QPushButton>(parent, button)->click();
 }
 
+// Types text as a keyboard does, accents and "€" included (QTest::keyClicks knows ASCII only).
+inline void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        const Qt::Key key = c.unicode() < 0x80 ? Qt::Key(QChar(c).toUpper().unicode()) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);
+    }
+}
+
 // Replaces a box's text as a user does: everything selected, then typed over.
 inline void Retype(QLineEdit* box, const QString& text)
 {

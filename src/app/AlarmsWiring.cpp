@@ -1,0 +1,34 @@
+#include "app/AlarmsWiring.h"
+
+#include "alarms/AlarmTimer.h"
+#include "alarms/Alarms.h"
+#include "alarms/AlertWindow.h"
+#include "app/ShellCommands.h"
+#include "commands/DocumentCommands.h"
+#include "settings/OptionsDialog.h"
+#include "views/MainWindow.h"
+
+#include <QPointer>
+
+void WireAlarms(MainWindow& main)
+{
+    const QPointer<MainWindow> window(&main);
+    const auto check = [window] {
+        CheckAlarms([window](const AlarmPlace& place) {
+            AlertEntry(place, [window](const AlarmPlace& p) { return ShowAlertWindow(window, p); });
+        });
+    };
+    auto* timer = new AlarmTimer(&main);
+    timer->Check = check;
+    timer->Arm();
+    DocumentCommands::Get().RunAlarmCheck = check;
+    QObject::connect(&main, &MainWindow::ShutdownStarted, timer, &AlarmTimer::Stop);
+}
+
+void WireOptions(MainWindow& main)
+{
+    const QPointer<MainWindow> window(&main);
+    SetShellCommandHandler(ShellCommand::Options, CommandGuard::Always, [window] {
+        if (ShowOptionsDialog(window) && window) window->UpdateCommandStates(true);
+    });
+}

@@ -1,0 +1,19 @@
+#include "app/PropertiesWiring.h"
+
+#include "app/ShellCommands.h"
+#include "commands/DocumentCommands.h"
+#include "properties/ApplyProperties.h"
+#include "properties/PropertiesDialog.h"
+#include "views/MainWindow.h"
+
+#include <QPointer>
+
+void WirePropertiesDialog(MainWindow& main)
+{
+    const QPointer<MainWindow> window(&main);
+    // New loads the month windows itself once the properties of the new document are confirmed.
+    DocumentCommands::Get().EditNewDocumentProperties = [window] { return !ShowProperties(true, window); };
+    SetShellCommandHandler(ShellCommand::Properties, CommandGuard::Editing,
+                           [window] { ShowProperties(false, window); });
+    QObject::connect(&main, &QObject::destroyed, [] { PropertiesHooks::Get() = PropertiesHooks(); });
+}

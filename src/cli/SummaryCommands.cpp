@@ -1,0 +1,104 @@
+#include "cli/SummaryCommands.h"
+
+#include "cli/Arguments.h"
+#include "cli/CliPrompter.h"
+#include "cli/FileCommands.h"
+#include "document/Money.h"
+#include "entries/Balances.h"
+#include "entries/DayEntries.h"
+#include "resources/Strings.h"
+#include "summary/SummaryTotals.h"
+
+#include <QDate>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kPassword = QStringLiteral("--password");
+const QString kDate = QStringLiteral("--date");
+const QString kSpan = QStringLiteral("--span");
+const QString kAccount = QStringLiteral("--account");
+
+const char* const kSummaryUsage =
+    "summary FILE.cal --date YYYY-MM-DD --span day|month|week|two-weeks [--password P]";
+const char* const kBalanceUsage = "balance FILE.cal --account NAME --date YYYY-MM-DD [--password P]";
+
+int Fail(const QString& reason)
+{
+    PrintError(QStringLiteral("daybinder-cli: ") + reason);
+    return ExitFailed;
+}
+
+// "2026-12-28" exactly, and a day that exists.
+std::optional<DateRec> DateArgument(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    if (!form.match(text).hasMatch()) return std::nullopt;
+    const QDate d = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    if (!d.isValid()) return std::nullopt;
+    return MakeDate(d.day(), d.month(), d.year());
+}
+
+// The options a command needs, all present; the reason otherwise.
+QString MissingOption(const CliArguments& a, const QStringList& needed)
+{
+    for (const QString& option : needed)
+        if (!a.Value(option)) return option + QStringLiteral(" is missing");
+    return {};
+}
+
+bool WriteLines(const QStringList& lines)
+{
+    return WriteStandardOutput((lines.join(u'\n') + u'\n').toUtf8());
+}
+
+} // namespace
+
+int RunSummary(const QStringList& args)
+{
+    const auto a = CommandArguments(args, {kPassword, kDate, kSpan}, 1, kSummaryUsage);
+    if (!a) return ExitFailed;
+    if (const QString missing = MissingOption(*a, {kDate, kSpan}); !missing.isEmpty())
+        return Fail(missing + QStringLiteral("\nusage: daybinder-cli ") + QLatin1String(kSummaryUsage));
+    const std::optional<DateRec> date = DateArgument(*a->Value(kDate));
+    if (!date)
+        return Fail(QStringLiteral("--date needs a day written YYYY-MM-DD, not %1").arg(*a->Value(kDate)));
+    const int type =
+        QStringList{u"day"_qs, u"month"_qs, u"week"_qs, u"two-weeks"_qs}.indexOf(*a->Value(kSpan));
+    if (type < 0)
+        return Fail(QStringLiteral("--span is day, month, week or two-weeks, not %1").arg(*a->Value(kSpan)));
+
+    CalendarDocument doc;
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPassword), doc)) return status;
+    if (date->Year != doc.YearNumber())
+        return Fail(QStringLiteral("%1 is not a day of %2, which holds the year %3")
+                        .arg(DateToText(*date), a->Positional[0], QString::number(doc.YearNumber())));
+
+    const SummaryTexts t = TextsOf(ComputeSummary(doc, type, date->Month, CellOfDate(*date), *date));
+    const QStringList values{t.From, t.To, t.Incomes, t.Expenses, t.Total};
+    QStringList lines;
+    for (int i = 0; i < values.size(); ++i) lines.append(Str(278 + i) + u' ' + values[i]);
+    return WriteLines(lines) ? ExitOk : ExitFailed;
+}
+
+int RunBalance(const QStringList& args)
+{
+    const auto a = CommandArguments(args, {kPassword, kAccount, kDate}, 1, kBalanceUsage);
+    if (!a) return ExitFailed;
+    if (const QString missing = MissingOption(*a, {kAccount, kDate}); !missing.isEmpty())
+        return Fail(missing + QStringLiteral("\nusage: daybinder-cli ") + QLatin1String(kBalanceUsage));
+    const std::optional<DateRec> date = DateArgument(*a->Value(kDate));
+    if (!date)
+        return Fail(QStringLiteral("--date needs a day written YYYY-MM-DD, not %1").arg(*a->Value(kDate)));
+
+    CalendarDocument doc;
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPassword), doc)) return status;
+    // An account is found by its name as an entry ties to it: the first 10 characters, trimmed.
+    DayEntry named;
+    named.Description = MoneyDescription(*a->Value(kAccount), {});
+    const int account = AccountOfEntry(doc, named);
+    if (account < 0)
+        return Fail(QStringLiteral("%1 has no debt or savings account named \"%2\"")
+                        .arg(a->Positional[0], *a->Value(kAccount)));
+    return WriteLines({AccountBalanceLabels(doc, account, *date).Value}) ? ExitOk : ExitFailed;
+}

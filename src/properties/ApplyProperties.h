@@ -1,0 +1,38 @@
+#pragma once
+// What OK in the properties dialog does to the open document, in its order: the new password
+// confirmed, the year (which empties the calendar and regenerates the occurrences of the
+// definitions it keeps), the header, the display settings, the save options; and afterwards the
+// month windows whose year, colours or background changed are rebuilt.
+
+#include "properties/PropertiesRules.h"
+
+#include <QImage>
+#include <functional>
+#include <optional>
+
+// Set by the program's wiring; unset, the step is left out (or the adjust button stays disabled).
+struct PropertiesHooks
+{
+    std::function<void()> UpdateAutoEvents; // the calendar update of the auto-events
+    std::function<void()> UpdateBirthdays;  // the same for the birthdays
+    // The picture editor on a background picture: the adjusted picture, nothing on Cancel.
+    std::function<std::optional<QImage>(const QImage&)> EditPicture;
+
+    static PropertiesHooks& Get();
+};
+
+// A typed password that is not the stored one must be typed again.
+bool PasswordNeedsConfirming(const PropertiesWork& work);
+
+// Writes the working copies into the current document, marking the parts that changed. False,
+// with the message already shown, when the new password was not confirmed: nothing is written
+// and the dialog stays open.
+bool ApplyProperties(const PropertiesWork& work);
+
+// The months whose window shows something else now: every month when the year changed, else
+// those whose effective colours or background changed.
+QList<int> MonthsToRebuild(const CalendarDocument& before, const CalendarDocument& after);
+
+// Rebuilds those month windows from the current document, with the loading lines, and returns
+// to editing.
+void RebuildChangedMonths(const CalendarDocument& before);

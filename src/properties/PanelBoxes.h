@@ -1,0 +1,36 @@
+#pragma once
+// What the background and colour panels of the properties dialog share: their check boxes and
+// the "for all months" box, which is greyed while only some months use the defaults.
+
+#include "properties/PropertiesRules.h"
+#include "resources/Strings.h"
+
+#include <QCheckBox>
+
+namespace PanelBoxes {
+
+inline QCheckBox* Box(int text, const QString& name, QWidget* parent)
+{
+    auto* box = new QCheckBox(Str(text), parent);
+    box->setObjectName(name);
+    return box;
+}
+
+// Checked, greyed or unchecked, as the months on the defaults are all, some or none.
+inline void ShowOnDefaults(QCheckBox* box, MonthsOnDefaults state)
+{
+    box->setTristate(state == MonthsOnDefaults::Some);
+    box->setCheckState(state == MonthsOnDefaults::All    ? Qt::Checked
+                       : state == MonthsOnDefaults::Some ? Qt::PartiallyChecked
+                                                         : Qt::Unchecked);
+}
+
+// A greyed box clicked becomes checked; afterwards it only toggles. Greyed counts as set.
+inline bool ClickedOnDefaults(QCheckBox* box)
+{
+    const bool set = box->checkState() != Qt::Unchecked;
+    box->setTristate(false);
+    return set;
+}
+
+} // namespace PanelBoxes

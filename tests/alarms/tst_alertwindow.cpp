@@ -1,0 +1,153 @@
+// The alert window as a user meets it: the entry's fields, the proposed "off", the enabling of
+// the alarm controls, the scrolling warning, and what OK and Cancel leave behind.
+
+#include "AlarmFixtures.h"
+#include "alarms/AlertWindow.h"
+#include "help/Help.h"
+#include "resources/Strings.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/TestFiles.h"
+#include "support/WhenModal.h"
+#include "support/Widgets.h"
+#include "views/DateText.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
+#include <QToolButton>
+
+class TestAlertWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { f = std::make_unique<AlarmDocument>(); }
+    void cleanup() { f.reset(); }
+
+    void itShowsTheEntryAndProposesToSwitchTheAlarmOff()
+    {
+        const AlarmPlace place =
+            AlarmDocument::AddAlarm(17, 3, 3, 2, Money(EntryIncome, u"Prime"_qs, u"250,00"_qs));
+        AlertWindow w(place);
+        QCOMPARE(w.objectName(), u"FrmAlarm"_qs);
+        QCOMPARE(w.windowTitle(), u"Daybinder - Alarme"_qs);
+        QCOMPARE(Box(&w, "TxtEV0")->text(), u"Revenu"_qs);
+        QCOMPARE(Box(&w, "TxtEV1")->text(), u"Prime"_qs);
+        QCOMPARE(Box(&w, "TxtEV2")->text(), u"250,00"_qs);
+        QCOMPARE(Box(&w, "TxtEV3")->text(), LongDateText(MakeDate(17, 3, 2026)));
+        QVERIFY(Box(&w, "TxtEV0")->isReadOnly());
+        QCOMPARE(Find<QLabel>(&w, "LblALWarning")->text(), Str(1201));
+
+        // "OffDefault" is 1 on a first start: the alarm is proposed off, everything under it greyed.
+        QVERIFY(Check(&w, "ChkALOff")->isChecked());
+        QVERIFY(Check(&w, "ChkAL")->isChecked());
+        QCOMPARE(Box(&w, "TxtAL")->text(), u"1"_qs);
+        QCOMPARE(Find<QComboBox>(&w, "CmbAL")->currentIndex(), 0);
+        for (const char* name : {"TxtAL", "UDAlUp", "UDAlDown", "CmbAL", "CmdAL"})
+            QVERIFY(!Find(&w, name)->isEnabled());
+
+        // Unchecking shows nothing new but enables them; the test button wants a sound.
+        Check(&w, "ChkAL")->click();
+        QVERIFY(Box(&w, "TxtAL")->isEnabled());
+        QVERIFY(!Find(&w, "CmdAL")->isEnabled());
+        Find<QComboBox>(&w, "CmbAL")->setCurrentIndex(2);
+        QVERIFY(Find(&w, "CmdAL")->isEnabled());
+        RecordingSoundPlayer player;
+        Settings::Get().Sound(2) = u"/sons/carillon.wav"_qs;
+        Press(&w, "CmdAL");
+        QCOMPARE(player.Played, QStringList{u"/sons/carillon.wav"_qs});
+        QTest::keyClick(&w, Qt::Key_F1);
+        QCOMPARE(LastHelpTopic(), u"Html\\d_alarm.htm"_qs);
+    }
+
+    void anEventHidesItsAmountAndKeepsItsSettingsWhenNotProposedOff()
+    {
+        QVERIFY(Keys::OffDefault().Write(0));
+        const AlarmPlace place = AlarmDocument::AddAlarm(17, 3, 3, 5);
+        AlertWindow w(place);
+        w.show();
+        QCOMPARE(Box(&w, "TxtEV1")->text(), u"Dentiste"_qs);
+        QVERIFY(!Box(&w, "TxtEV2")->isVisible());
+        QVERIFY(!Find(&w, "LblEV2")->isVisible());
+        QVERIFY(!Check(&w, "ChkALOff")->isChecked());
+        QVERIFY(!Check(&w, "ChkAL")->isChecked());
+        QCOMPARE(Box(&w, "TxtAL")->text(), u"3"_qs);
+        QCOMPARE(Find<QComboBox>(&w, "CmbAL")->currentText(), u"Son #05"_qs);
+    }
+
+    void theWarningScrollsLeftAndComesBackFromTheRight()
+    {
+        AlertWindow w(AlarmDocument::AddAlarm(14, 3, 0));
+        w.show();
+        QLabel* warning = w.Warning();
+        QCOMPARE(w.Scroller()->interval(), 100);
+        QVERIFY(w.Scroller()->isActive());
+        const int start = warning->x();
+        QTRY_VERIFY(warning->x() < start);
+        warning->move(-warning->width() + 1, warning->y());
+        QTRY_VERIFY(warning->x() > w.Strip()->width() / 2);
+        w.reject();
+        QVERIFY(!w.Scroller()->isActive());
+    }
+
+    void cancelChangesNothingAndWritesNothing()
+    {
+        const AlarmPlace place = AlarmDocument::AddAlarm(17, 3, 3, 2);
+        Session::Get().SetModified(PartAll, false);
+        const DayEntry before = EntriesOn(17, 3)[place.Index];
+        for (bool close : {false, true}) {
+            WhenModal<AlertWindow>([close](AlertWindow* w) {
+                Check(w, "ChkALOff")->click();
+                Check(w, "ChkAL")->click();
+                Retype(Box(w, "TxtAL"), u"9"_qs);
+                close ? void(w->close()) : Press(w, "CmdCancel");
+            });
+            QCOMPARE(ShowAlertWindow(nullptr, place), 0);
+        }
+        QVERIFY(!EntryDiffers(EntriesOn(17, 3)[place.Index], before));
+        QVERIFY(Doc().IsSaved);
+        QVERIFY(!QFile::exists(SettingsFilePath()));
+    }
+
+    void okWithTheAlarmProposedOffSwitchesItOffAndMarksTheMonth()
+    {
+        const AlarmPlace place = AlarmDocument::AddAlarm(17, 3, 3, 2);
+        Session::Get().SetModified(PartAll, false);
+        WhenModal<AlertWindow>([](AlertWindow* w) { Press(w, "CmdOk"); });
+        QCOMPARE(ShowAlertWindow(nullptr, place), 1);
+        QVERIFY(!EntriesOn(17, 3)[place.Index].AlarmOn);
+        QVERIFY(Doc().Month(3).EntriesModified);
+        QVERIFY(!Doc().IsSaved);
+        QCOMPARE(Keys::OffDefault().Read(), u"1"_qs);
+
+        // Kept on with the same values: result 0, nothing modified, "OffDefault" remembered.
+        const AlarmPlace other = AlarmDocument::AddAlarm(20, 4, 40, 1);
+        Session::Get().SetModified(PartAll, false);
+        WhenModal<AlertWindow>([](AlertWindow* w) {
+            Check(w, "ChkALOff")->click();
+            Check(w, "ChkAL")->click();
+            Retype(Box(w, "TxtAL"), u"40"_qs);
+            Find<QComboBox>(w, "CmbAL")->setCurrentIndex(1);
+            Press(w, "CmdOk");
+        });
+        QCOMPARE(ShowAlertWindow(nullptr, other), 0);
+        QVERIFY(EntriesOn(20, 4)[other.Index].AlarmOn);
+        QVERIFY(Doc().IsSaved);
+        QCOMPARE(Keys::OffDefault().Read(), u"0"_qs);
+
+        // Changed days: written; a typed minus sign never stays.
+        WhenModal<AlertWindow>([](AlertWindow* w) {
+            QVERIFY(!Check(w, "ChkAL")->isChecked());
+            Retype(Box(w, "TxtAL"), u"-7"_qs);
+            Press(w, "CmdOk");
+        });
+        QCOMPARE(ShowAlertWindow(nullptr, other), 1);
+        QCOMPARE(EntriesOn(20, 4)[other.Index].AlarmDaysBefore, 7);
+    }
+
+private:
+    std::unique_ptr<AlarmDocument> f;
+};
+
+QTEST_MAIN(TestAlertWindow)
+#include "tst_alertwindow.moc"

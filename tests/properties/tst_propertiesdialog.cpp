@@ -1,0 +1,304 @@
+// The properties dialog driven as a user does: its pages filled from the document, the tree of
+// the display page with its panels and preview, the colour and picture choices, the password
+// confirmation, and the month windows rebuilt after OK.
+
+#include "commands/DocumentCommands.h"
+#include "help/Help.h"
+#include "pictures/ChoosePicture.h"
+#include "properties/ApplyProperties.h"
+#include "properties/PropertiesDialog.h"
+#include "properties/PropertiesPreview.h"
+#include "resources/Strings.h"
+#include "support/ScriptedDialogs.h"
+#include "support/ScriptedPrompter.h"
+#include "support/WhenModal.h"
+#include "support/Widgets.h"
+#include "views/MonthGrid.h"
+#include "views/ShellFixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+QCheckBox* Bck(const QObject* d, int i)
+{
+    return Check(d, QStringLiteral("ChkBck%1").arg(i));
+}
+
+QCheckBox* Col(const QObject* d, int i)
+{
+    return Check(d, QStringLiteral("ChkCol%1").arg(i));
+}
+
+void ClickItem(QTreeWidget* tree, QTreeWidgetItem* item)
+{
+    tree->scrollToItem(item);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+}
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write");
+    file.write(bytes);
+    return file.fileName();
+}
+
+} // namespace
+
+class TestPropertiesDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        f = std::make_unique<ShellFixture>();
+        f->NewDocument(2004);
+        PropertiesHooks::Get() = PropertiesHooks();
+    }
+    void cleanup()
+    {
+        SetPictureChooser({});
+        DocumentCommands::Get() = DocumentCommands();
+        f.reset();
+    }
+
+    void pagesOpenOnTheDocument()
+    {
+        QTemporaryDir dir;
+        const QString folder =
+            dir.filePath(u"Documents/Calendriers de la famille/Année deux mille quatre"_qs);
+        QVERIFY(QDir().mkpath(folder));
+        Doc().FilePath =
+            WriteFile(dir, folder.mid(dir.path().size() + 1) + u"/agenda.cal"_qs, QByteArray(512, 'x'));
+        Doc().Author = u"  Élise  "_qs;
+        Doc().MonthToOpen = u"05"_qs;
+        PropertiesDialog d;
+        QCOMPARE(d.objectName(), u"FrmProp"_qs);
+        QCOMPARE(d.windowTitle(), u"Daybinder - Propriétés"_qs);
+        auto* tabs = Find<QTabWidget>(&d, "TbProp");
+        QCOMPARE((QStringList{tabs->tabText(0), tabs->tabText(1), tabs->tabText(2)}),
+                 (QStringList{Str(504), Str(505), Str(544)}));
+        QCOMPARE(Find<QListWidget>(&d, "LstYear")->currentItem()->text(), u"2004"_qs);
+        QCOMPARE(Box(&d, "TxtAuthor")->text(), u"Élise"_qs);
+        QCOMPARE(Find<QComboBox>(&d, "CmbMonth")->currentText(), u"Mai"_qs);
+        QLineEdit* name = Box(&d, "TxtFileName");
+        QCOMPARE(name->toolTip(), Doc().FilePath); // too long: shortened, the whole path as tooltip
+        QVERIFY(name->text().size() < 55 && name->text().endsWith(u"/agenda.cal"_qs));
+        QVERIFY(name->text().contains(u"/.../"_qs));
+        QCOMPARE(Box(&d, "TxtFileSize")->text(), u" 0.51 KB"_qs);
+
+        // The display page starts on "Défaut", expanded, with its preview.
+        QCOMPARE(d.Tree()->topLevelItemCount(), 13);
+        QCOMPARE(d.Tree()->currentItem(), d.NodeItem(kDefaultsNode));
+        QVERIFY(d.NodeItem(kDefaultsNode)->isExpanded());
+        QCOMPARE(d.NodeItem(12)->child(1)->text(0), Str(514));
+        QCOMPARE(Find<QLabel>(&d, "LblDisp")->text(), u"Défaut Aperçu"_qs);
+        const ColourSettings c = DefaultColourTable();
+        MonthGrid* sample = d.Preview()->Grid();
+        QCOMPARE(sample->Cell(PropertiesPreview::kChosenCell).Back, c.Colour4);
+        QCOMPARE(sample->Cell(PropertiesPreview::kTodayCell).DayColour, c.Colour3);
+        QCOMPARE(sample->Cell(7).Lines[1].Text, Str(517));
+        QCOMPARE(sample->Cell(7).Lines[1].Colour, c.Colour8);
+
+        // Help follows the page.
+        for (int tab = 0; tab < 3; ++tab) {
+            tabs->setCurrentIndex(tab);
+            QTest::keyClick(&d, Qt::Key_F1);
+        }
+        QCOMPARE(LastHelpTopic(), u"Html\\d_prop_sav.htm"_qs);
+    }
+
+    void greyedForAllMonthsBoxSetsEveryMonth()
+    {
+        for (int m = 1; m <= 6; ++m) Doc().Month(m).Colours.UseDefault = false;
+        PropertiesDialog d;
+        ClickItem(d.Tree(), d.ColoursItem(kDefaultsNode));
+        QCOMPARE(Find<QLabel>(&d, "LblDisp")->text(), u"Défaut Couleurs"_qs);
+        QCOMPARE(Col(&d, 0)->text(), Str(542));
+        QCOMPARE(Col(&d, 0)->checkState(), Qt::PartiallyChecked);
+        Col(&d, 0)->click();
+        QCOMPARE(Col(&d, 0)->checkState(), Qt::Checked);
+        Press(&d, "CmdOk");
+        QCOMPARE(d.Result(), 1);
+        for (int m = 1; m <= 12; ++m) QVERIFY(Doc().Month(m).Colours.UseDefault);
+        QVERIFY(Doc().Month(3).Colours.Modified && !Doc().Month(9).Colours.Modified);
+        // Clicked again it only toggles: never greyed by a click.
+        PropertiesDialog again;
+        again.Tree()->setCurrentItem(again.ColoursItem(kDefaultsNode));
+        Col(&again, 0)->click();
+        Col(&again, 0)->click();
+        QCOMPARE(Col(&again, 0)->checkState(), Qt::Checked);
+    }
+
+    void backgroundPanelBoxesPictureAndAdjust()
+    {
+        QTemporaryDir dir;
+        QImage tile(16, 16, QImage::Format_RGB32);
+        tile.fill(Qt::darkBlue);
+        const QString good = dir.filePath(u"motif été.bmp"_qs);
+        QVERIFY(tile.save(good));
+        const QString bad = WriteFile(dir, u"notes.bmp"_qs, "pas une image");
+        QStringList chosen = {bad, good};
+        SetPictureChooser([&](const QString&) { return PictureChoice{1, chosen.takeFirst()}; });
+        ScriptedPrompter prompter;
+
+        PropertiesDialog d;
+        ClickItem(d.Tree(), d.PictureItem(3));
+        QCOMPARE(Find<QLabel>(&d, "LblDisp")->text(), u"Mars Image de fond"_qs);
+        QVERIFY(Bck(&d, 0)->isChecked()); // on the defaults: all else disabled
+        QVERIFY(!Bck(&d, 1)->isEnabled() && !Find<QPushButton>(&d, "CmdBck")->isEnabled());
+        Bck(&d, 0)->click();
+        QVERIFY(Bck(&d, 1)->isChecked());
+        QVERIFY(!Bck(&d, 2)->isEnabled() && !Box(&d, "TxtBck")->isEnabled());
+        Bck(&d, 1)->click();
+        QVERIFY(Bck(&d, 2)->isEnabled() && Find<QPushButton>(&d, "CmdBck")->isEnabled());
+
+        Press(&d, "CmdBck"); // not a picture
+        QCOMPARE(prompter.Asked.value(0).Text, Str(10049));
+        QCOMPARE(prompter.Asked.value(0).Icon, PromptIcon::Stop);
+        QVERIFY(Box(&d, "TxtBck")->text().isEmpty());
+        QVERIFY(d.Work().Backgrounds[3].PicturePath.isEmpty());
+        Press(&d, "CmdBck");
+        QCOMPARE(Box(&d, "TxtBck")->text(), good);
+        QCOMPARE(d.Work().Backgrounds[3].Picture.size(), QSize(16, 16));
+        QVERIFY(!Find<QPushButton>(&d, "CmdBckAdjust")->isEnabled()); // the editor is not there
+
+        // Stretch then tile: only the last one clicked stays.
+        Bck(&d, 2)->click();
+        QCOMPARE(d.Work().Backgrounds[3].Mode, 1);
+        Bck(&d, 3)->click();
+        QVERIFY(!Bck(&d, 2)->isChecked() && Bck(&d, 3)->isChecked());
+        QCOMPARE(d.Work().Backgrounds[3].Mode, 2);
+
+        // March's preview shows the tiles through its cells, except the chosen one.
+        ClickItem(d.Tree(), d.NodeItem(3));
+        MonthGrid* sample = d.Preview()->Grid();
+        QVERIFY(!sample->Cell(8).Opaque && sample->Cell(PropertiesPreview::kChosenCell).Opaque);
+        QCOMPARE(sample->Picture.pixelColor(20, 20), QColor(Qt::darkBlue));
+
+        // With an editor, adjusting replaces the working picture.
+        PropertiesHooks::Get().EditPicture = [](const QImage& p) { return std::optional(p.scaled(8, 8)); };
+        ClickItem(d.Tree(), d.PictureItem(3));
+        Press(&d, "CmdBckAdjust");
+        QCOMPARE(d.Work().Backgrounds[3].Picture.size(), QSize(8, 8));
+
+        Press(&d, "CmdOk");
+        const BackgroundSettings& march = Doc().Month(3).Background;
+        QCOMPARE(march.PicturePath, good);
+        QCOMPARE(march.Mode, 2);
+        QVERIFY(march.Modified && !march.UseDefault);
+    }
+
+    void colourRowsAndTheColourDialog()
+    {
+        ScriptedDialogs dialogs;
+        PropertiesDialog d;
+        d.Tree()->setCurrentItem(d.ColoursItem(3));
+        QCOMPARE(Col(&d, 0)->text(), Str(522));
+        QVERIFY(Col(&d, 0)->isChecked());
+        QVERIFY(!Col(&d, 1)->isEnabled() && !Find<QToolButton>(&d, "PicSelCol0")->isEnabled());
+        Col(&d, 0)->click();
+        for (int row = 0; row < kColourRows; ++row)
+            QCOMPARE(Find<QLabel>(&d, QStringLiteral("LblCol%1").arg(row))->isEnabled(), row != 3);
+        QCOMPARE(Find<QLabel>(&d, "LblCol3")->text(), Str(533));
+
+        // The label opens the dialog on the row's colour; Cancel changes nothing.
+        QTest::mouseClick(Find<QLabel>(&d, "LblCol0"), Qt::LeftButton);
+        QCOMPARE(dialogs.ColourAsked, QList<qint32>{DefaultColourTable().Colour5});
+        QCOMPARE(d.Work().Colours[3].Colour5, DefaultColourTable().Colour5);
+        dialogs.Colours = {0x0000FF};
+        Find<QToolButton>(&d, "PicSelCol6")->click(); // "Fond des cellules"
+        QCOMPARE(d.Work().Colours[3].Colour1, 0x0000FF);
+        Find<QToolButton>(&d, "PicSelCol3")->click(); // never enabled: no dialog
+        QCOMPARE(dialogs.ColourAsked.size(), 2);
+        Col(&d, 1)->click();
+        QVERIFY(!d.Work().Colours[3].ShowGrids);
+        d.Tree()->setCurrentItem(d.NodeItem(3));
+        QCOMPARE(d.Preview()->Grid()->Cell(8).Back, 0x0000FF);
+        QVERIFY(!d.Preview()->Grid()->ShowGrids);
+
+        Press(&d, "CmdCancel"); // nothing applied
+        QCOMPARE(d.Result(), 0);
+        QVERIFY(Doc().Month(3).Colours.UseDefault && Doc().IsSaved);
+    }
+
+    void passwordConfirmationAndTheConfirmedMark()
+    {
+        ScriptedPrompter prompter;
+        {
+            PropertiesDialog d;
+            QVERIFY(!Box(&d, "TxtSave")->isEnabled());
+            Check(&d, "ChkSave1")->click();
+            QVERIFY(Box(&d, "TxtSave")->isEnabled());
+            QTest::keyClicks(Box(&d, "TxtSave"), "Cl");
+            QTest::sendKeyEvent(QTest::Click, Box(&d, "TxtSave"), Qt::Key_Eacute, u"é"_qs, Qt::NoModifier);
+            prompter.Passwords = {u"Cle"_qs};
+            d.show();
+            Press(&d, "CmdOk");
+            QVERIFY(d.isVisible()); // stays open with the edits
+            QCOMPARE(prompter.Asked.value(0).Text, Str(1704));
+            QCOMPARE(Box(&d, "TxtSave")->text(), u"Clé"_qs);
+            prompter.Passwords = {u"Clé"_qs};
+            Press(&d, "CmdOk");
+            QVERIFY(!d.isVisible());
+        }
+        QCOMPARE(Doc().Password, u"Clé"_qs);
+
+        PropertiesDialog d;
+        QVERIFY(Check(&d, "ChkSave1")->isChecked());
+        QCOMPARE(Box(&d, "TxtSave")->property("Tag").toString(), u"Confirmed"_qs);
+        Press(&d, "CmdOk");
+        QCOMPARE(prompter.PasswordExpected.size(), 2); // not asked again
+        PropertiesDialog edited;
+        QTest::keyClick(Box(&edited, "TxtSave"), Qt::Key_Backspace);
+        QVERIFY(Box(&edited, "TxtSave")->property("Tag").toString().isEmpty());
+    }
+
+    void okRebuildsOnlyTheMonthsThatChanged()
+    {
+        ScriptedDialogs dialogs;
+        ScriptedPrompter prompter;
+        QList<int> built;
+        DocumentCommands::Get().BuildMonthWindow = [&](int m) {
+            built.append(m);
+            f->main->BuildMonthWindow(m);
+        };
+        dialogs.Colours = {0x00FF00};
+        WhenModal<PropertiesDialog>([](PropertiesDialog* d) {
+            d->Tree()->setCurrentItem(d->ColoursItem(6));
+            Col(d, 0)->click();
+            Find<QToolButton>(d, "PicSelCol6")->click();
+            Press(d, "CmdOk");
+        });
+        QVERIFY(!ShowProperties(false, f->main.get()));
+        QCOMPARE(built, QList<int>{6});
+        QCOMPARE(f->main->ExistingMonthWindow(6)->Grid()->Cell(ShellFixture::CellOf(9, 6)).Back, 0x00FF00);
+        QCOMPARE(Session::Get().Mode(), MainMode::Edit);
+        QVERIFY(f->main->windowTitle().endsWith(u'*'));
+
+        // Cancel, or New's own call, rebuilds nothing.
+        WhenModal<PropertiesDialog>([](PropertiesDialog* d) { Press(d, "CmdCancel"); });
+        QVERIFY(ShowProperties(false, f->main.get()));
+        WhenModal<PropertiesDialog>([](PropertiesDialog* d) {
+            d->Tree()->setCurrentItem(d->ColoursItem(2));
+            Col(d, 0)->click();
+            Col(d, 1)->click();
+            Press(d, "CmdOk");
+        });
+        QVERIFY(!ShowProperties(true, f->main.get()));
+        QCOMPARE(built, QList<int>{6});
+        QVERIFY(!Doc().Month(2).Colours.ShowGrids);
+    }
+
+private:
+    std::unique_ptr<ShellFixture> f;
+};
+
+QTEST_MAIN(TestPropertiesDialog)
+#include "tst_propertiesdialog.moc"

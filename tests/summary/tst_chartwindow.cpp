@@ -1,0 +1,179 @@
+// The summary chart window as a user meets it: the wait with its progress bar, the bars of the
+// year, the choices of series and months made with clicks, the selection panel shown and
+// hidden, and the choices found again at the next opening.
+
+#include "entries/EntryFixtures.h"
+#include "help/Help.h"
+#include "summary/ChartWindow.h"
+#include "support/Widgets.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QGuiApplication>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+// The bars drawn: one line per series, "name: value value ...", and the month labels.
+QStringList Bars(ChartWindow* w)
+{
+    QStringList lines;
+    const QList<QAbstractSeries*> series = w->ChartView()->chart()->series();
+    if (series.isEmpty()) return lines;
+    auto* bars = static_cast<QBarSeries*>(series.first());
+    auto* axis = static_cast<QBarCategoryAxis*>(w->ChartView()->chart()->axes(Qt::Horizontal).first());
+    lines.append(axis->categories().join(u' '));
+    for (QBarSet* set : bars->barSets()) {
+        QStringList values;
+        for (int i = 0; i < set->count(); ++i) values.append(QString::number(set->at(i)));
+        lines.append(set->label() + u' ' + set->color().name() + u' ' + values.join(u' '));
+    }
+    return lines;
+}
+
+// A click on the box itself, as a user ticks it (a box may be wider than its caption).
+void Tick(QCheckBox* box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
+} // namespace
+
+class TestChartWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_config = std::make_unique<QTemporaryDir>();
+        qputenv("DAYBINDER_CONFIG_HOME", m_config->path().toUtf8());
+        OpenTestDocument(2004);
+        EntriesOn(15, 1) = {Money(EntryIncome, "Paie", "1000"), Money(EntryExpense, "Loyer", "600")};
+        EntriesOn(20, 2) = {Money(EntryExpense, "Garage", "350")};
+        EntriesOn(31, 12) = {Money(EntryIncome, "Paie", "1000")};
+        ChartWindow::GatherDelayMs = 1000;
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        Session::Get().Reset();
+    }
+
+    void totalsAreGatheredAfterTheWindowShows()
+    {
+        Open();
+        QVERIFY(m_window->LoadingPanel()->isVisible());
+        QVERIFY(!m_window->ChartView()->isVisible());
+        QCOMPARE(m_window->Progress()->value(), 0);
+        QCOMPARE(m_window->windowTitle(), u"Daybinder - Tableau Sommaire"_qs);
+        QVERIFY(m_window->GatherTimer()->isSingleShot());
+        QCOMPARE(m_window->GatherTimer()->interval(), 1000);
+        QVERIFY(m_window->GatherTimer()->isActive());
+        QVERIFY(QGuiApplication::overrideCursor() &&
+                QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
+
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->Gathered(), 3000);
+        QVERIFY(!m_window->GatherTimer()->isActive());
+        QCOMPARE(m_window->Progress()->value(), 100);
+        QVERIFY(!m_window->LoadingPanel()->isVisible());
+        QVERIFY(m_window->ChartView()->isVisible());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        const QStringList bars = Bars(m_window.get());
+        QCOMPARE(bars.size(), 4);
+        QCOMPARE(bars[0],
+                 u"Janvier Février Mars Avril Mai Juin Juillet Août Septembre Octobre Novembre Décembre"_qs);
+        QCOMPARE(bars[1], u"Revenus #0000ff 1000 0 0 0 0 0 0 0 0 0 0 1000"_qs);
+        QCOMPARE(bars[2], u"Dépenses #ff0000 600 350 0 0 0 0 0 0 0 0 0 0"_qs);
+        QCOMPARE(bars[3], u"Grand total: #00ff00 400 -350 0 0 0 0 0 0 0 0 0 1000"_qs);
+    }
+
+    void seriesAndMonthsAreChosenWithClicks()
+    {
+        OpenGathered();
+        for (int s = 0; s < 3; ++s) Tick(m_window->SeriesBox(s));
+        QVERIFY(Bars(m_window.get()).isEmpty()); // no series, no bars
+        Tick(m_window->SeriesBox(1));
+        QCOMPARE(Bars(m_window.get()).size(), 2);
+        QVERIFY(Bars(m_window.get())[1].startsWith(u"Dépenses"_qs));
+
+        // Months go down to two; the last but one unchecked stays checked.
+        for (int m = 1; m <= 10; ++m) Tick(m_window->MonthBox(m));
+        QCOMPARE(Bars(m_window.get()), (QStringList{"Novembre Décembre", "Dépenses #ff0000 0 0"}));
+        Tick(m_window->MonthBox(12));
+        QVERIFY(m_window->MonthBox(12)->isChecked());
+        Tick(m_window->MonthBox(2));
+        QCOMPARE(Bars(m_window.get()),
+                 (QStringList{"Février Novembre Décembre", "Dépenses #ff0000 350 0 0"}));
+    }
+
+    void theSelectionPanelGivesItsHeightToTheChart()
+    {
+        OpenGathered();
+        const int withPanel = m_window->ChartView()->height();
+        Tick(m_window->ShowBox());
+        QVERIFY(!m_window->SelectionPanel()->isVisible());
+        QTRY_VERIFY(m_window->ChartView()->height() > withPanel + 50);
+        Tick(m_window->ShowBox());
+        QVERIFY(m_window->SelectionPanel()->isVisible());
+        QTRY_COMPARE(m_window->ChartView()->height(), withPanel);
+
+        QTest::keyClick(m_window.get(), Qt::Key_F1);
+        QCOMPARE(LastHelpTopic(), u"Html\\d_suchart.htm"_qs);
+    }
+
+    void choicesAreFoundAgainAtTheNextOpening_data()
+    {
+        QTest::addColumn<bool>("withOk");
+        QTest::newRow("Ok") << true;
+        QTest::newRow("Escape") << false;
+    }
+
+    void choicesAreFoundAgainAtTheNextOpening()
+    {
+        QFETCH(bool, withOk);
+        OpenGathered();
+        Tick(m_window->SeriesBox(0));
+        Tick(m_window->MonthBox(3));
+        Tick(m_window->ShowBox());
+        if (withOk)
+            Press(m_window.get(), u"CmdOk"_qs);
+        else
+            QTest::keyClick(m_window.get(), Qt::Key_Escape);
+        QVERIFY(!m_window->isVisible());
+
+        OpenGathered();
+        QVERIFY(!m_window->SeriesBox(0)->isChecked());
+        QVERIFY(m_window->SeriesBox(1)->isChecked());
+        QVERIFY(!m_window->MonthBox(3)->isChecked());
+        QVERIFY(m_window->MonthBox(4)->isChecked());
+        QVERIFY(!m_window->ShowBox()->isChecked());
+        QVERIFY(!m_window->SelectionPanel()->isVisible());
+        QCOMPARE(Bars(m_window.get()).first().split(u' ').size(), 11);
+    }
+
+private:
+    void Open()
+    {
+        m_window = std::make_unique<ChartWindow>(Doc());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void OpenGathered()
+    {
+        ChartWindow::GatherDelayMs = 0;
+        Open();
+        QTRY_VERIFY(m_window->Gathered());
+    }
+
+    std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<ChartWindow> m_window;
+};
+
+QTEST_MAIN(TestChartWindow)
+#include "tst_chartwindow.moc"
