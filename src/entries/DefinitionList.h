@@ -35,10 +35,10 @@ template <class T> struct DefinitionList
 
     QList<T>& Current() const { return Items(Session::Get().CurrentDocument); }
 
-    // The new item goes at the end, which the refill selects.
+    // The new item goes at the end, which the refill selects; a full list says so instead.
     bool Add(const T& item) const
     {
-        return ListOps::Append(Current(), item) && Done(true, Current().size() - 1);
+        return ListOps::AppendAsUser(Current(), item) && Done(true, Current().size() - 1);
     }
     bool Replace(int index, const T& item) const
     {

@@ -118,7 +118,7 @@ int SaveEventForm(int mode, int month, int cell, int editIndex, const EventFormV
     const DayCell* day = DayOf(month, cell);
     if (!day) return 0;
     DayEntry entry = EntryFromForm(Session::Get().CurrentDocument, values);
-    if (mode == EditorAdd) return AppendEntry(month, cell, entry) ? 1 : 0;
+    if (mode == EditorAdd) return AppendUserEntry(month, cell, entry) ? 1 : 0;
     if (editIndex < 0 || editIndex >= day->Entries.size()) return 0;
     const DayEntry& stored = day->Entries[editIndex];
     if (!EntryDiffers(entry, stored)) return 0;
