@@ -2,6 +2,7 @@
 
 #include "app/AlarmsWiring.h"
 #include "app/EntriesTabs.h"
+#include "app/HelpWiring.h"
 #include "app/PrintingWiring.h"
 #include "app/PropertiesWiring.h"
 #include "app/ShellCommands.h"
@@ -48,9 +49,12 @@ void WireDocumentCommands(MainWindow& main)
 void WireMainWindow(MainWindow& main)
 {
     WireDocumentCommands(main);
+    WireHelpCommands(main);
     ConnectShellCommands(main);
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
+    ConnectAutoEventsTab(main);
+    ConnectBirthdaysTab(main);
     WirePrinting(main);
     ConnectSummaryTab(main);
     WireAlarms(main);
