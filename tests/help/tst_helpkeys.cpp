@@ -9,6 +9,7 @@
 #include "help/Help.h"
 #include "pictures/PictureChooser.h"
 #include "platform/PasswordDialog.h"
+#include "printing/PrintPreview.h"
 #include "properties/PropertiesDialog.h"
 #include "settings/OptionsDialog.h"
 #include "summary/ChartWindow.h"
@@ -160,6 +161,11 @@ QList<HelpKeyRow> WalkRows()
                      f.NewDocument(2026);
                      return Keep(keeper, new ChartWindow(Session::Get().CurrentDocument));
                  }});
+    rows.append(
+        {u"print preview"_qs, u"Html\\d_prev.htm"_qs, [](ShellFixture& f, std::unique_ptr<QWidget>& keeper) {
+             f.NewDocument(2026);
+             return Keep(keeper, new PrintPreview);
+         }});
     rows.append({u"folder chooser"_qs, u"Html\\d_askpath.htm"_qs,
                  [](ShellFixture&, std::unique_ptr<QWidget>& keeper) {
                      return Keep(keeper, new FolderChooser(QString()));
@@ -214,7 +220,7 @@ private slots:
             walked.append(row.Page);
         }
         // Every page but the index belongs to a window; the walk covers those that exist now.
-        QVERIFY(walked.size() >= 37);
+        QVERIFY(walked.size() >= 38);
     }
 };
 
