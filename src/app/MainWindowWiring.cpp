@@ -53,6 +53,8 @@ void WireMainWindow(MainWindow& main)
     ConnectShellCommands(main);
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
+    ConnectAutoEventsTab(main);
+    ConnectBirthdaysTab(main);
     WirePrinting(main);
     ConnectSummaryTab(main);
     WireAlarms(main);

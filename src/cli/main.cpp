@@ -7,6 +7,7 @@
 #include "cli/FileCommands.h"
 #include "cli/PdfCommand.h"
 #include "cli/SummaryCommands.h"
+#include "cli/UpdateCommand.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -27,6 +28,9 @@ struct CliCommand
 const CliCommand kCommands[] = {
     {"stream", "stream [--password P] FILE.cal   the data stream of FILE.cal on standard output", RunStream},
     {"pack", "pack [--password P] STREAM OUT.cal   OUT.cal from a data stream and its pictures", RunPack},
+    {"update",
+     "update IN.cal OUT.cal [--password P]   IN with its auto-events and birthdays placed, written to OUT",
+     RunUpdate},
     {"demo", "demo OUT.cal [--year YYYY]   a lively example year (the current one by default)", RunDemo},
     {"pdf",
      "pdf FILE.cal OUT.pdf [--password P] [--months 1,3,...] [--copies N] [--no-background]   the print job "

@@ -36,13 +36,20 @@ qint32 EntryTextColour(const ColourSettings& colours, const DayEntry& entry)
     }
 }
 
+QString TypedListText(qint32 type, QStringView between, const QString& description)
+{
+    const QString code = TypeCode(type);
+    if (code.isEmpty()) return {};
+    QString text = u'(' + code + QStringLiteral(") - ");
+    text += between;
+    text += description;
+    if (type != EntryEvent) text += u'$';
+    return text;
+}
+
 QString EventsListText(const DayEntry& entry)
 {
-    const QString code = TypeCode(entry.EntryType);
-    if (code.isEmpty()) return {};
-    QString text = u'(' + code + QStringLiteral(") - ") + entry.Description;
-    if (entry.EntryType != EntryEvent) text += u'$';
-    return text;
+    return TypedListText(entry.EntryType, {}, entry.Description);
 }
 
 QList<EventsLine> EventsListLines(const CalendarDocument& doc, int month, int cell)

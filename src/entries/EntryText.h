@@ -12,6 +12,8 @@ constexpr int kCellLines = 7;
 
 // "(EV) - text", "(RE) - name amount$", "(DE) - name amount$"; "" for an unknown type.
 QString EventsListText(const DayEntry& entry);
+// The same with a text between the type code and the description (an auto-event's recurrence).
+QString TypedListText(qint32 type, QStringView between, const QString& description);
 
 // One line of the events list with its check box.
 struct EventsLine
