@@ -3,6 +3,8 @@
 #include "app/SplashWindow.h"
 #include "commands/SavePartsDialog.h"
 #include "entries/AccountEditor.h"
+#include "entries/AutoEventEditor.h"
+#include "entries/BirthdayEditor.h"
 #include "entries/EventEditor.h"
 #include "help/AboutBox.h"
 #include "help/FolderChooser.h"
@@ -107,6 +109,21 @@ QList<HelpKeyRow> WalkRows()
                          Find<QTabWidget>(editor, "TbAddEV")->setCurrentIndex(page);
                          return Keep(keeper, editor);
                      }});
+    const char* const autoEventPages[] = {"d_addae_gen", "d_addae_ae", "d_addae_rg"};
+    for (int page = 0; page < 3; ++page)
+        rows.append({QStringLiteral("auto-event editor, page %1").arg(page),
+                     QStringLiteral("Html\\%1.htm").arg(QLatin1String(autoEventPages[page])),
+                     [page](ShellFixture& f, std::unique_ptr<QWidget>& keeper) {
+                         f.NewDocument(2026);
+                         auto* editor = new AutoEventEditor(EditorAdd, -1);
+                         Find<QTabWidget>(editor, "TbAddAE")->setCurrentIndex(page);
+                         return Keep(keeper, editor);
+                     }});
+    rows.append(
+        {u"birthday editor"_qs, u"Html\\d_bd.htm"_qs, [](ShellFixture& f, std::unique_ptr<QWidget>& keeper) {
+             f.NewDocument(2026);
+             return Keep(keeper, new BirthdayEditor(EditorAdd, -1));
+         }});
     rows.append({u"debt and savings editor"_qs, u"Html\\d_de.htm"_qs,
                  [](ShellFixture& f, std::unique_ptr<QWidget>& keeper) {
                      f.NewDocument(2026);
@@ -219,8 +236,12 @@ private slots:
             keeper.reset();
             walked.append(row.Page);
         }
-        // Every page but the index belongs to a window; the walk covers those that exist now.
-        QVERIFY(walked.size() >= 38);
+        // Every page but the index belongs to a window; the walk covers all but those of the
+        // windows still to come (the picture editor), which add their rows above.
+        QStringList unwalked;
+        for (const QString& topic : HelpTopics())
+            if (!walked.contains(topic)) unwalked.append(topic);
+        QCOMPARE(unwalked, (QStringList{u"Html\\index.htm"_qs, u"Html\\d_cmgraph.htm"_qs}));
     }
 };
 
