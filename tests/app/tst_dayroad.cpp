@@ -287,7 +287,7 @@ private slots:
         QVERIFY(!tab->SelectedDateBox()->text().isEmpty());
         QVERIFY(tab->WorkPanel()->isVisible());
 
-        f->ToolbarClick("New");
+        f->NewDocument();
         QCOMPARE(Session::Get().Mode(), MainMode::Edit);
         QVERIFY(tab->StepTwo()->isVisible());
         QCOMPARE(tab->SelectedDateBox()->text(), QString());
