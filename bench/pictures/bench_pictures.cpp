@@ -2,32 +2,17 @@
 // stretching it to the calendar size. Photographs come as 32-bit pictures (JPEG) and as
 // palette pictures (GIF).
 
+#include "CameraPicture.h"
 #include "Timing.h"
 #include "pictures/PictureWork.h"
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
-
-namespace {
-
-QImage Camera()
-{
-    QImage picture(4000, 3000, QImage::Format_RGB32);
-    QPainter p(&picture);
-    QLinearGradient sky(0, 0, 4000, 3000);
-    sky.setColorAt(0, Qt::darkBlue);
-    sky.setColorAt(1, Qt::yellow);
-    p.fillRect(picture.rect(), sky);
-    return picture;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    const QImage camera = Camera();
+    const QImage camera = CameraPicture();
     const int runs = 15;
     qint64 kept = 0; // read back so that nothing is optimised away
 

@@ -39,12 +39,18 @@ std::optional<DateRec> DateArgument(const QString& text)
     return MakeDate(d.day(), d.month(), d.year());
 }
 
-// The options a command needs, all present; the reason otherwise.
-QString MissingOption(const CliArguments& a, const QStringList& needed)
+// The day of --date once every option the command needs is there; nothing after saying what is
+// wrong.
+std::optional<DateRec> NeededDate(const CliArguments& a, const QStringList& needed, const char* usage)
 {
     for (const QString& option : needed)
-        if (!a.Value(option)) return option + QStringLiteral(" is missing");
-    return {};
+        if (!a.Value(option)) {
+            Fail(option + QStringLiteral(" is missing\nusage: daybinder-cli ") + QLatin1String(usage));
+            return std::nullopt;
+        }
+    const std::optional<DateRec> date = DateArgument(*a.Value(kDate));
+    if (!date) Fail(QStringLiteral("--date needs a day written YYYY-MM-DD, not %1").arg(*a.Value(kDate)));
+    return date;
 }
 
 bool WriteLines(const QStringList& lines)
@@ -58,11 +64,8 @@ int RunSummary(const QStringList& args)
 {
     const auto a = CommandArguments(args, {kPassword, kDate, kSpan}, 1, kSummaryUsage);
     if (!a) return ExitFailed;
-    if (const QString missing = MissingOption(*a, {kDate, kSpan}); !missing.isEmpty())
-        return Fail(missing + QStringLiteral("\nusage: daybinder-cli ") + QLatin1String(kSummaryUsage));
-    const std::optional<DateRec> date = DateArgument(*a->Value(kDate));
-    if (!date)
-        return Fail(QStringLiteral("--date needs a day written YYYY-MM-DD, not %1").arg(*a->Value(kDate)));
+    const std::optional<DateRec> date = NeededDate(*a, {kDate, kSpan}, kSummaryUsage);
+    if (!date) return ExitFailed;
     const int type =
         QStringList{u"day"_qs, u"month"_qs, u"week"_qs, u"two-weeks"_qs}.indexOf(*a->Value(kSpan));
     if (type < 0)
@@ -85,11 +88,8 @@ int RunBalance(const QStringList& args)
 {
     const auto a = CommandArguments(args, {kPassword, kAccount, kDate}, 1, kBalanceUsage);
     if (!a) return ExitFailed;
-    if (const QString missing = MissingOption(*a, {kAccount, kDate}); !missing.isEmpty())
-        return Fail(missing + QStringLiteral("\nusage: daybinder-cli ") + QLatin1String(kBalanceUsage));
-    const std::optional<DateRec> date = DateArgument(*a->Value(kDate));
-    if (!date)
-        return Fail(QStringLiteral("--date needs a day written YYYY-MM-DD, not %1").arg(*a->Value(kDate)));
+    const std::optional<DateRec> date = NeededDate(*a, {kAccount, kDate}, kBalanceUsage);
+    if (!date) return ExitFailed;
 
     CalendarDocument doc;
     if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPassword), doc)) return status;
