@@ -2,6 +2,7 @@
 
 #include "app/AlarmsWiring.h"
 #include "app/EntriesTabs.h"
+#include "app/InterchangeWiring.h"
 #include "app/PropertiesWiring.h"
 #include "app/ShellCommands.h"
 #include "app/SummaryWiring.h"
@@ -54,4 +55,5 @@ void WireMainWindow(MainWindow& main)
     WireAlarms(main);
     WireOptions(main);
     WirePropertiesDialog(main);
+    WireInterchange(main);
 }

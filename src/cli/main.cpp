@@ -5,6 +5,7 @@
 #include "cli/CliPrompter.h"
 #include "cli/DemoCommand.h"
 #include "cli/FileCommands.h"
+#include "cli/InterchangeCommands.h"
 #include "cli/SummaryCommands.h"
 
 #include <QCoreApplication>
@@ -31,6 +32,12 @@ const CliCommand kCommands[] = {
      "balance FILE.cal --account NAME --date YYYY-MM-DD [--password P]   an account's balance "
      "as of a day",
      RunBalance},
+    {"ics", "ics FILE.cal OUT.ics [--password P]   the year's entries as an iCalendar file", RunIcs},
+    {"import-ics",
+     "import-ics FILE.cal IN.ics OUT.cal [--password P]   OUT.cal: FILE.cal with the events of IN.ics "
+     "in its year",
+     RunImportIcs},
+    {"csv", "csv FILE.cal OUT.csv [--password P]   the incomes and expenses as a CSV file", RunCsv},
 };
 
 int Usage(int status)
