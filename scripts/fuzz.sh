@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (AddressSanitizer, UndefinedBehaviorSanitizer) in
-# build-fuzz/ and runs each for a bounded time on a seed corpus written by the program itself,
-# plus the inputs of fuzz/regressions/ (each once made a target fail).
+# build-fuzz/ and runs each for a bounded time, starting from the minimised corpus of a long
+# campaign (fuzz/corpus/<target>/, see fuzz/corpus/README.md), a seed corpus written by the
+# program itself and the inputs of fuzz/regressions/ (each once made a target fail).
 # A crash, a sanitizer report, a leak or a time-out fails the script; the input that caused it is
 # kept in build-fuzz/artifacts/. Without clang it says so and succeeds.
 #   DAYBINDER_FUZZ_SECONDS       seconds per target (default 30)
@@ -28,6 +29,8 @@ SEEDS="$FUZZ_DIR/seeds"
 rm -rf "$SEEDS"
 "$FUZZ_DIR/fuzz/make_fuzz_seeds" "$SEEDS"
 mkdir -p "$FUZZ_DIR/artifacts"
+# The file target writes each input to a temporary file: in memory, that costs half as much.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 
 for target in fuzz_stream fuzz_calfile fuzz_icsimport; do
   corpus="$FUZZ_DIR/corpus/$target"
@@ -37,7 +40,8 @@ for target in fuzz_stream fuzz_calfile fuzz_icsimport; do
   echo "fuzz.sh: $target for ${seconds}s"
   if ! "$FUZZ_DIR/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$FUZZ_DIR/artifacts/$target-" \
-      "$corpus" "$SEEDS/$target" "$ROOT/fuzz/regressions/$target" > "$FUZZ_DIR/$target.log" 2>&1; then
+      "$corpus" "$ROOT/fuzz/corpus/$target" "$SEEDS/$target" "$ROOT/fuzz/regressions/$target" \
+      > "$FUZZ_DIR/$target.log" 2>&1; then
     tail -n 60 "$FUZZ_DIR/$target.log"
     echo "fuzz.sh: $target failed; the input is in $FUZZ_DIR/artifacts/"
     exit 1

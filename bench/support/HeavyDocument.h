@@ -1,7 +1,7 @@
 #pragma once
 // The heavy document the benchmarks measure: every one of the 504 cells with 20 entries,
-// 50 auto-events, 20 debt/savings accounts, 100 birthdays, 13 embedded pictures of 673 x 481
-// pixels (the default background and the twelve months) and a password.
+// 50 auto-events (10 of them daily), 20 debt/savings accounts, 100 birthdays, 13 embedded
+// pictures of 673 x 481 pixels (the default background and the twelve months) and a password.
 
 #include "document/CalendarDocument.h"
 

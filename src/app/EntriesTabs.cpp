@@ -2,11 +2,18 @@
 
 #include "document/Session.h"
 #include "entries/AccountEditor.h"
+#include "entries/AutoEventEditor.h"
+#include "entries/AutoEvents.h"
 #include "entries/Balances.h"
+#include "entries/BirthdayEditor.h"
+#include "entries/Birthdays.h"
 #include "entries/DayEntries.h"
 #include "entries/DebtsSavings.h"
 #include "entries/EntryText.h"
 #include "entries/EventEditor.h"
+#include "entries/Occurrences.h"
+#include "platform/Prompter.h"
+#include "resources/Strings.h"
 #include "views/MainWindow.h"
 #include "views/Tabs.h"
 
@@ -104,6 +111,49 @@ QList<ListLine> DebtsTabLines()
     return lines;
 }
 
+// ---- auto-events and birthdays tabs
+
+QList<ListLine> PlainLines(const QStringList& texts)
+{
+    QList<ListLine> lines;
+    lines.reserve(texts.size());
+    for (const QString& text : texts) lines.append({text});
+    return lines;
+}
+
+// A definition tab: every change of a definition is followed by its update, which places the
+// new occurrences and removes the stale ones; "Mise à jour du calendrier" runs it on demand.
+template <class T>
+void ConnectDefinitionTab(MainWindow& main, int tabIndex, const DefinitionList<T>& list,
+                          QStringList (*lines)(const CalendarDocument&),
+                          int (*runEditor)(QWidget*, int mode, int line), void (*update)())
+{
+    ListTab* tab = main.ListPage(tabIndex);
+    tab->Lines = [lines] { return PlainLines(lines(Session::Get().CurrentDocument)); };
+    ListCommands c;
+    c.Add = [&main, runEditor, update](int) {
+        if (runEditor(&main, EditorAdd, -1)) update();
+    };
+    c.Edit = [&main, runEditor, update](int line) {
+        if (runEditor(&main, EditorEdit, line)) update();
+    };
+    c.Remove = [&list, update](int line) {
+        if (list.Remove(line)) update();
+    };
+    c.Clear = [&list, update](int) {
+        list.RemoveAll();
+        update();
+    };
+    c.Move = [&list](int from, int to) { list.Move(from, to); };
+    c.Sort = [&list](int order) { list.Sort(order); };
+    ConnectButtons(tab, ListCommandsAct, c);
+    QObject::connect(tab, &ListTab::ButtonClicked, tab, [update](const QString& name) {
+        if (name != u"Update" || !ListCommandsAct()) return;
+        update();
+        ShowMessage(QStringLiteral("Daybinder"), Str(10057), PromptIcon::Information);
+    });
+}
+
 } // namespace
 
 void ConnectEventsTab(MainWindow& main)
@@ -151,4 +201,16 @@ void ConnectDebtsTab(MainWindow& main)
     c.Move = [](int from, int to) { DebtList.Move(from, to); };
     c.Sort = [](int order) { DebtList.Sort(order); };
     ConnectButtons(tab, ListCommandsAct, c);
+}
+
+void ConnectAutoEventsTab(MainWindow& main)
+{
+    ConnectDefinitionTab(main, TabAutoEvents, AutoEventDefs, &AutoEventListLines, &RunAutoEventEditor,
+                         &RunCalendarUpdate);
+}
+
+void ConnectBirthdaysTab(MainWindow& main)
+{
+    ConnectDefinitionTab(main, TabBirthdays, BirthdayDefs, &BirthdayListLines, &RunBirthdayEditor,
+                         &RunBirthdayUpdate);
 }

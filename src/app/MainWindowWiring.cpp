@@ -2,7 +2,9 @@
 
 #include "app/AlarmsWiring.h"
 #include "app/EntriesTabs.h"
+#include "app/HelpWiring.h"
 #include "app/InterchangeWiring.h"
+#include "app/PrintingWiring.h"
 #include "app/PropertiesWiring.h"
 #include "app/ShellCommands.h"
 #include "app/SummaryWiring.h"
@@ -48,9 +50,13 @@ void WireDocumentCommands(MainWindow& main)
 void WireMainWindow(MainWindow& main)
 {
     WireDocumentCommands(main);
+    WireHelpCommands(main);
     ConnectShellCommands(main);
     ConnectEventsTab(main);
     ConnectDebtsTab(main);
+    ConnectAutoEventsTab(main);
+    ConnectBirthdaysTab(main);
+    WirePrinting(main);
     ConnectSummaryTab(main);
     WireAlarms(main);
     WireOptions(main);

@@ -3,8 +3,10 @@
 #include "app/MainWindowWiring.h"
 #include "app/SplashWindow.h"
 #include "document/Session.h"
+#include "document/TextInput.h"
 #include "platform/Display.h"
 #include "platform/Prompter.h"
+#include "platform/RefusalNote.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemDialogs.h"
 #include "resources/Strings.h"
@@ -59,6 +61,7 @@ bool Program::Start(const QStringList& arguments)
     Session& s = Session::Get();
     m_main = std::make_unique<MainWindow>();
     InstallSystemDialogs(m_main.get());
+    InstallRefusalNotice(&ShowRefusalNote);
     WireMainWindow(*m_main);
     if (s.Mode() != MainMode::Logo) s.SetMode(MainMode::Logo);
     m_main->UpdateCommandStates(true);

@@ -2,6 +2,7 @@
 
 #include "app/ShellCommands.h"
 #include "commands/DocumentCommands.h"
+#include "entries/Occurrences.h"
 #include "properties/ApplyProperties.h"
 #include "properties/PropertiesDialog.h"
 #include "views/MainWindow.h"
@@ -15,5 +16,8 @@ void WirePropertiesDialog(MainWindow& main)
     DocumentCommands::Get().EditNewDocumentProperties = [window] { return !ShowProperties(true, window); };
     SetShellCommandHandler(ShellCommand::Properties, CommandGuard::Editing,
                            [window] { ShowProperties(false, window); });
+    // Another year keeps the definitions and places their occurrences in it.
+    PropertiesHooks::Get().UpdateAutoEvents = &RunCalendarUpdate;
+    PropertiesHooks::Get().UpdateBirthdays = &RunBirthdayUpdate;
     QObject::connect(&main, &QObject::destroyed, [] { PropertiesHooks::Get() = PropertiesHooks(); });
 }

@@ -43,11 +43,11 @@ SplashWindow::SplashWindow(QWidget* parent)
 
 void SplashWindow::SetProgress(int value)
 {
-    const int before = m_progress->value();
-    m_progress->setValue(value);
-    // Drawn at once (no event loop runs during start-up), but only every quarter: each drawing
-    // costs more than a month window.
-    if (value / 25 != before / 25) m_progress->repaint();
+    const int before = m_value;
+    m_value = value;
+    // The bar draws itself at once on each new value (no event loop runs during start-up), and
+    // each drawing costs more than a month window: it is given a new value every quarter only.
+    if (value / 25 != before / 25) m_progress->setValue(value);
 }
 
 void SplashWindow::paintEvent(QPaintEvent*)
@@ -60,7 +60,7 @@ void SplashWindow::paintEvent(QPaintEvent*)
 
 int SplashWindow::Progress() const
 {
-    return m_progress->value();
+    return m_value;
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* event)

@@ -20,4 +20,5 @@ protected:
 
 private:
     QProgressBar* m_progress;
+    int m_value = 0;
 };

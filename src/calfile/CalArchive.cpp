@@ -1,5 +1,6 @@
 #include "calfile/CalArchive.h"
 
+#include "calfile/AesMember.h"
 #include "calfile/FileBytes.h"
 #include "document/Cp1252.h"
 
@@ -14,16 +15,72 @@ bool AllDigits(QStringView s)
     return !s.isEmpty();
 }
 
-// What a failed open or read of a member means. Decrypting with a wrong password can pass the
-// quick check (1 chance in 256 for the traditional method) and only fail later, on the data.
-MemberStatus Classify(int code, bool encrypted, FileError* error)
+// What a failed open or read of a member means. With the traditional method a wrong password
+// passes the quick check once in 256 tries and only fails later, on the data, exactly as damage
+// would: that is taken for a wrong password, so a good file is never called damaged.
+MemberStatus Classify(int code, bool traditional, FileError* error)
 {
     if (code == ZIP_ER_NOPASSWD) return MemberStatus::NeedsPassword;
     if (code == ZIP_ER_WRONGPASSWD) return MemberStatus::WrongPassword;
-    if (encrypted && (code == ZIP_ER_CRC || code == ZIP_ER_ZLIB || code == ZIP_ER_COMPRESSED_DATA))
+    if (traditional && (code == ZIP_ER_CRC || code == ZIP_ER_ZLIB || code == ZIP_ER_COMPRESSED_DATA))
         return MemberStatus::WrongPassword;
     *error = ArchiveError(code);
     return MemberStatus::Failed;
+}
+
+constexpr int kTooLarge = -1; // not one of libzip's codes
+
+// Reads an open member to its end into data (room: the first size to try) and closes it. libzip's
+// error code, or kTooLarge; on an error data keeps what was read before it.
+int ReadToEnd(zip_file_t* f, qint64 room, QByteArray* data)
+{
+    QByteArray& buf = *data;
+    buf.resize(qsizetype(qMax<qint64>(room, 1)));
+    qint64 len = 0;
+    int code = ZIP_ER_OK;
+    for (;;) {
+        if (len == buf.size()) {
+            if (len > kMaxMemberSize) break;
+            buf.resize(qsizetype(qMin(qMax<qint64>(len * 2, 64 * 1024), kMaxMemberSize + 1)));
+        }
+        const zip_int64_t n = zip_fread(f, buf.data() + len, zip_uint64_t(buf.size() - len));
+        if (n < 0) {
+            code = zip_error_code_zip(zip_file_get_error(f));
+            break;
+        }
+        if (n == 0) break;
+        len += n;
+    }
+    const int closed = zip_fclose(f);
+    if (code == ZIP_ER_OK) code = closed;
+    if (len > kMaxMemberSize) code = kTooLarge;
+    buf.resize(code == kTooLarge ? 0 : qsizetype(len));
+    return code;
+}
+
+// The member as stored: compressed and, when it is, still encrypted.
+bool ReadStored(zip_t* za, qsizetype archiveSize, quint64 index, const zip_stat_t& st, QByteArray* stored,
+                FileError* error)
+{
+    // The stored bytes lie inside the archive, which is in memory already.
+    if (!(st.valid & ZIP_STAT_COMP_SIZE) || st.comp_size > zip_uint64_t(archiveSize)) {
+        *error = ArchiveError(ZIP_ER_INCONS);
+        return false;
+    }
+    zip_error_clear(za);
+    zip_file_t* f = zip_fopen_index(za, index, ZIP_FL_ENCRYPTED);
+    if (!f) {
+        *error = ArchiveError(zip_error_code_zip(zip_get_error(za)));
+        return false;
+    }
+    const int code = ReadToEnd(f, qint64(st.comp_size) + 1, stored);
+    // libzip 1.7 compares the CRC even of a stored member read as it is, still encrypted; that
+    // can only fail here, once all of it is read.
+    const bool whole = stored->size() == qint64(st.comp_size);
+    if ((code == ZIP_ER_OK || code == ZIP_ER_CRC) && whole) return true;
+    *error = code == kTooLarge ? ProgramError(ErrOutOfMemory) : ArchiveError(code ? code : ZIP_ER_INCONS);
+    stored->clear();
+    return false;
 }
 
 } // namespace
@@ -142,41 +199,40 @@ MemberStatus ArchiveReader::ReadWith(quint64 index, const char* password, QByteA
         !zip_encryption_method_supported(st.encryption_method, 0))
         return Classify(ZIP_ER_ENCRNOTSUPP, false, error);
 
+    // AES tells a wrong password from damage exactly; the traditional method cannot (below).
+    const int aesKeyLength = encrypted ? AesKeyLength(st.encryption_method) : 0;
+    if (aesKeyLength) {
+        QByteArray stored;
+        if (!ReadStored(m_zip, m_bytes.size(), index, st, &stored, error)) return MemberStatus::Failed;
+        switch (CheckAesMember(stored, aesKeyLength, password)) {
+        case AesVerdict::WrongPassword:
+            return MemberStatus::WrongPassword;
+        case AesVerdict::Damaged:
+            *error = ArchiveError(ZIP_ER_CRC);
+            return MemberStatus::Failed;
+        case AesVerdict::Authentic:
+            break;
+        }
+    }
+
     zip_error_clear(m_zip);
     zip_file_t* f =
         encrypted ? zip_fopen_index_encrypted(m_zip, index, 0, password) : zip_fopen_index(m_zip, index, 0);
-    if (!f) return Classify(zip_error_code_zip(zip_get_error(m_zip)), encrypted, error);
+    if (!f) return Classify(zip_error_code_zip(zip_get_error(m_zip)), encrypted && !aesKeyLength, error);
 
-    QByteArray& buf = *data;
-    buf.resize(qsizetype(qMax<qint64>(room, 1)));
-    qint64 len = 0;
-    for (;;) {
-        if (len == buf.size()) {
-            if (len > kMaxMemberSize) break;
-            buf.resize(qsizetype(qMin(qMax<qint64>(len * 2, 64 * 1024), kMaxMemberSize + 1)));
-        }
-        const zip_int64_t n = zip_fread(f, buf.data() + len, zip_uint64_t(buf.size() - len));
-        if (n < 0) {
-            const int code = zip_error_code_zip(zip_file_get_error(f));
-            zip_fclose(f);
-            buf.resize(0);
-            return Classify(code, encrypted, error);
-        }
-        if (n == 0) break;
-        len += n;
-    }
-    const int closed = zip_fclose(f);
-    buf.resize(qsizetype(qMin(len, kMaxMemberSize)));
-    if (len > kMaxMemberSize) {
-        buf.resize(0);
+    const int code = ReadToEnd(f, room, data);
+    if (code == ZIP_ER_OK) return MemberStatus::Read;
+    if (code == kTooLarge) {
         *error = ProgramError(ErrOutOfMemory);
         return MemberStatus::Failed;
     }
-    if (closed != 0) {
-        buf.resize(0);
-        return Classify(closed, encrypted, error);
-    }
-    return MemberStatus::Read;
+    // An "AE-2" member stores the CRC 0 by design; its authentication code, checked above,
+    // protects it instead. libzip 1.7 still compares the CRC once all the data is out.
+    const bool ae2 =
+        aesKeyLength && st.crc == 0 && (st.valid & ZIP_STAT_SIZE) && data->size() == qint64(st.size);
+    if (code == ZIP_ER_CRC && ae2) return MemberStatus::Read;
+    data->clear();
+    return Classify(code, encrypted && !aesKeyLength, error);
 }
 
 zip* OpenArchiveBuffer(const QByteArray& bytes, FileError* error)

@@ -1,8 +1,12 @@
 #include "calfile/FileBytes.h"
 
+#include "platform/FileSystem.h"
+
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -20,11 +24,22 @@ struct Descriptor
     }
 };
 
-// errno after a failed Qt file call, or a general access error when the call left none.
-FileError LastSystemError(bool writing)
+// The process's file-creation mask (reading it means setting it).
+mode_t CurrentUmask()
 {
-    const int err = errno;
-    return err ? SystemError(err, writing) : ProgramError(ErrPathFileAccess);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+// Makes a rename in the folder last through a crash. Only a hint: the new file is in place
+// already, so a failure here is no reason to report the save as failed.
+void SyncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 } // namespace
@@ -87,8 +102,13 @@ bool ReadWholeFile(const QString& path, qint64 limit, QByteArray* bytes, FileErr
 LargeBuffer::LargeBuffer(qsizetype size) : m_size(size)
 {
     constexpr size_t kHuge = size_t(2) << 20;
+    if (size <= 0) return;
+    // A small file gets ordinary memory: a large page would be cleared whole for it.
+    if (size_t(size) < kHuge) {
+        m_data = static_cast<char*>(std::malloc(size_t(size)));
+        return;
+    }
     m_mapped = (size_t(size) + kHuge - 1) / kHuge * kHuge;
-    if (m_mapped == 0) return;
     void* p = ::mmap(nullptr, m_mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (p == MAP_FAILED) {
         m_mapped = 0;
@@ -101,29 +121,55 @@ LargeBuffer::LargeBuffer(qsizetype size) : m_size(size)
 
 LargeBuffer::~LargeBuffer()
 {
-    if (m_data) ::munmap(m_data, m_mapped);
+    if (m_mapped)
+        ::munmap(m_data, m_mapped);
+    else
+        std::free(m_data);
 }
 
 bool ReplaceFile(const QString& path, QByteArrayView bytes, FileError* error)
 {
-    QSaveFile file(path);
-    errno = 0;
-    // Unbuffered: a buffered short write (a full disk) goes unnoticed by commit(), which would
-    // then put a cut file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *error = LastSystemError(true);
+    FileSystem& fs = FileSystem::Current();
+    // A link is followed: the file it names is replaced and the link stays.
+    const QFileInfo info(path);
+    const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    QByteArray temporary =
+        QFile::encodeName(QFileInfo(target).absolutePath() + QStringLiteral("/.daybinder-XXXXXX"));
+    Descriptor d;
+    d.fd = fs.CreateUnique(temporary.data());
+    if (d.fd < 0) {
+        *error = SystemError(errno, true);
         return false;
     }
-    errno = 0;
-    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
-        *error = LastSystemError(true);
-        file.cancelWriting();
+    // Whatever fails from here on, the new file goes and the old one stays as it was.
+    bool placed = false;
+    const auto cleanUp = qScopeGuard([&] {
+        if (!placed) ::unlink(temporary.constData());
+    });
+    const auto fail = [&] {
+        *error = SystemError(errno, true);
         return false;
+    };
+
+    // The old file's permissions, or a new file's usual ones.
+    struct stat old = {};
+    ::fchmod(d.fd, ::stat(QFile::encodeName(target).constData(), &old) == 0 ? old.st_mode & 07777
+                                                                            : 0666 & ~CurrentUmask());
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = fs.Write(d.fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
+            return fail();
+        }
+        done += n;
     }
-    errno = 0;
-    if (!file.commit()) {
-        *error = LastSystemError(true);
-        return false;
-    }
+    // On the disk before it takes the old file's name: a crash then leaves one or the other.
+    if (fs.Sync(d.fd) != 0) return fail();
+    const int fd = std::exchange(d.fd, -1);
+    if (fs.Close(fd) != 0) return fail(); // where a network disk reports a write it could not make
+    if (fs.Rename(temporary.constData(), QFile::encodeName(target).constData()) != 0) return fail();
+    placed = true;
+    SyncFolder(QFileInfo(target).absolutePath());
     return true;
 }

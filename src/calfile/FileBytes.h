@@ -15,9 +15,9 @@ bool ReadWholeFile(const QString& path, qint64 limit, QByteArray* bytes, FileErr
 bool ReadWholeFile(const QString& path, qint64 limit, const std::function<char*(qsizetype size)>& room,
                    qsizetype* size, FileError* error);
 
-// Memory for a large file read whole: mapped in large pages where the system allows it, which
-// saves most of the cost of touching fresh memory (tens of milliseconds for a ".cal" file of a
-// dozen megabytes).
+// Memory for a file read whole: from a few megabytes on, mapped in large pages where the system
+// allows it, which saves most of the cost of touching fresh memory (tens of milliseconds for a
+// ".cal" file of a dozen megabytes); a smaller file gets ordinary memory.
 class LargeBuffer
 {
 public:
@@ -36,5 +36,6 @@ private:
 };
 
 // Replaces the file at path with bytes, atomically: they are written to a new file beside it,
-// which is renamed over the old one only once complete. On failure the old file is untouched.
+// which takes the old one's name (and permissions) only once complete and on the disk. On
+// failure the old file is untouched and the new one removed. The calls go through FileSystem.
 bool ReplaceFile(const QString& path, QByteArrayView bytes, FileError* error);

@@ -2,7 +2,8 @@
 
 #include "cli/CliPrompter.h"
 
-CliArguments ParseCliArguments(const QStringList& args, const QStringList& valueOptions)
+CliArguments ParseCliArguments(const QStringList& args, const QStringList& valueOptions,
+                               const QStringList& flagOptions)
 {
     CliArguments out;
     bool options = true;
@@ -14,6 +15,10 @@ CliArguments ParseCliArguments(const QStringList& args, const QStringList& value
         }
         if (a == u"--") {
             options = false;
+            continue;
+        }
+        if (flagOptions.contains(a)) {
+            out.Flags.append(a);
             continue;
         }
         const qsizetype equals = a.indexOf(u'=');
@@ -35,9 +40,10 @@ CliArguments ParseCliArguments(const QStringList& args, const QStringList& value
 }
 
 std::optional<CliArguments> CommandArguments(const QStringList& args, const QStringList& valueOptions,
-                                             qsizetype positional, const char* usage)
+                                             qsizetype positional, const char* usage,
+                                             const QStringList& flagOptions)
 {
-    CliArguments a = ParseCliArguments(args, valueOptions);
+    CliArguments a = ParseCliArguments(args, valueOptions, flagOptions);
     if (a.Error.isEmpty() && a.Positional.size() != positional)
         a.Error = QStringLiteral("wrong number of arguments");
     if (a.Error.isEmpty()) return a;

@@ -10,6 +10,7 @@ struct CliArguments
 {
     QStringList Positional;
     QMap<QString, QString> Values; // "--password" -> P, for the options that take a value
+    QStringList Flags;             // the options without a value that were given
     QString Error;                 // what was wrong with the command line; empty when fine
 
     std::optional<QString> Value(const QString& option) const
@@ -19,11 +20,13 @@ struct CliArguments
     }
 };
 
-// Reads the options of valueOptions ("--password P" or "--password=P") and the other
-// arguments; "--" ends the options.
-CliArguments ParseCliArguments(const QStringList& args, const QStringList& valueOptions);
+// Reads the options of valueOptions ("--password P" or "--password=P"), the flags of
+// flagOptions ("--no-background") and the other arguments; "--" ends the options.
+CliArguments ParseCliArguments(const QStringList& args, const QStringList& valueOptions,
+                               const QStringList& flagOptions = {});
 
 // The same for a sub-command that takes exactly that many other arguments; on a mistake the
 // reason and the usage line go to standard error and nothing is returned.
 std::optional<CliArguments> CommandArguments(const QStringList& args, const QStringList& valueOptions,
-                                             qsizetype positional, const char* usage);
+                                             qsizetype positional, const char* usage,
+                                             const QStringList& flagOptions = {});

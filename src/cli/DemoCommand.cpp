@@ -6,8 +6,11 @@
 #include "cli/FileCommands.h"
 #include "document/Money.h"
 #include "document/Session.h"
+#include "entries/AutoEvents.h"
+#include "entries/Birthdays.h"
 #include "entries/DayEntries.h"
 #include "entries/DebtsSavings.h"
+#include "entries/Occurrences.h"
 #include "platform/Clock.h"
 
 #include <cstdio>
@@ -43,7 +46,6 @@ constexpr ExampleEvent kEvents[] = {
     {2, 21, u"Ski avec Julie", kNoColour},
     {3, 8, u"Vaccin du chat", kNoColour},
     {3, 17, u"Cours de yoga", kNoColour},
-    {3, 28, u"Anniv. de Léa", kPurple},
     {4, 5, u"Vidange voiture", kNoColour},
     {4, 12, u"Impôts à remettre", kRed},
     {4, 26, u"Jardinage", kGreen},
@@ -56,7 +58,6 @@ constexpr ExampleEvent kEvents[] = {
     {7, 4, u"Départ au chalet", kGreen},
     {7, 15, u"Retour du chalet", kGreen},
     {7, 27, u"Barbecue voisins", kNoColour},
-    {8, 8, u"Anniv. de Paul", kPurple},
     {8, 19, u"Garage: pneus", kNoColour},
     {8, 30, u"Achats rentrée", kNoColour},
     {9, 2, u"Rentrée scolaire", kBlue},
@@ -89,12 +90,12 @@ struct ExampleMoney
 
 // "Prêt auto" pays the car loan down; "Vacances" puts money aside, and takes it out in July.
 constexpr ExampleMoney kMoney[] = {
-    {0, 1, EntryExpense, u"Loyer", u"850"},      {0, 5, EntryExpense, u"Prêt auto", u"320"},
-    {0, 15, EntryIncome, u"Salaire", u"1225"},   {0, 0, EntryIncome, u"Salaire", u"1225"},
-    {0, 26, EntryExpense, u"Vacances", u"150"},  {4, 30, EntryIncome, u"Impôts", u"640"},
-    {7, 4, EntryIncome, u"Vacances", u"1200"},   {7, 4, EntryExpense, u"Chalet", u"600"},
-    {8, 30, EntryExpense, u"Papeterie", u"210"}, {8, 23, EntryIncome, u"Vente vélo", u"180"},
-    {12, 23, EntryExpense, u"Cadeaux", u"450"},  {3, 8, EntryExpense, u"Véto", u"95.50"},
+    {0, 5, EntryExpense, u"Prêt auto", u"320"},  {0, 15, EntryIncome, u"Salaire", u"1225"},
+    {0, 0, EntryIncome, u"Salaire", u"1225"},    {0, 26, EntryExpense, u"Vacances", u"150"},
+    {4, 30, EntryIncome, u"Impôts", u"640"},     {7, 4, EntryIncome, u"Vacances", u"1200"},
+    {7, 4, EntryExpense, u"Chalet", u"600"},     {8, 30, EntryExpense, u"Papeterie", u"210"},
+    {8, 23, EntryIncome, u"Vente vélo", u"180"}, {12, 23, EntryExpense, u"Cadeaux", u"450"},
+    {3, 8, EntryExpense, u"Véto", u"95.50"},
 };
 
 // The electricity bill follows the seasons.
@@ -133,12 +134,36 @@ public:
                          QString::number(95 + day * 37 % 60));
             }
         }
+        AddRecurring();
         s.SetModified(PartAll, false);
     }
 
     int Entries() const { return m_entries; }
 
 private:
+    // The rent as an auto-event on the 1st, two birthdays; their occurrences already behind
+    // today are ticked off like the other bills.
+    void AddRecurring()
+    {
+        AutoEventFormValues rent = AutoEventFormForAdd(Session::Get().CurrentDocument);
+        rent.Event.Choice = ChoiceExpense;
+        rent.Event.Description = QStringLiteral("Loyer");
+        rent.Event.Amount = QStringLiteral("850");
+        SaveAutoEventForm(EditorAdd, -1, rent);
+        SaveBirthdayForm(EditorAdd, -1, {QStringLiteral("Léa"), MakeDate(28, 3, 2015)});
+        SaveBirthdayForm(EditorAdd, -1, {QStringLiteral("Paul"), MakeDate(8, 8, 1982)});
+        CalendarDocument& doc = Session::Get().CurrentDocument;
+        m_entries += UpdateAutoEvents(doc).Added + UpdateBirthdays(doc).Added;
+        const QString rentKey = doc.AE.AutoEvents.constFirst().Key;
+        for (int month = 1; month <= 12; ++month) {
+            const DateRec first = MakeDate(1, month, m_year);
+            const QList<DayEntry>& entries = DayOf(month, CellOfDate(first))->Entries;
+            for (int i = 0; i < entries.size(); ++i)
+                if (entries[i].LinkKey == rentKey && IsPast(first))
+                    SetTicked(month, CellOfDate(first), i, true);
+        }
+    }
+
     void AddAccount(bool savings, const char16_t* name, const char16_t* amount)
     {
         DebtSavingDef account;

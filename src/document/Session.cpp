@@ -59,7 +59,13 @@ QString CaptionFor(const CalendarDocument& doc, MainMode mode)
 {
     const QString head = QStringLiteral("Daybinder v") + Session::FileVersion;
     if (mode == MainMode::Logo) return head + u' ' + Str(10004);
-    QString caption = head + QStringLiteral(" - ") + (doc.FilePath.isEmpty() ? Str(540) : doc.FilePath);
+    QString caption = DocumentTitle(doc);
     if (!doc.IsSaved) caption += u'*';
     return caption;
+}
+
+QString DocumentTitle(const CalendarDocument& doc)
+{
+    return QStringLiteral("Daybinder v") + Session::FileVersion + QStringLiteral(" - ") +
+           (doc.FilePath.isEmpty() ? Str(540) : doc.FilePath);
 }

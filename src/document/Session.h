@@ -7,7 +7,13 @@
 #include <QObject>
 #include <QString>
 
-enum class MainMode { Logo, Load, Edit, Unload };
+enum class MainMode
+{
+    Logo,
+    Load,
+    Edit,
+    Unload
+};
 
 // The selected day of the month grid; zeros when none.
 struct Selection
@@ -96,3 +102,7 @@ private:
 
 // The caption for a document in a given mode.
 QString CaptionFor(const CalendarDocument& doc, MainMode mode);
+
+// "Daybinder v2.1 - path" (or "[Sans nom]"): the caption without its mark of unsaved changes, and
+// the name of a print job.
+QString DocumentTitle(const CalendarDocument& doc);

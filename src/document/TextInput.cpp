@@ -2,6 +2,21 @@
 
 #include "document/Cp1252.h"
 
+namespace {
+
+RefusalNotice& Notice()
+{
+    static RefusalNotice notice;
+    return notice;
+}
+
+} // namespace
+
+void InstallRefusalNotice(RefusalNotice notice)
+{
+    Notice() = std::move(notice);
+}
+
 bool IsTypeable(QChar c)
 {
     const char16_t u = c.unicode();
@@ -26,12 +41,15 @@ QValidator::State CalTextValidator::validate(QString& input, int& pos) const
     QString out;
     out.reserve(input.size());
     for (int i = 0; i < input.size(); ++i) {
-        if (IsTypeable(input[i])) out.append(input[i]);
-        else if (i < pos) ++removedBeforeCursor;
+        if (IsTypeable(input[i]))
+            out.append(input[i]);
+        else if (i < pos)
+            ++removedBeforeCursor;
     }
     if (out.size() != input.size()) {
         input = out;
         pos -= removedBeforeCursor;
+        if (Notice()) Notice()(parent());
     }
     return Acceptable;
 }

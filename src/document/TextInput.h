@@ -5,13 +5,21 @@
 
 #include <QString>
 #include <QValidator>
+#include <functional>
 
 bool IsTypeable(QChar c);
 
 // The text with every refused character removed.
 QString FilterTypedText(const QString& text);
 
-// Strips refused characters as they are typed or pasted; what remains is always acceptable.
+// Tells the user that a box refused characters, once per refusal (a typed character, or a
+// paste that lost some), with the box (the validator's parent). The windows install a note at
+// the box and the beep; until one is installed a refusal is silent.
+using RefusalNotice = std::function<void(QObject* box)>;
+void InstallRefusalNotice(RefusalNotice notice);
+
+// Strips refused characters as they are typed or pasted, and says so; what remains is always
+// acceptable.
 class CalTextValidator : public QValidator
 {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "document/Money.h"
 #include "document/Session.h"
 #include "entries/Balances.h"
+#include "entries/DatePicker.h"
 #include "entries/DebtsSavings.h"
 #include "entries/EditorFrame.h"
 #include "help/Help.h"
@@ -25,16 +26,6 @@
 namespace {
 
 const QString kHelpPage = QStringLiteral("Html\\d_de.htm");
-
-QDate ToQDate(const DateRec& d)
-{
-    return QDate(d.Year, d.Month, d.Day);
-}
-
-DateRec FromQDate(const QDate& d)
-{
-    return MakeDate(d.day(), d.month(), d.year());
-}
 
 } // namespace
 
@@ -82,10 +73,7 @@ AccountEditor::AccountEditor(int mode, int editIndex, QWidget* parent)
     frameLayout->addRow(m_startLabel, m_amount);
 
     auto* range = new QGroupBox(Str(807), page);
-    m_date = new QDateEdit(ToQDate(values.Start), range);
-    m_date->setObjectName(QStringLiteral("DtGen"));
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    m_date = DatePicker(QStringLiteral("DtGen"), values.Start, range);
     auto* rangeLayout = new QFormLayout(range);
     rangeLayout->addRow(Str(905), m_date);
 
@@ -114,7 +102,7 @@ void AccountEditor::keyPressEvent(QKeyEvent* event)
 
 void AccountEditor::OnDateChanged()
 {
-    m_startLabel->setText(DatedLabel(718, FromQDate(m_date->date())));
+    m_startLabel->setText(DatedLabel(718, PickedDate(m_date)));
 }
 
 void AccountEditor::OnOk()
@@ -123,18 +111,13 @@ void AccountEditor::OnOk()
     values.IsSavings = m_kind->checkedId() == 1;
     values.Name = m_name->text();
     values.Amount = m_amount->text();
-    values.Start = FromQDate(m_date->date());
+    values.Start = PickedDate(m_date);
     m_result = SaveDebtForm(m_mode, m_editIndex, values);
     accept();
 }
 
 int RunDebtEditor(QWidget* parent, int mode, int editIndex)
 {
-    if (mode == EditorEdit) {
-        const int count = Session::Get().CurrentDocument.DE.DebtsSavings.size();
-        if (editIndex < 0 || editIndex >= count) return 0;
-    }
-    AccountEditor dialog(mode, editIndex, parent);
-    dialog.exec();
-    return dialog.Result();
+    return RunListEditor<AccountEditor>(parent, mode, editIndex,
+                                        Session::Get().CurrentDocument.DE.DebtsSavings.size());
 }

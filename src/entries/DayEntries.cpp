@@ -28,11 +28,27 @@ DayCell* DayOf(int month, int cell)
     return &Session::Get().CurrentDocument.Month(month).Cell(cell);
 }
 
-bool AppendEntry(int month, int cell, const DayEntry& entry)
+namespace {
+
+bool AppendTo(int month, int cell, const DayEntry& entry, bool byTheUser)
 {
     DayCell* day = DayOf(month, cell);
-    if (!day || !ListOps::Append(day->Entries, entry)) return false;
-    return DayChanged(true, month, cell, int(day->Entries.size()) - 1);
+    if (!day) return false;
+    const bool added =
+        byTheUser ? ListOps::AppendAsUser(day->Entries, entry) : ListOps::Append(day->Entries, entry);
+    return added && DayChanged(true, month, cell, int(day->Entries.size()) - 1);
+}
+
+} // namespace
+
+bool AppendEntry(int month, int cell, const DayEntry& entry)
+{
+    return AppendTo(month, cell, entry, false);
+}
+
+bool AppendUserEntry(int month, int cell, const DayEntry& entry)
+{
+    return AppendTo(month, cell, entry, true);
 }
 
 bool ReplaceEntry(int month, int cell, int index, const DayEntry& entry)
@@ -99,7 +115,7 @@ bool PasteEntry(int month, int cell)
 
     DayEntry entry = clip.Entry;
     entry.LinkKey.clear(); // a pasted occurrence becomes the user's own entry
-    if (!DayChanged(ListOps::Append(day->Entries, entry), month, cell, -1)) return false;
+    if (!DayChanged(ListOps::AppendAsUser(day->Entries, entry), month, cell, -1)) return false;
 
     const DayCell* source = DayOf(clip.SourceMonth, clip.SourceCell);
     const int line = clip.SourceLine;

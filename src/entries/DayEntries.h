@@ -13,6 +13,8 @@ int CellOfDate(const DateRec& date);
 DayCell* DayOf(int month, int cell);
 
 bool AppendEntry(int month, int cell, const DayEntry& entry);
+// The same for an entry the user adds (the editor): a full day refuses it and says so.
+bool AppendUserEntry(int month, int cell, const DayEntry& entry);
 bool ReplaceEntry(int month, int cell, int index, const DayEntry& entry);
 // removeAll empties the list, else the entry at index goes and the later ones move up.
 bool RemoveEntry(int month, int cell, bool removeAll, int index);
@@ -34,5 +36,6 @@ enum ClipboardMode : qint32
 bool CopyEntry(int month, int cell, int line, qint32 mode);
 
 // Appends the clipboard entry to the day as the user's own. A copy stays on the clipboard, a cut
-// removes its source; when the source changed or went, the clipboard is emptied instead.
+// removes its source; when the source changed or went, the clipboard is emptied instead. A full
+// day refuses it, says so, and leaves the clipboard as it was.
 bool PasteEntry(int month, int cell);

@@ -27,10 +27,7 @@ QString DebtListText(const DebtSavingDef& account)
 
 QStringList DebtListLines(const CalendarDocument& doc)
 {
-    QStringList lines;
-    lines.reserve(doc.DE.DebtsSavings.size());
-    for (const DebtSavingDef& account : doc.DE.DebtsSavings) lines.append(DebtListText(account));
-    return lines;
+    return ListLines(doc.DE.DebtsSavings, &DebtListText);
 }
 
 DebtFormValues DebtFormForAdd(const CalendarDocument& doc)

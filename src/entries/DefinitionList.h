@@ -6,12 +6,23 @@
 #include "document/Session.h"
 #include "entries/ListOps.h"
 
+#include <QStringList>
+
 // The two modes of the editors: a new item at the end of the list, or the selected one.
 enum EditorMode : int
 {
     EditorAdd = 0,
     EditorEdit = 1
 };
+
+// The lines of a definitions tab: one text per item, in list order.
+template <class T> QStringList ListLines(const QList<T>& items, QString (*text)(const T&))
+{
+    QStringList lines;
+    lines.reserve(items.size());
+    for (const T& item : items) lines.append(text(item));
+    return lines;
+}
 
 // Marks the part modified and asks for the refill of the current tab.
 void DefinitionListChanged(qint32 part, int line);
@@ -24,10 +35,10 @@ template <class T> struct DefinitionList
 
     QList<T>& Current() const { return Items(Session::Get().CurrentDocument); }
 
-    // The new item goes at the end, which the refill selects.
+    // The new item goes at the end, which the refill selects; a full list says so instead.
     bool Add(const T& item) const
     {
-        return ListOps::Append(Current(), item) && Done(true, Current().size() - 1);
+        return ListOps::AppendAsUser(Current(), item) && Done(true, Current().size() - 1);
     }
     bool Replace(int index, const T& item) const
     {
@@ -46,3 +57,16 @@ private:
         return changed;
     }
 };
+
+// A new key for a definition of the list: prefix + the counter increased by one, as 16 digits.
+// A key some definition already holds is passed over (a file may carry a counter behind its
+// keys), so that a changed definition never takes over another one's occurrences.
+template <class T> QString NewDefinitionKey(QStringView prefix, qint32& nextId, const QList<T>& items)
+{
+    for (;;) {
+        nextId = qint32(quint32(nextId) + 1u); // past the largest number it goes on from the smallest
+        const QString key = MakeKey(prefix, nextId);
+        if (std::none_of(items.cbegin(), items.cend(), [&](const T& item) { return item.Key == key; }))
+            return key;
+    }
+}

@@ -3,6 +3,7 @@
 // and text boxes that accept only what a CAL file can hold.
 
 #include "entries/AmountText.h"
+#include "entries/DefinitionList.h"
 
 #include <QString>
 
@@ -52,3 +53,13 @@ struct UpDownBox
 };
 UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent,
                         double minimum = 0);
+
+// Opens the editor of a list modally and returns its result; in edit mode only on a line of the
+// list (count lines), else 0.
+template <class Editor> int RunListEditor(QWidget* parent, int mode, int editIndex, qsizetype count)
+{
+    if (mode == EditorEdit && (editIndex < 0 || editIndex >= count)) return 0;
+    Editor dialog(mode, editIndex, parent);
+    dialog.exec();
+    return dialog.Result();
+}

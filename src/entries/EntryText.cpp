@@ -21,27 +21,35 @@ QString TypeCode(qint32 type)
     }
 }
 
-qint32 TypeColour(const ColourSettings& c, qint32 type)
+} // namespace
+
+qint32 EntryTextColour(const ColourSettings& colours, const DayEntry& entry)
 {
-    switch (type) {
+    if (entry.TextColour != -1) return entry.TextColour;
+    switch (entry.EntryType) {
     case EntryIncome:
-        return c.Colour8;
+        return colours.Colour8;
     case EntryExpense:
-        return c.Colour9;
+        return colours.Colour9;
     default:
-        return c.Colour5;
+        return colours.Colour5;
     }
 }
 
-} // namespace
+QString TypedListText(qint32 type, QStringView between, const QString& description)
+{
+    const QString code = TypeCode(type);
+    if (code.isEmpty()) return {};
+    QString text = u'(' + code + QStringLiteral(") - ");
+    text += between;
+    text += description;
+    if (type != EntryEvent) text += u'$';
+    return text;
+}
 
 QString EventsListText(const DayEntry& entry)
 {
-    const QString code = TypeCode(entry.EntryType);
-    if (code.isEmpty()) return {};
-    QString text = u'(' + code + QStringLiteral(") - ") + entry.Description;
-    if (entry.EntryType != EntryEvent) text += u'$';
-    return text;
+    return TypedListText(entry.EntryType, {}, entry.Description);
 }
 
 QList<EventsLine> EventsListLines(const CalendarDocument& doc, int month, int cell)
@@ -80,7 +88,7 @@ std::array<CellLine, kCellLines> CellLines(const CalendarDocument& doc, int mont
         if (e.EntryType != EntryEvent) line.Text += u'$';
         line.Strike = e.Ticked;
         line.Picture = !e.PicturePath.isEmpty();
-        line.Colour = e.TextColour != -1 ? e.TextColour : TypeColour(colours, e.EntryType);
+        line.Colour = EntryTextColour(colours, e);
     }
     return lines;
 }

@@ -12,6 +12,8 @@ constexpr int kCellLines = 7;
 
 // "(EV) - text", "(RE) - name amount$", "(DE) - name amount$"; "" for an unknown type.
 QString EventsListText(const DayEntry& entry);
+// The same with a text between the type code and the description (an auto-event's recurrence).
+QString TypedListText(qint32 type, QStringView between, const QString& description);
 
 // One line of the events list with its check box.
 struct EventsLine
@@ -34,6 +36,10 @@ struct CellLine
     bool Strike = false;
     bool Picture = false; // the entry has a special picture: the grid marks the line
 };
+
+// The colour of an entry's text: its own colour, else the month's colour for its type (incomes,
+// expenses, anything else).
+qint32 EntryTextColour(const ColourSettings& colours, const DayEntry& entry);
 
 // The seven lines of a grid cell: up to seven entries, or six and "[...]" from eight on.
 std::array<CellLine, kCellLines> CellLines(const CalendarDocument& doc, int month, int cell);

@@ -6,6 +6,7 @@
 #include "entries/AlarmControls.h"
 #include "entries/AmountText.h"
 #include "entries/EditorFrame.h"
+#include "entries/EventPage.h"
 #include "help/Help.h"
 #include "pictures/ChoosePicture.h"
 #include "platform/CommonDialogs.h"
@@ -28,12 +29,6 @@ namespace {
 // The help page of each tab.
 const char* const kHelpPages[] = {"Html\\d_addev_gen.htm", "Html\\d_addev_disp.htm", "Html\\d_addev_al.htm"};
 
-// Sets a box only when the text differs, so that two boxes following each other settle.
-void SetIfDifferent(QLineEdit* box, const QString& text)
-{
-    if (box->text() != text) box->setText(text);
-}
-
 } // namespace
 
 EventEditor::EventEditor(int mode, int editIndex, QWidget* parent)
@@ -48,7 +43,9 @@ EventEditor::EventEditor(int mode, int editIndex, QWidget* parent)
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("TbAddEV"));
-    m_tabs->addTab(BuildGeneralPage(), Str(504));
+    m_general = new EventPage(true, m_tabs);
+    m_general->SetPreviewDay(m_month, m_cell, m_date, mode == EditorEdit ? editIndex : -1);
+    m_tabs->addTab(m_general, Str(504));
     m_tabs->addTab(BuildDisplayPage(), Str(706));
     m_tabs->addTab(BuildAlarmPage(), Str(707));
 
@@ -58,14 +55,6 @@ EventEditor::EventEditor(int mode, int editIndex, QWidget* parent)
     const bool editing = mode == EditorEdit && day && editIndex >= 0 && editIndex < day->Entries.size();
     ShowValues(editing ? EventFormForEdit(s.CurrentDocument, day->Entries[editIndex]) : EventFormForAdd());
 
-    connect(m_type, &QButtonGroup::idClicked, this, &EventEditor::OnTypeChosen);
-    connect(m_description, &QLineEdit::textChanged, this, &EventEditor::OnDescriptionChanged);
-    // The boxes' own amount filter has run when these read them.
-    connect(m_amount, &QLineEdit::textEdited, this, &EventEditor::OnAmountEdited);
-    connect(m_moveAmount, &QLineEdit::textEdited, this, &EventEditor::OnMoveAmountEdited);
-    connect(m_linked, &QCheckBox::toggled, this, [this] { UpdateStates(); });
-    connect(m_accounts, &QComboBox::currentIndexChanged, this, [this] { UpdatePreview(); });
-    connect(m_direction, &QButtonGroup::idClicked, this, [this] { UpdatePreview(); });
     connect(m_noColour, &QCheckBox::toggled, this, [this] { UpdateStates(); });
     connect(m_swatch, &QToolButton::clicked, this, &EventEditor::ChooseColour);
     connect(m_noPicture, &QCheckBox::toggled, this, [this] { UpdateStates(); });
@@ -77,19 +66,13 @@ EventEditor::EventEditor(int mode, int editIndex, QWidget* parent)
 
     ShowSwatch();
     UpdateStates();
-    m_description->setFocus();
+    m_general->DescriptionBox()->setFocus();
 }
 
 EventFormValues EventEditor::Values() const
 {
     EventFormValues v;
-    v.Choice = m_type->checkedId();
-    v.Description = m_description->text();
-    v.Amount = m_amount->text();
-    v.Linked = m_linked->isChecked();
-    v.Account = m_accounts->currentIndex();
-    v.Direction = m_direction->checkedId();
-    v.MoveAmount = m_moveAmount->text();
+    static_cast<EventPageValues&>(v) = m_general->Values();
     v.SpecialColour = !m_noColour->isChecked();
     v.Colour = m_colour;
     v.SpecialPicture = !m_noPicture->isChecked();
@@ -121,41 +104,6 @@ bool EventEditor::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void EventEditor::OnTypeChosen(int choice)
-{
-    m_description->setMaxLength(DescriptionLimit(choice, int(m_description->text().size())));
-    SetIfDifferent(m_description, DescriptionForChoice(choice, m_description->text()));
-    UpdateStates();
-}
-
-void EventEditor::OnDescriptionChanged(const QString& text)
-{
-    if (m_locked || m_linked->isChecked()) return;
-    const int account = AccountNamed(Session::Get().CurrentDocument, text);
-    if (account < 0) return;
-    m_accounts->setCurrentIndex(account);
-    // The movement follows the income or expense already chosen: an expense named like a debt
-    // pays it down.
-    if (const int choice = m_type->checkedId(); choice != ChoiceEvent) {
-        const bool savings = Session::Get().CurrentDocument.DE.DebtsSavings[account].IsSavings;
-        const qint32 type = choice == ChoiceIncome ? EntryIncome : EntryExpense;
-        m_direction->button(DirectionOfEntry(savings, type))->setChecked(true);
-    }
-    m_linked->setChecked(true); // typing an account's name ties the entry to it
-}
-
-void EventEditor::OnAmountEdited()
-{
-    SetIfDifferent(m_moveAmount, AbsoluteAmountText(m_amount->text()));
-    UpdatePreview();
-}
-
-void EventEditor::OnMoveAmountEdited()
-{
-    SetIfDifferent(m_amount, AbsoluteAmountText(m_moveAmount->text()));
-    UpdatePreview();
-}
-
 void EventEditor::ChooseColour()
 {
     if (m_noColour->isChecked()) return;
@@ -183,21 +131,7 @@ void EventEditor::ShowHelp()
 
 void EventEditor::UpdateStates()
 {
-    const bool money = m_type->checkedId() != ChoiceEvent;
-    const bool linked = m_linked->isChecked();
-    const bool noAccount = m_accounts->count() == 0;
-    for (QAbstractButton* box : m_type->buttons()) box->setEnabled(!m_locked);
-    m_description->setEnabled(!m_locked);
-    m_amount->setEnabled(money && !m_locked);
-    m_linked->setEnabled(!m_locked);
-    m_hint->setVisible(linked && noAccount);
-    m_accountPanel->setVisible(!(linked && noAccount));
-    m_accounts->setEnabled(linked && !m_locked);
-    for (QAbstractButton* box : m_direction->buttons()) box->setEnabled(linked && !m_locked);
-    m_moveAmount->setEnabled(linked && !m_locked);
-    m_before->setEnabled(linked);
-    m_after->setEnabled(linked);
-
+    m_general->UpdateStates();
     const bool colour = !m_noColour->isChecked();
     m_swatch->setEnabled(colour);
     m_colourLabel->setEnabled(colour);
@@ -207,19 +141,6 @@ void EventEditor::UpdateStates()
     m_showPreview->setEnabled(picture);
 
     ShowPicturePreview();
-    UpdatePreview();
-}
-
-void EventEditor::UpdatePreview()
-{
-    const bool linked = m_linked->isChecked();
-    const BalancePreview p = PreviewBalance(
-        Session::Get().CurrentDocument, m_month, m_cell, m_date, linked ? m_accounts->currentIndex() : -1,
-        m_mode == EditorEdit ? m_editIndex : -1, m_moveAmount->text(), m_direction->checkedId());
-    m_beforeLabel->setText(p.BeforeLabel);
-    m_afterLabel->setText(p.AfterLabel);
-    m_before->setText(p.Before);
-    m_after->setText(p.After);
 }
 
 void EventEditor::ShowSwatch()

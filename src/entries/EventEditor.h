@@ -7,7 +7,7 @@
 #include <QDialog>
 
 class AlarmControls;
-class QButtonGroup;
+class EventPage;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -35,23 +35,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Page construction (EventEditorPages.cpp).
-    QWidget* BuildGeneralPage();
+    // Page construction (EventEditorPages.cpp); the general page is the shared event page.
     QWidget* BuildDisplayPage();
     QWidget* BuildAlarmPage();
-    // Runs before the signals are connected: showing an entry ties it to no account by itself.
     void ShowValues(const EventFormValues& values);
 
     // Behaviour (EventEditor.cpp).
-    void OnTypeChosen(int choice);
-    void OnDescriptionChanged(const QString& text);
-    void OnAmountEdited();
-    void OnMoveAmountEdited();
     void ChooseColour();
     void ChoosePictureFile();
     void ShowHelp();
     void UpdateStates();
-    void UpdatePreview();
     void ShowSwatch();
     void ShowPicturePreview();
     void OnOk();
@@ -62,27 +55,12 @@ private:
     int m_cell;
     DateRec m_date;
     int m_result = 0;
-    bool m_locked = false; // a generated entry: type, text and amount stay
     qint32 m_colour = 0;
     QString m_picturePath;
     QImage m_picture;
 
     QTabWidget* m_tabs = nullptr;
-    // General page
-    QButtonGroup* m_type = nullptr;
-    QLineEdit* m_description = nullptr;
-    QLineEdit* m_amount = nullptr;
-    QLabel* m_warning = nullptr;
-    QCheckBox* m_linked = nullptr;
-    QWidget* m_accountPanel = nullptr;
-    QComboBox* m_accounts = nullptr;
-    QButtonGroup* m_direction = nullptr;
-    QLineEdit* m_moveAmount = nullptr;
-    QLabel* m_beforeLabel = nullptr;
-    QLineEdit* m_before = nullptr;
-    QLabel* m_afterLabel = nullptr;
-    QLineEdit* m_after = nullptr;
-    QLabel* m_hint = nullptr;
+    EventPage* m_general = nullptr;
     // Display page
     QCheckBox* m_noColour = nullptr;
     QLabel* m_colourLabel = nullptr;

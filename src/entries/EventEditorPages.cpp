@@ -3,12 +3,11 @@
 #include "entries/AlarmControls.h"
 #include "entries/EditorFrame.h"
 #include "entries/EventEditor.h"
+#include "entries/EventPage.h"
 #include "resources/Strings.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,71 +16,6 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-QWidget* EventEditor::BuildGeneralPage()
-{
-    auto* page = new QWidget;
-    auto* frame = new QGroupBox(Str(708), page);
-
-    m_type = new QButtonGroup(this);
-    m_type->setExclusive(true);
-    auto* types = new QHBoxLayout;
-    const int typeTexts[] = {711, 712, 713};
-    for (int i = 0; i < 3; ++i) {
-        QCheckBox* box = NamedCheckBox(typeTexts[i], QStringLiteral("ChkEV%1").arg(i), frame);
-        m_type->addButton(box, i);
-        types->addWidget(box);
-    }
-    types->addStretch();
-    m_description = FilteredTextBox(QStringLiteral("TxtEV0"), frame);
-    m_amount = AmountTextBox(QStringLiteral("TxtEV1"), AmountSign::Kept, frame);
-    m_warning = Named(new QLabel(frame), QStringLiteral("LblWarning"));
-    m_warning->setWordWrap(true);
-    m_warning->hide();
-
-    m_linked = NamedCheckBox(710, QStringLiteral("ChkGen"), frame);
-    m_accountPanel = Named(new QWidget(frame), QStringLiteral("FraDE"));
-    m_accounts = Named(new QComboBox(m_accountPanel), QStringLiteral("CmbDE"));
-    m_direction = new QButtonGroup(this);
-    m_direction->setExclusive(true);
-    auto* directions = new QHBoxLayout;
-    for (int i = 0; i < 2; ++i) {
-        QCheckBox* box = NamedCheckBox(716 + i, QStringLiteral("ChkDE%1").arg(i), m_accountPanel);
-        m_direction->addButton(box, i);
-        directions->addWidget(box);
-    }
-    directions->addStretch();
-    m_moveAmount = AmountTextBox(QStringLiteral("TxtDE0"), AmountSign::Absolute, m_accountPanel);
-    m_before = FilteredTextBox(QStringLiteral("TxtDE1"), m_accountPanel);
-    m_after = FilteredTextBox(QStringLiteral("TxtDE2"), m_accountPanel);
-    m_before->setReadOnly(true);
-    m_after->setReadOnly(true);
-    m_beforeLabel = Named(new QLabel(m_accountPanel), QStringLiteral("LblDE1"));
-    m_afterLabel = Named(new QLabel(m_accountPanel), QStringLiteral("LblDE2"));
-    auto* account = new QFormLayout(m_accountPanel);
-    account->setContentsMargins(20, 0, 0, 0);
-    account->addRow(m_accounts);
-    account->addRow(directions);
-    account->addRow(Str(715), m_moveAmount);
-    account->addRow(m_beforeLabel, m_before);
-    account->addRow(m_afterLabel, m_after);
-    m_hint = Named(new QLabel(Str(720), frame), QStringLiteral("LblDE"));
-    m_hint->setWordWrap(true);
-    m_hint->hide();
-
-    auto* form = new QFormLayout(frame);
-    form->addRow(types);
-    form->addRow(Str(714), m_description);
-    form->addRow(Str(715), m_amount);
-    form->addRow(m_warning);
-    form->addRow(m_linked);
-    form->addRow(m_accountPanel);
-    form->addRow(m_hint);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(frame);
-    layout->addStretch();
-    return page;
-}
 
 QWidget* EventEditor::BuildDisplayPage()
 {
@@ -139,20 +73,7 @@ QWidget* EventEditor::BuildAlarmPage()
 
 void EventEditor::ShowValues(const EventFormValues& v)
 {
-    m_locked = GeneratedWarning(v.LinkKey) != 0;
-    if (m_locked) {
-        m_warning->setText(Str(GeneratedWarning(v.LinkKey)));
-        m_warning->show();
-    }
-    m_type->button(v.Choice)->setChecked(true);
-    m_description->setMaxLength(DescriptionLimit(v.Choice, int(v.Description.size())));
-    m_description->setText(v.Description);
-    m_amount->setText(v.Amount);
-    m_moveAmount->setText(v.MoveAmount);
-    m_accounts->addItems(AccountLines(Session::Get().CurrentDocument));
-    if (v.Account < m_accounts->count()) m_accounts->setCurrentIndex(v.Account);
-    m_direction->button(v.Direction)->setChecked(true);
-    m_linked->setChecked(v.Linked);
+    m_general->Show(v);
 
     m_colour = v.Colour;
     m_noColour->setChecked(!v.SpecialColour);

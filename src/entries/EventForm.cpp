@@ -47,25 +47,44 @@ EventFormValues EventFormForAdd()
     return {};
 }
 
-EventFormValues EventFormForEdit(const CalendarDocument& doc, const DayEntry& entry)
+EventPageValues EventPageFor(const CalendarDocument& doc, qint32 entryType, const QString& description)
 {
-    EventFormValues v;
-    v.LinkKey = entry.LinkKey;
-    if (IsMoneyType(entry.EntryType)) {
-        v.Choice = entry.EntryType == EntryIncome ? ChoiceIncome : ChoiceExpense;
-        v.Description = NamePart(entry.Description);
-        v.Amount = TypedAmount(entry.Description);
+    EventPageValues v;
+    if (IsMoneyType(entryType)) {
+        v.Choice = entryType == EntryIncome ? ChoiceIncome : ChoiceExpense;
+        v.Description = NamePart(description);
+        v.Amount = TypedAmount(description);
         v.MoveAmount = AbsoluteAmountText(v.Amount);
         const int account = AccountNamed(doc, v.Description);
         if (account >= 0) {
             v.Linked = true;
             v.Account = account;
-            v.Direction = DirectionOfEntry(doc.DE.DebtsSavings[account].IsSavings, entry.EntryType);
+            v.Direction = DirectionOfEntry(doc.DE.DebtsSavings[account].IsSavings, entryType);
         }
     } else {
         v.Choice = ChoiceEvent;
-        v.Description = entry.Description;
+        v.Description = description;
     }
+    return v;
+}
+
+ComposedEntry ComposeEventPage(const CalendarDocument& doc, const EventPageValues& v)
+{
+    const DebtSavingDef* account = v.Linked ? AccountAt(doc, v.Account) : nullptr;
+    if (account)
+        return {EntryTypeForMovement(account->IsSavings, v.Direction),
+                MoneyDescription(NamePart(account->Description), v.Amount)};
+    if (v.Choice == ChoiceIncome || v.Choice == ChoiceExpense)
+        return {v.Choice == ChoiceIncome ? EntryIncome : EntryExpense,
+                MoneyDescription(v.Description, v.Amount)};
+    return {EntryEvent, TrimBlanks(v.Description)};
+}
+
+EventFormValues EventFormForEdit(const CalendarDocument& doc, const DayEntry& entry)
+{
+    EventFormValues v;
+    static_cast<EventPageValues&>(v) = EventPageFor(doc, entry.EntryType, entry.Description);
+    v.LinkKey = entry.LinkKey;
     v.SpecialColour = entry.TextColour != -1;
     v.Colour = v.SpecialColour ? entry.TextColour : 0;
     v.SpecialPicture = !entry.PicturePath.isEmpty();
@@ -88,17 +107,9 @@ DayEntry EntryFromForm(const CalendarDocument& doc, const EventFormValues& v)
         e.PicturePath = v.PicturePath;
         e.Picture = v.Picture;
     }
-    const DebtSavingDef* account = v.Linked ? AccountAt(doc, v.Account) : nullptr;
-    if (account) {
-        e.EntryType = EntryTypeForMovement(account->IsSavings, v.Direction);
-        e.Description = MoneyDescription(NamePart(account->Description), v.Amount);
-    } else if (v.Choice == ChoiceIncome || v.Choice == ChoiceExpense) {
-        e.EntryType = v.Choice == ChoiceIncome ? EntryIncome : EntryExpense;
-        e.Description = MoneyDescription(v.Description, v.Amount);
-    } else {
-        e.EntryType = EntryEvent;
-        e.Description = TrimBlanks(v.Description);
-    }
+    const ComposedEntry composed = ComposeEventPage(doc, v);
+    e.EntryType = composed.EntryType;
+    e.Description = composed.Description;
     return e;
 }
 
@@ -107,7 +118,7 @@ int SaveEventForm(int mode, int month, int cell, int editIndex, const EventFormV
     const DayCell* day = DayOf(month, cell);
     if (!day) return 0;
     DayEntry entry = EntryFromForm(Session::Get().CurrentDocument, values);
-    if (mode == EditorAdd) return AppendEntry(month, cell, entry) ? 1 : 0;
+    if (mode == EditorAdd) return AppendUserEntry(month, cell, entry) ? 1 : 0;
     if (editIndex < 0 || editIndex >= day->Entries.size()) return 0;
     const DayEntry& stored = day->Entries[editIndex];
     if (!EntryDiffers(entry, stored)) return 0;

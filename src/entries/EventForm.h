@@ -25,7 +25,8 @@ enum BalanceDirection : int
 constexpr int kEventDescriptionLimit = 17;
 constexpr int kSoundCount = 10;
 
-struct EventFormValues
+// The event page, which the auto-event editor shares: type, description, amount, account link.
+struct EventPageValues
 {
     int Choice = ChoiceEvent;
     QString Description;
@@ -34,6 +35,11 @@ struct EventFormValues
     int Account = 0;     // line of the account list
     int Direction = DirectionAdd;
     QString MoveAmount = QStringLiteral("0"); // the balance movement box
+    QString LinkKey;                          // of the edited entry
+};
+
+struct EventFormValues : EventPageValues
+{
     bool SpecialColour = false;
     qint32 Colour = 0;
     bool SpecialPicture = false;
@@ -42,9 +48,17 @@ struct EventFormValues
     bool ShowPreview = true;
     bool AlarmOn = false;
     QString DaysBefore = QStringLiteral("1");
-    int Sound = 0;   // 0 none, 1..10
-    QString LinkKey; // of the edited entry
+    int Sound = 0; // 0 none, 1..10
 };
+
+// The page for an entry's type and description (an auto-event's as well), and back.
+EventPageValues EventPageFor(const CalendarDocument& doc, qint32 entryType, const QString& description);
+struct ComposedEntry
+{
+    qint32 EntryType = EntryEvent;
+    QString Description;
+};
+ComposedEntry ComposeEventPage(const CalendarDocument& doc, const EventPageValues& values);
 
 EventFormValues EventFormForAdd();
 EventFormValues EventFormForEdit(const CalendarDocument& doc, const DayEntry& entry);

@@ -1,5 +1,8 @@
 #include "entries/ListOps.h"
 
+#include "platform/Prompter.h"
+#include "resources/Strings.h"
+
 #include <QLocale>
 
 QCollator TextCollator()
@@ -11,4 +14,9 @@ QCollator TextCollator()
     QCollator collator{locale};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     return collator;
+}
+
+void ListOps::TellListFull()
+{
+    ShowMessage(QStringLiteral("Daybinder"), Str(20002), PromptIcon::Exclamation);
 }

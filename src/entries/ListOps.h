@@ -30,6 +30,17 @@ template <class T> bool Append(QList<T>& list, const T& item)
     return true;
 }
 
+// Tells the user that a list is full (the message box of the program).
+void TellListFull();
+
+// An add the user asked for: a full list refuses it and says so.
+template <class T> bool AppendAsUser(QList<T>& list, const T& item)
+{
+    if (Append(list, item)) return true;
+    TellListFull();
+    return false;
+}
+
 template <class T> bool Replace(QList<T>& list, int index, const T& item)
 {
     if (index < 0 || index >= list.size()) return false;

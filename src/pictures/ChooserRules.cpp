@@ -16,28 +16,26 @@ const char* const kOptionKeys[] = {"ShowBMP", "ShowJPG", "ShowGIF", "ShowPrev"};
 
 const char* const kTypePatterns[kPictureTypeCount] = {"*.bmp", "*.jpg;*.jpeg", "*.gif"};
 
-// The numbers and texts the program has always used for these failures.
-enum FolderErrorNumber : qint32
-{
-    ErrDeviceUnavailable = 68,
-    ErrPermissionDenied = 70,
-    ErrPathNotFound = 76,
-};
+} // namespace
 
-FolderError Failure(qint32 number)
+FolderError FolderFailure(qint32 number)
 {
     switch (number) {
+    case ErrBadFileName:
+        return {number, QStringLiteral("Nom ou numéro de fichier incorrect")};
+    case ErrAlreadyExists:
+        return {number, QStringLiteral("Ce nom existe déjà dans ce dossier")};
     case ErrDeviceUnavailable:
         return {number, QStringLiteral("Périphérique non disponible")};
     case ErrPermissionDenied:
         return {number, QStringLiteral("Permission refusée")};
+    case ErrPathAccess:
+        return {number, QStringLiteral("Erreur d'accès au chemin/fichier")};
     default:
         break;
     }
     return {ErrPathNotFound, QStringLiteral("Chemin d'accès introuvable")};
 }
-
-} // namespace
 
 ChooserOptions ReadChooserOptions()
 {
@@ -82,15 +80,15 @@ QStringList PatternFilters(const QString& pattern)
 std::optional<FolderError> CheckFolder(const QString& folder)
 {
     const QFileInfo info(folder);
-    if (folder.isEmpty() || !info.exists() || !info.isDir()) return Failure(ErrPathNotFound);
-    if (!info.isReadable() || !info.isExecutable()) return Failure(ErrPermissionDenied);
+    if (folder.isEmpty() || !info.exists() || !info.isDir()) return FolderFailure(ErrPathNotFound);
+    if (!info.isReadable() || !info.isExecutable()) return FolderFailure(ErrPermissionDenied);
     return std::nullopt;
 }
 
 std::optional<FolderError> CheckDrive(const QString& root)
 {
     const QStorageInfo volume(root);
-    if (!volume.isValid() || !volume.isReady()) return Failure(ErrDeviceUnavailable);
+    if (!volume.isValid() || !volume.isReady()) return FolderFailure(ErrDeviceUnavailable);
     return CheckFolder(root);
 }
 

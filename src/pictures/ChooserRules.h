@@ -40,6 +40,19 @@ struct FolderError
     qint32 Number = 0;
     QString Description;
 };
+// The numbers and texts the program has always used for folder failures.
+enum FolderErrorNumber : qint32
+{
+    ErrBadFileName = 52,
+    ErrAlreadyExists = 58,
+    ErrDeviceUnavailable = 68,
+    ErrPermissionDenied = 70,
+    ErrPathAccess = 75,
+    ErrPathNotFound = 76,
+};
+// The failure of that number with its description; an unknown number reads as "path not found".
+FolderError FolderFailure(qint32 number);
+
 std::optional<FolderError> CheckFolder(const QString& folder);
 std::optional<FolderError> CheckDrive(const QString& root);
 

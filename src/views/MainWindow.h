@@ -108,6 +108,8 @@ private:
     void OnMonthActivated(QMdiSubWindow* window);
     void OnCellMenuCommand(int item, int month, int cell, int line);
     void ResetMonthWindows(bool closing);
+    // "Date choisie:" follows the session's selection, which a new document clears.
+    void ShowSelectedDate();
     void TrackPointer(QWidget* widget);
     void Shutdown();
 

@@ -14,6 +14,7 @@
 void MainWindow::RefreshCurrentTab(bool updateToolbar, int line)
 {
     Session& s = Session::Get();
+    ShowSelectedDate();
     const int tab = CurrentTab();
     if (tab == TabSummary) {
         if (m_summary->Compute) m_summary->Compute();

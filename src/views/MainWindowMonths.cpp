@@ -78,6 +78,7 @@ void MainWindow::CloseMonthWindows()
 
 void MainWindow::ResetMonthWindows(bool closing)
 {
+    ShowSelectedDate(); // the document that held the selection is gone
     for (MonthWindow* w : m_months) {
         if (!w) continue;
         w->ResetMonthWindow();
@@ -131,15 +132,17 @@ void MainWindow::SelectDay(int month, int cell)
 
     MonthWindow* w = ValidCell(cell) ? ExistingMonthWindow(month) : nullptr;
     const int day = w ? w->DayOfCell(cell) : 0;
-    if (day == 0) {
-        m_events->SelectedDateBox()->clear();
-    } else {
-        const DateRec date = MakeDate(day, month, s.CurrentDocument.YearNumber());
-        s.Selected = {qint16(month), qint16(cell), date};
-        m_events->SelectedDateBox()->setText(ShortDateText(date));
+    if (day != 0) {
+        s.Selected = {qint16(month), qint16(cell), MakeDate(day, month, s.CurrentDocument.YearNumber())};
         w->PaintCellState(cell);
     }
-    RefreshCurrentTab(false, -1);
+    RefreshCurrentTab(false, -1); // shows the selected date
+}
+
+void MainWindow::ShowSelectedDate()
+{
+    const Selection& sel = Session::Get().Selected;
+    m_events->SelectedDateBox()->setText(sel.Valid() ? ShortDateText(sel.Date) : QString());
 }
 
 void MainWindow::OnCellMenuCommand(int item, int month, int cell, int line)

@@ -1,6 +1,7 @@
 #include "views/MonthGrid.h"
 
 #include "document/ColourValue.h"
+#include "views/Fonts.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,20 +12,10 @@ using namespace MonthLayout;
 namespace {
 
 // Sizes are given in points at 96 dots per inch and scale with the grid like everything else.
-QFont GridFont(const QStringList& families, double points, bool bold, double scale)
+QFont GridFont(const QString& name, double points, bool bold, double scale)
 {
-    QFont f;
-    f.setFamilies(families);
-    f.setStyleHint(QFont::SansSerif);
+    QFont f = ProgramFont(name, bold);
     f.setPixelSize(std::max(1, int(points * 96.0 / 72.0 * scale + 0.5)));
-    f.setBold(bold);
-    return f;
-}
-
-const QStringList& SansFamilies()
-{
-    static const QStringList f = {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                                  QStringLiteral("DejaVu Sans")};
     return f;
 }
 
@@ -81,9 +72,9 @@ void MonthGrid::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     const double scale =
         std::min(double(width()) / kClientWidth, double(height()) / kClientHeight) * kTwipsPerPixel;
-    m_headingFont = GridFont(SansFamilies(), 8.25, true, scale);
-    m_dayFont = GridFont({QStringLiteral("Desdemona"), QStringLiteral("DejaVu Serif")}, 48, false, scale);
-    m_lineFont = GridFont(SansFamilies(), 6.75, false, scale);
+    m_headingFont = GridFont(QStringLiteral("Arial"), 8.25, true, scale);
+    m_dayFont = GridFont(QStringLiteral("Desdemona"), 48, false, scale);
+    m_lineFont = GridFont(QStringLiteral("Arial"), 6.75, false, scale);
 }
 
 void MonthGrid::paintEvent(QPaintEvent* event)

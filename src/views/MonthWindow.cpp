@@ -6,21 +6,12 @@
 #include "platform/Clock.h"
 #include "resources/Strings.h"
 #include "views/Icons.h"
+#include "views/MonthCaptions.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-
-namespace {
-
-// Heading k (0 = Sunday) reads 407, then 401..406.
-int HeadingText(int k)
-{
-    return k == 0 ? 407 : 400 + k;
-}
-
-} // namespace
 
 bool MonthWindowsAcceptInput()
 {
@@ -37,7 +28,7 @@ MonthWindow::MonthWindow(int month, QWidget* parent)
     setWindowIcon(MonthIcon(month));
     setWidget(m_grid);
     m_grid->setFocusPolicy(Qt::ClickFocus);
-    for (int k = 0; k < 7; ++k) m_grid->Headings[size_t(k)] = Str(HeadingText(k));
+    for (int k = 0; k < 7; ++k) m_grid->Headings[size_t(k)] = Str(WeekdayHeadingText(k));
 
     connect(m_grid, &MonthGrid::CellReleased, this, &MonthWindow::OnCellReleased);
     // The caption comes with the document (BuildFromDocument); a hidden window needs none.
@@ -92,18 +83,14 @@ void MonthWindow::BuildFromDocument()
 
 void MonthWindow::SetCaption()
 {
-    setWindowTitle(Str(209 + m_month) + u' ' + Session::Get().CurrentDocument.Year);
+    setWindowTitle(MonthCaption(Session::Get().CurrentDocument, m_month));
 }
 
 void MonthWindow::FillDayNumbers()
 {
     const int year = Session::Get().CurrentDocument.YearNumber();
-    const int first = WeekdayOf(MakeDate(1, m_month, year), true);
-    for (int cell = kFirstCell; cell <= kLastCell; ++cell) m_grid->Cell(cell).Day.clear();
-    const int days = DaysInMonth(year, m_month);
-    for (int d = 1; d <= days; ++d)
-        m_grid->Cell(MonthLayout::CellOfDay(d, first)).Day =
-            QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0'));
+    for (int cell = kFirstCell; cell <= kLastCell; ++cell)
+        m_grid->Cell(cell).Day = DayCaption(year, m_month, cell);
     m_grid->update();
 }
 

@@ -4,9 +4,10 @@
 
 #include "ProgramFixture.h"
 #include "app/ShellCommands.h"
-#include "help/Help.h"
 #include "commands/SavePartsDialog.h"
 #include "entries/EventEditor.h"
+#include "help/Help.h"
+#include "platform/RefusalNote.h"
 #include "resources/Strings.h"
 #include "support/Widgets.h"
 
@@ -274,6 +275,52 @@ private slots:
         QVERIFY(Doc().DE.DebtsSavings.isEmpty()); // nothing half read is kept
         for (int m = 1; m <= 12; ++m) QVERIFY(!f->Main()->ExistingMonthWindow(m)->isVisible());
         QCOMPARE(FileBytes(damaged), bytes);
+    }
+
+    // "Date choisie:" names a day of the open document only: New and a failed open clear it.
+    void theSelectedDateGoesWithItsDocument()
+    {
+        StartOnExample();
+        EventsTab* tab = f->Events();
+        f->Main()->SetCurrentTab(TabEvents);
+        f->ClickDay(22, 12);
+        QVERIFY(!tab->SelectedDateBox()->text().isEmpty());
+        QVERIFY(tab->WorkPanel()->isVisible());
+
+        f->ToolbarClick("New");
+        QCOMPARE(Session::Get().Mode(), MainMode::Edit);
+        QVERIFY(tab->StepTwo()->isVisible());
+        QCOMPARE(tab->SelectedDateBox()->text(), QString());
+
+        f->ClickDay(22, 12);
+        QVERIFY(!tab->SelectedDateBox()->text().isEmpty());
+        const QString damaged = f->dir.filePath(u"abime.cal"_qs);
+        QVERIFY(SaveBytes(damaged, "PK\x03\x04 pas une archive"));
+        f->dialogs->Files = {damaged};
+        f->ToolbarClick("Open");
+        QCOMPARE(Session::Get().Mode(), MainMode::Logo);
+        QVERIFY(tab->StepOne()->isVisible());
+        QCOMPARE(tab->SelectedDateBox()->text(), QString());
+    }
+
+    // Every text box of the program tells a refused character at the box; the rest goes in.
+    void refusedCharactersAreToldInTheEditors()
+    {
+        StartOnExample();
+        f->Main()->SetCurrentTab(TabEvents);
+        f->ClickDay(10, 3);
+        QString kept, note;
+        WhenModal<EventEditor>([&](EventEditor* d) {
+            QTest::keyClicks(Find(d, "TxtEV0"), "Dit \"oui\"");
+            kept = Box(d, "TxtEV0")->text();
+            if (QLabel* shown = VisibleRefusalNote()) note = shown->text();
+            Press(d, "CmdOk");
+        });
+        ProgramFixture::Click(f->Events(), "Add");
+        QCOMPARE(kept, u"Dit oui"_qs);
+        QCOMPARE(note, Str(20001));
+        QCOMPARE(Descriptions(EntriesOn(10, 3)).last(), u"Dit oui"_qs);
+        QVERIFY(!VisibleRefusalNote()); // gone with its dialog
     }
 
     // A command whose window is not built yet must not look usable, on the toolbar or the

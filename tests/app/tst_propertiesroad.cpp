@@ -123,6 +123,11 @@ private slots:
         // 1 March 2027 is a Monday; the example's days are empty in the grid too.
         QCOMPARE(f->Grid(3)->Cell(8).Day, u"01"_qs);
         QVERIFY(f->Grid(3)->Cell(CellOf(8, 3)).Lines[0].Text.isEmpty());
+        // The definitions kept place their occurrences in the new year: the rent on the 1st, the
+        // example's birthdays.
+        QCOMPARE(f->Grid(3)->Cell(CellOf(1, 3)).Lines[0].Text, u"Loyer      850$"_qs);
+        QCOMPARE(Descriptions(EntriesOn(28, 3)), QStringList{"AN:Léa"});
+        QVERIFY(doc.Month(3).EntriesModified);
     }
 
     void cancelInNewLeavesNoDocument()

@@ -2,6 +2,8 @@
 #include "calfile/CalFile.h"
 #include "calfile/DataStream.h"
 #include "document/Money.h"
+#include "entries/DayEntries.h"
+#include "entries/Occurrences.h"
 #include "resources/Strings.h"
 
 #include <QProcess>
@@ -113,6 +115,11 @@ private slots:
         QCOMPARE(doc.MonthToOpen, u"00"_qs); // the current month comes to the front
         QCOMPARE(doc.DE.DECount(), 2);
         QVERIFY(doc.DE.DebtsSavings[0].IsSavings != doc.DE.DebtsSavings[1].IsSavings);
+        // The rent is an auto-event and two birthdays are kept: all their occurrences are in place.
+        QCOMPARE(doc.AE.AECount(), 1);
+        QCOMPARE(doc.BD.BDCount(), 2);
+        CalendarDocument updated = doc;
+        QCOMPARE(UpdateAutoEvents(updated).Added + UpdateBirthdays(updated).Added, 0);
         int counts[4] = {}, ticked = 0, coloured = 0, tied = 0, full = 0;
         for (int m = 1; m <= 12; ++m) {
             int inMonth = 0;
@@ -140,6 +147,54 @@ private slots:
         QVERIFY2(bad.Err.contains(u"--year"), qPrintable(bad.Err));
         QVERIFY(!QFile::exists(Path("refus.cal")));
         QCOMPARE(Cli({u"demo"_qs}).Exit, 1);
+    }
+
+    void updatePlacesAutoEventsAndBirthdaysIntoTheFile()
+    {
+        CalendarDocument doc = NewDocument(2004);
+        AutoEventDef rent;
+        rent.Kind = KindMonthly;
+        rent.Day = 31;
+        rent.StartDate = MakeDate(1, 1, 2004);
+        rent.EndDate = MakeDate(31, 12, 2004);
+        rent.Key = MakeKey(u"AE", doc.AE.AENextId = 2);
+        rent.Description = MoneyDescription(u"Loyer", u"650");
+        rent.EntryType = EntryExpense;
+        doc.AE.AutoEvents = {rent};
+        doc.BD.Birthdays = {BirthdayDef{MakeDate(29, 2, 1980), MakeKey(u"BD", doc.BD.BDNextId = 1), "Léa"}};
+        DayEntry stale;
+        stale.EntryType = EntryEvent;
+        stale.Description = "Ancien";
+        stale.LinkKey = MakeKey(u"AE", 1); // its definition was changed since
+        DayCell& march10 = doc.Month(3).Cell(CellOfDate(MakeDate(10, 3, 2004)));
+        march10.Entries = {stale};
+        doc.Password = "clé";
+        QVERIFY(WriteCalFile(Path("avant.cal"), doc));
+
+        Run r = Cli({u"update"_qs, Path("avant.cal"), Path("après.cal")}, u"clé"_qs);
+        QCOMPARE(r.Err, QString());
+        QCOMPARE(r.Exit, 0);
+        CalendarDocument after;
+        QVERIFY(!ReadCalFile(Path("après.cal"), after)); // protected with the same password
+        r = Cli({u"stream"_qs, Path("après.cal")}, u"clé"_qs);
+        QCOMPARE(r.Exit, 0);
+        QVERIFY(ReadDataStream(r.Out, after).Loaded());
+        const auto day = [&](int d, int m) {
+            return after.Month(m).Cell(CellOfDate(MakeDate(d, m, 2004))).Entries;
+        };
+        QVERIFY(day(10, 3).isEmpty());
+        QCOMPARE(day(30, 4).size(), 1);
+        QCOMPARE(day(30, 4)[0].LinkKey, rent.Key);
+        QCOMPARE(day(29, 2).size(), 2); // the rent and the birthday
+        QCOMPARE(day(29, 2)[1].Description, u"AN:Léa"_qs);
+
+        // A wrong password writes nothing.
+        r = Cli({u"update"_qs, Path("avant.cal"), Path("raté.cal")}, u"cle"_qs);
+        QCOMPARE(r.Exit, 3);
+        QVERIFY(!QFile::exists(Path("raté.cal")));
+        QCOMPARE(Cli({u"update"_qs, Path("inexistant.cal"), Path("raté.cal")}).Exit, 1);
+        QCOMPARE(Cli({u"update"_qs, Path("avant.cal")}).Exit, 1);
+        QVERIFY(Cli({u"help"_qs}).Out.contains("update IN.cal OUT.cal [--password P]"));
     }
 
 private:

@@ -1,3 +1,4 @@
+#include "calfile/CalFile.h"
 #include "commands/DocumentCommands.h"
 #include "document/Session.h"
 #include "platform/Clock.h"
@@ -85,6 +86,71 @@ private slots:
         QCOMPARE(MonthToBringToFront(doc, QDate(2027, 3, 14)), 11);
         doc.MonthToOpen = u"13"_qs;
         QCOMPARE(MonthToBringToFront(doc, QDate(2026, 3, 14)), 3);
+    }
+
+    // A save of some parts only: the file gets exactly those from the open document and the
+    // others as last saved; the open document then drops the changes left out.
+    void aPartialSaveWritesExactlyTheChosenParts()
+    {
+        Session& s = Session::Get();
+        CalendarDocument& doc = s.CurrentDocument;
+        const QString path = m_dir.filePath(u"parts.cal"_qs);
+        m_dialogs->Files = {path};
+        QVERIFY(DocumentCommands::Get().SaveCommand(false));
+        const CalendarDocument before = doc;
+
+        doc.Author = u"Zoé Lefèvre"_qs;
+        doc.Year = u"2031"_qs;
+        doc.MonthToOpen = u"07"_qs;
+        doc.Password = u"été"_qs;
+        doc.EmbedPictures = !before.EmbedPictures;
+        s.SetModified(PartHeader, true);
+        doc.Month(3).Cell(20).Entries = {
+            DayEntry{false, 1, 0, false, u"Piscine"_qs, EntryEvent, -1, {}, {}, {}}};
+        s.SetModified(PartMonthEntries, true, 3);
+        doc.DE.DebtsSavings = {DebtSavingDef{false, MakeDate(1, 1, 2026), u"Visa       2500"_qs}};
+        s.SetModified(PartDebtsSavings, true);
+
+        const auto only = [](SavePart::Kind kind) {
+            return [kind](const QString&, const QList<SavePart>& parts) {
+                SavePartsAnswer a{SavePartsAnswer::Yes, {}};
+                for (const SavePart& p : parts)
+                    if ((p.What == SavePart::Header) == (kind == SavePart::Header)) a.Chosen.append(p);
+                return a;
+            };
+        };
+        DocumentCommands::Get().AskSaveParts = only(SavePart::Header);
+        QVERIFY(DocumentCommands::Get().SaveCommand(false));
+        QVERIFY(doc.IsSaved);
+        QVERIFY(doc.Month(3).Cell(20).Entries.isEmpty() && doc.DE.DebtsSavings.isEmpty());
+
+        // The header alone, password included: the file is protected and asks for it.
+        m_prompter->Passwords = {u"été"_qs};
+        CalendarDocument back;
+        QVERIFY(ReadCalFile(path, back));
+        QCOMPARE(m_prompter->PasswordExpected.size(), 1);
+        QCOMPARE(back.Author, u"Zoé Lefèvre"_qs);
+        QCOMPARE(back.Year, u"2031"_qs);
+        QCOMPARE(back.MonthToOpen, u"07"_qs);
+        QCOMPARE(back.Password, u"été"_qs);
+        QCOMPARE(back.EmbedPictures, !before.EmbedPictures);
+        QVERIFY(back.Month(3).Cell(20).Entries.isEmpty());
+        QVERIFY(back.DE.DebtsSavings.isEmpty());
+
+        // Everything but the header: the entries go in, the file keeps its header.
+        doc.Author = u"Quelqu'un d'autre"_qs;
+        doc.Password.clear();
+        s.SetModified(PartHeader, true);
+        doc.Month(3).Cell(20).Entries = {
+            DayEntry{false, 1, 0, false, u"Piscine"_qs, EntryEvent, -1, {}, {}, {}}};
+        s.SetModified(PartMonthEntries, true, 3);
+        DocumentCommands::Get().AskSaveParts = only(SavePart::MonthEntries);
+        QVERIFY(DocumentCommands::Get().SaveCommand(false));
+        m_prompter->Passwords = {u"été"_qs};
+        QVERIFY(ReadCalFile(path, back));
+        QCOMPARE(m_prompter->PasswordExpected.size(), 2); // still protected
+        QCOMPARE(back.Author, u"Zoé Lefèvre"_qs);
+        QCOMPARE(back.Month(3).Cell(20).Entries.size(), 1);
     }
 
 private:

@@ -38,6 +38,26 @@ private slots:
         QCOMPARE(s, u"abcd"_qs);
         QCOMPARE(pos, 3);
     }
+
+    void aRefusalIsToldOncePerEdit()
+    {
+        QList<QObject*> told;
+        InstallRefusalNotice([&told](QObject* box) { told.append(box); });
+        QObject box;
+        CalTextValidator v(&box);
+        QString typed = u"Café \"x\" Ωμέγα Привет"_qs; // a pasted line: the allowed part goes in
+        int pos = int(typed.size());
+        v.validate(typed, pos);
+        QCOMPARE(typed, u"Café x  "_qs);
+        QCOMPARE(pos, typed.size());
+        QCOMPARE(told, QList<QObject*>{&box});
+        // Clean text, as the box checks it again after each edit, tells nothing.
+        v.validate(typed, pos);
+        QString plain = u"Œuvre à 12 €"_qs;
+        v.validate(plain, pos);
+        QCOMPARE(told.size(), 1);
+        InstallRefusalNotice({});
+    }
 };
 
 QTEST_APPLESS_MAIN(TestText)

@@ -17,6 +17,7 @@ public:
     QStringList Passwords;        // typed at each password prompt; cancelled when none is left
     QStringList PasswordExpected; // the expected text each password prompt was given
     QList<std::optional<QString>> Inputs;
+    QList<PromptRequest> InputAsked; // the title and prompt of each input box (no buttons)
 
     PromptAnswer Ask(const PromptRequest& request) override
     {
@@ -25,8 +26,12 @@ public:
         return request.DefaultButton.value_or(PromptAnswer::Cancel);
     }
 
-    std::optional<QString> Input(const QString&, const QString&, const QString&) override
+    std::optional<QString> Input(const QString& title, const QString& prompt, const QString&) override
     {
+        PromptRequest asked;
+        asked.Title = title;
+        asked.Text = prompt;
+        InputAsked.append(asked);
         return Inputs.isEmpty() ? std::nullopt : Inputs.takeFirst();
     }
 

@@ -1,0 +1,24 @@
+#pragma once
+// The two checks a WinZip AES member carries: a password verifier and an authentication code
+// over its encrypted bytes. They are made here rather than left to libzip 1.7, which reports the
+// zero CRC that "AE-2" members carry by design as an error, and which misses a failed
+// authentication code when the member is compressed (its inflater stops before the last read).
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+enum class AesVerdict
+{
+    Authentic,     // the password is right and the bytes are the ones written
+    WrongPassword, // the verifier does not match
+    Damaged        // right password, but the bytes were changed since
+};
+
+// The key length (16, 24 or 32 bytes) of a libzip AES encryption method; 0 for any other.
+int AesKeyLength(quint16 encryptionMethod);
+
+// Checks a member as stored in the archive: salt, verifier, encrypted data, authentication code.
+AesVerdict CheckAesMember(QByteArrayView stored, int keyLength, QByteArrayView password);
+
+// PBKDF2 with HMAC-SHA1 (RFC 2898), what WinZip AES derives its keys with.
+QByteArray Pbkdf2Sha1(QByteArrayView password, QByteArrayView salt, int iterations, int length);

@@ -1,0 +1,18 @@
+#include "cli/UpdateCommand.h"
+
+#include "calfile/CalFile.h"
+#include "cli/Arguments.h"
+#include "cli/FileCommands.h"
+#include "entries/Occurrences.h"
+
+int RunUpdate(const QStringList& args)
+{
+    const QString passwordOption = QStringLiteral("--password");
+    const auto a = CommandArguments(args, {passwordOption}, 2, "update IN.cal OUT.cal [--password P]");
+    if (!a) return ExitFailed;
+    CalendarDocument doc;
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(passwordOption), doc)) return status;
+    UpdateAutoEvents(doc);
+    UpdateBirthdays(doc);
+    return WriteCalFile(a->Positional[1], doc) ? ExitOk : ExitFailed;
+}

@@ -1,0 +1,63 @@
+// Saving onto a disk that fails, through the real program: the user is told, the document stays
+// unsaved and the file on disk as it was; once the disk has room again, Save writes it.
+
+#include "ProgramFixture.h"
+#include "commands/SavePartsDialog.h"
+#include "resources/Strings.h"
+#include "support/FailingFileSystem.h"
+#include "support/Widgets.h"
+
+class TestSaveRoad : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { f = std::make_unique<ProgramFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void aFullDiskLosesNeitherTheFileNorTheChanges()
+    {
+        const QString example = f->Example();
+        const QByteArray before = FileBytes(example);
+        QVERIFY(f->Start(example));
+        MainWindow* main = f->Main();
+        main->SetCurrentTab(TabEvents);
+        f->ClickDay(8, 3);
+        f->CellMenu(8, 3, 0, MenuCut);
+        f->CellMenu(10, 3, -1, MenuPaste);
+        QVERIFY(main->windowTitle().endsWith(u'*'));
+
+        auto save = [&] {
+            WhenModal<SavePartsDialog>([](SavePartsDialog* d) { Press(d, "CmdYes"); });
+            f->ToolbarClick("Save");
+        };
+        {
+            FailingFileSystem disk;
+            disk.BytesUntilFull = 1000;
+            f->prompter.Answers = {PromptAnswer::Cancel};
+            save();
+        }
+        QCOMPARE(f->prompter.Asked.size(), 1);
+        const PromptRequest& r = f->prompter.Asked[0];
+        QCOMPARE(r.Title, Str(10036));
+        QVERIFY2(r.Text.startsWith(Str(10033) + u'\r' + example + u"\r\r"_qs + Str(10038) + u"  61\r"_qs),
+                 qPrintable(r.Text));
+        QCOMPARE(FileBytes(example), before);
+        QVERIFY(main->windowTitle().endsWith(u'*'));
+        QVERIFY(!Session::Get().CurrentDocument.IsSaved);
+        QCOMPARE(Session::Get().Mode(), MainMode::Edit);
+        QCOMPARE(Descriptions(EntriesOn(10, 3)).size(), 2); // the pasted entry is still there
+
+        save(); // room again
+        QVERIFY(!main->windowTitle().endsWith(u'*'));
+        QVERIFY(FileBytes(example) != before);
+        f->Quit();
+        QVERIFY(f->Start(example));
+        QCOMPARE(Descriptions(EntriesOn(10, 3)).last(), u"Vaccin du chat"_qs);
+    }
+
+private:
+    std::unique_ptr<ProgramFixture> f;
+};
+
+QTEST_MAIN(TestSaveRoad)
+#include "tst_saveroad.moc"
