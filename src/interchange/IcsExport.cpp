@@ -2,6 +2,7 @@
 
 #include "document/Money.h"
 #include "interchange/IcalHandles.h"
+#include "interchange/IcsTimes.h"
 #include "interchange/YearEntries.h"
 #include "resources/Strings.h"
 
@@ -25,16 +26,9 @@ icaltimetype DateValue(const DateRec& date)
 
 icaltimetype UtcValue(const QDateTime& stamp)
 {
-    const QDateTime utc = stamp.toUTC();
     icaltimetype t = icaltime_null_time();
-    t.year = utc.date().year();
-    t.month = utc.date().month();
-    t.day = utc.date().day();
-    t.hour = utc.time().hour();
-    t.minute = utc.time().minute();
-    t.second = utc.time().second();
     t.zone = icaltimezone_get_utc_timezone();
-    return t;
+    return IcalTimeOf(stamp.toUTC(), t);
 }
 
 icalcomponent* AlarmOf(const DayEntry& entry, const QByteArray& summary)

@@ -18,18 +18,6 @@ QDateTime WallTime(const icaltimetype& t, const QTimeZone& zone)
     return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second), zone);
 }
 
-icaltimetype FromDateTime(const QDateTime& dt, const icaltimetype& like)
-{
-    icaltimetype t = like;
-    t.year = dt.date().year();
-    t.month = dt.date().month();
-    t.day = dt.date().day();
-    t.hour = dt.time().hour();
-    t.minute = dt.time().minute();
-    t.second = dt.time().second();
-    return t;
-}
-
 // The zone of a frame for conversions; invalid for floating time or an unknown zone.
 QTimeZone ZoneOf(const EventFrame& frame)
 {
@@ -57,9 +45,21 @@ icaltimetype InFrame(const icaltimetype& time, const EventFrame& from, const Eve
     if (!source.isValid() || !target.isValid()) return time;
     const QDateTime wall = WallTime(time, source);
     if (!wall.isValid()) return time;
-    icaltimetype converted = FromDateTime(wall.toTimeZone(target), time);
+    icaltimetype converted = IcalTimeOf(wall.toTimeZone(target), time);
     converted.zone = to.Kind == EventFrame::Utc ? icaltimezone_get_utc_timezone() : nullptr;
     return converted;
+}
+
+icaltimetype IcalTimeOf(const QDateTime& dt, const icaltimetype& like)
+{
+    icaltimetype t = like;
+    t.year = dt.date().year();
+    t.month = dt.date().month();
+    t.day = dt.date().day();
+    t.hour = dt.time().hour();
+    t.minute = dt.time().minute();
+    t.second = dt.time().second();
+    return t;
 }
 
 qint64 TimeKey(const icaltimetype& time)

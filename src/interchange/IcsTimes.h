@@ -25,6 +25,9 @@ EventFrame FrameOf(icalproperty* property, const icaltimetype& time);
 // The time of a property in another frame; dates stay as they are.
 icaltimetype InFrame(const icaltimetype& time, const EventFrame& from, const EventFrame& to);
 
+// The date and time of dt in the form of like (its date flag and zone kept).
+icaltimetype IcalTimeOf(const QDateTime& dt, const icaltimetype& like);
+
 // A comparable key: days and seconds of the wall time; a date keeps only its days.
 qint64 TimeKey(const icaltimetype& time);
 
