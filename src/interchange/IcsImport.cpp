@@ -24,12 +24,12 @@ QString ImportedDescription(QStringView summary, bool* replaced)
     const QString line = summary.toString().simplified(); // one line: breaks and tabs become blanks
     for (qsizetype i = 0; i < line.size() && kept < kEventDescriptionLimit; ++i, ++kept) {
         const QChar c = line[i];
-        if (c.isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate())
-            ++i;
-        else if (IsTypeable(c)) {
+        if (IsTypeable(c)) {
             text += c;
             continue;
         }
+        // A character beyond the first plane takes two units and gives one "?".
+        if (c.isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate()) ++i;
         text += u'?';
         lost = true;
     }
