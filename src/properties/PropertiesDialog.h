@@ -39,9 +39,6 @@ public:
     QTreeWidgetItem* ColoursItem(int node) const;
     PropertiesPreview* Preview() const { return m_preview; }
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     // The pages (PropertiesDialog.cpp for the general and save pages).
     QWidget* BuildGeneralPage();
