@@ -86,6 +86,7 @@ private:
     QTreeWidget* m_tree = nullptr;
     QLabel* m_panelTitle = nullptr;
     QStackedWidget* m_panels = nullptr;
+    int m_panelNode = kDefaultsNode; // the node whose panel is shown
     QWidget* m_previewPanel = nullptr;
     PropertiesPreview* m_preview = nullptr;
     QWidget* m_backgroundPanel = nullptr;
