@@ -1,13 +1,13 @@
 // How long the picture chooser takes to show the preview of a camera-sized picture, decoded
 // straight to the preview's size, against decoding it whole.
 
+#include "CameraPicture.h"
 #include "pictures/ChooserRules.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
@@ -29,14 +29,7 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("camera.jpg"));
-    QImage picture(4000, 3000, QImage::Format_RGB32);
-    {
-        QPainter p(&picture);
-        QLinearGradient sky(0, 0, 4000, 3000);
-        sky.setColorAt(0, Qt::darkBlue);
-        sky.setColorAt(1, Qt::yellow);
-        p.fillRect(picture.rect(), sky);
-    }
+    const QImage picture = CameraPicture();
     if (!picture.save(path, "JPEG", 90)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return 1;

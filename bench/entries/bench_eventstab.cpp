@@ -5,6 +5,7 @@
 // stops. Prints the figures; asserts nothing. Usage: bench_eventstab [runs]
 
 #include "HeavyDocument.h"
+#include "Timing.h"
 #include "app/MainWindowWiring.h"
 #include "commands/DocumentCommands.h"
 #include "document/Session.h"
@@ -14,43 +15,21 @@
 #include "views/Tabs.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 
 namespace {
 
-void Report(const char* what, QList<double> ms)
+// Each step as a user makes it: pending window events, painting included, before the clock stops.
+std::vector<double> AsAUser(int runs, const std::function<void(int)>& step)
 {
-    std::sort(ms.begin(), ms.end());
-    double sum = 0;
-    for (double v : ms) sum += v;
-    std::printf("%-58s n=%-4lld mean %6.2f  median %6.2f  max %6.2f ms  (target < 16)\n", what,
-                static_cast<long long>(ms.size()), sum / double(ms.size()), ms[ms.size() / 2], ms.back());
-}
-
-QList<double> Time(int runs, const std::function<void(int)>& step)
-{
-    QList<double> ms;
-    QElapsedTimer t;
-    for (int i = 0; i < runs; ++i) {
-        t.start();
+    return Time(runs, [&](int i) {
         step(i);
         QApplication::processEvents();
-        ms.append(double(t.nsecsElapsed()) / 1e6);
-    }
-    return ms;
-}
-
-// The offscreen platform says at every menu that it cannot raise or grab: not news here.
-void QuietPlatform(QtMsgType type, const QMessageLogContext&, const QString& text)
-{
-    if (!text.startsWith(u"This plugin does not support"))
-        std::fprintf(stderr, "%s%s\n", type == QtWarningMsg ? "warning: " : "", qPrintable(text));
+    });
 }
 
 } // namespace
@@ -90,7 +69,8 @@ int main(int argc, char** argv)
                 int(s.CurrentDocument.DE.DECount()));
 
     Report("click on a day: select, refill list, totals, balance",
-           Time(runs, [&](int i) { QTest::mouseClick(grid, Qt::LeftButton, {}, dayCentre(1 + i % 30)); }));
+           AsAUser(runs, [&](int i) { QTest::mouseClick(grid, Qt::LeftButton, {}, dayCentre(1 + i % 30)); }),
+           16);
     if (main.Events()->List()->count() != 20)
         std::printf("unexpected list of %d lines\n", main.Events()->List()->count());
 
@@ -98,22 +78,28 @@ int main(int argc, char** argv)
     // the selected day, so its list is refilled after each paste.
     QTest::mouseClick(grid, Qt::LeftButton, {}, dayCentre(17));
     MonthWindow* june = main.ExistingMonthWindow(6);
-    Report("cut on one day, paste on another (menus, list, cells)", Time(runs, [&](int i) {
-               const int from = i % 2 ? 17 : 3, to = i % 2 ? 3 : 17;
-               QTest::mouseClick(grid, Qt::RightButton, {}, lineCentre(from, 2));
-               june->MenuAction(MenuCut)->trigger();
-               menu->hide();
-               QTest::mouseClick(grid, Qt::RightButton, {}, lineCentre(to, 6));
-               june->MenuAction(MenuPaste)->trigger();
-               menu->hide();
-           }));
+    Report("cut on one day, paste on another (menus, list, cells)",
+           AsAUser(runs,
+                   [&](int i) {
+                       const int from = i % 2 ? 17 : 3, to = i % 2 ? 3 : 17;
+                       QTest::mouseClick(grid, Qt::RightButton, {}, lineCentre(from, 2));
+                       june->MenuAction(MenuCut)->trigger();
+                       menu->hide();
+                       QTest::mouseClick(grid, Qt::RightButton, {}, lineCentre(to, 6));
+                       june->MenuAction(MenuPaste)->trigger();
+                       menu->hide();
+                   }),
+           16);
     // What the two menus themselves take of that: opened and closed, nothing chosen.
-    Report("  of which the cell menu opened and closed twice", Time(runs, [&](int) {
-               for (int k = 0; k < 2; ++k) {
-                   QTest::mouseClick(grid, Qt::RightButton, {}, lineCentre(3, 2));
-                   menu->hide();
-               }
-           }));
+    Report("  of which the cell menu opened and closed twice",
+           AsAUser(runs,
+                   [&](int) {
+                       for (int k = 0; k < 2; ++k) {
+                           QTest::mouseClick(grid, Qt::RightButton, {}, lineCentre(3, 2));
+                           menu->hide();
+                       }
+                   }),
+           16);
     std::printf("the two days now hold %d and %d entries\n", int(DayOf(6, cellOf(3))->EntryCount()),
                 int(DayOf(6, cellOf(17))->EntryCount()));
     std::printf("peak memory %ld KiB\n", PeakMemoryKiB());

@@ -5,6 +5,7 @@
 // Usage: bench_summary [chart runs]
 
 #include "HeavyDocument.h"
+#include "Timing.h"
 #include "entries/DayEntries.h"
 #include "summary/ChartWindow.h"
 #include "summary/SummaryTotals.h"
@@ -19,16 +20,6 @@
 #include <functional>
 
 namespace {
-
-void Report(const char* what, QList<double> ms, double target)
-{
-    std::sort(ms.begin(), ms.end());
-    double sum = 0;
-    for (double v : ms) sum += v;
-    std::printf("%-52s n=%-4lld mean %7.3f  median %7.3f  max %7.3f ms  (target < %g)\n", what,
-                static_cast<long long>(ms.size()), sum / double(ms.size()), ms[ms.size() / 2], ms.back(),
-                target);
-}
 
 // The first paint of a widget after a moment the caller chooses.
 class PaintWatch : public QObject
@@ -45,9 +36,9 @@ protected:
     }
 };
 
-QList<double> SummaryTimes(const CalendarDocument& doc, int type)
+std::vector<double> SummaryTimes(const CalendarDocument& doc, int type)
 {
-    QList<double> ms;
+    std::vector<double> ms;
     const int year = doc.YearNumber();
     volatile qint32 sink = 0;
     for (int m = 1; m <= 12; ++m)
@@ -56,16 +47,9 @@ QList<double> SummaryTimes(const CalendarDocument& doc, int type)
             QElapsedTimer t;
             t.start();
             sink = sink + ComputeSummary(doc, type, m, CellOfDate(date), date).Total;
-            ms.append(double(t.nsecsElapsed()) / 1e6);
+            ms.push_back(double(t.nsecsElapsed()) / 1e6);
         }
     return ms;
-}
-
-// The offscreen platform says at every window that it cannot pass size hints: not news here.
-void QuietPlatform(QtMsgType type, const QMessageLogContext&, const QString& text)
-{
-    if (!text.startsWith(u"This plugin does not support"))
-        std::fprintf(stderr, "%s%s\n", type == QtWarningMsg ? "warning: " : "", qPrintable(text));
 }
 
 } // namespace
@@ -85,12 +69,12 @@ int main(int argc, char** argv)
     Report("two-week summary, each day of the year", SummaryTimes(doc, SummaryTwoWeeks), 2);
     Report("one-week summary, each day of the year", SummaryTimes(doc, SummaryWeek), 2);
 
-    QList<double> gather;
+    std::vector<double> gather;
     for (int i = 0; i < 20; ++i) {
         QElapsedTimer t;
         t.start();
         const MonthlyTotals totals = GatherMonthlyTotals(doc);
-        gather.append(double(t.nsecsElapsed()) / 1e6 + 0 * totals.Incomes[0]);
+        gather.push_back(double(t.nsecsElapsed()) / 1e6 + 0 * totals.Incomes[0]);
     }
     Report("chart data: the twelve months' totals", gather, 150);
 
@@ -103,7 +87,7 @@ int main(int argc, char** argv)
         while (!painted.Painted) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     ChartWindow::GatherDelayMs = 0;
-    QList<double> firstFrame, chartFrame;
+    std::vector<double> firstFrame, chartFrame;
     for (int i = 0; i <= runs; ++i) {
         QElapsedTimer t;
         t.start();
@@ -115,14 +99,16 @@ int main(int argc, char** argv)
         for (QWidget* w : window.findChildren<QWidget*>()) w->installEventFilter(&any);
         window.show();
         while (!any.Painted) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        firstFrame.append(double(t.nsecsElapsed()) / 1e6);
+        firstFrame.push_back(double(t.nsecsElapsed()) / 1e6);
         while (!bars.Painted) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        chartFrame.append(double(t.nsecsElapsed()) / 1e6);
+        chartFrame.push_back(double(t.nsecsElapsed()) / 1e6);
         window.reject();
         if (i == 0) {
             // The first opening of the run also sets up the chart's scene and theme.
             std::printf("%-52s %7.3f ms, bars painted %7.3f ms\n", "chart window, first opening: first frame",
-                        firstFrame.takeFirst(), chartFrame.takeFirst());
+                        firstFrame.back(), chartFrame.back());
+            firstFrame.clear();
+            chartFrame.clear();
         }
     }
     Report("chart window: opening to its first frame", firstFrame, 150);

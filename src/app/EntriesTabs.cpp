@@ -1,5 +1,6 @@
 #include "app/EntriesTabs.h"
 
+#include "app/PicturesWiring.h"
 #include "document/Session.h"
 #include "entries/AccountEditor.h"
 #include "entries/AutoEventEditor.h"
@@ -33,6 +34,7 @@ struct ListCommands
     std::function<void(int line)> Add, Edit, Remove, Clear;
     std::function<void(int from, int to)> Move;
     std::function<void(int order)> Sort;
+    std::function<void(int line)> ShowPicture; // the events tab only
 };
 
 void ConnectButtons(ListTab* tab, const std::function<bool()>& acts, const ListCommands& c)
@@ -56,6 +58,8 @@ void ConnectButtons(ListTab* tab, const std::function<bool()>& acts, const ListC
             c.Sort(SortAtoZ);
         else if (name == u"Sort1")
             c.Sort(SortZtoA);
+        else if (name == u"ShowPic" && c.ShowPicture)
+            c.ShowPicture(line);
     });
     // A double-click edits the line (the tab has already put back its check mark).
     QObject::connect(tab, &ListTab::LineDoubleClicked, tab, [tab, acts, c](int line) {
@@ -102,17 +106,6 @@ void ShowDayTotals(EventsTab* tab)
     tab->SetTotals(t.Incomes, t.Expenses, t.Total);
 }
 
-// ---- debts tab
-
-QList<ListLine> DebtsTabLines()
-{
-    QList<ListLine> lines;
-    for (const QString& text : DebtListLines(Session::Get().CurrentDocument)) lines.append({text});
-    return lines;
-}
-
-// ---- auto-events and birthdays tabs
-
 QList<ListLine> PlainLines(const QStringList& texts)
 {
     QList<ListLine> lines;
@@ -120,6 +113,15 @@ QList<ListLine> PlainLines(const QStringList& texts)
     for (const QString& text : texts) lines.append({text});
     return lines;
 }
+
+// ---- debts tab
+
+QList<ListLine> DebtsTabLines()
+{
+    return PlainLines(DebtListLines(Session::Get().CurrentDocument));
+}
+
+// ---- auto-events and birthdays tabs
 
 // A definition tab: every change of a definition is followed by its update, which places the
 // new occurrences and removes the stale ones; "Mise à jour du calendrier" runs it on demand.
@@ -176,7 +178,7 @@ void ConnectEventsTab(MainWindow& main)
     c.Clear = [day](int) { RemoveEntry(day().Month, day().Cell, true, -1); };
     c.Move = [day](int from, int to) { MoveEntry(day().Month, day().Cell, from, to); };
     c.Sort = [day](int order) { SortEntries(day().Month, day().Cell, order); };
-    // "ShowPic" waits for the picture editor.
+    c.ShowPicture = [&main, day](int line) { ShowEntryPicture(&main, day().Month, day().Cell, line); };
     ConnectButtons(tab, DayCommandsAct, c);
 
     QObject::connect(&main, &MainWindow::PasteRequested, tab, [](int month, int cell) {

@@ -4,6 +4,7 @@
 #include "app/EntriesTabs.h"
 #include "app/HelpWiring.h"
 #include "app/InterchangeWiring.h"
+#include "app/PicturesWiring.h"
 #include "app/PrintingWiring.h"
 #include "app/PropertiesWiring.h"
 #include "app/ShellCommands.h"
@@ -62,4 +63,5 @@ void WireMainWindow(MainWindow& main)
     WireOptions(main);
     WirePropertiesDialog(main);
     WireInterchange(main);
+    WirePictureEditor(main);
 }

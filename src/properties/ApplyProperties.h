@@ -15,8 +15,9 @@ struct PropertiesHooks
 {
     std::function<void()> UpdateAutoEvents; // the calendar update of the auto-events
     std::function<void()> UpdateBirthdays;  // the same for the birthdays
-    // The picture editor on a background picture: the adjusted picture, nothing on Cancel.
-    std::function<std::optional<QImage>(const QImage&)> EditPicture;
+    // The picture editor on a background picture and its file name: the adjusted picture,
+    // nothing on Cancel.
+    std::function<std::optional<QImage>(const QImage&, const QString& path)> EditPicture;
 
     static PropertiesHooks& Get();
 };
