@@ -35,23 +35,16 @@ if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 for target in fuzz_stream fuzz_calfile fuzz_icsimport; do
   corpus="$FUZZ_DIR/corpus/$target"
   mkdir -p "$corpus"
-<<<<<<< HEAD
   seconds="$SECONDS_EACH"
   if [ "$target" = fuzz_icsimport ]; then seconds="$SECONDS_ICS"; fi
   echo "fuzz.sh: $target for ${seconds}s"
-  if ! "$FUZZ_DIR/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-      -print_final_stats=1 -artifact_prefix="$FUZZ_DIR/artifacts/$target-" \
-      "$corpus" "$ROOT/fuzz/corpus/$target" "$SEEDS/$target" "$ROOT/fuzz/regressions/$target" \
-=======
-  echo "fuzz.sh: $target for ${SECONDS_EACH}s"
   # libFuzzer stops on a missing corpus folder: pass only those this target has.
   inputs=("$corpus")
   for dir in "$ROOT/fuzz/corpus/$target" "$SEEDS/$target" "$ROOT/fuzz/regressions/$target"; do
     if [ -d "$dir" ]; then inputs+=("$dir"); fi
   done
-  if ! "$FUZZ_DIR/fuzz/$target" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
+  if ! "$FUZZ_DIR/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$FUZZ_DIR/artifacts/$target-" "${inputs[@]}" \
->>>>>>> main
       > "$FUZZ_DIR/$target.log" 2>&1; then
     tail -n 60 "$FUZZ_DIR/$target.log"
     echo "fuzz.sh: $target failed; the input is in $FUZZ_DIR/artifacts/"
