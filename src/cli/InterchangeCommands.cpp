@@ -8,14 +8,12 @@
 
 namespace {
 
-const QStringList kPasswordOption{QStringLiteral("--password")};
-
 int Export(const QStringList& args, ExportFormat format, const char* usage)
 {
-    const auto a = CommandArguments(args, kPasswordOption, 2, usage);
+    const auto a = CommandArguments(args, {kPasswordOption}, 2, usage);
     if (!a) return ExitFailed;
     CalendarDocument doc;
-    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption[0]), doc))
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc))
         return status;
     const QString error = ExportToFile(doc, a->Positional[1], format);
     if (error.isEmpty()) return ExitOk;
@@ -38,10 +36,10 @@ int RunCsv(const QStringList& args)
 int RunImportIcs(const QStringList& args)
 {
     const auto a =
-        CommandArguments(args, kPasswordOption, 3, "import-ics FILE.cal IN.ics OUT.cal [--password P]");
+        CommandArguments(args, {kPasswordOption}, 3, "import-ics FILE.cal IN.ics OUT.cal [--password P]");
     if (!a) return ExitFailed;
     CalendarDocument doc;
-    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption[0]), doc))
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc))
         return status;
     const ImportOutcome outcome = ImportFromFile(a->Positional[1], doc);
     if (outcome.Failed) {
