@@ -1,5 +1,5 @@
 // The alert window as a user meets it: the entry's fields, the proposed "off", the enabling of
-// the alarm controls, the scrolling warning, and what OK and Cancel leave behind.
+// the alarm controls, and what OK and Cancel leave behind.
 
 #include "AlarmFixtures.h"
 #include "alarms/AlertWindow.h"
@@ -11,8 +11,6 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
-#include <QTimer>
 
 class TestAlertWindow : public QObject
 {
@@ -63,19 +61,6 @@ private slots:
         QVERIFY(!Check(&w, "ChkAL")->isChecked());
         QCOMPARE(Box(&w, "TxtAL")->text(), u"3"_qs);
         QCOMPARE(Find<QComboBox>(&w, "CmbAL")->currentText(), u"Son #05"_qs);
-    }
-
-    void theWarningScrollsLeftAndComesBackFromTheRight()
-    {
-        AlertWindow w(AlarmDocument::AddAlarm(14, 3, 0));
-        w.show();
-        QLabel* warning = w.Warning();
-        const int start = warning->x();
-        QTRY_VERIFY(warning->x() < start);
-        warning->move(-warning->width() + 1, warning->y());
-        QTRY_VERIFY(warning->x() > w.Strip()->width() / 2);
-        w.reject();
-        QVERIFY(!w.Scroller()->isActive());
     }
 
     void cancelChangesNothingAndWritesNothing()

@@ -16,10 +16,6 @@
 #include <QTest>
 #include <sys/stat.h>
 
-namespace {
-const QString cr(u'\r');
-} // namespace
-
 class TestFileBytes : public QObject
 {
     Q_OBJECT
@@ -70,8 +66,9 @@ private slots:
         QCOMPARE(disk.Renames, how == u"rename" ? 1 : 0); // the old name is never taken before
         QCOMPARE(m_prompter->Asked.size(), 1);
         const PromptRequest& r = m_prompter->Asked[0];
-        QVERIFY2(r.Text.startsWith(Str(10033) + cr + old + cr + cr + Str(10038) + u"  %1\r"_qs.arg(number)),
-                 qPrintable(r.Text));
+        QVERIFY2(
+            r.Text.startsWith(Str(10033) + u'\r' + old + u"\r\r"_qs + Str(10038) + u"  %1\r"_qs.arg(number)),
+            qPrintable(r.Text));
         QCOMPARE(r.Buttons, PromptButtons::RetryCancel);
     }
 
@@ -135,16 +132,13 @@ private slots:
         QByteArray back;
         QVERIFY(ReadWholeFile(path, size, &back, &e));
         QVERIFY(back == bytes);
+        if (size > 0) QVERIFY(!ReadWholeFile(path, size - 1, &back, &e)); // past the limit
+        // Into the large pages an archive is read into.
         qsizetype read = 0;
         std::unique_ptr<LargeBuffer> buffer;
-        const auto room = [&](qsizetype n) {
-            buffer = std::make_unique<LargeBuffer>(n);
-            return buffer->Data();
-        };
+        const auto room = [&](qsizetype n) { return (buffer = std::make_unique<LargeBuffer>(n))->Data(); };
         QVERIFY(ReadWholeFile(path, size, room, &read, &e));
-        QCOMPARE(read, size);
         QVERIFY(QByteArrayView(buffer->Data() ? buffer->Data() : "", read) == bytes);
-        if (size > 0) QVERIFY(!ReadWholeFile(path, size - 1, &back, &e)); // past the limit
     }
 
 private:
