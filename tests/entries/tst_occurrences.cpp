@@ -220,29 +220,18 @@ private slots:
         QCOMPARE(Doc().AE.AutoEvents[2].Key, MakeKey(u"AE", std::numeric_limits<qint32>::min()));
     }
 
-    void listLinesShowTypeRecurrenceAndText_data()
-    {
-        QTest::addColumn<AutoEventDef>("def");
-        QTest::addColumn<QString>("line");
-        const DateRec s = MakeDate(1, 1, 2004), e = MakeDate(31, 12, 2004);
-        QTest::newRow("monthly expense")
-            << Definition(KindMonthly, 5, 0, s, e, MoneyDescription(u"Loyer", u"650"), EntryExpense)
-            << u"(DE) - (1M le 05) - Loyer      650$"_qs;
-        QTest::newRow("weekly event")
-            << Definition(KindWeekly, 2, 0, s, e, "Yoga") << u"(EV) - (1S le LU) - Yoga"_qs;
-        QTest::newRow("two weeks income")
-            << Definition(KindTwoWeeks, 6, 0, s, e, MoneyDescription(u"Salaire", u"1225"), EntryIncome)
-            << u"(RE) - (2S le VE) - Salaire    1225$"_qs;
-        QTest::newRow("daily") << Definition(KindDaily, 0, 0, s, e, "Pilule") << u"(EV) - (1J) - Pilule"_qs;
-        QTest::newRow("yearly") << Definition(KindYearly, 5, 3, s, e, "Fête")
-                                << u"(EV) - (1A le 05/03) - Fête"_qs;
-    }
-
     void listLinesShowTypeRecurrenceAndText()
     {
-        QFETCH(AutoEventDef, def);
-        QFETCH(QString, line);
-        QCOMPARE(AutoEventListText(def), line);
+        const DateRec s = MakeDate(1, 1, 2004), e = MakeDate(31, 12, 2004);
+        const std::pair<AutoEventDef, QString> lines[] = {
+            {Definition(KindMonthly, 5, 0, s, e, MoneyDescription(u"Loyer", u"650"), EntryExpense),
+             u"(DE) - (1M le 05) - Loyer      650$"_qs},
+            {Definition(KindWeekly, 2, 0, s, e, "Yoga"), u"(EV) - (1S le LU) - Yoga"_qs},
+            {Definition(KindTwoWeeks, 6, 0, s, e, MoneyDescription(u"Salaire", u"1225"), EntryIncome),
+             u"(RE) - (2S le VE) - Salaire    1225$"_qs},
+            {Definition(KindDaily, 0, 0, s, e, "Pilule"), u"(EV) - (1J) - Pilule"_qs},
+            {Definition(KindYearly, 5, 3, s, e, "Fête"), u"(EV) - (1A le 05/03) - Fête"_qs}};
+        for (const auto& [def, line] : lines) QCOMPARE(AutoEventListText(def), line);
     }
 
     // For random definitions and years: every date placed follows its rule and lies in its
@@ -282,34 +271,27 @@ private slots:
         }
     }
 
-    void rangeDatesSnapOntoTheRecurrence_data()
-    {
-        QTest::addColumn<int>("recurrence");
-        QTest::addColumn<int>("value");         // day or weekday
-        QTest::addColumn<QStringList>("dates"); // chosen, start snapped, end snapped
-        QTest::newRow("monthly 31 in April")
-            << int(RecurMonthly) << 31 << QStringList{"2004-04-10", "2004-04-30", "2004-04-30"};
-        // Wednesday 10 March 2004: a start moves on, an end moves back, one already on it stays.
-        QTest::newRow("weekly Friday")
-            << int(RecurWeekly) << 6 << QStringList{"2004-03-10", "2004-03-12", "2004-03-05"};
-        QTest::newRow("two weeks, on it")
-            << int(RecurTwoWeeks) << 4 << QStringList{"2004-03-10", "2004-03-10", "2004-03-10"};
-        QTest::newRow("yearly 30 February")
-            << int(RecurYearly) << 30 << QStringList{"2004-07-01", "2004-02-29", "2004-02-29"};
-    }
-
     void rangeDatesSnapOntoTheRecurrence()
     {
-        QFETCH(int, recurrence);
-        QFETCH(int, value);
-        QFETCH(QStringList, dates);
-        AutoEventFormValues v = AutoEventFormForAdd(Doc());
-        v.Recurrence = recurrence;
-        v.MonthDay = v.YearDay = v.Weekday = v.TwoWeekday = value;
-        v.YearMonth = 2;
-        const DateRec chosen = TextToDate(dates[0]);
-        QCOMPARE(DateToText(SnapOntoRecurrence(v, chosen, true)), dates[1]);
-        QCOMPARE(DateToText(SnapOntoRecurrence(v, chosen, false)), dates[2]);
+        struct Case
+        {
+            int Recurrence, Value; // the day or weekday chosen
+            const char *Date, *Start, *End;
+        };
+        // Wednesday 10 March 2004: a start moves on, an end moves back, one already on it stays.
+        const Case cases[] = {{RecurMonthly, 31, "2004-04-10", "2004-04-30", "2004-04-30"},
+                              {RecurWeekly, 6, "2004-03-10", "2004-03-12", "2004-03-05"},
+                              {RecurTwoWeeks, 4, "2004-03-10", "2004-03-10", "2004-03-10"},
+                              {RecurYearly, 30, "2004-07-01", "2004-02-29", "2004-02-29"}};
+        for (const Case& c : cases) {
+            AutoEventFormValues v = AutoEventFormForAdd(Doc());
+            v.Recurrence = c.Recurrence;
+            v.MonthDay = v.YearDay = v.Weekday = v.TwoWeekday = c.Value;
+            v.YearMonth = 2;
+            const DateRec chosen = TextToDate(QString::fromLatin1(c.Date));
+            QCOMPARE(DateToText(SnapOntoRecurrence(v, chosen, true)), QString::fromLatin1(c.Start));
+            QCOMPARE(DateToText(SnapOntoRecurrence(v, chosen, false)), QString::fromLatin1(c.End));
+        }
     }
 };
 
