@@ -99,7 +99,7 @@ private slots:
         QVERIFY(Doc().Month(3).Colours.Modified && !Doc().Month(9).Colours.Modified);
     }
 
-    void backgroundPanelBoxesPictureAndAdjust()
+    void backgroundPanelBoxesAndPicture()
     {
         QTemporaryDir dir;
         QImage tile(16, 16, QImage::Format_RGB32);
