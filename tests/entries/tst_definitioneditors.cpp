@@ -29,8 +29,6 @@ private slots:
     {
         AutoEventEditor d(EditorAdd, -1);
         d.show();
-        QCOMPARE(Picked(&d, "DtRG0"), u"2004-01-01"_qs); // the whole year by default
-        QCOMPARE(Picked(&d, "DtRG1"), u"2004-12-31"_qs);
         QTest::keyClicks(Box(&d, "TxtEV0"), "Vitamines");
         // The five boxes are one choice: each click leaves one checked and only its combos on.
         for (const char* chosen : {"ChkAE1", "ChkAE4", "ChkAE3"}) {
@@ -47,13 +45,15 @@ private slots:
         QCOMPARE(a.Key, MakeKey(u"AE", 1));
     }
 
-    void yearlyExpenseOpensAgainUnchanged()
+    void yearlyExpenseTiedToAnAccountOpensAgainUnchanged()
     {
+        Doc().DE.DebtsSavings = {Account(true, "Vacances", "500", MakeDate(1, 1, 2004))};
         {
             AutoEventEditor d(EditorAdd, -1);
             d.show();
             Check(&d, "ChkEV1")->click();
             QTest::keyClicks(Box(&d, "TxtEV0"), "Vacances");
+            QVERIFY(Check(&d, "ChkGen")->isChecked()); // typing the account's name ties it
             Retype(Box(&d, "TxtEV1"), "75");
             Check(&d, "ChkAE4")->click();
             Find<QComboBox>(&d, "CmbAE4")->setCurrentIndex(28); // the 29th...
@@ -71,7 +71,7 @@ private slots:
         Doc().AE.AEModified = false;
         AutoEventEditor d(EditorEdit, 0);
         d.show();
-        QVERIFY(Check(&d, "ChkAE4")->isChecked() && Check(&d, "ChkEV1")->isChecked());
+        QVERIFY(Check(&d, "ChkAE4")->isChecked() && Check(&d, "ChkGen")->isChecked());
         QCOMPARE(Find<QComboBox>(&d, "CmbAE4")->currentIndex(), 28);
         Press(&d, "CmdOk");
         QCOMPARE(d.Result(), 0);

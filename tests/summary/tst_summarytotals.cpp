@@ -1,5 +1,5 @@
 // The summary's sums over a day, a month and one or two weeks, the spans shown, and the chart's
-// monthly totals and stored choices.
+// stored choices.
 
 #include "entries/EntryFixtures.h"
 #include "settings/SettingsStore.h"
@@ -90,28 +90,11 @@ private slots:
                  (QStringList{"-2147483648$", "2147483647$", "-2147483648$"}));
     }
 
-    void chartGathersEveryMonth()
-    {
-        EntriesOn(15, 1) = {Money(EntryIncome, "Paie", "1000"), Money(EntryExpense, "Loyer", "600")};
-        EntriesOn(31, 12) = {Money(EntryExpense, "Fête", "250")};
-        QList<int> progress;
-        const MonthlyTotals t = GatherMonthlyTotals(Doc(), [&](int p) { progress.append(p); });
-        QCOMPARE(progress.size(), 13);
-        QVERIFY(progress.first() == 0 && progress.last() == 100);
-        QCOMPARE((QList<qint32>{t.Value(0, 1), t.Value(1, 1), t.Value(2, 1)}),
-                 (QList<qint32>{1000, 600, 400}));
-        QCOMPARE(t.Value(2, 12), -250); // only expenses: a negative grand total
-    }
-
-    void chartChoicesOfAFirstStartOrAHandEditedFile()
+    // A hand-edited file: anything but 1 reads as unchecked, and two months always remain.
+    void chartChoicesOfAHandEditedFile()
     {
         QTemporaryDir config;
         qputenv("DAYBINDER_CONFIG_HOME", config.path().toUtf8());
-        const ChartChoices fresh = ReadChartChoices(); // a first start draws everything
-        QCOMPARE(fresh.CheckedMonths(), 12);
-        QVERIFY(fresh.ShowSelection && fresh.Series[0] && fresh.Series[1] && fresh.Series[2]);
-
-        // Anything but 1 reads as unchecked, and two months always remain.
         for (int m = 1; m <= 12; ++m)
             QVERIFY(Keys::SummaryMonth(m).Write(m == 9 ? u"1"_qs : m == 10 ? u"2"_qs : u"oui"_qs));
         const ChartChoices edited = ReadChartChoices();
