@@ -186,7 +186,7 @@ private slots:
         });
         QCOMPARE(ChooseFolder(root), std::optional(root + u"/Agendas/"_qs));
         QCOMPARE(startedIn, root);
-        // Cancelled: no answer, so that the folder box keeps its text.
+        // Cancelled: no answer, so that the options' folder box keeps its text.
         WhenModal<FolderChooser>([](FolderChooser* c) { Press(c, "CmdCancel"); });
         QCOMPARE(ChooseFolder(root), std::nullopt);
         Session::Get().SetMode(MainMode::Unload);

@@ -3,7 +3,6 @@
 #include "entries/EntryFixtures.h"
 #include "printing/ApiPrinter.h"
 #include "printing/PrintJob.h"
-#include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -108,7 +107,6 @@ private slots:
         QCOMPARE(dc.Pages.size(), 4);
         QCOMPARE(display.Lines.mid(1), QStringList({u"Page 01 de 04 ..."_qs, u"Page 02 de 04 ..."_qs,
                                                     u"Page 03 de 04 ..."_qs, u"Page 04 de 04 ..."_qs, u"end"_qs}));
-        QCOMPARE(PageProgressText(100, 120), u"Page 100 de 120 ..."_qs);
     }
 
     void theDaysAndTheirEntriesAreTextInThePdf()
@@ -156,16 +154,6 @@ private slots:
         RecordingDisplay display;
         QVERIFY(PrintJob(printer, Doc(), {}, Months({3}, 0), display));
         QCOMPARE(FileBytes(path), QByteArray("ancien"));
-
-        // A file that cannot be written: the system's reason, and nothing printed.
-        ScriptedPrompter prompter;
-        prompter.Answers = {PromptAnswer::Abort};
-        PdfPrinter nowhere(dir.filePath(u"absent/x.pdf"_qs));
-        QVERIFY(!PrintJob(nowhere, Doc(), {}, Months({3}), display));
-        QCOMPARE(prompter.Asked.size(), 1);
-        QVERIFY2(prompter.Asked[0].Text.contains(u"Source:  cmAPIPrinter::cmPrt_DocStart()"),
-                 qPrintable(prompter.Asked[0].Text));
-        QVERIFY(!QFile::exists(dir.filePath(u"absent/x.pdf"_qs)));
     }
 
     void coloursAndBackgroundFollowTheMonthsSettings()
