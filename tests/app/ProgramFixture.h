@@ -2,17 +2,21 @@
 // The real program for the road tests: its own start-up (splash, main window, twelve month
 // windows, wiring, command-line file), a clock standing on 14 March 2026, scripted prompts and
 // file dialogs, and the hands of a user: clicks on days, right clicks on entry lines, buttons,
-// and modal dialogs answered as they open. The open document's days and entries are reached
-// through EntryFixtures.h, as in the entry tests.
+// modal dialogs answered as they open, saving and opening again, picture files to choose. The open document's
+// days and entries are reached through EntryFixtures.h, as in the entry tests.
 
 #include "app/Program.h"
+#include "commands/SavePartsDialog.h"
 #include "entries/EntryFixtures.h"
+#include "pictures/ChoosePicture.h"
+#include "pictures/PictureEditor.h"
 #include "platform/Clock.h"
 #include "properties/PropertiesDialog.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 #include "support/WhenModal.h"
+#include "support/Widgets.h"
 #include "views/MainToolbar.h"
 #include "views/MainWindow.h"
 #include "views/MonthWindow.h"
@@ -23,6 +27,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -34,6 +39,7 @@ struct ProgramFixture
     ScriptedPrompter prompter;
     std::unique_ptr<Program> program;
     std::unique_ptr<ScriptedDialogs> dialogs;
+    QString example; // the file StartOnExample() opened
 
     ProgramFixture()
     {
@@ -47,6 +53,7 @@ struct ProgramFixture
     ~ProgramFixture()
     {
         Quit();
+        SetPictureChooser({});
         Clock::Install(nullptr);
         Session::Get().Reset();
     }
@@ -84,6 +91,50 @@ struct ProgramFixture
         cli.start(QStringLiteral(DAYBINDER_CLI), {u"demo"_qs, path, u"--year"_qs, u"2026"_qs});
         if (!cli.waitForFinished(60000) || cli.exitCode() != 0) qFatal("daybinder-cli demo failed");
         return path;
+    }
+
+    bool StartOnExample()
+    {
+        example = Example();
+        return Start(example) && Session::Get().Mode() == MainMode::Edit;
+    }
+
+    // Quit, then start again on the file, as a user opening it another day.
+    bool Reopen(const QString& path)
+    {
+        Quit();
+        return Start(path);
+    }
+
+    // The toolbar's Save, Yes in the save-parts dialog; path answers the file dialog if it opens.
+    void Save(const QString& path = {}) const
+    {
+        if (!path.isEmpty()) dialogs->Files = {path};
+        WhenModal<SavePartsDialog>([](SavePartsDialog* d) { Press(d, u"CmdYes"_qs); });
+        ToolbarClick("Save");
+    }
+
+    // A picture file of one colour, its top-left pixel in another when given (to tell tiles
+    // apart); the picture chooser offers it from now on.
+    QString PictureFile(const QString& name, QSize size, QColor colour, QColor corner = {}) const
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        if (corner.isValid()) image.setPixelColor(0, 0, corner);
+        const QString path = dir.filePath(name);
+        if (!image.save(path)) qFatal("cannot write %s", qPrintable(path));
+        SetPictureChooser([path](const QString&) { return PictureChoice{1, path}; });
+        return path;
+    }
+
+    // The picture editor's brightness slider moved with the keyboard, then its "Appliquer".
+    static void Brighten(PictureEditor* editor, int amount)
+    {
+        auto* slider = Find<QSlider>(editor, u"SldBright"_qs);
+        slider->setFocus();
+        for (int i = 0; i < std::abs(amount); ++i)
+            QTest::keyClick(slider, amount > 0 ? Qt::Key_Right : Qt::Key_Left);
+        Press(editor, u"CmdBrightApply"_qs);
     }
 
     MonthGrid* Grid(int month) const { return Main()->ExistingMonthWindow(month)->Grid(); }

@@ -4,11 +4,8 @@
 // opening the file again.
 
 #include "ProgramFixture.h"
-#include "commands/SavePartsDialog.h"
 #include "entries/AccountEditor.h"
 #include "entries/EventEditor.h"
-#include "pictures/ChoosePicture.h"
-#include "support/Widgets.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -29,20 +26,12 @@ class TestAccountRoad : public QObject
     Q_OBJECT
 private slots:
     void init() { f = std::make_unique<ProgramFixture>(); }
-    void cleanup()
-    {
-        SetPictureChooser({});
-        f.reset();
-    }
+    void cleanup() { f.reset(); }
 
     void debtRoadWithPreviewBalancesColourAndPicture()
     {
         NewDocumentWithVisa();
-        const QString picture = f->dir.filePath(u"chalet.bmp"_qs);
-        QImage image(32, 24, QImage::Format_RGB32);
-        image.fill(Qt::darkGreen);
-        QVERIFY(image.save(picture));
-        SetPictureChooser([&](const QString&) { return PictureChoice{1, picture}; });
+        const QString picture = f->PictureFile(u"chalet.bmp"_qs, QSize(32, 24), Qt::darkGreen);
         f->dialogs->Colours = {0x008000};
 
         // An expense of 300 tied to Visa by its name, on 10 March, coloured and with a picture.
@@ -101,9 +90,7 @@ private slots:
 
         // Saved, closed and opened again: the colour and the picture are still on the grid.
         const QString path = f->dir.filePath(u"visa.cal"_qs);
-        f->dialogs->Files = {path};
-        WhenModal<SavePartsDialog>([](SavePartsDialog* d) { Press(d, "CmdYes"); });
-        f->ToolbarClick("Save");
+        f->Save(path);
         QVERIFY(QFile::remove(picture)); // the file now carries its own copy
         main->close();
         f->program.reset();

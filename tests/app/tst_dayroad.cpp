@@ -23,9 +23,9 @@ private slots:
 
     void dayRoadFromOpeningToOpeningAgain()
     {
-        StartOnExample();
+        QVERIFY(f->StartOnExample());
         MainWindow* main = f->Main();
-        QCOMPARE(main->windowTitle(), u"Daybinder v2.1 - "_qs + m_example);
+        QCOMPARE(main->windowTitle(), u"Daybinder v2.1 - "_qs + f->example);
         // "00" in the current year: March, today's month, comes to the front.
         QCOMPARE(main->MdiArea()->activeSubWindow(), main->ExistingMonthWindow(3));
         for (int m = 1; m <= 12; ++m) QVERIFY(main->ExistingMonthWindow(m)->isVisible());
@@ -77,7 +77,7 @@ private slots:
         QTest::mouseClick(main->Commands()->Button(u"CmdCOExit"_qs), Qt::LeftButton);
         QVERIFY(!main->isVisible());
         f->program.reset();
-        QVERIFY(f->Start(m_example));
+        QVERIFY(f->Start(f->example));
         QCOMPARE(Descriptions(EntriesOn(8, 3)), QStringList{"Véto       95.50"});
         QCOMPARE(Descriptions(EntriesOn(10, 3)), QStringList{"Vaccin du chat"});
         QVERIFY(EntriesOn(10, 3)[0].Ticked);
@@ -87,7 +87,7 @@ private slots:
 
     void removingTheLastLineSelectsTheFirst()
     {
-        StartOnExample();
+        QVERIFY(f->StartOnExample());
         f->Main()->SetCurrentTab(TabEvents);
         f->ClickDay(23, 12); // seven events and an expense
         QListWidget* list = f->Events()->List();
@@ -109,7 +109,7 @@ private slots:
 
     void doubleClickEditsAndLeavesTheCheckMark()
     {
-        StartOnExample();
+        QVERIFY(f->StartOnExample());
         f->Main()->SetCurrentTab(TabEvents);
         f->ClickDay(8, 3);
         QListWidget* list = f->Events()->List();
@@ -175,8 +175,8 @@ private slots:
 
     void noInTheDialogOfNewDropsTheChanges()
     {
-        StartOnExample();
-        const QByteArray onDisk = FileBytes(m_example);
+        QVERIFY(f->StartOnExample());
+        const QByteArray onDisk = FileBytes(f->example);
         RemoveEntry(3, CellOf(8, 3), true, -1);
         WhenModal<SavePartsDialog>([](SavePartsDialog* d) { Press(d, "CmdNo"); });
         f->NewDocument();
@@ -185,12 +185,12 @@ private slots:
         QVERIFY(doc.FilePath.isEmpty() && doc.IsSaved && doc.DE.DebtsSavings.isEmpty());
         QVERIFY(EntriesOn(10, 3).isEmpty());
         QVERIFY(f->Grid(3)->Cell(CellOf(10, 3)).Lines[0].Text.isEmpty());
-        QCOMPARE(FileBytes(m_example), onDisk);
+        QCOMPARE(FileBytes(f->example), onDisk);
     }
 
     void deselectedPartIsWrittenAsLastSavedAndDropped()
     {
-        StartOnExample();
+        QVERIFY(f->StartOnExample());
         MainWindow* main = f->Main();
         main->SetCurrentTab(TabDebts);
         f->Debts()->List()->setCurrentRow(0);
@@ -215,16 +215,16 @@ private slots:
         QVERIFY(Doc().IsSaved);
 
         f->Quit();
-        QVERIFY(f->Start(m_example));
+        QVERIFY(f->Start(f->example));
         QCOMPARE(Doc().DE.DECount(), 2);
         QVERIFY(EntriesOn(8, 3).isEmpty());
     }
 
     void cancelEverywhereLeavesDocumentAndDisk()
     {
-        StartOnExample();
+        QVERIFY(f->StartOnExample());
         MainWindow* main = f->Main();
-        const QByteArray onDisk = FileBytes(m_example);
+        const QByteArray onDisk = FileBytes(f->example);
         RemoveEntry(3, CellOf(8, 3), false, 0);
         const QList<DayEntry> changed = EntriesOn(8, 3);
 
@@ -252,16 +252,16 @@ private slots:
         QCOMPARE(asked, 4);
         QVERIFY(main->isVisible());
         QCOMPARE(Session::Get().Mode(), MainMode::Edit);
-        QCOMPARE(Doc().FilePath, m_example);
+        QCOMPARE(Doc().FilePath, f->example);
         QCOMPARE(EntriesOn(8, 3).size(), changed.size());
         QVERIFY(main->windowTitle().endsWith(u'*'));
-        QCOMPARE(FileBytes(m_example), onDisk);
+        QCOMPARE(FileBytes(f->example), onDisk);
     }
 
     void aDamagedFileLeavesTheProgramAtItsLogo()
     {
-        StartOnExample();
-        QByteArray bytes = FileBytes(m_example);
+        QVERIFY(f->StartOnExample());
+        QByteArray bytes = FileBytes(f->example);
         bytes.truncate(bytes.size() / 2);
         const QString damaged = f->dir.filePath(u"abime.cal"_qs);
         QVERIFY(SaveBytes(damaged, bytes));
@@ -280,7 +280,7 @@ private slots:
     // "Date choisie:" names a day of the open document only: New and a failed open clear it.
     void theSelectedDateGoesWithItsDocument()
     {
-        StartOnExample();
+        QVERIFY(f->StartOnExample());
         EventsTab* tab = f->Events();
         f->Main()->SetCurrentTab(TabEvents);
         f->ClickDay(22, 12);
@@ -306,7 +306,7 @@ private slots:
     // Every text box of the program tells a refused character at the box; the rest goes in.
     void refusedCharactersAreToldInTheEditors()
     {
-        StartOnExample();
+        QVERIFY(f->StartOnExample());
         f->Main()->SetCurrentTab(TabEvents);
         f->ClickDay(10, 3);
         QString kept, note;
@@ -327,7 +327,7 @@ private slots:
     // commands tab; once a handler exists the same button works.
     void commandsWithoutAWindowAreDisabled()
     {
-        StartOnExample();
+        QVERIFY(f->StartOnExample());
         MainToolbar* bar = f->Main()->Toolbar();
         CommandsTab* co = f->Main()->Commands();
         f->Main()->SetCurrentTab(TabCommands);
@@ -355,15 +355,7 @@ private slots:
     }
 
 private:
-    void StartOnExample()
-    {
-        m_example = f->Example();
-        QVERIFY(f->Start(m_example));
-        QCOMPARE(Session::Get().Mode(), MainMode::Edit);
-    }
-
     std::unique_ptr<ProgramFixture> f;
-    QString m_example;
 };
 
 QTEST_MAIN(TestDayRoad)

@@ -2,10 +2,8 @@
 // unsaved and the file on disk as it was; once the disk has room again, Save writes it.
 
 #include "ProgramFixture.h"
-#include "commands/SavePartsDialog.h"
 #include "resources/Strings.h"
 #include "support/FailingFileSystem.h"
-#include "support/Widgets.h"
 
 class TestSaveRoad : public QObject
 {
@@ -16,9 +14,9 @@ private slots:
 
     void aFullDiskLosesNeitherTheFileNorTheChanges()
     {
-        const QString example = f->Example();
+        QVERIFY(f->StartOnExample());
+        const QString& example = f->example;
         const QByteArray before = FileBytes(example);
-        QVERIFY(f->Start(example));
         MainWindow* main = f->Main();
         main->SetCurrentTab(TabEvents);
         f->ClickDay(8, 3);
@@ -26,15 +24,11 @@ private slots:
         f->CellMenu(10, 3, -1, MenuPaste);
         QVERIFY(main->windowTitle().endsWith(u'*'));
 
-        auto save = [&] {
-            WhenModal<SavePartsDialog>([](SavePartsDialog* d) { Press(d, "CmdYes"); });
-            f->ToolbarClick("Save");
-        };
         {
             FailingFileSystem disk;
             disk.BytesUntilFull = 1000;
             f->prompter.Answers = {PromptAnswer::Cancel};
-            save();
+            f->Save();
         }
         QCOMPARE(f->prompter.Asked.size(), 1);
         const PromptRequest& r = f->prompter.Asked[0];
@@ -43,15 +37,11 @@ private slots:
                  qPrintable(r.Text));
         QCOMPARE(FileBytes(example), before);
         QVERIFY(main->windowTitle().endsWith(u'*'));
-        QVERIFY(!Session::Get().CurrentDocument.IsSaved);
-        QCOMPARE(Session::Get().Mode(), MainMode::Edit);
         QCOMPARE(Descriptions(EntriesOn(10, 3)).size(), 2); // the pasted entry is still there
 
-        save(); // room again
+        f->Save(); // room again
         QVERIFY(!main->windowTitle().endsWith(u'*'));
-        QVERIFY(FileBytes(example) != before);
-        f->Quit();
-        QVERIFY(f->Start(example));
+        QVERIFY(f->Reopen(example));
         QCOMPARE(Descriptions(EntriesOn(10, 3)).last(), u"Vaccin du chat"_qs);
     }
 
