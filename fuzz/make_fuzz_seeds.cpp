@@ -4,6 +4,7 @@
 #include "calfile/CalFile.h"
 #include "calfile/DataStream.h"
 #include "document/Money.h"
+#include "interchange/IcsExport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -80,6 +81,23 @@ int main(int argc, char** argv)
     ok = ok && WriteCalFile(files + QStringLiteral("/protected.cal"), full);
     CalendarDocument referenced = SeedDocument(false, picture);
     ok = ok && WriteCalFile(files + QStringLiteral("/referenced.cal"), referenced);
+
+    // The importer: the program's own export, and events that recur across zones.
+    const QString calendars = root.filePath(QStringLiteral("fuzz_icsimport"));
+    QDir().mkpath(calendars);
+    ok = ok && Save(calendars + QStringLiteral("/export.ics"), ExportCalendar(full, QDateTime::currentDateTimeUtc()));
+    ok = ok && Save(calendars + QStringLiteral("/recurring.ics"),
+                    "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Seed//FR\r\n"
+                    "BEGIN:VEVENT\r\nUID:a\r\nDTSTAMP:20040101T000000Z\r\nDTSTART;VALUE=DATE:19700612\r\n"
+                    "RRULE:FREQ=YEARLY\r\nSUMMARY:Anniversaire\r\nEND:VEVENT\r\n"
+                    "BEGIN:VEVENT\r\nUID:b\r\nDTSTAMP:20040101T000000Z\r\n"
+                    "DTSTART;TZID=America/Montreal:20040105T233000\r\nRRULE:FREQ=WEEKLY;BYDAY=MO,TH;COUNT=9\r\n"
+                    "EXDATE;TZID=America/Montreal:20040112T233000\r\nRDATE:20041231T230000Z\r\n"
+                    "SUMMARY:Cours\r\nEND:VEVENT\r\n"
+                    "BEGIN:VEVENT\r\nUID:b\r\nDTSTAMP:20040101T000000Z\r\n"
+                    "RECURRENCE-ID;TZID=America/Montreal:20040108T233000\r\n"
+                    "DTSTART;TZID=America/Montreal:20040109T080000\r\nSUMMARY:Cours déplacé\r\nEND:VEVENT\r\n"
+                    "END:VCALENDAR\r\n");
     if (!ok) std::fprintf(stderr, "make_fuzz_seeds: could not write the seeds\n");
     return ok ? 0 : 1;
 }

@@ -9,9 +9,9 @@ BUILD_DIR="${DAYBINDER_BUILD_DIR:-$ROOT/build}"
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-image-formats-plugins qt6-translations-l10n
-  libzip-dev libgl-dev libqt6opengl6-dev
+  libzip-dev libical-dev libgl-dev libqt6opengl6-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation2 poppler-utils
-  zip
+  zip python3-icalendar
   xdg-utils libfile-mimeinfo-perl shared-mime-info
 )
 

@@ -40,8 +40,7 @@ void AlarmTimer::Arm()
 
 void AlarmTimer::Tick()
 {
-    const qint16 interval = AlarmInterval();
-    if (interval == -1) {
+    if (AlarmInterval() == -1) {
         m_timer.stop();
         return;
     }
@@ -52,6 +51,5 @@ void AlarmTimer::Tick()
     if (Check) Check();
     LetInterfaceRepaint();
     if (Session::Get().Mode() == MainMode::Unload) return; // the program ended during the alerts
-    m_nextCheck = Clock::Current().Now().addSecs(qint64(interval) * 60);
-    m_timer.start();
+    Arm();
 }

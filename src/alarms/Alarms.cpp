@@ -1,7 +1,6 @@
 #include "alarms/Alarms.h"
 
 #include "document/Money.h"
-#include "document/NumberText.h"
 #include "document/Session.h"
 #include "entries/DayEntries.h"
 #include "entries/EventForm.h"
@@ -11,7 +10,6 @@
 #include "settings/SettingsStore.h"
 
 #include <QElapsedTimer>
-#include <limits>
 
 namespace {
 
@@ -19,8 +17,7 @@ constexpr qint64 kRepaintMs = 10;
 
 DateRec Today()
 {
-    const QDate today = Clock::Current().Today();
-    return MakeDate(today.day(), today.month(), today.year());
+    return FromQDate(Clock::Current().Today());
 }
 
 qint64 Serial(const DateRec& d)
@@ -49,13 +46,6 @@ int TypeText(qint32 type)
 }
 
 } // namespace
-
-int DayOfCell(int year, int month, int cell)
-{
-    if (!ValidMonth(month) || !ValidCell(cell)) return 0;
-    const int day = cell - WeekdayOf(MakeDate(1, month, year), true) - 5;
-    return day >= 1 && day <= DaysInMonth(year, month) ? day : 0;
-}
 
 bool AlarmDue(const DayEntry& entry, const DateRec& date, const DateRec& today)
 {
@@ -131,12 +121,7 @@ bool ConfirmAlert(const AlarmPlace& place, const AlertForm& form)
     const DayCell* day = DayOf(place.Month, place.Cell);
     if (!day || place.Index < 0 || place.Index >= day->Entries.size()) return false;
     DayEntry entry = day->Entries[place.Index];
-    entry.AlarmOn = !form.AlarmOff;
-    entry.AlarmDaysBefore =
-        form.AlarmOff ? 1
-                      : qint32(RoundHalfEven(ReadNumber(form.DaysBefore), std::numeric_limits<qint32>::min(),
-                                             std::numeric_limits<qint32>::max()));
-    entry.AlarmSound = form.AlarmOff ? qint16(0) : qint16(std::clamp(form.Sound, 0, kSoundCount));
+    SetEntryAlarm(entry, !form.AlarmOff, form.DaysBefore, form.Sound);
     if (!EntryDiffers(entry, day->Entries[place.Index])) return false;
     return ReplaceEntry(place.Month, place.Cell, place.Index, entry);
 }

@@ -4,6 +4,7 @@
 // is reached through a hook, so every rule stays here.
 
 #include "document/CalendarDocument.h"
+#include "entries/DayEntries.h"
 
 #include <QList>
 #include <QString>
@@ -16,9 +17,6 @@ struct AlarmPlace
     int Index = 0;
     friend bool operator==(const AlarmPlace&, const AlarmPlace&) = default;
 };
-
-// The day number a grid cell holds in a month of a year; 0 when the cell lies outside the month.
-int DayOfCell(int year, int month, int cell);
 
 // An entry dated `date` warns from its date less its days before onwards, for as long as its
 // alarm stays on (a date already past still warns).

@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,15 +107,6 @@ void AlertWindow::ScrollWarning()
     int left = m_warning->x() - kScrollStep;
     if (left + m_warning->width() < 0) left = m_strip->width() + 1;
     m_warning->move(left, m_warning->y());
-}
-
-void AlertWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        ShowHelpTopic(kHelpPage);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void AlertWindow::done(int result)

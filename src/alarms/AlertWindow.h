@@ -31,7 +31,6 @@ public:
     static constexpr int kScrollStep = 7;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
 private:

@@ -106,17 +106,6 @@ void ShowDayTotals(EventsTab* tab)
     tab->SetTotals(t.Incomes, t.Expenses, t.Total);
 }
 
-// ---- debts tab
-
-QList<ListLine> DebtsTabLines()
-{
-    QList<ListLine> lines;
-    for (const QString& text : DebtListLines(Session::Get().CurrentDocument)) lines.append({text});
-    return lines;
-}
-
-// ---- auto-events and birthdays tabs
-
 QList<ListLine> PlainLines(const QStringList& texts)
 {
     QList<ListLine> lines;
@@ -124,6 +113,15 @@ QList<ListLine> PlainLines(const QStringList& texts)
     for (const QString& text : texts) lines.append({text});
     return lines;
 }
+
+// ---- debts tab
+
+QList<ListLine> DebtsTabLines()
+{
+    return PlainLines(DebtListLines(Session::Get().CurrentDocument));
+}
+
+// ---- auto-events and birthdays tabs
 
 // A definition tab: every change of a definition is followed by its update, which places the
 // new occurrences and removes the stale ones; "Mise à jour du calendrier" runs it on demand.

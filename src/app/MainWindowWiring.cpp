@@ -3,6 +3,7 @@
 #include "app/AlarmsWiring.h"
 #include "app/EntriesTabs.h"
 #include "app/HelpWiring.h"
+#include "app/InterchangeWiring.h"
 #include "app/PicturesWiring.h"
 #include "app/PrintingWiring.h"
 #include "app/PropertiesWiring.h"
@@ -61,5 +62,6 @@ void WireMainWindow(MainWindow& main)
     WireAlarms(main);
     WireOptions(main);
     WirePropertiesDialog(main);
+    WireInterchange(main);
     WirePictureEditor(main);
 }

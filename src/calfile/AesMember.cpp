@@ -41,7 +41,8 @@ int AesKeyLength(quint16 encryptionMethod)
     return 0;
 }
 
-QByteArray Pbkdf2Sha1(QByteArrayView password, QByteArrayView salt, int iterations, int length)
+// PBKDF2 with HMAC-SHA1 (RFC 2898), what WinZip AES derives its keys with.
+static QByteArray Pbkdf2Sha1(QByteArrayView password, QByteArrayView salt, int iterations, int length)
 {
     // HMAC written out over one reused hash, with the two padded keys made once: a thousand
     // rounds per block cost a fraction of what a fresh QMessageAuthenticationCode each would.

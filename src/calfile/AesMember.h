@@ -19,6 +19,3 @@ int AesKeyLength(quint16 encryptionMethod);
 
 // Checks a member as stored in the archive: salt, verifier, encrypted data, authentication code.
 AesVerdict CheckAesMember(QByteArrayView stored, int keyLength, QByteArrayView password);
-
-// PBKDF2 with HMAC-SHA1 (RFC 2898), what WinZip AES derives its keys with.
-QByteArray Pbkdf2Sha1(QByteArrayView password, QByteArrayView salt, int iterations, int length);

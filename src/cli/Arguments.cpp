@@ -47,7 +47,12 @@ std::optional<CliArguments> CommandArguments(const QStringList& args, const QStr
     if (a.Error.isEmpty() && a.Positional.size() != positional)
         a.Error = QStringLiteral("wrong number of arguments");
     if (a.Error.isEmpty()) return a;
-    PrintError(
-        QStringLiteral("daybinder-cli: %1\nusage: daybinder-cli %2").arg(a.Error, QLatin1String(usage)));
+    PrintUsageError(a.Error, usage);
     return std::nullopt;
+}
+
+void PrintUsageError(const QString& reason, const char* usage)
+{
+    PrintError(
+        QStringLiteral("daybinder-cli: %1\nusage: daybinder-cli %2").arg(reason, QLatin1String(usage)));
 }

@@ -25,6 +25,12 @@ struct CliArguments
 CliArguments ParseCliArguments(const QStringList& args, const QStringList& valueOptions,
                                const QStringList& flagOptions = {});
 
+// The option every sub-command on a ".cal" file takes.
+inline const QString kPasswordOption = QStringLiteral("--password");
+
+// "daybinder-cli: reason" and the sub-command's usage line, on standard error.
+void PrintUsageError(const QString& reason, const char* usage);
+
 // The same for a sub-command that takes exactly that many other arguments; on a mistake the
 // reason and the usage line go to standard error and nothing is returned.
 std::optional<CliArguments> CommandArguments(const QStringList& args, const QStringList& valueOptions,

@@ -16,8 +16,6 @@
 
 namespace {
 
-const QStringList kPasswordOption{QStringLiteral("--password")};
-
 // Reads a data stream file as the program reads the member of a ".cal" file; reports failures.
 bool ReadStreamFile(const QString& path, CalendarDocument& doc)
 {
@@ -57,17 +55,16 @@ int OpenDocumentFile(const QString& path, const std::optional<QString>& password
 
 int RunStream(const QStringList& args)
 {
-    const auto a = CommandArguments(args, kPasswordOption, 1, "stream [--password P] FILE.cal");
+    const auto a = CommandArguments(args, {kPasswordOption}, 1, "stream [--password P] FILE.cal");
     if (!a) return ExitFailed;
     CalendarDocument doc;
-    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption[0]), doc))
-        return status;
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc)) return status;
     return WriteStandardOutput(WriteDataStream(doc)) ? ExitOk : ExitFailed;
 }
 
 int RunPack(const QStringList& args)
 {
-    const auto a = CommandArguments(args, kPasswordOption, 2, "pack [--password P] STREAM OUT.cal");
+    const auto a = CommandArguments(args, {kPasswordOption}, 2, "pack [--password P] STREAM OUT.cal");
     if (!a) return ExitFailed;
     CliPrompter prompter(std::nullopt);
     const QString& streamPath = a->Positional[0];
@@ -81,6 +78,6 @@ int RunPack(const QStringList& args)
             if (!LoadPictureFile(*s.Path, *s.Picture))
                 ReportFileError(streamPath, FileErrorKind::ReferencedPicture, false, {}, *s.Path);
     }
-    doc.Password = a->Value(kPasswordOption[0]).value_or(QString());
+    doc.Password = a->Value(kPasswordOption).value_or(QString());
     return WriteCalFile(a->Positional[1], doc) ? ExitOk : ExitFailed;
 }

@@ -1,6 +1,5 @@
 #include "cli/PdfCommand.h"
 
-#include "calfile/CalFile.h"
 #include "cli/Arguments.h"
 #include "cli/CliPrompter.h"
 #include "cli/FileCommands.h"
@@ -27,8 +26,7 @@ public:
 
 bool Refuse(const QString& reason)
 {
-    PrintError(
-        QStringLiteral("daybinder-cli: %1\nusage: daybinder-cli %2").arg(reason, QLatin1String(kUsage)));
+    PrintUsageError(reason, kUsage);
     return false;
 }
 
@@ -61,9 +59,9 @@ bool ApplyOptions(const CliArguments& a, PrintOptions& options)
 
 int RunPdf(const QStringList& args)
 {
-    const QString password = QStringLiteral("--password");
-    const auto a = CommandArguments(args, {password, QStringLiteral("--months"), QStringLiteral("--copies")},
-                                    2, kUsage, {QStringLiteral("--no-background")});
+    const auto a =
+        CommandArguments(args, {kPasswordOption, QStringLiteral("--months"), QStringLiteral("--copies")}, 2,
+                         kUsage, {QStringLiteral("--no-background")});
     if (!a) return ExitFailed;
     LoadSettings();
     PrintOptions options = PrintOptions::FromSettings();
@@ -74,13 +72,10 @@ int RunPdf(const QStringList& args)
         return ExitFailed;
     }
 
-    CliPrompter prompter(a->Value(password));
     CalendarDocument doc;
-    if (!ReadCalFile(a->Positional[0], doc)) {
-        if (prompter.Trouble() == CliPrompter::PasswordTrouble::None) return ExitFailed;
-        PrintError(prompter.TroubleText());
-        return ExitPassword;
-    }
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc)) return status;
+    // The printing faults are messages too: one line each on standard error.
+    CliPrompter prompter(std::nullopt);
     PdfPrinter printer(a->Positional[1]);
     SilentDisplay display;
     if (!PrintJob(printer, doc, BackgroundSettings(), options, display)) return ExitFailed;

@@ -14,7 +14,6 @@
 
 namespace {
 
-const QString kPassword = QStringLiteral("--password");
 const QString kDate = QStringLiteral("--date");
 const QString kSpan = QStringLiteral("--span");
 const QString kAccount = QStringLiteral("--account");
@@ -36,7 +35,7 @@ std::optional<DateRec> DateArgument(const QString& text)
     if (!form.match(text).hasMatch()) return std::nullopt;
     const QDate d = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
     if (!d.isValid()) return std::nullopt;
-    return MakeDate(d.day(), d.month(), d.year());
+    return FromQDate(d);
 }
 
 // The day of --date once every option the command needs is there; nothing after saying what is
@@ -45,7 +44,7 @@ std::optional<DateRec> NeededDate(const CliArguments& a, const QStringList& need
 {
     for (const QString& option : needed)
         if (!a.Value(option)) {
-            Fail(option + QStringLiteral(" is missing\nusage: daybinder-cli ") + QLatin1String(usage));
+            PrintUsageError(option + QStringLiteral(" is missing"), usage);
             return std::nullopt;
         }
     const std::optional<DateRec> date = DateArgument(*a.Value(kDate));
@@ -62,7 +61,7 @@ bool WriteLines(const QStringList& lines)
 
 int RunSummary(const QStringList& args)
 {
-    const auto a = CommandArguments(args, {kPassword, kDate, kSpan}, 1, kSummaryUsage);
+    const auto a = CommandArguments(args, {kPasswordOption, kDate, kSpan}, 1, kSummaryUsage);
     if (!a) return ExitFailed;
     const std::optional<DateRec> date = NeededDate(*a, {kDate, kSpan}, kSummaryUsage);
     if (!date) return ExitFailed;
@@ -72,7 +71,7 @@ int RunSummary(const QStringList& args)
         return Fail(QStringLiteral("--span is day, month, week or two-weeks, not %1").arg(*a->Value(kSpan)));
 
     CalendarDocument doc;
-    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPassword), doc)) return status;
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc)) return status;
     if (date->Year != doc.YearNumber())
         return Fail(QStringLiteral("%1 is not a day of %2, which holds the year %3")
                         .arg(DateToText(*date), a->Positional[0], QString::number(doc.YearNumber())));
@@ -86,13 +85,13 @@ int RunSummary(const QStringList& args)
 
 int RunBalance(const QStringList& args)
 {
-    const auto a = CommandArguments(args, {kPassword, kAccount, kDate}, 1, kBalanceUsage);
+    const auto a = CommandArguments(args, {kPasswordOption, kAccount, kDate}, 1, kBalanceUsage);
     if (!a) return ExitFailed;
     const std::optional<DateRec> date = NeededDate(*a, {kAccount, kDate}, kBalanceUsage);
     if (!date) return ExitFailed;
 
     CalendarDocument doc;
-    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPassword), doc)) return status;
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc)) return status;
     // An account is found by its name as an entry ties to it: the first 10 characters, trimmed.
     DayEntry named;
     named.Description = MoneyDescription(*a->Value(kAccount), {});

@@ -7,11 +7,10 @@
 
 int RunUpdate(const QStringList& args)
 {
-    const QString passwordOption = QStringLiteral("--password");
-    const auto a = CommandArguments(args, {passwordOption}, 2, "update IN.cal OUT.cal [--password P]");
+    const auto a = CommandArguments(args, {kPasswordOption}, 2, "update IN.cal OUT.cal [--password P]");
     if (!a) return ExitFailed;
     CalendarDocument doc;
-    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(passwordOption), doc)) return status;
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc)) return status;
     UpdateAutoEvents(doc);
     UpdateBirthdays(doc);
     return WriteCalFile(a->Positional[1], doc) ? ExitOk : ExitFailed;

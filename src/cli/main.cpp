@@ -5,6 +5,7 @@
 #include "cli/CliPrompter.h"
 #include "cli/DemoCommand.h"
 #include "cli/FileCommands.h"
+#include "cli/InterchangeCommands.h"
 #include "cli/PdfCommand.h"
 #include "cli/SummaryCommands.h"
 #include "cli/UpdateCommand.h"
@@ -44,6 +45,12 @@ const CliCommand kCommands[] = {
      "balance FILE.cal --account NAME --date YYYY-MM-DD [--password P]   an account's balance "
      "as of a day",
      RunBalance},
+    {"ics", "ics FILE.cal OUT.ics [--password P]   the year's entries as an iCalendar file", RunIcs},
+    {"import-ics",
+     "import-ics FILE.cal IN.ics OUT.cal [--password P]   OUT.cal: FILE.cal with the events of IN.ics "
+     "in its year",
+     RunImportIcs},
+    {"csv", "csv FILE.cal OUT.csv [--password P]   the incomes and expenses as a CSV file", RunCsv},
 };
 
 // Qt tells, as a GUI application starts without a session, that it made its own runtime

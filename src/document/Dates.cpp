@@ -2,6 +2,8 @@
 
 #include "document/NumberText.h"
 
+#include <algorithm>
+
 namespace {
 
 struct Civil
@@ -79,9 +81,20 @@ int DaysInMonth(int year, int month)
     return DateSerial(year, month + 1, 0).Day;
 }
 
+DateRec ClampedDate(int day, int month, int year)
+{
+    return MakeDate(std::min(day, DaysInMonth(year, month)), month, year);
+}
+
+DateRec FromQDate(const QDate& date)
+{
+    return MakeDate(date.day(), date.month(), date.year());
+}
+
 int WeekdayOf(const DateRec& date, bool firstOfMonth)
 {
-    const DateRec d = firstOfMonth ? DateSerial(date.Year, date.Month, 1) : DateSerial(date.Year, date.Month, date.Day);
+    const DateRec d =
+        firstOfMonth ? DateSerial(date.Year, date.Month, 1) : DateSerial(date.Year, date.Month, date.Day);
     // 1 January 1970 was a Thursday (weekday 5).
     const qint64 days = DaysFromCivil(d.Year, d.Month, d.Day);
     return int(((days + 4) % 7 + 7) % 7) + 1;

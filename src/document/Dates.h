@@ -2,6 +2,7 @@
 // The program's own date record and the few operations the rest of the program uses on it.
 // Proleptic Gregorian calendar; computed dates are normalised like a date-serial function.
 
+#include <QDate>
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
@@ -24,6 +25,9 @@ DateRec DateSerial(int year, int month, int day);
 
 DateRec AddDays(const DateRec& date, qint32 n);
 int DaysInMonth(int year, int month);
+// The day of the month, or its last day when the month is shorter (31 April is 30 April).
+DateRec ClampedDate(int day, int month, int year);
+DateRec FromQDate(const QDate& date);
 
 // 1 = Sunday ... 7 = Saturday, whatever the system's first day of the week.
 int WeekdayOf(const DateRec& date, bool firstOfMonth);

@@ -15,7 +15,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -89,15 +88,6 @@ AccountEditor::AccountEditor(int mode, int editIndex, QWidget* parent)
     connect(buttons.Help, &QToolButton::clicked, this, [] { ShowHelpTopic(kHelpPage); });
     OnDateChanged();
     m_name->setFocus();
-}
-
-void AccountEditor::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        ShowHelpTopic(kHelpPage);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void AccountEditor::OnDateChanged()

@@ -18,9 +18,6 @@ public:
     // 1 when an account was written, 0 otherwise (Cancel, closed, or OK without change).
     int Result() const { return m_result; }
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void OnDateChanged();
     void OnOk();

@@ -23,8 +23,6 @@ public:
     QString DaysBefore() const;
     int Sound() const;
 
-    QCheckBox* NoAlarmBox() const { return m_noAlarm; }
-
 private:
     void UpdateStates();
 

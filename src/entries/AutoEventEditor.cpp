@@ -15,7 +15,6 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -179,15 +178,6 @@ AutoEventFormValues AutoEventEditor::Values() const
     v.Start = PickedDate(m_range[0]);
     v.End = PickedDate(m_range[1]);
     return v;
-}
-
-void AutoEventEditor::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void AutoEventEditor::OnRecurrenceChosen()

@@ -25,9 +25,6 @@ public:
 
     AutoEventFormValues Values() const;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     QWidget* BuildRecurrencePage();
     QWidget* BuildRangePage();

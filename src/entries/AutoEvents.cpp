@@ -27,11 +27,6 @@ int OnLine(int value, int lines)
     return value >= 1 && value <= lines ? value : 1;
 }
 
-DateRec ClampedDate(int day, int month, int year)
-{
-    return MakeDate(std::min(day, DaysInMonth(year, month)), month, year);
-}
-
 } // namespace
 
 const DefinitionList<AutoEventDef> AutoEventDefs{

@@ -10,7 +10,6 @@
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -54,15 +53,6 @@ BirthdayEditor::BirthdayEditor(int mode, int editIndex, QWidget* parent)
     connect(buttons.Ok, &QPushButton::clicked, this, &BirthdayEditor::OnOk);
     connect(buttons.Help, &QToolButton::clicked, this, [] { ShowHelpTopic(kHelpPage); });
     m_name->setFocus();
-}
-
-void BirthdayEditor::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        ShowHelpTopic(kHelpPage);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void BirthdayEditor::OnOk()

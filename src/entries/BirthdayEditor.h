@@ -16,9 +16,6 @@ public:
     // 1 when a birthday was written, 0 otherwise (Cancel, closed, or OK without change).
     int Result() const { return m_result; }
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void OnOk();
 

@@ -15,7 +15,7 @@ QDateEdit* DatePicker(const QString& name, const DateRec& date, QWidget* parent)
 DateRec PickedDate(const QDateEdit* picker)
 {
     const QDate d = picker->date();
-    return MakeDate(d.day(), d.month(), d.year());
+    return FromQDate(d);
 }
 
 void ShowDate(QDateEdit* picker, const DateRec& date)

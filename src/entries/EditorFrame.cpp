@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -16,6 +17,30 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+// F1 anywhere in the dialog does what its help button does. An unhandled key climbs from the
+// focused box to the dialog, so one filter there sees it wherever the focus is.
+class HelpKeyFilter : public QObject
+{
+public:
+    HelpKeyFilter(QToolButton* help, QObject* parent) : QObject(parent), m_help(help) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+            m_help->click();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QToolButton* m_help;
+};
+
+} // namespace
 
 EditorButtons LayOutEditor(QDialog* dialog, QWidget* pages)
 {
@@ -39,6 +64,7 @@ EditorButtons LayOutEditor(QDialog* dialog, QWidget* pages)
     layout->addWidget(pages);
     layout->addLayout(row);
     QObject::connect(b.Cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    dialog->installEventFilter(new HelpKeyFilter(b.Help, dialog));
     return b;
 }
 

@@ -16,7 +16,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -39,12 +38,11 @@ EventEditor::EventEditor(int mode, int editIndex, QWidget* parent)
     const Session& s = Session::Get();
     m_month = s.Selected.Month;
     m_cell = s.Selected.Cell;
-    m_date = s.Selected.Date;
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("TbAddEV"));
     m_general = new EventPage(true, m_tabs);
-    m_general->SetPreviewDay(m_month, m_cell, m_date, mode == EditorEdit ? editIndex : -1);
+    m_general->SetPreviewDay(m_month, m_cell, s.Selected.Date, mode == EditorEdit ? editIndex : -1);
     m_tabs->addTab(m_general, Str(504));
     m_tabs->addTab(BuildDisplayPage(), Str(706));
     m_tabs->addTab(BuildAlarmPage(), Str(707));
@@ -61,6 +59,7 @@ EventEditor::EventEditor(int mode, int editIndex, QWidget* parent)
     connect(m_choosePicture, &QPushButton::clicked, this, &EventEditor::ChoosePictureFile);
     connect(m_showPreview, &QCheckBox::toggled, this, [this] { ShowPicturePreview(); });
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { UpdateStates(); });
+    connect(m_tabs, &QTabWidget::currentChanged, m_general, &EventPage::UpdateStates);
     connect(buttons.Ok, &QPushButton::clicked, this, &EventEditor::OnOk);
     connect(buttons.Help, &QToolButton::clicked, this, &EventEditor::ShowHelp);
 
@@ -83,15 +82,6 @@ EventFormValues EventEditor::Values() const
     v.DaysBefore = m_alarm->DaysBefore();
     v.Sound = m_alarm->Sound();
     return v;
-}
-
-void EventEditor::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 bool EventEditor::eventFilter(QObject* watched, QEvent* event)
@@ -131,7 +121,6 @@ void EventEditor::ShowHelp()
 
 void EventEditor::UpdateStates()
 {
-    m_general->UpdateStates();
     const bool colour = !m_noColour->isChecked();
     m_swatch->setEnabled(colour);
     m_colourLabel->setEnabled(colour);
@@ -175,11 +164,6 @@ int RunEventEditor(QWidget* parent, int mode, int editIndex)
 {
     const Session& s = Session::Get();
     if (!s.Selected.Valid()) return 0;
-    if (mode == EditorEdit) {
-        const DayCell& day = s.CurrentDocument.Month(s.Selected.Month).Cell(s.Selected.Cell);
-        if (editIndex < 0 || editIndex >= day.Entries.size()) return 0;
-    }
-    EventEditor dialog(mode, editIndex, parent);
-    dialog.exec();
-    return dialog.Result();
+    const DayCell& day = s.CurrentDocument.Month(s.Selected.Month).Cell(s.Selected.Cell);
+    return RunListEditor<EventEditor>(parent, mode, editIndex, day.Entries.size());
 }

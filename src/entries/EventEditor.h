@@ -31,7 +31,6 @@ public:
     EventFormValues Values() const;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -53,7 +52,6 @@ private:
     int m_editIndex;
     int m_month;
     int m_cell;
-    DateRec m_date;
     int m_result = 0;
     qint32 m_colour = 0;
     QString m_picturePath;

@@ -96,12 +96,17 @@ EventFormValues EventFormForEdit(const CalendarDocument& doc, const DayEntry& en
     return v;
 }
 
+void SetEntryAlarm(DayEntry& entry, bool on, const QString& daysBefore, int sound)
+{
+    entry.AlarmOn = on;
+    entry.AlarmDaysBefore = on ? Rounded32(ReadNumber(daysBefore)) : 1;
+    entry.AlarmSound = on ? qint16(std::clamp(sound, 0, kSoundCount)) : qint16(0);
+}
+
 DayEntry EntryFromForm(const CalendarDocument& doc, const EventFormValues& v)
 {
     DayEntry e;
-    e.AlarmOn = v.AlarmOn;
-    e.AlarmDaysBefore = v.AlarmOn ? Rounded32(ReadNumber(v.DaysBefore)) : 1;
-    e.AlarmSound = v.AlarmOn ? qint16(std::clamp(v.Sound, 0, kSoundCount)) : qint16(0);
+    SetEntryAlarm(e, v.AlarmOn, v.DaysBefore, v.Sound);
     e.TextColour = v.SpecialColour ? v.Colour : -1;
     if (v.SpecialPicture && !v.PicturePath.isEmpty()) {
         e.PicturePath = v.PicturePath;

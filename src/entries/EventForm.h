@@ -66,6 +66,9 @@ EventFormValues EventFormForEdit(const CalendarDocument& doc, const DayEntry& en
 // The record OK builds from the values (unticked, without link key).
 DayEntry EntryFromForm(const CalendarDocument& doc, const EventFormValues& values);
 
+// An entry's alarm from its controls: off keeps 1 day and no sound; the days as typed, rounded.
+void SetEntryAlarm(DayEntry& entry, bool on, const QString& daysBefore, int sound);
+
 // Appends (add) or replaces the entry at editIndex (edit, keeping its link key) of the day and
 // returns 1; returns 0 and writes nothing when the edited entry is unchanged or the day or the
 // index is not valid.

@@ -100,8 +100,13 @@ EventPage::EventPage(bool balancePreview, QWidget* parent) : QWidget(parent), m_
     // The boxes' own amount filter has run when these read them.
     connect(m_amount, &QLineEdit::textEdited, this, &EventPage::OnAmountEdited);
     connect(m_moveAmount, &QLineEdit::textEdited, this, &EventPage::OnMoveAmountEdited);
-    connect(m_linked, &QCheckBox::toggled, this, [this] { UpdateStates(); });
-    connect(m_accounts, &QComboBox::currentIndexChanged, this, [this] { UpdatePreview(); });
+    // While Show fills the boxes their signals wait: Show brings the page up to date once at the end.
+    connect(m_linked, &QCheckBox::toggled, this, [this] {
+        if (!m_showing) UpdateStates();
+    });
+    connect(m_accounts, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_showing) UpdatePreview();
+    });
     connect(m_direction, &QButtonGroup::idClicked, this, [this] { UpdatePreview(); });
     Show(EventPageValues());
 }

@@ -56,12 +56,6 @@ private:
     std::array<int, 12> m_firstWeekday{};
 };
 
-// The day of a month, or its last day when the month is shorter.
-DateRec Clamped(const YearDays& year, int day, int month)
-{
-    return MakeDate(std::min(day, year.LastDay(month)), month, year.Year());
-}
-
 // Every step-th day of the year from the first day of the year at or after `from`.
 void AddSeries(QList<DateRec>& dates, const YearDays& year, qint64 from, int step)
 {
@@ -76,10 +70,10 @@ QList<DateRec> CandidateDates(const AutoEventDef& def, const YearDays& year)
     switch (def.Kind) {
     case KindMonthly:
         if (def.Day >= 1)
-            for (int m = 1; m <= 12; ++m) dates.append(Clamped(year, def.Day, m));
+            for (int m = 1; m <= 12; ++m) dates.append(ClampedDate(def.Day, m, year.Year()));
         break;
     case KindYearly:
-        if (def.Day >= 1 && ValidMonth(def.Month)) dates.append(Clamped(year, def.Day, def.Month));
+        if (def.Day >= 1 && ValidMonth(def.Month)) dates.append(ClampedDate(def.Day, def.Month, year.Year()));
         break;
     case KindWeekly:
         if (def.Day >= 1 && def.Day <= kDaysPerWeek) {
@@ -229,7 +223,7 @@ std::optional<DateRec> BirthdayDate(const BirthdayDef& birthday, int year)
 {
     const DateRec& born = birthday.BirthDate;
     if (born.Day < 1 || !ValidMonth(born.Month)) return std::nullopt;
-    return MakeDate(std::min<int>(born.Day, DaysInMonth(year, born.Month)), born.Month, year);
+    return ClampedDate(born.Day, born.Month, year);
 }
 
 DayEntry OccurrenceOf(const AutoEventDef& def)

@@ -24,5 +24,5 @@ QString AboutDateLine(const QString& programFile)
     const QDateTime stamp = info.isFile() ? info.lastModified() : QDateTime();
     if (!stamp.isValid()) return Str(604) + u' ' + Str(541);
     const QDate day = stamp.date();
-    return Str(604) + u' ' + ShortDateText(MakeDate(day.day(), day.month(), day.year()));
+    return Str(604) + u' ' + ShortDateText(FromQDate(day));
 }

@@ -15,8 +15,6 @@ public:
     static HelpViewer& Instance();
     void ShowPage(const QString& file);
 
-    // Back to the index of the pages shown.
-    void GoHome();
     QTextBrowser* Browser() const { return m_browser; }
 
     // Closes the viewer when the program ends.
@@ -26,6 +24,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Back to the index of the pages shown.
+    void GoHome();
     void AttachTo(QWidget* modal);
     void Detach();
     HelpViewer();

@@ -16,6 +16,8 @@ struct FileDialogRequest
     QString InitialFolder;
     QString FileName; // preset name (the current path for Save As)
     bool OverwritePrompt = false;
+    // The default extension follows the chosen filter ("*.csv" -> "csv") instead.
+    bool ExtensionFollowsFilter = false;
 };
 
 class CommonDialogs

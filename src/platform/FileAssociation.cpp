@@ -197,11 +197,19 @@ bool FileAssociation::IsDefault() const
 
 bool FileAssociation::Register()
 {
+    // Files already as wanted are left alone, and the caches are refreshed only after a change:
+    // refreshing them runs other programs.
+    bool changed = false;
+    const auto update = [&](const QString& path, const QByteArray& bytes) {
+        if (QFileInfo::exists(path) && ReadAll(path) == bytes) return true;
+        changed = true;
+        return WriteAll(path, bytes);
+    };
     const bool written =
-        WriteAll(MimePackagePath(), MimePackage()) && WriteAll(DesktopEntryPath(), DesktopEntry(m_places)) &&
-        WriteAll(MimeappsPath(),
-                 WithDefaultHandler(ReadAll(MimeappsPath()), kDaybinderMimeType, kDesktopEntryName));
-    RefreshCaches();
+        update(MimePackagePath(), MimePackage()) && update(DesktopEntryPath(), DesktopEntry(m_places)) &&
+        update(MimeappsPath(),
+               WithDefaultHandler(ReadAll(MimeappsPath()), kDaybinderMimeType, kDesktopEntryName));
+    if (changed) RefreshCaches();
     return written;
 }
 

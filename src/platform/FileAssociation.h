@@ -52,8 +52,6 @@ public:
     // another program is the type's default handler. Nothing of another program is touched.
     virtual bool Unregister();
 
-    const AssociationPlaces& Places() const { return m_places; }
-
     static FileAssociation& Current();
     static void Install(FileAssociation* association); // nullptr: the user's own folders
 

@@ -31,6 +31,15 @@ void LoadQtFrenchTexts()
         QCoreApplication::installTranslator(translator);
 }
 
+// "csv" of "CSV (*.csv)"; empty when the filter has no single extension of its own.
+QString FilterExtension(const QString& filter)
+{
+    const qsizetype open = filter.lastIndexOf(u"(*.");
+    if (open < 0 || !filter.endsWith(u')')) return {};
+    const QString ext = filter.mid(open + 3, filter.size() - open - 4);
+    return ext.contains(u' ') || ext.contains(u'*') ? QString() : ext;
+}
+
 } // namespace
 
 std::optional<QString> SystemDialogs::OpenFile(const FileDialogRequest& request)
@@ -59,13 +68,23 @@ std::optional<QString> SystemDialogs::Run(const FileDialogRequest& request, bool
         if (request.FilterIndex >= 1 && request.FilterIndex <= filters.size())
             dialog.selectNameFilter(filters.at(request.FilterIndex - 1));
     }
-    dialog.setDefaultSuffix(request.DefaultExtension.trimmed()); // without its leading dot
+    QString extension = request.DefaultExtension.trimmed();
+    const auto followFilter = [&](const QString& filter) {
+        const QString ext = FilterExtension(filter);
+        if (!ext.isEmpty()) extension = ext;
+        dialog.setDefaultSuffix(extension);
+    };
+    dialog.setDefaultSuffix(extension); // without its leading dot
+    if (request.ExtensionFollowsFilter) {
+        followFilter(dialog.selectedNameFilter());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
+    }
     if (!request.FileName.isEmpty()) dialog.selectFile(request.FileName);
 
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
-    return WithDefaultExtension(chosen.first(), request.DefaultExtension);
+    return WithDefaultExtension(chosen.first(), extension);
 }
 
 std::optional<qint32> SystemDialogs::ChooseColour(qint32 initial)

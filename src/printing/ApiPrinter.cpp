@@ -50,13 +50,11 @@ void cmAPIPrinter::Clear()
 {
     if (m_painter.isActive()) m_painter.end();
     m_toPrinter = 0;
-    m_pageFrame = nullptr;
     m_zoom = 1.0f;
     m_top = m_left = m_paperHeight = m_paperWidth = m_printHeight = m_printWidth = 0;
     m_jobId = 0;
     m_dc = nullptr;
     m_device = nullptr;
-    m_pages = 0;
 }
 
 bool cmAPIPrinter::Run(const char* operation, const Statement& statement)
@@ -172,7 +170,6 @@ bool cmAPIPrinter::cmPrt_DocStart(PrinterDevice* dc, const QString& documentName
     if (m_dc) cmPrt_DocEnd();
 
     m_toPrinter = toPrinter ? 1 : 0;
-    m_pageFrame = pageFrame;
     m_zoom = toPrinter || (zoom > 0.0f && zoom <= 2.0f) ? zoom : 1.0f;
     m_jobId = 0;
     m_dc = dc;
@@ -212,7 +209,6 @@ bool cmAPIPrinter::cmPrinter_PageStart()
         return std::nullopt;
     };
     if (!Run(op, start)) return false;
-    if (m_painter.isActive()) ++m_pages;
     return true;
 }
 
@@ -248,6 +244,5 @@ bool cmAPIPrinter::cmPrt_DocEnd()
     m_dc = nullptr;
     m_jobId = 0;
     m_device = nullptr;
-    m_pageFrame = nullptr;
     return ok;
 }

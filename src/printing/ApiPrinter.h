@@ -102,7 +102,6 @@ private:
     void PaintTile(const QImage& tile, float x, float y, float w, float h, float tileW, float tileH);
 
     qint32 m_toPrinter = 0;
-    QImage* m_pageFrame = nullptr;
     float m_zoom = 1.0f;
     float m_top = 0, m_left = 0, m_paperHeight = 0, m_paperWidth = 0, m_printHeight = 0, m_printWidth = 0;
     qint32 m_jobId = 0;
@@ -111,5 +110,4 @@ private:
     QPaintDevice* m_device = nullptr; // where the pages are painted once the job runs
     QPainter m_painter;
     QTransform m_toDevice; // centimetres on the paper to the device's coordinates
-    int m_pages = 0;
 };

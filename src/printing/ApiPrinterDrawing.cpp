@@ -176,7 +176,8 @@ bool cmAPIPrinter::cmOutput_PrintText(float x, float y, const QString& text, qin
     if (!m_painter.isActive() || text.isEmpty() || font.Size <= 0.0f) return true;
     const QFont f = FontFor(font);
     const QFontMetricsF metrics(f, m_device);
-    const float textWidth = TextWidth(text, font);
+    const qreal narrowing = FontNarrowing(f, font.Name);
+    const float textWidth = float(metrics.horizontalAdvance(text) * narrowing / m_toDevice.m11());
     float left = x;
     if (alignRight)
         left = x - textWidth;
@@ -186,7 +187,7 @@ bool cmAPIPrinter::cmOutput_PrintText(float x, float y, const QString& text, qin
     // Text is laid out at the device's own resolution: the font keeps its size in points.
     const QPointF at = m_toDevice.map(QPointF(left, y));
     m_painter.save();
-    m_painter.setTransform(QTransform::fromTranslate(at.x(), at.y()).scale(FontNarrowing(f, font.Name), 1));
+    m_painter.setTransform(QTransform::fromTranslate(at.x(), at.y()).scale(narrowing, 1));
     m_painter.setFont(f);
     m_painter.setPen(ToQColor(colour));
     m_painter.drawText(QPointF(0, metrics.ascent()), text);

@@ -123,12 +123,13 @@ void DrawDayCell(cmAPIPrinter& printer, const CalendarDocument& doc, int month, 
                                dayFont, false, true, columnWidth);
 
     const PrintFont lineFont = Arial(8, true);
+    const ColourSettings& colours = doc.EffectiveColours(month);
     const QList<DayEntry>& entries = doc.Month(month).Cell(cell).Entries;
     const int count = std::min<int>(kPrintedEntries, int(entries.size()));
     for (int i = 0; i < count; ++i) {
         const DayEntry& e = entries[i];
         const float y = top + kFirstLine + float(i) * kLineStep;
-        const qint32 colour = EntryTextColour(doc, month, cell, i);
+        const qint32 colour = EntryTextColour(colours, e);
         if (e.EntryType == EntryEvent) {
             printer.cmOutput_PrintText(right - kEntryEnd, y, e.Description, colour, lineFont, true, false, 0);
         } else if (e.EntryType == EntryIncome || e.EntryType == EntryExpense) {

@@ -47,8 +47,7 @@ void PrintPreview::Start()
 
 void PrintPreview::UpdateButtons()
 {
-    std::unique_ptr<PrinterDevice> dc;
-    m_buttons[PreviewPrint]->setEnabled(GetPrinterDC(dc));
+    m_buttons[PreviewPrint]->setEnabled(PrinterInstalled());
     m_buttons[PreviewPrevious]->setEnabled(m_current > 1);
     m_buttons[PreviewNext]->setEnabled(m_current < PageCount());
     m_buttons[PreviewZoomIn]->setEnabled(m_zoom < kZoomMax);

@@ -87,21 +87,17 @@ void ApplyDisplay(const PropertiesWork& work)
     }
 }
 
+// A month whose look changes: it moved on or off the defaults, or what it shows differs.
 bool ColoursChanged(const CalendarDocument& before, const CalendarDocument& after, int m)
 {
-    const ColourSettings& a = before.Month(m).Colours;
-    const ColourSettings& b = after.Month(m).Colours;
-    if (a.UseDefault != b.UseDefault) return true;
-    return b.UseDefault ? ColoursDiffers(before.DefaultColours, after.DefaultColours) : ColoursDiffers(a, b);
+    return before.Month(m).Colours.UseDefault != after.Month(m).Colours.UseDefault ||
+           ColoursDiffers(before.EffectiveColours(m), after.EffectiveColours(m));
 }
 
 bool BackgroundChanged(const CalendarDocument& before, const CalendarDocument& after, int m)
 {
-    const BackgroundSettings& a = before.Month(m).Background;
-    const BackgroundSettings& b = after.Month(m).Background;
-    if (a.UseDefault != b.UseDefault) return true;
-    return b.UseDefault ? BackgroundDiffers(before.DefaultBackground, after.DefaultBackground)
-                        : BackgroundDiffers(a, b);
+    return before.Month(m).Background.UseDefault != after.Month(m).Background.UseDefault ||
+           BackgroundDiffers(before.EffectiveBackground(m), after.EffectiveBackground(m));
 }
 
 } // namespace

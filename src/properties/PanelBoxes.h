@@ -3,18 +3,10 @@
 // the "for all months" box, which is greyed while only some months use the defaults.
 
 #include "properties/PropertiesRules.h"
-#include "resources/Strings.h"
 
 #include <QCheckBox>
 
 namespace PanelBoxes {
-
-inline QCheckBox* Box(int text, const QString& name, QWidget* parent)
-{
-    auto* box = new QCheckBox(Str(text), parent);
-    box->setObjectName(name);
-    return box;
-}
 
 // Checked, greyed or unchecked, as the months on the defaults are all, some or none.
 inline void ShowOnDefaults(QCheckBox* box, MonthsOnDefaults state)

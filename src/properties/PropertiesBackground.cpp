@@ -2,11 +2,13 @@
 // how it covers the calendar, and its choice and adjustment.
 
 #include "calfile/CalFile.h"
+#include "entries/EditorFrame.h"
 #include "pictures/ChoosePicture.h"
 #include "platform/Prompter.h"
 #include "properties/ApplyProperties.h"
 #include "properties/PanelBoxes.h"
 #include "properties/PropertiesDialog.h"
+#include "resources/Strings.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,7 +49,7 @@ QWidget* PropertiesDialog::BuildBackgroundPanel()
     m_backgroundPanel->setObjectName(QStringLiteral("PicBck"));
     const int texts[] = {522, 523, 524, 525};
     for (int i = 0; i < 4; ++i)
-        m_bck[size_t(i)] = Box(texts[i], QStringLiteral("ChkBck%1").arg(i), m_backgroundPanel);
+        m_bck[size_t(i)] = NamedCheckBox(texts[i], QStringLiteral("ChkBck%1").arg(i), m_backgroundPanel);
     m_bckNameLabel = new QLabel(Str(526), m_backgroundPanel);
     m_bckNameLabel->setObjectName(QStringLiteral("LblBck"));
     m_bckName = new QLineEdit(m_backgroundPanel);

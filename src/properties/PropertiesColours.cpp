@@ -2,9 +2,11 @@
 // the grids, and the colour dialog.
 
 #include "document/ColourValue.h"
+#include "entries/EditorFrame.h"
 #include "platform/CommonDialogs.h"
 #include "properties/PanelBoxes.h"
 #include "properties/PropertiesDialog.h"
+#include "resources/Strings.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -20,8 +22,8 @@ QWidget* PropertiesDialog::BuildColourPanel()
 {
     m_colourPanel = new QWidget;
     m_colourPanel->setObjectName(QStringLiteral("PicCol"));
-    m_col[0] = Box(522, QStringLiteral("ChkCol0"), m_colourPanel);
-    m_col[1] = Box(529, QStringLiteral("ChkCol1"), m_colourPanel);
+    m_col[0] = NamedCheckBox(522, QStringLiteral("ChkCol0"), m_colourPanel);
+    m_col[1] = NamedCheckBox(529, QStringLiteral("ChkCol1"), m_colourPanel);
     connect(m_col[0], &QCheckBox::clicked, this, &PropertiesDialog::OnColourDefaults);
     connect(m_col[1], &QCheckBox::clicked, this, &PropertiesDialog::OnGrids);
 

@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -149,15 +148,6 @@ void PropertiesDialog::OnOk()
 void PropertiesDialog::ShowHelp()
 {
     ShowHelpTopic(QString::fromLatin1(kHelpPages[std::clamp(m_tabs->currentIndex(), 0, 2)]));
-}
-
-void PropertiesDialog::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void PropertiesDialog::SetBoxEnabled(QLineEdit* box, bool enabled)

@@ -39,9 +39,6 @@ public:
     QTreeWidgetItem* ColoursItem(int node) const;
     PropertiesPreview* Preview() const { return m_preview; }
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     // The pages (PropertiesDialog.cpp for the general and save pages).
     QWidget* BuildGeneralPage();
@@ -89,6 +86,7 @@ private:
     QTreeWidget* m_tree = nullptr;
     QLabel* m_panelTitle = nullptr;
     QStackedWidget* m_panels = nullptr;
+    int m_panelNode = kDefaultsNode; // the node whose panel is shown
     QWidget* m_previewPanel = nullptr;
     PropertiesPreview* m_preview = nullptr;
     QWidget* m_backgroundPanel = nullptr;

@@ -89,8 +89,7 @@ QTreeWidgetItem* PropertiesDialog::ColoursItem(int node) const
 
 int PropertiesDialog::PanelNode() const
 {
-    const QWidget* panel = m_panels->currentWidget();
-    return qBound(kDefaultsNode, panel->property("Tag").toString().toInt(), kDisplayNodes - 1);
+    return m_panelNode;
 }
 
 void PropertiesDialog::OnNodeSelected()
@@ -103,7 +102,7 @@ void PropertiesDialog::OnNodeSelected()
     QWidget* panel = kind == KindPicture   ? m_backgroundPanel
                      : kind == KindColours ? m_colourPanel
                                            : m_previewPanel;
-    panel->setProperty("Tag", QString::number(node));
+    m_panelNode = qBound(kDefaultsNode, node, kDisplayNodes - 1);
     m_panels->setCurrentWidget(panel);
     m_panelTitle->setText(parentText + u' ' +
                           Str(kind == KindPicture   ? 521

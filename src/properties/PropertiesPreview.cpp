@@ -1,10 +1,8 @@
 #include "properties/PropertiesPreview.h"
 
-#include "document/BackgroundPicture.h"
 #include "resources/Strings.h"
+#include "views/MonthCaptions.h"
 #include "views/MonthGrid.h"
-
-#include <QPainter>
 
 using namespace MonthLayout;
 
@@ -39,8 +37,7 @@ PropertiesPreview::PropertiesPreview(QWidget* parent) : QWidget(parent), m_grid(
     setObjectName(QStringLiteral("PicCalPrev"));
     m_grid->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_grid->setGeometry(QRect(QPoint(0, 0), m_grid->sizeHint()));
-    const int headings[] = {407, 401, 402, 403, 404, 405, 406};
-    for (int k = 0; k < 7; ++k) m_grid->Headings[size_t(k)] = Str(headings[k]);
+    for (int k = 0; k < 7; ++k) m_grid->Headings[size_t(k)] = Str(WeekdayHeadingText(k));
     setFixedSize(sizeHint());
 }
 
@@ -78,17 +75,9 @@ void PropertiesPreview::ShowSample(const BackgroundSettings& background, const C
 
     // The picture covers the sample as it would the calendar area.
     m_grid->Picture = QImage();
-    if (picture) {
-        const QRect area = CalendarArea();
-        QImage surface(area.width() / kTwipsPerPixel, area.height() / kTwipsPerPixel,
-                       QImage::Format_ARGB32_Premultiplied);
-        surface.fill(Qt::transparent);
-        QPainter p(&surface);
-        const QRect sample(0, 0, kSampleWidth / kTwipsPerPixel,
-                           (kSampleHeight - kCalendarTop) / kTwipsPerPixel);
-        PaintBackgroundPicture(p, sample, background.Picture, background.Mode);
-        p.end();
-        m_grid->Picture = surface;
-    }
+    if (picture)
+        m_grid->Picture = CalendarAreaPicture(
+            background.Picture, background.Mode,
+            QRect(0, 0, kSampleWidth / kTwipsPerPixel, (kSampleHeight - kCalendarTop) / kTwipsPerPixel));
     m_grid->update();
 }

@@ -13,7 +13,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -113,15 +112,6 @@ void OptionsDialog::UpdateStates()
 void OptionsDialog::ShowHelp()
 {
     ShowHelpTopic(QString::fromLatin1(kHelpPages[std::clamp(m_pages->currentIndex(), 0, kOptionsPages - 1)]));
-}
-
-void OptionsDialog::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void OptionsDialog::OnOk()

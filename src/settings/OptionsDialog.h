@@ -24,9 +24,6 @@ public:
     QTabWidget* Pages() const { return m_pages; }
     OptionsValues Values() const;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     // Page construction (OptionsPages.cpp).
     QWidget* BuildGeneralPage();

@@ -18,21 +18,13 @@ bool ValidKind(qint32 kind)
     return kind == SummaryIncomes || kind == SummaryExpenses;
 }
 
-// True when the cell of the month's grid shows a day of the document's year.
-bool CellHoldsDay(const CalendarDocument& doc, int month, int cell)
-{
-    const int year = doc.YearNumber();
-    const int first = CellOfDate(MakeDate(1, month, year));
-    return cell >= first && cell < first + DaysInMonth(year, month);
-}
-
 // Days counted from (month, cell) on, cell by cell through the grids of the following months.
 qint32 WalkTotal(const CalendarDocument& doc, qint32 kind, int month, int cell, int days)
 {
     qint32 total = 0;
     int counted = 0;
     while (counted < days && month <= 12) {
-        if (CellHoldsDay(doc, month, cell)) {
+        if (DayOfCell(doc.YearNumber(), month, cell) > 0) {
             total = AddRounded(total, DayAmountTotal(doc, kind, month, cell));
             ++counted;
         }

@@ -25,6 +25,8 @@ constexpr CommandName kCommandNames[] = {
     {"Options", "CmdCOOptions", ShellCommand::Options},
     {nullptr, "CmdCOAbout", ShellCommand::About},
     {"Prop", nullptr, ShellCommand::Properties},
+    {nullptr, "CmdCOExport", ShellCommand::Export},
+    {nullptr, "CmdCOImport", ShellCommand::Import},
 };
 
 } // namespace

@@ -34,7 +34,9 @@ enum class ShellCommand
     Print,
     Options,
     About,
-    Properties
+    Properties,
+    Export,
+    Import
 };
 
 // The command of a toolbar key ("New", "Prop"...) or of a commands-tab button ("CmdCONew"...);

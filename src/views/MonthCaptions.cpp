@@ -1,7 +1,7 @@
 #include "views/MonthCaptions.h"
 
+#include "entries/DayEntries.h"
 #include "resources/Strings.h"
-#include "views/MonthLayout.h"
 
 QString MonthCaption(const CalendarDocument& doc, int month)
 {
@@ -15,8 +15,7 @@ int WeekdayHeadingText(int k)
 
 QString DayCaption(int year, int month, int cell)
 {
-    if (!ValidMonth(month) || !ValidCell(cell)) return {};
-    const int day = cell - MonthLayout::CellOfDay(0, WeekdayOf(MakeDate(1, month, year), true));
-    if (day < 1 || day > DaysInMonth(year, month)) return {};
+    const int day = DayOfCell(year, month, cell);
+    if (day == 0) return {};
     return QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0'));
 }

@@ -1,5 +1,6 @@
 #include "views/MonthGrid.h"
 
+#include "document/BackgroundPicture.h"
 #include "document/ColourValue.h"
 #include "views/Fonts.h"
 
@@ -162,4 +163,15 @@ void MonthGrid::mouseReleaseEvent(QMouseEvent* event)
 {
     const Hit hit = HitTest(ToTwips(event->position().toPoint()));
     if (hit.Cell) emit CellReleased(hit.Cell, hit.Line, event->button(), event->globalPosition().toPoint());
+}
+
+QImage CalendarAreaPicture(const QImage& picture, qint32 mode, const QRect& target)
+{
+    const QRect area = MonthLayout::CalendarArea();
+    QImage surface(area.width() / MonthLayout::kTwipsPerPixel, area.height() / MonthLayout::kTwipsPerPixel,
+                   QImage::Format_ARGB32_Premultiplied);
+    surface.fill(Qt::transparent);
+    QPainter p(&surface);
+    PaintBackgroundPicture(p, target.isNull() ? surface.rect() : target, picture, mode);
+    return surface;
 }

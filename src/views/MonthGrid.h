@@ -70,3 +70,7 @@ private:
     QFont m_dayFont;
     QFont m_lineFont;
 };
+
+// A picture layer the size of the calendar area: the background drawn into target (pixels),
+// transparent elsewhere.
+QImage CalendarAreaPicture(const QImage& picture, qint32 mode, const QRect& target);

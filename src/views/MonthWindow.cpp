@@ -1,6 +1,5 @@
 #include "views/MonthWindow.h"
 
-#include "document/BackgroundPicture.h"
 #include "document/Session.h"
 #include "help/Help.h"
 #include "platform/Clock.h"
@@ -11,7 +10,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPainter>
 
 bool MonthWindowsAcceptInput()
 {
@@ -149,16 +147,8 @@ void MonthWindow::DrawMonthBackground()
     const BackgroundSettings& b = Session::Get().CurrentDocument.EffectiveBackground(m_month);
     const QImage& picture = b.Picture;
     m_grid->Picture = QImage();
-    if (!b.PicturePath.isEmpty() && !picture.isNull() && (b.Mode == 1 || b.Mode == 2)) {
-        const QRect area = MonthLayout::CalendarArea();
-        QImage surface(area.width() / MonthLayout::kTwipsPerPixel,
-                       area.height() / MonthLayout::kTwipsPerPixel, QImage::Format_ARGB32_Premultiplied);
-        surface.fill(Qt::transparent);
-        QPainter p(&surface);
-        PaintBackgroundPicture(p, surface.rect(), picture, b.Mode);
-        p.end();
-        m_grid->Picture = surface;
-    }
+    if (!b.PicturePath.isEmpty() && !picture.isNull() && (b.Mode == 1 || b.Mode == 2))
+        m_grid->Picture = CalendarAreaPicture(picture, b.Mode, QRect());
     m_grid->update();
 }
 

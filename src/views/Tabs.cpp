@@ -162,15 +162,16 @@ CommandsTab::CommandsTab(QWidget* parent) : TabPage(TabCommands, parent)
         int text;
         const char* image; // the toolbar picture shown beside the button, if any
         const char* key;
+        const char* plain = nullptr; // a caption that has no number
     };
     const auto frame = [this](int title, std::initializer_list<Item> items) {
-        auto* box = new QGroupBox(Str(title), WorkPanel());
+        auto* box = new QGroupBox(title ? Str(title) : QStringLiteral("Exporter / Importer"), WorkPanel());
         auto* grid = new QGridLayout(box);
         grid->setColumnMinimumWidth(0, 28);
         grid->setColumnStretch(1, 1);
         int row = 0;
         for (const Item& it : items) {
-            auto* b = new QPushButton(Str(it.text), box);
+            auto* b = new QPushButton(it.plain ? QString::fromUtf8(it.plain) : Str(it.text), box);
             b->setObjectName(QLatin1String(it.name));
             b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
             connect(b, &QPushButton::clicked, this,
@@ -197,6 +198,9 @@ CommandsTab::CommandsTab(QWidget* parent) : TabPage(TabCommands, parent)
     frame(236, {{"CmdCOOptions", 244, nullptr, nullptr},
                 {"CmdCOAbout", 245, nullptr, nullptr},
                 {"CmdCOExit", 246, nullptr, nullptr}});
+    // Calendars and spreadsheets of other programs; the only frame whose title has no number.
+    frame(0, {{"CmdCOExport", 0, nullptr, nullptr, "Exporter..."},
+              {"CmdCOImport", 0, nullptr, nullptr, "Importer..."}});
     WorkLayout()->addStretch();
     ApplyStates(false, false, false);
 }
@@ -227,6 +231,8 @@ void CommandsTab::ApplyStates(bool editing, bool daySelected, bool printerInstal
     };
     const bool save = enable(QStringLiteral("CmdCOSave"), editing);
     enable(QStringLiteral("CmdCOSaveAs"), editing);
+    enable(QStringLiteral("CmdCOExport"), editing);
+    enable(QStringLiteral("CmdCOImport"), editing);
     const bool preview = enable(QStringLiteral("CmdCOPreview"), canPrint);
     const bool print = enable(QStringLiteral("CmdCOPrint"), canPrint);
     for (QLabel* img : m_images) {

@@ -189,12 +189,8 @@ private slots:
         QCOMPARE(day(29, 2)[1].Description, u"AN:Léa"_qs);
 
         // A wrong password writes nothing.
-        r = Cli({u"update"_qs, Path("avant.cal"), Path("raté.cal")}, u"cle"_qs);
-        QCOMPARE(r.Exit, 3);
+        QCOMPARE(Cli({u"update"_qs, Path("avant.cal"), Path("raté.cal")}, u"cle"_qs).Exit, 3);
         QVERIFY(!QFile::exists(Path("raté.cal")));
-        QCOMPARE(Cli({u"update"_qs, Path("inexistant.cal"), Path("raté.cal")}).Exit, 1);
-        QCOMPARE(Cli({u"update"_qs, Path("avant.cal")}).Exit, 1);
-        QVERIFY(Cli({u"help"_qs}).Out.contains("update IN.cal OUT.cal [--password P]"));
     }
 
 private:

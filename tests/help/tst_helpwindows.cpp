@@ -5,15 +5,11 @@
 #include "help/AboutBox.h"
 #include "help/AboutText.h"
 #include "help/FolderChooser.h"
-#include "help/FolderRules.h"
-#include "help/Help.h"
 #include "help/HelpViewer.h"
 #include "pictures/BrowseLists.h"
 #include "platform/SystemDialogs.h"
 #include "resources/Strings.h"
-#include "settings/OptionsDialog.h"
 #include "support/ScriptedPrompter.h"
-#include "support/TestFiles.h"
 #include "support/WhenModal.h"
 #include "support/Widgets.h"
 #include "views/MainWindow.h"
@@ -98,21 +94,16 @@ private slots:
         QTest::keyClick(browser, Qt::Key_Return);
         QCOMPARE(browser->source(), Page("t_commands.htm"));
         QCOMPARE(viewer.windowTitle(), u"Daybinder - Onglet Commandes"_qs);
-        QVERIFY(ViewerAction("CmdBack")->isEnabled());
-        QVERIFY(ViewerAction("CmdHome")->isEnabled());
 
+        // A click on a disabled button would leave the page where it is.
         ClickViewerButton("CmdBack");
         QCOMPARE(browser->source(), Page("index.htm"));
-        QVERIFY(ViewerAction("CmdForward")->isEnabled());
         ClickViewerButton("CmdForward");
         QCOMPARE(browser->source(), Page("t_commands.htm"));
-        viewer.ShowPage(Page("d_askpath.htm").toLocalFile());
-        QCOMPARE(viewer.windowTitle(), u"Daybinder - Choisir un dossier"_qs);
         ClickViewerButton("CmdHome");
         QCOMPARE(browser->source(), Page("index.htm"));
         QVERIFY(!ViewerAction("CmdHome")->isEnabled());
-        // Every page renders with its text, in French, from the shared style.
-        QVERIFY(browser->toPlainText().contains(u"Premiers pas"_qs));
+        QVERIFY(browser->toPlainText().contains(u"Premiers pas"_qs)); // rendered, not its source
     }
 
     void viewerOpenedFromAModalDialogCanBeReadWhileTheDialogWaits()
@@ -130,52 +121,29 @@ private slots:
         });
         dialog.exec();
         QVERIFY(clicked);
-        // The viewer outlives the dialog, still open on its page.
-        HelpViewer& viewer = HelpViewer::Instance();
-        QVERIFY(viewer.isVisible());
-        QCOMPARE(viewer.Browser()->source(), Page("index.htm"));
-        QVERIFY(!viewer.parentWidget());
+        QVERIFY(HelpViewer::Instance().isVisible()); // it outlives the dialog
     }
 
-    void aboutBoxShowsTheVersionAndTheProgramDate()
+    void aboutBoxFromTheCommandsTabShowsTheVersionAndTheProgramDate()
     {
-        AboutBox box;
-        QCOMPARE(box.objectName(), u"FrmAbout"_qs);
-        QCOMPARE(box.windowTitle(), u"Au sujet de Daybinder..."_qs);
-        QCOMPARE(LabelText(&box, "LblProduct"), u"Daybinder pour Linux"_qs);
-        QCOMPARE(LabelText(&box, "LblVersion"), u"version 2.1"_qs);
-        QCOMPARE(LabelText(&box, "LblInfo0"), ProgramVersionLine());
-        // This test's own program file stands for the program.
-        QVERIFY(LabelText(&box, "LblInfo1").startsWith(u"Date de compilation: "_qs));
-        QVERIFY(!LabelText(&box, "LblInfo1").contains(Str(541)));
-        AboutBox missing(nullptr, m_config.filePath(u"absent"_qs));
-        QCOMPARE(LabelText(&missing, "LblInfo1"), u"Date de compilation: [Non disponible]"_qs);
-
-        box.show();
-        QVERIFY(QTest::qWaitForWindowActive(&box));
-        QTest::keyClick(&box, Qt::Key_F1);
-        QCOMPARE(LastHelpTopic(), u"Html\\d_about.htm"_qs);
-        Press(&box, "CmdOk");
-        QVERIFY(!box.isVisible());
-        QCOMPARE(box.result(), int(QDialog::Accepted));
-    }
-
-    void aboutCommandOfTheCommandsTabOpensTheBox()
-    {
-        Session::Get().Reset();
+        Session::Get().Reset(); // no document open
         MainWindow main;
         WireMainWindow(main);
         main.SetCurrentTab(TabCommands);
-        QPushButton* about = main.Commands()->Button(u"CmdCOAbout"_qs);
-        QVERIFY(about->isEnabled()); // whatever the mode, with no document open
-        QString shown;
+        QString version, date;
         WhenModal<AboutBox>([&](AboutBox* box) {
-            shown = LabelText(box, "LblProduct");
+            version = LabelText(box, "LblInfo0");
+            date = LabelText(box, "LblInfo1");
             Press(box, "CmdOk");
         });
-        about->click();
-        QCOMPARE(shown, u"Daybinder pour Linux"_qs);
+        main.Commands()->Button(u"CmdCOAbout"_qs)->click();
+        QCOMPARE(version, ProgramVersionLine());
+        // This test's own program file stands for the program.
+        QVERIFY(date.startsWith(u"Date de compilation: "_qs) && !date.contains(Str(541)));
         Session::Get().SetMode(MainMode::Unload);
+
+        AboutBox missing(nullptr, m_config.filePath(u"absent"_qs));
+        QCOMPARE(LabelText(&missing, "LblInfo1"), u"Date de compilation: [Non disponible]"_qs);
     }
 
     void chooserHandsBackTheFolderPickedWithOneSeparator()
@@ -183,16 +151,12 @@ private slots:
         const QString root = Folders({u"Photos/Été"_qs, u"Factures"_qs});
 
         FolderChooser chooser(root + u'/');
-        QCOMPARE(chooser.objectName(), u"FrmAskPath"_qs);
-        QCOMPARE(chooser.windowTitle(), u"Choisir un dossier..."_qs);
         auto* shown = Find<QLabel>(&chooser, "LblSelPath");
         QCOMPARE(shown->toolTip(), root);
-        QVERIFY(FolderItem(&chooser, root + u"/Photos"_qs) && FolderItem(&chooser, root + u"/Factures"_qs));
 
         chooser.show();
         ClickFolder(&chooser, root + u"/Photos"_qs);
         QCOMPARE(shown->toolTip(), root + u"/Photos"_qs);
-        QCOMPARE(chooser.CurrentFolder(), root + u"/Photos"_qs);
         // A double-click opens it: its subfolders show and it stays the chosen one.
         auto* folders = Find<FolderList>(&chooser, "Dir1");
         emit folders->itemActivated(FolderItem(&chooser, root + u"/Photos"_qs), 0);
@@ -201,54 +165,38 @@ private slots:
         Press(&chooser, "CmdOk");
         QCOMPARE(chooser.Chosen(), root + u"/Photos/Été/"_qs);
 
-        QString chosen = u"stale"_qs;
-        WhenModal<FolderChooser>([](FolderChooser* c) { Press(c, "CmdOk"); });
-        chosen = ChooseFolderWithChooser(nullptr, u"/"_qs);
-        QCOMPARE(chosen, u"/"_qs); // the root keeps its one separator
-
         WhenModal<FolderChooser>([](FolderChooser* c) { Press(c, "CmdCancel"); });
         QCOMPARE(ChooseFolderWithChooser(nullptr, root), QString());
         WhenModal<FolderChooser>([](FolderChooser* c) { QTest::keyClick(c, Qt::Key_Escape); });
         QCOMPARE(ChooseFolderWithChooser(nullptr, root), QString());
     }
 
-    void optionsFolderButtonPicksWithTheChooserOnceTheProgramRuns()
+    void folderButtonsPickWithTheChooserOnceTheProgramRuns()
     {
         const QString root = Folders({u"Agendas"_qs});
         Session::Get().Reset();
-        auto main = std::make_unique<MainWindow>();
-        InstallSystemDialogs(main.get());
-        WireMainWindow(*main);
-
-        OptionsDialog options;
-        options.Pages()->setCurrentIndex(2);
-        Check(&options, "ChkPath0")->setChecked(false);
-        Box(&options, "TxtPath0")->setText(root);
+        MainWindow main;
+        InstallSystemDialogs(&main);
+        WireMainWindow(main);
         QString startedIn;
         WhenModal<FolderChooser>([&](FolderChooser* c) {
             startedIn = c->CurrentFolder();
             ClickFolder(c, root + u"/Agendas"_qs);
             Press(c, "CmdOk");
         });
-        Press(&options, "CmdPathSel0");
+        QCOMPARE(ChooseFolder(root), std::optional(root + u"/Agendas/"_qs));
         QCOMPARE(startedIn, root);
-        QCOMPARE(Box(&options, "TxtPath0")->text(), root + u"/Agendas/"_qs);
-        // Cancel leaves the folder as it was.
+        // Cancelled: no answer, so that the folder box keeps its text.
         WhenModal<FolderChooser>([](FolderChooser* c) { Press(c, "CmdCancel"); });
-        Press(&options, "CmdPathSel0");
-        QCOMPARE(Box(&options, "TxtPath0")->text(), root + u"/Agendas/"_qs);
+        QCOMPARE(ChooseFolder(root), std::nullopt);
         Session::Get().SetMode(MainMode::Unload);
-        main.reset();
     }
 
     void chooserStartsInTheProgramFolderWhenTheStartIsGone()
     {
         ScriptedPrompter prompter;
-        QTemporaryDir dir;
-        FolderChooser chooser(dir.filePath(u"parti/ailleurs"_qs));
+        FolderChooser chooser(m_config.filePath(u"parti/ailleurs"_qs));
         QCOMPARE(chooser.CurrentFolder(), QDir::cleanPath(ProgramFolder()));
-        FolderChooser blank{QString()};
-        QCOMPARE(blank.CurrentFolder(), QDir::cleanPath(ProgramFolder()));
         QVERIFY(prompter.Asked.isEmpty());
     }
 
@@ -260,35 +208,25 @@ private slots:
         chooser.show();
         ClickFolder(&chooser, root + u"/Documents"_qs);
 
-        prompter.Inputs = {u"  Calendriers 2026 "_qs, u"   "_qs, std::nullopt};
+        prompter.Inputs = {u"  Calendriers 2026 "_qs, std::nullopt};
         Press(&chooser, "CmdNew");
-        QCOMPARE(prompter.InputAsked.size(), 1);
-        QCOMPARE(prompter.InputAsked[0].Title, u"Daybinder"_qs);
-        QCOMPARE(prompter.InputAsked[0].Text, NewFolderQuestion(root + u"/Documents"_qs));
+        QVERIFY(prompter.InputAsked[0].Text.endsWith(root + u"/Documents/"_qs)); // where it goes
         const QString made = root + u"/Documents/Calendriers 2026"_qs;
         QVERIFY(QFileInfo(made).isDir());
         QVERIFY(FolderItem(&chooser, made)); // the list was read again
         QCOMPARE(chooser.CurrentFolder(), root + u"/Documents"_qs);
-        Press(&chooser, "CmdNew"); // a blank name
         Press(&chooser, "CmdNew"); // the input box cancelled
-        QCOMPARE(QDir(root + u"/Documents"_qs).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
-                 QStringList({u"2026"_qs, u"Calendriers 2026"_qs}));
-        QVERIFY(prompter.Asked.isEmpty());
+        QCOMPARE(QDir(root + u"/Documents"_qs).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 2);
 
         // Refused: the reason is told, and the chooser stays open where it was.
         auto* folders = Find<FolderList>(&chooser, "Dir1");
         emit folders->itemActivated(FolderItem(&chooser, root + u"/Documents"_qs), 0);
-        prompter.Inputs = {u"2026"_qs, u"mois/mars"_qs};
+        prompter.Inputs = {u"2026"_qs};
         Press(&chooser, "CmdNew");
-        Press(&chooser, "CmdNew");
-        QCOMPARE(prompter.Asked.size(), 2);
-        QCOMPARE(prompter.Asked[0].Text, NewFolderErrorMessage(FolderFailure(ErrAlreadyExists)).Text);
-        QCOMPARE(prompter.Asked[0].Icon, PromptIcon::Stop);
-        QVERIFY(prompter.Asked[1].Text.contains(u"Numéro de l'erreur :  52"_qs));
+        QCOMPARE(prompter.Asked.size(), 1);
+        QVERIFY(prompter.Asked[0].Text.contains(u"Numéro de l'erreur :  58"_qs));
         QVERIFY(chooser.isVisible());
         QCOMPARE(folders->Path(), root + u"/Documents"_qs);
-        QCOMPARE(chooser.CurrentFolder(), root + u"/Documents"_qs);
-        QVERIFY(!QFileInfo::exists(root + u"/Documents/mois"_qs));
 
         ClickFolder(&chooser, made);
         Press(&chooser, "CmdOk");

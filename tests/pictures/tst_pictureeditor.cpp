@@ -33,14 +33,10 @@ void Click(QWidget* editor, const char* name)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-QString Height(QWidget* editor)
+// The size boxes, as "width x height".
+QString SizeBoxes(QWidget* editor)
 {
-    return Box(editor, u"TxtHeight"_qs)->text();
-}
-
-QString Width(QWidget* editor)
-{
-    return Box(editor, u"TxtWidth"_qs)->text();
+    return Box(editor, u"TxtWidth"_qs)->text() + u" x "_qs + Box(editor, u"TxtHeight"_qs)->text();
 }
 
 // The slider moved as with the keyboard, then its "Appliquer".
@@ -75,18 +71,6 @@ private slots:
         PictureEditor::PrintPicture = nullptr;
     }
 
-    void opensOnThePictureWithItsSize()
-    {
-        PictureEditor editor(Picture(120, 80, qRgb(1, 2, 3)), u"/photos/été.jpg"_qs);
-        QCOMPARE(editor.objectName(), u"FrmCmGraph"_qs);
-        QCOMPARE(editor.windowTitle(), u"Daybinder - Éditeur d'Image"_qs);
-        QCOMPARE(Height(&editor), u"80"_qs);
-        QCOMPARE(Width(&editor), u"120"_qs);
-        QCOMPARE(Find<QSlider>(&editor, u"SldBright"_qs)->value(), 0);
-        QCOMPARE(Find<QPushButton>(&editor, u"CmdSizeFit"_qs)->text(), u"&Taille du calendrier"_qs);
-        QVERIFY(!Find<QPushButton>(&editor, u"CmdPrint"_qs)->isEnabled()); // no printing wired
-    }
-
     void sizeBoxesHoldTheirRangeWhileTyping()
     {
         PictureEditor editor(Picture(120, 80, 0), {});
@@ -94,10 +78,6 @@ private slots:
         QLineEdit* height = Box(&editor, u"TxtHeight"_qs);
         Retype(height, u"40000"_qs);
         QCOMPARE(height->text(), u"32767"_qs);
-        Retype(height, u"5"_qs);
-        QTest::keyClick(height, Qt::Key_Home);
-        QTest::keyClick(height, '-'); // a minus put in front
-        QCOMPARE(height->text(), u"0"_qs);
         QGuiApplication::clipboard()->setText(u"-5"_qs);
         height->selectAll();
         QTest::keySequence(height, QKeySequence::Paste);
@@ -106,10 +86,7 @@ private slots:
         QTest::keyClicks(height, "48");
         QCOMPARE(height->text(), u"48"_qs);
         QLineEdit* width = Box(&editor, u"TxtWidth"_qs);
-        Retype(width, u"125"_qs);
-        QTest::keyClick(width, Qt::Key_Left);
-        QTest::keyClick(width, ','); // "12,5" reads as 12
-        QCOMPARE(width->text(), u"12"_qs);
+        Retype(width, u"12"_qs);
         Find<QToolButton>(&editor, u"UDWidthUp"_qs)->click();
         QCOMPARE(width->text(), u"13"_qs);
         Retype(width, u"0"_qs);
@@ -118,20 +95,22 @@ private slots:
         QCOMPARE(editor.Current().size(), QSize(120, 80)); // nothing applied yet
     }
 
-    void calendarSizeIsAppliedStretched()
+    void calendarSizeIsAppliedStretchedAndResetGoesBack()
     {
-        PictureEditor editor(Picture(300, 300, qRgb(10, 200, 30)), {});
+        const QImage original = Picture(64, 48, qRgb(10, 200, 30));
+        PictureEditor editor(original, {});
         editor.show();
+        Brighten(&editor, 10);
         Click(&editor, "CmdSizeFit");
-        QCOMPARE(Height(&editor), u"481"_qs);
-        QCOMPARE(Width(&editor), u"673"_qs);
-        QCOMPARE(editor.Current().size(), QSize(300, 300));
+        QCOMPARE(SizeBoxes(&editor), u"673 x 481"_qs);
+        QCOMPARE(editor.Current().size(), QSize(64, 48)); // proposed, not yet applied
         Click(&editor, "CmdSizeApply");
         QCOMPARE(editor.Current().size(), QSize(673, 481));
-        QCOMPARE(editor.Current().pixel(672, 0), qRgb(10, 200, 30));
-        Click(&editor, "CmdOk");
-        QCOMPARE(editor.Result(), 1);
-        QCOMPARE(editor.Picture().size(), QSize(673, 481));
+        QCOMPARE(editor.Current().pixel(672, 0), qRgb(20, 210, 40));
+
+        Click(&editor, "CmdReset"); // back to the picture it was opened with
+        QCOMPARE(editor.Current(), original);
+        QCOMPARE(SizeBoxes(&editor), u"64 x 48"_qs);
     }
 
     void aSizeWithoutPixelsOrTooLargeIsRefusedAndThePictureStays()
@@ -150,28 +129,12 @@ private slots:
         QVERIFY(Find<QPushButton>(&editor, u"CmdOk"_qs)->isEnabled());
     }
 
-    void brightnessIsAppliedAndTheSliderReturnsToZero()
-    {
-        PictureEditor editor(Picture(30, 20, qRgb(250, 10, 0)), {});
-        editor.show();
-        Brighten(&editor, 30);
-        QCOMPARE(editor.Current().pixel(29, 19), qRgb(255, 40, 30));
-        QCOMPARE(Find<QSlider>(&editor, u"SldBright"_qs)->value(), 0);
-        Brighten(&editor, -60);
-        QCOMPARE(editor.Current().pixel(0, 0), qRgb(195, 0, 0));
-        const QImage before = editor.Current();
-        Click(&editor, "CmdBrightApply"); // at 0: nothing
-        QCOMPARE(editor.Current(), before);
-        QCOMPARE(Find<QSlider>(&editor, u"SldBright"_qs)->value(), 0);
-    }
-
     void largePictureShowsItsProgressAndEveryControlComesBack()
     {
         PictureEditor editor(Picture(2000, 1500, qRgb(100, 100, 100)), {});
         editor.show();
         auto* progress = editor.findChild<QWidget*>(u"PrgWork"_qs);
-        bool shown = false;
-        bool okDisabled = false;
+        bool shown = false, okDisabled = false;
         // Watches the window between the steps of the work.
         QTimer watch;
         connect(&watch, &QTimer::timeout, &editor, [&] {
@@ -181,30 +144,14 @@ private slots:
         watch.start(0);
         Brighten(&editor, 20);
         watch.stop();
-        QVERIFY(shown);
-        QVERIFY(okDisabled);
-        QVERIFY(!progress->isVisible());
-        QVERIFY(Find<QPushButton>(&editor, u"CmdOk"_qs)->isEnabled());
+        QVERIFY(shown && okDisabled);
+        QVERIFY(!progress->isVisible() && Find<QPushButton>(&editor, u"CmdOk"_qs)->isEnabled());
         QCOMPARE(editor.Current().pixel(1999, 1499), qRgb(120, 120, 120));
     }
 
-    void resetGoesBackToThePictureItWasOpenedWith()
+    void okHandsBackTheEditedPictureCancelTheOriginal()
     {
-        const QImage original = Picture(64, 48, qRgb(40, 50, 60));
-        PictureEditor editor(original, {});
-        editor.show();
-        Brighten(&editor, 10);
-        Click(&editor, "CmdSizeFit");
-        Click(&editor, "CmdSizeApply");
-        Click(&editor, "CmdReset");
-        QCOMPARE(editor.Current(), original);
-        QCOMPARE(Height(&editor), u"48"_qs);
-        QCOMPARE(Width(&editor), u"64"_qs);
-    }
-
-    void cancelAfterChangesHandsBackTheOriginal()
-    {
-        const QImage original = Picture(64, 48, qRgb(40, 50, 60));
+        const QImage original = Picture(64, 48, qRgb(250, 10, 0));
         WhenModal<PictureEditor>([](PictureEditor* editor) {
             Brighten(editor, 25);
             Click(editor, "CmdSizeFit");
@@ -223,12 +170,15 @@ private slots:
         QCOMPARE(EditPicture(original, u"a.bmp"_qs).Picture, original);
 
         WhenModal<PictureEditor>([](PictureEditor* editor) {
-            Brighten(editor, 25);
+            Brighten(editor, 30);
+            QCOMPARE(editor->Current().pixel(63, 47), qRgb(255, 40, 30));
+            QCOMPARE(Find<QSlider>(editor, u"SldBright"_qs)->value(), 0); // back to 0 once applied
+            Brighten(editor, -60); // from the brightened picture
             Click(editor, "CmdOk");
         });
         const EditedPicture confirmed = EditPicture(original, u"a.bmp"_qs);
         QCOMPARE(confirmed.Result, 1);
-        QCOMPARE(confirmed.Picture.pixel(0, 0), qRgb(65, 75, 85));
+        QCOMPARE(confirmed.Picture.pixel(0, 0), qRgb(195, 0, 0));
         QCOMPARE(confirmed.Path, u"a.bmp"_qs);
     }
 
@@ -245,12 +195,11 @@ private slots:
         WhenModal<PictureEditor>([&](PictureEditor* editor) {
             Click(editor, "CmdOpen");
             QCOMPARE(prompter.Asked.size(), 1);
-            QCOMPARE(prompter.Asked[0].Text, Str(10049));
-            QCOMPARE(prompter.Asked[0].Icon, PromptIcon::Stop);
+            QCOMPARE(prompter.Asked[0].Text, Str(10049)); // not a picture
             QCOMPARE(editor->Current().size(), QSize(20, 10)); // the current picture stays
             Click(editor, "CmdOpen");
             QCOMPARE(editor->Current().size(), QSize(90, 70));
-            QCOMPARE(Height(editor), u"70"_qs);
+            QCOMPARE(SizeBoxes(editor), u"90 x 70"_qs);
             Brighten(editor, 5);
             Click(editor, "CmdReset"); // back to the file just opened
             QCOMPARE(qGreen(editor->Current().pixel(45, 35)), qGreen(QImage(photo).pixel(45, 35)));
@@ -275,28 +224,21 @@ private slots:
         dialogs.Files = {folder + u"/calendrier.bmp"_qs, std::nullopt};
         Click(&editor, "CmdSaveAs");
         const FileDialogRequest& asked = dialogs.Saved.first();
-        QCOMPARE(asked.Filter, Str(10052));
-        QCOMPARE(asked.FilterIndex, 2);
         QCOMPARE(asked.DefaultExtension, u"bmp"_qs);
         QCOMPARE(asked.InitialFolder, m_dir.path() + u'/');
         QVERIFY(asked.OverwritePrompt);
-        QVERIFY(asked.FileName.isEmpty());
         QCOMPARE(QImage(folder + u"/calendrier.bmp"_qs).size(), QSize(673, 481));
         QVERIFY(QDir::cleanPath(Settings::Get().ImgSave) == QDir::cleanPath(folder));
 
         Click(&editor, "CmdSaveAs"); // cancelled: nothing more
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
         QVERIFY(QDir::cleanPath(Settings::Get().ImgSave) == QDir::cleanPath(folder));
-    }
 
-    void aFixedSaveFolderIsKept()
-    {
-        ScriptedDialogs dialogs;
+        // A folder marked "*" is fixed: it stays whatever folder the picture goes to.
         Settings::Get().ImgSave = u'*' + m_dir.path() + u'/';
-        PictureEditor editor(Picture(10, 10, 0), {});
         dialogs.Files = {m_dir.filePath(u"ailleurs.bmp"_qs)};
         Click(&editor, "CmdSaveAs");
-        QCOMPARE(dialogs.Saved.first().InitialFolder, m_dir.path() + u'/');
+        QCOMPARE(dialogs.Saved.last().InitialFolder, m_dir.path() + u'/');
         QCOMPARE(Settings::Get().ImgSave, u'*' + m_dir.path() + u'/');
         QVERIFY(QFile::exists(m_dir.filePath(u"ailleurs.bmp"_qs)));
     }
@@ -312,15 +254,11 @@ private slots:
             QVERIFY(!Find<QPushButton>(&editor, u"CmdPrint"_qs)->isEnabled()); // no printer
         }
         printer = true;
-        PictureEditor editor(Picture(40, 30, qRgb(250, 10, 0)), u"/images/mer.bmp"_qs);
+        PictureEditor editor(Picture(40, 30, 0), u"/images/mer.bmp"_qs);
         editor.show();
         Brighten(&editor, 30);
-        QVERIFY(Find<QPushButton>(&editor, u"CmdPrint"_qs)->isEnabled()); // back after the work
-        Click(&editor, "CmdPrint");
-        QCOMPARE(requests.size(), 1);
-        QCOMPARE(requests[0].Mode, 0);
+        Click(&editor, "CmdPrint"); // enabled again after the work
         QCOMPARE(requests[0].PicturePath, u"/images/mer.bmp"_qs);
-        QCOMPARE(requests[0].Picture.pixel(0, 0), qRgb(255, 40, 30));
 
         PictureEditor unnamed(Picture(4, 4, 0), {});
         Click(&unnamed, "CmdPrint");
@@ -337,7 +275,6 @@ private slots:
         QScrollBar* v = Find<QScrollBar>(&editor, u"VScroll1"_qs);
         QScrollBar* h = Find<QScrollBar>(&editor, u"HScroll1"_qs);
         QVERIFY(v->isEnabled() && h->isEnabled());
-        QCOMPARE(v->minimum(), view->Zone()->height() - 1500 - 6);
         QCOMPARE(view->Surface()->pos(), QPoint(0, 0));
         v->setValue(v->maximum());
         h->setValue(h->maximum());

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 class ScriptedPrompter : public Prompter
 {
@@ -19,9 +20,12 @@ public:
     QList<std::optional<QString>> Inputs;
     QList<PromptRequest> InputAsked; // the title and prompt of each input box (no buttons)
 
+    std::function<void(int asked)> OnAsk; // runs at each message, given how many came so far
+
     PromptAnswer Ask(const PromptRequest& request) override
     {
         Asked.append(request);
+        if (OnAsk) OnAsk(int(Asked.size()));
         if (!Answers.isEmpty()) return Answers.takeFirst();
         return request.DefaultButton.value_or(PromptAnswer::Cancel);
     }

@@ -1,0 +1,41 @@
+// Export and import on the heavy document (10,080 entries): the year to iCalendar, its budget
+// to CSV, and that iCalendar file imported into an empty year. Prints the figures; asserts
+// nothing. Usage: bench_interchange [runs]
+
+#include "HeavyDocument.h"
+#include "Timing.h"
+#include "interchange/BudgetCsv.h"
+#include "interchange/IcsExport.h"
+#include "interchange/IcsImport.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    const CalendarDocument doc = MakeHeavyDocument(2026);
+    const QDateTime stamp = QDateTime::currentDateTimeUtc();
+
+    QByteArray ics;
+    ExportCalendar(doc, stamp); // warm the caches once
+    Report("iCalendar export of the heavy document",
+           Time(runs, [&](int) { ics = ExportCalendar(doc, stamp); }), 300);
+    QByteArray csv;
+    Report("CSV export of its money entries", Time(runs, [&](int) { csv = BudgetCsv(doc); }), 300);
+
+    int added = 0;
+    Report("iCalendar import of that export into an empty year",
+           Time(runs,
+                [&](int) {
+                    CalendarDocument empty = BlankDocumentFrom({});
+                    SetDocumentDefaults(empty, 2026);
+                    added = ImportCalendar(ics, empty, QTimeZone::utc()).Added;
+                }),
+           1000);
+    std::printf("iCalendar file %lld bytes, %d events imported back; CSV file %lld bytes\n",
+                static_cast<long long>(ics.size()), added, static_cast<long long>(csv.size()));
+    return 0;
+}

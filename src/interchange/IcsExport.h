@@ -1,0 +1,24 @@
+#pragma once
+// The year as an iCalendar file (RFC 5545) for phones and other calendars: every day entry an
+// all-day event on its date, in the day's list order. UTF-8, CR LF lines folded at 75 octets.
+
+#include "document/CalendarDocument.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QTimeZone>
+
+// What another calendar shows: the trimmed text of an event; for money the name, then the
+// amount with " $" ("Loyer 650 $").
+QString EntrySummary(const DayEntry& entry);
+
+// "Événement", "Revenu", "Dépense"; empty for an entry of no known type.
+QString EntryCategory(const DayEntry& entry);
+
+// The same entry place of the same document always gets the same identifier: the document is
+// known by its year and its file name, the place by the date and the line of the day's list.
+QString EntryUid(const CalendarDocument& doc, const DateRec& date, int index);
+
+// The whole file; stamp is the moment of the export (DTSTAMP), in UTC.
+QByteArray ExportCalendar(const CalendarDocument& doc, const QDateTime& stamp);

@@ -1,0 +1,77 @@
+#pragma once
+// Small documents and iCalendar texts for the interchange tests.
+
+#include "entries/EntryFixtures.h"
+#include "interchange/IcalHandles.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QStringList>
+
+// The lines of an iCalendar text with their folds undone.
+inline QStringList UnfoldedLines(const QByteArray& ics)
+{
+    QByteArray text = ics;
+    text.replace("\r\n ", "").replace("\r\n\t", "");
+    QStringList lines = QString::fromUtf8(text).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+// The lines of each VEVENT block, in file order.
+inline QList<QStringList> EventBlocks(const QByteArray& ics)
+{
+    QList<QStringList> blocks;
+    bool inside = false;
+    for (const QString& line : UnfoldedLines(ics)) {
+        if (line == u"BEGIN:VEVENT") {
+            blocks.append(QStringList());
+            inside = true;
+        } else if (line == u"END:VEVENT") {
+            inside = false;
+        } else if (inside) {
+            blocks.last().append(line);
+        }
+    }
+    return blocks;
+}
+
+// The value of the first line of a block that starts with the name ("SUMMARY", "DTSTART;...").
+inline QString ValueOf(const QStringList& block, const QString& name)
+{
+    for (const QString& line : block)
+        if (line.startsWith(name + u':') || line.startsWith(name + u';'))
+            return line.mid(line.indexOf(u':') + 1);
+    return {};
+}
+
+// libical's verdict on a whole file: the number of errors it finds, -1 when it reads nothing.
+inline int IcalErrors(const QByteArray& ics)
+{
+    PrepareIcal();
+    const IcalComponent c(icalparser_parse_string(ics.constData()));
+    if (!c) return -1;
+    icalrestriction_check(c.get());
+    return icalcomponent_count_errors(c.get());
+}
+
+// An iCalendar file around some VEVENT (or VTIMEZONE) lines.
+inline QByteArray Calendar(const QStringList& body)
+{
+    QStringList lines{u"BEGIN:VCALENDAR"_qs, u"VERSION:2.0"_qs, u"PRODID:-//Test//Test//FR"_qs};
+    lines += body;
+    lines.append(u"END:VCALENDAR"_qs);
+    return (lines.join(u"\r\n"_qs) + u"\r\n"_qs).toUtf8();
+}
+
+inline QStringList VEvent(const QString& uid, const QStringList& properties)
+{
+    return QStringList{u"BEGIN:VEVENT"_qs, u"UID:"_qs + uid, u"DTSTAMP:20260101T000000Z"_qs} + properties +
+           QStringList{u"END:VEVENT"_qs};
+}
+
+// The system's Python, where Debian's packages (python3-icalendar) are; else the first on PATH.
+inline QString Python()
+{
+    return QFile::exists(u"/usr/bin/python3"_qs) ? u"/usr/bin/python3"_qs : u"python3"_qs;
+}

@@ -1,0 +1,162 @@
+// The three sub-commands of daybinder-cli on the example year: its calendar read back by
+// libical and by Python's icalendar, its budget by Python's csv, and an import written to a
+// new file, or refused.
+
+#include "InterchangeFixtures.h"
+#include "calfile/CalFile.h"
+#include "interchange/IcsExport.h"
+#include "interchange/YearEntries.h"
+#include "support/TestFiles.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int Exit = -1;
+    QString Out;
+    QString Err;
+};
+
+Run Command(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+Run Cli(const QStringList& args)
+{
+    return Command(QStringLiteral(DAYBINDER_CLI), args);
+}
+
+bool HasPythonIcalendar()
+{
+    return Command(Python(), {u"-c"_qs, u"import icalendar"_qs}).Exit == 0;
+}
+
+// "2026-03-14|Loyer 650 $|-P3D" for each event, as Python's icalendar reads the file.
+QStringList PythonEvents(const QString& path)
+{
+    const Run r =
+        Command(Python(), {u"-c"_qs,
+                           u"import sys, icalendar\n"
+                           "cal = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())\n"
+                           "for ev in cal.walk('VEVENT'):\n"
+                           "    alarms = [a.get('TRIGGER').to_ical().decode() for a in ev.walk('VALARM')]\n"
+                           "    print('%s|%s|%s' % (ev.decoded('DTSTART').isoformat(), ev.get('SUMMARY'),"
+                           " ','.join(alarms)))\n"_qs,
+                           path});
+    if (r.Exit != 0) qWarning("%s", qPrintable(r.Err));
+    return r.Out.split(u'\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class TestInterchangeCli : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        example = dir.filePath(u"exemple.cal"_qs);
+        QCOMPARE(Cli({u"demo"_qs, example, u"--year"_qs, u"2026"_qs}).Exit, 0);
+        QVERIFY(ReadCalFile(example, doc));
+    }
+
+    void theExampleYearIsAValidCalendarThatOthersReadBack()
+    {
+        const QString ics = dir.filePath(u"exemple.ics"_qs);
+        const Run r = Cli({u"ics"_qs, example, ics});
+        QCOMPARE(r.Exit, 0);
+        const QByteArray bytes = FileBytes(ics);
+        QCOMPARE(IcalErrors(bytes), 0);
+
+        QStringList expected;
+        ForEachYearEntry(doc, [&](const DateRec& date, int, const DayEntry& e) {
+            const QString alarm = e.AlarmOn ? QStringLiteral("-P%1D").arg(e.AlarmDaysBefore) : QString();
+            expected.append(DateToText(date) + u'|' + EntrySummary(e) + u'|' + alarm);
+        });
+        QVERIFY(expected.size() > 100);
+        QCOMPARE(EventBlocks(bytes).size(), expected.size());
+        if (!HasPythonIcalendar())
+            QSKIP("python3-icalendar is not installed (scripts/common.sh installs it)");
+        QCOMPARE(PythonEvents(ics), expected);
+    }
+
+    void theBudgetHasOneRowPerMoneyEntryWithItsAmountAsTyped()
+    {
+        const QString csv = dir.filePath(u"budget.csv"_qs);
+        QCOMPARE(Cli({u"csv"_qs, example, csv}).Exit, 0);
+        QStringList expected{u"Date|Type|Nom|Montant|Pointé|Compte"_qs};
+        ForEachYearEntry(doc, [&](const DateRec& d, int, const DayEntry& e) {
+            if (e.EntryType == EntryEvent) return;
+            QString amount = TrimBlanks(AmountPart(e.Description));
+            amount.replace(u'.', u',');
+            expected.append(QStringLiteral("%1/%2/%3|")
+                                .arg(d.Day, 2, 10, QLatin1Char('0'))
+                                .arg(d.Month, 2, 10, QLatin1Char('0'))
+                                .arg(d.Year) +
+                            (e.EntryType == EntryIncome ? u"Revenu|"_qs : u"Dépense|"_qs) +
+                            NamePart(e.Description) + u'|' + amount + u'|' +
+                            (e.Ticked ? u"Oui|"_qs : u"Non|"_qs));
+        });
+        const Run rows = Command(Python(), {u"-c"_qs,
+                                            u"import csv, sys\n"
+                                            "with open(sys.argv[1], encoding='utf-8-sig', newline='') as f:\n"
+                                            "    for row in csv.reader(f, delimiter=';'):\n"
+                                            "        print('|'.join(row))\n"_qs,
+                                            csv});
+        if (rows.Exit != 0) QSKIP("python3 is not installed");
+        QStringList got = rows.Out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(got.size(), expected.size());
+        for (int i = 0; i < got.size(); ++i) QVERIFY2(got[i].startsWith(expected[i]), qPrintable(got[i]));
+    }
+
+    void importWritesANewFileAndRefusesWhatIsNotACalendar()
+    {
+        const QString in = dir.filePath(u"fêtes.ics"_qs);
+        QVERIFY(SaveBytes(
+            in, Calendar(VEvent(u"n"_qs, {u"DTSTART;VALUE=DATE:20260621"_qs, u"RRULE:FREQ=YEARLY"_qs,
+                                          u"SUMMARY:Fête de la musique"_qs}))));
+        const QString out = dir.filePath(u"avec fêtes.cal"_qs);
+        const Run r = Cli({u"import-ics"_qs, example, in, out});
+        QCOMPARE(r.Exit, 0);
+        QVERIFY2(r.Out.contains(u"1 événement importé"_qs), qPrintable(r.Out));
+        CalendarDocument imported;
+        QVERIFY(ReadCalFile(out, imported));
+        const QList<DayEntry>& day = imported.Month(6).Cell(CellOfDate(MakeDate(21, 6, 2026))).Entries;
+        QCOMPARE(day.last().Description, u"Fête de la musiqu"_qs);
+
+        const QString jpeg = dir.filePath(u"photo.ics"_qs);
+        QVERIFY(SaveBytes(jpeg, QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11) + QByteArray(500, 'x')));
+        const QString refused = dir.filePath(u"refusé.cal"_qs);
+        const Run bad = Cli({u"import-ics"_qs, example, jpeg, refused});
+        QCOMPARE(bad.Exit, 1);
+        QVERIFY2(bad.Err.contains(u"n'est pas un calendrier iCalendar"_qs), qPrintable(bad.Err));
+        QVERIFY(!QFile::exists(refused));
+    }
+
+    void helpListsTheThreeCommands()
+    {
+        const Run r = Cli({u"help"_qs});
+        QCOMPARE(r.Exit, 0);
+        for (const char* c :
+             {"\n  ics FILE.cal OUT.ics", "\n  import-ics FILE.cal IN.ics OUT.cal", "\n  csv FILE.cal"})
+            QVERIFY2(r.Out.contains(QLatin1String(c)), c);
+    }
+
+private:
+    QTemporaryDir dir;
+    QString example;
+    CalendarDocument doc;
+};
+
+QTEST_GUILESS_MAIN(TestInterchangeCli)
+#include "tst_interchangecli.moc"
