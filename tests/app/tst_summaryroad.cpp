@@ -34,12 +34,9 @@ Run Cli(const QStringList& args)
 // The span and the results as the tab shows them, each after its label.
 QStringList TabLines(SummaryTab* tab)
 {
-    const QString labels[5] = {"De:", "À:", "Total des revenus:", "Total des dépenses:", "Grand total:"};
-    const QString values[5] = {tab->From()->text(), tab->To()->text(), tab->Result(0)->text(),
-                               tab->Result(1)->text(), tab->Result(2)->text()};
-    QStringList lines;
-    for (int i = 0; i < 5; ++i) lines.append(labels[i] + u' ' + values[i]);
-    return lines;
+    return {u"De: "_qs + tab->From()->text(), u"À: "_qs + tab->To()->text(),
+            u"Total des revenus: "_qs + tab->Result(0)->text(),
+            u"Total des dépenses: "_qs + tab->Result(1)->text(), u"Grand total: "_qs + tab->Result(2)->text()};
 }
 
 void Tick(QCheckBox* box)
@@ -126,7 +123,6 @@ private slots:
         QCOMPARE(august.size(), 3);
         QCOMPARE(QString::number(august[0]) + u'$', tab->Result(0)->text());
         QCOMPARE(QString::number(august[1]) + u'$', tab->Result(1)->text());
-        QCOMPARE(august[2], august[0] - august[1]);
     }
 
     void cliBalanceIsTheDebtsTabsAndMistakesAreTold()
