@@ -2,8 +2,8 @@
 // The real program for the road tests: its own start-up (splash, main window, twelve month
 // windows, wiring, command-line file), a clock standing on 14 March 2026, scripted prompts and
 // file dialogs, and the hands of a user: clicks on days, right clicks on entry lines, buttons,
-// modal dialogs answered as they open, saving and opening again, picture files to choose. The open document's
-// days and entries are reached through EntryFixtures.h, as in the entry tests.
+// modal dialogs answered as they open, saving and opening again, picture files to choose. The
+// open document's days and entries are reached through EntryFixtures.h, as in the entry tests.
 
 #include "app/Program.h"
 #include "commands/SavePartsDialog.h"

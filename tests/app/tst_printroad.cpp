@@ -16,7 +16,7 @@ private slots:
 
     void previewThenPrintTheSelectedMonths()
     {
-        QVERIFY(f->Start(f->Example()));
+        QVERIFY(f->StartOnExample());
         Settings& settings = Settings::Get();
         settings.PrintMonths.fill(0);
         settings.PrintMonth(6) = settings.PrintMonth(7) = 1;
