@@ -41,9 +41,9 @@ private slots:
     {
         QStringList body = VEvent(u"bd"_qs, {u"DTSTART;VALUE=DATE:19800612"_qs, u"RRULE:FREQ=YEARLY"_qs,
                                              u"SUMMARY:Anniversaire Zoé"_qs});
-        body += VEvent(u"yoga"_qs,
-                       {u"DTSTART;TZID=Europe/Paris:20260105T190000"_qs, u"RRULE:FREQ=WEEKLY;COUNT=5"_qs,
-                        u"EXDATE;TZID=Europe/Paris:20260119T190000"_qs, u"SUMMARY:Yoga"_qs});
+        body += VEvent(u"yoga"_qs, {u"DTSTART;TZID=Europe/Paris:20260105T190000"_qs,
+                                    u"RRULE:FREQ=WEEKLY;UNTIL=20260202T180000Z"_qs,
+                                    u"EXDATE;TZID=Europe/Paris:20260119T190000"_qs, u"SUMMARY:Yoga"_qs});
         body += VEvent(u"late"_qs, {u"DTSTART;TZID=America/Montreal:20261231T233000"_qs, u"SUMMARY:Feux"_qs});
         body +=
             VEvent(u"early"_qs, {u"DTSTART;TZID=America/Montreal:20260101T000500"_qs, u"SUMMARY:Minuit"_qs});

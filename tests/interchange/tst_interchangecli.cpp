@@ -61,6 +61,13 @@ private slots:
         example = dir.filePath(u"exemple.cal"_qs);
         QCOMPARE(Cli({u"demo"_qs, example, u"--year"_qs, u"2026"_qs}).Exit, 0);
         QVERIFY(ReadCalFile(example, doc));
+        // The example year has no alarms of its own: March gets some.
+        for (DayCell& c : doc.Month(3).Cells)
+            for (DayEntry& e : c.Entries) {
+                e.AlarmOn = true;
+                e.AlarmDaysBefore = 3;
+            }
+        QVERIFY(WriteCalFile(example, doc));
     }
 
     void theExampleYearIsAValidCalendarThatOthersReadBack()
