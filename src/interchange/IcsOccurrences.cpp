@@ -130,7 +130,7 @@ public:
     void AddRule(const icalrecurrencetype& rule, const icaltimetype& windowStart)
     {
         if (rule.freq == ICAL_NO_RECURRENCE) return;
-        const IcalRecurIterator it(icalrecur_iterator_new(rule, m_start.Time));
+        const IcalRecurIterator it(icalrecur_iterator_new(UntilInStartFrame(rule), m_start.Time));
         if (!it) return;
         // Without a count the iterator may start at the window instead of decades before it.
         if (rule.count == 0 && TimeKey(m_start.Time) < m_window.First)
@@ -153,6 +153,18 @@ public:
     }
 
 private:
+    // libical compares a UTC end of rule with a start it holds as a bare wall time, hours off
+    // the real end: the last occurrence would be lost. The end is brought to the start's frame.
+    icalrecurrencetype UntilInStartFrame(icalrecurrencetype rule) const
+    {
+        if (icaltime_is_null_time(rule.until) || !icaltime_is_utc(rule.until) || m_start.Time.zone)
+            return rule;
+        EventFrame frame = m_start.Frame;
+        if (frame.Kind == EventFrame::Floating) frame = {EventFrame::Zone, m_window.Local.id()};
+        rule.until = InFrame(rule.until, {EventFrame::Utc, {}}, frame);
+        return rule;
+    }
+
     EventStart m_start;
     Window m_window;
     const QSet<qint64>& m_excluded;

@@ -8,35 +8,22 @@
 #include <QFile>
 #include <QStringList>
 
-// The lines of an iCalendar text with their folds undone.
-inline QStringList UnfoldedLines(const QByteArray& ics)
-{
-    QByteArray text = ics;
-    text.replace("\r\n ", "").replace("\r\n\t", "");
-    QStringList lines = QString::fromUtf8(text).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    return lines;
-}
-
-// The lines of each VEVENT block, in file order.
+// The unfolded lines of each VEVENT block, in file order.
 inline QList<QStringList> EventBlocks(const QByteArray& ics)
 {
+    QByteArray text = ics;
+    text.replace("\r\n ", "");
     QList<QStringList> blocks;
     bool inside = false;
-    for (const QString& line : UnfoldedLines(ics)) {
-        if (line == u"BEGIN:VEVENT") {
-            blocks.append(QStringList());
-            inside = true;
-        } else if (line == u"END:VEVENT") {
-            inside = false;
-        } else if (inside) {
-            blocks.last().append(line);
-        }
+    for (const QString& line : QString::fromUtf8(text).split(QStringLiteral("\r\n"))) {
+        if (line == u"BEGIN:VEVENT") blocks.append(QStringList());
+        inside = (inside || line == u"BEGIN:VEVENT") && line != u"END:VEVENT";
+        if (inside && line != u"BEGIN:VEVENT") blocks.last().append(line);
     }
     return blocks;
 }
 
-// The value of the first line of a block that starts with the name ("SUMMARY", "DTSTART;...").
+// The value of the first line of a block that starts with the name ("SUMMARY", "DTSTART").
 inline QString ValueOf(const QStringList& block, const QString& name)
 {
     for (const QString& line : block)
@@ -45,7 +32,7 @@ inline QString ValueOf(const QStringList& block, const QString& name)
     return {};
 }
 
-// libical's verdict on a whole file: the number of errors it finds, -1 when it reads nothing.
+// The number of errors libical finds in a whole file, -1 when it reads nothing.
 inline int IcalErrors(const QByteArray& ics)
 {
     PrepareIcal();
@@ -58,9 +45,9 @@ inline int IcalErrors(const QByteArray& ics)
 // An iCalendar file around some VEVENT (or VTIMEZONE) lines.
 inline QByteArray Calendar(const QStringList& body)
 {
-    QStringList lines{u"BEGIN:VCALENDAR"_qs, u"VERSION:2.0"_qs, u"PRODID:-//Test//Test//FR"_qs};
-    lines += body;
-    lines.append(u"END:VCALENDAR"_qs);
+    const QStringList lines =
+        QStringList{u"BEGIN:VCALENDAR"_qs, u"VERSION:2.0"_qs, u"PRODID:-//T//T//FR"_qs} + body +
+        QStringList{u"END:VCALENDAR"_qs};
     return (lines.join(u"\r\n"_qs) + u"\r\n"_qs).toUtf8();
 }
 
