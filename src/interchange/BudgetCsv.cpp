@@ -3,7 +3,6 @@
 #include "document/Money.h"
 #include "entries/Balances.h"
 #include "interchange/YearEntries.h"
-#include "resources/Strings.h"
 
 QStringList BudgetCsvHeader()
 {
@@ -38,7 +37,7 @@ QByteArray BudgetCsv(const CalendarDocument& doc)
                 .arg(date.Day, 2, 10, QLatin1Char('0'))
                 .arg(date.Month, 2, 10, QLatin1Char('0'))
                 .arg(date.Year, 4, 10, QLatin1Char('0')),
-            Str(entry.EntryType == EntryIncome ? 10021 : 10022),
+            EntryCategory(entry),
             NamePart(entry.Description),
             CsvAmount(entry),
             entry.Ticked ? QStringLiteral("Oui") : QStringLiteral("Non"),

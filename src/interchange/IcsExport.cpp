@@ -4,7 +4,6 @@
 #include "interchange/IcalHandles.h"
 #include "interchange/IcsTimes.h"
 #include "interchange/YearEntries.h"
-#include "resources/Strings.h"
 
 #include <QCryptographicHash>
 #include <QFileInfo>
@@ -48,13 +47,14 @@ icalcomponent* AlarmOf(const DayEntry& entry, const QByteArray& summary)
 
 // One VEVENT as text: each event is written and freed at once, so that a large year never
 // builds the whole tree in memory.
-QByteArray EventText(const CalendarDocument& doc, const DateRec& date, int index, const DayEntry& entry,
+QByteArray EventText(const QString& documentPart, const DateRec& date, int index, const DayEntry& entry,
                      const icaltimetype& stamp)
 {
     const QByteArray summary = EntrySummary(entry).toUtf8();
     const IcalComponent event(icalcomponent_new(ICAL_VEVENT_COMPONENT));
     icalcomponent* e = event.get();
-    icalcomponent_add_property(e, icalproperty_new_uid(EntryUid(doc, date, index).toUtf8().constData()));
+    icalcomponent_add_property(
+        e, icalproperty_new_uid(EntryUid(documentPart, date, index).toUtf8().constData()));
     icalcomponent_add_property(e, icalproperty_new_dtstamp(stamp));
     icalcomponent_add_property(e, icalproperty_new_dtstart(DateValue(date)));
     icalcomponent_add_property(e, icalproperty_new_dtend(DateValue(AddDays(date, 1))));
@@ -83,43 +83,35 @@ QString EntrySummary(const DayEntry& entry)
     return entry.Description.trimmed();
 }
 
-QString EntryCategory(const DayEntry& entry)
-{
-    switch (entry.EntryType) {
-    case EntryEvent:
-        return Str(10023);
-    case EntryIncome:
-        return Str(10021);
-    case EntryExpense:
-        return Str(10022);
-    }
-    return {};
-}
-
-QString EntryUid(const CalendarDocument& doc, const DateRec& date, int index)
+QString DocumentUidPart(const CalendarDocument& doc)
 {
     const QString name = doc.FilePath.isEmpty() ? QString() : QFileInfo(doc.FilePath).fileName();
     const QByteArray which = (doc.Year + u'|' + name).toUtf8();
-    const QByteArray id = QCryptographicHash::hash(which, QCryptographicHash::Sha1).toHex().left(12);
+    return QString::fromLatin1(QCryptographicHash::hash(which, QCryptographicHash::Sha1).toHex().left(12));
+}
+
+QString EntryUid(const QString& documentPart, const DateRec& date, int index)
+{
     return QStringLiteral("%1%2%3-%4-%5@daybinder")
         .arg(date.Year, 4, 10, QLatin1Char('0'))
         .arg(date.Month, 2, 10, QLatin1Char('0'))
         .arg(date.Day, 2, 10, QLatin1Char('0'))
         .arg(index + 1)
-        .arg(QString::fromLatin1(id));
+        .arg(documentPart);
 }
 
 QByteArray ExportCalendar(const CalendarDocument& doc, const QDateTime& stamp)
 {
     PrepareIcal();
     const icaltimetype stampValue = UtcValue(stamp);
+    const QString documentPart = DocumentUidPart(doc);
     QByteArray out;
     out.reserve(1 << 16);
     out += "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:";
     out += kProductId;
     out += "\r\nCALSCALE:GREGORIAN\r\n";
     ForEachYearEntry(doc, [&](const DateRec& date, int index, const DayEntry& entry) {
-        if (!EntryCategory(entry).isEmpty()) out += EventText(doc, date, index, entry, stampValue);
+        if (!EntryCategory(entry).isEmpty()) out += EventText(documentPart, date, index, entry, stampValue);
     });
     out += "END:VCALENDAR\r\n";
     return out;

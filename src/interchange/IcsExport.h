@@ -3,6 +3,7 @@
 // all-day event on its date, in the day's list order. UTF-8, CR LF lines folded at 75 octets.
 
 #include "document/CalendarDocument.h"
+#include "interchange/YearEntries.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -13,12 +14,11 @@
 // amount with " $" ("Loyer 650 $").
 QString EntrySummary(const DayEntry& entry);
 
-// "Événement", "Revenu", "Dépense"; empty for an entry of no known type.
-QString EntryCategory(const DayEntry& entry);
-
 // The same entry place of the same document always gets the same identifier: the document is
-// known by its year and its file name, the place by the date and the line of the day's list.
-QString EntryUid(const CalendarDocument& doc, const DateRec& date, int index);
+// known by its year and its file name (DocumentUidPart), the place by the date and the line of
+// the day's list.
+QString DocumentUidPart(const CalendarDocument& doc);
+QString EntryUid(const QString& documentPart, const DateRec& date, int index);
 
 // The whole file; stamp is the moment of the export (DTSTAMP), in UTC.
 QByteArray ExportCalendar(const CalendarDocument& doc, const QDateTime& stamp);

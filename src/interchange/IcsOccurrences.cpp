@@ -56,22 +56,24 @@ bool Usable(const icaltimetype& t)
            (t.hour >= 0 && t.hour < 24 && t.minute >= 0 && t.minute < 60 && t.second >= 0 && t.second <= 60);
 }
 
+// The components or properties of one kind, through libical's first/next walk.
+template <class T, class Kind>
+QList<T*> Collect(icalcomponent* c, Kind kind, T* (*first)(icalcomponent*, Kind),
+                  T* (*next)(icalcomponent*, Kind))
+{
+    QList<T*> list;
+    for (T* item = first(c, kind); item; item = next(c, kind)) list.append(item);
+    return list;
+}
+
 QList<icalcomponent*> Children(icalcomponent* parent, icalcomponent_kind kind)
 {
-    QList<icalcomponent*> list;
-    for (icalcomponent* c = icalcomponent_get_first_component(parent, kind); c;
-         c = icalcomponent_get_next_component(parent, kind))
-        list.append(c);
-    return list;
+    return Collect(parent, kind, &icalcomponent_get_first_component, &icalcomponent_get_next_component);
 }
 
 QList<icalproperty*> Properties(icalcomponent* c, icalproperty_kind kind)
 {
-    QList<icalproperty*> list;
-    for (icalproperty* p = icalcomponent_get_first_property(c, kind); p;
-         p = icalcomponent_get_next_property(c, kind))
-        list.append(p);
-    return list;
+    return Collect(c, kind, &icalcomponent_get_first_property, &icalcomponent_get_next_property);
 }
 
 QByteArray UidOf(icalcomponent* event)

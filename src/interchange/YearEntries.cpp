@@ -1,6 +1,7 @@
 #include "interchange/YearEntries.h"
 
 #include "entries/DayEntries.h"
+#include "resources/Strings.h"
 
 void ForEachYearEntry(const CalendarDocument& doc,
                       const std::function<void(const DateRec&, int, const DayEntry&)>& visit)
@@ -17,4 +18,17 @@ void ForEachYearEntry(const CalendarDocument& doc,
             for (int i = 0; i < entries.size(); ++i) visit(date, i, entries[i]);
         }
     }
+}
+
+QString EntryCategory(const DayEntry& entry)
+{
+    switch (entry.EntryType) {
+    case EntryEvent:
+        return Str(10023);
+    case EntryIncome:
+        return Str(10021);
+    case EntryExpense:
+        return Str(10022);
+    }
+    return {};
 }

@@ -9,3 +9,6 @@
 // Calls visit(date, index in the day's list, entry) for every entry of every day of the year.
 void ForEachYearEntry(const CalendarDocument& doc,
                       const std::function<void(const DateRec&, int, const DayEntry&)>& visit);
+
+// "Événement", "Revenu", "Dépense"; empty for an entry of no known type.
+QString EntryCategory(const DayEntry& entry);
