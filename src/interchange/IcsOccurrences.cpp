@@ -1,5 +1,6 @@
 #include "interchange/IcsOccurrences.h"
 
+#include "document/Dates.h"
 #include "interchange/IcalHandles.h"
 #include "interchange/IcsTimes.h"
 
@@ -226,8 +227,7 @@ private:
         const char* summary = icalcomponent_get_summary(event);
         const QString text = summary ? QString::fromUtf8(summary) : QString();
         for (auto it = expansion.Days().cbegin(); it != expansion.Days().cend(); ++it) {
-            const QDate d = QDate::fromJulianDay(it.key());
-            Occurrences.append({MakeDate(d.day(), d.month(), d.year()), it.value(), m_order, text});
+            Occurrences.append({FromQDate(QDate::fromJulianDay(it.key())), it.value(), m_order, text});
         }
         ++m_order;
     }
