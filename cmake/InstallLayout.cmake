@@ -1,0 +1,9 @@
+# Where an installation keeps the program's files. The program finds its files from its own
+# folder, so it is given the paths from the programs' folder to them.
+include(GNUInstallDirs)
+set(DAYBINDER_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/daybinder)
+set(DAYBINDER_INSTALL_MODULEDIR ${CMAKE_INSTALL_LIBDIR}/daybinder)
+file(RELATIVE_PATH data_from_program ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/daybinder)
+file(RELATIVE_PATH modules_from_program ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/daybinder)
+set(DAYBINDER_INSTALL_DEFINITIONS
+    "DAYBINDER_DATA_FROM_PROGRAM=\"${data_from_program}\";DAYBINDER_MODULES_FROM_PROGRAM=\"${modules_from_program}\"")
