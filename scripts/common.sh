@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Shared set-up for run.sh and test.sh: install what is missing, configure once, build incrementally.
+# Shared set-up for the scripts: install what is missing, configure once, build incrementally,
+# run a program under a virtual X server.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -12,8 +13,12 @@ PACKAGES=(
   libzip-dev libical-dev libgl-dev libqt6opengl6-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation2 poppler-utils
   zip python3-icalendar
-  xdg-utils libfile-mimeinfo-perl shared-mime-info
+  xdg-utils libfile-mimeinfo-perl shared-mime-info bash-completion
+  dpkg-dev file
 )
+
+# What checking the Debian package needs besides (scripts/check-package.sh).
+PACKAGE_CHECK_PACKAGES=(lintian appstream desktop-file-utils man-db)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -48,4 +53,29 @@ configure_and_build() {
     find "$BUILD_DIR" -path '*_autogen/timestamp' -delete
   fi
   cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}
+
+# Starts a program on a virtual screen, waits, runs a check on that display while the program
+# runs, saves a picture of the screen and stops the program. Returns the check's status; a
+# program that ended before the picture is an error.
+# Usage: shoot_under_xvfb SHOT.png SECONDS CHECK PROGRAM [ARGS...]   (CHECK: shell text, or "")
+shoot_under_xvfb() {
+  local shot="$1" delay="$2" check="$3"
+  shift 3
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    shot="$1" delay="$2" check="$3"
+    shift 3
+    "$@" & pid=$!
+    sleep "$delay"
+    status=0
+    if [ -n "$check" ]; then bash -c "$check" || status=$?; fi
+    import -window root "$shot"
+    if ! kill -0 "$pid" 2>/dev/null; then
+      echo "$1 ended before its picture was taken" >&2
+      status=1
+    fi
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    exit "$status"
+  ' shoot "$shot" "$delay" "$check" "$@"
 }
