@@ -11,7 +11,8 @@ QString AddBackslash(const QString& path);
 // (share/daybinder/ of the prefix the program runs from).
 QString ProgramFolder();
 
-// The folder of the program's loadable modules once installed (lib/.../daybinder/ of its prefix).
+// The folder of the program's loadable modules once installed: lib/<architecture>/daybinder/ of
+// its prefix.
 QString ModuleFolder();
 
 // The last path component (file name) and everything before it (folder, with its separator).
