@@ -14,7 +14,7 @@ echo "check-package: $(basename "$DEB"), $(du -k "$DEB" | cut -f1) KB"
 WORK="$(mktemp -d)"
 installed=""
 cleanup() {
-  if [ -n "$installed" ]; then as_root apt-get remove -y -qq daybinder >/dev/null || true; fi
+  if [ -n "$installed" ]; then as_root apt-get "${APT_WAIT[@]}" remove -y -qq daybinder >/dev/null || true; fi
   rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -22,7 +22,7 @@ trap cleanup EXIT
 step() { echo "check-package: $*"; }
 
 step "installing"
-as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$DEB" >"$WORK/apt.log" 2>&1 || {
+as_root env DEBIAN_FRONTEND=noninteractive apt-get "${APT_WAIT[@]}" install -y -qq "$DEB" >"$WORK/apt.log" 2>&1 || {
   cat "$WORK/apt.log"
   exit 1
 }
@@ -67,7 +67,7 @@ step "lintian"
 lintian --fail-on error --tag-display-limit 0 "$DEB"
 
 step "removing"
-as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq daybinder >/dev/null
+as_root env DEBIAN_FRONTEND=noninteractive apt-get "${APT_WAIT[@]}" remove -y -qq daybinder >/dev/null
 installed=""
 left=0
 while IFS= read -r path; do

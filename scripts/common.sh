@@ -20,6 +20,9 @@ PACKAGES=(
 # What checking the Debian package needs besides (scripts/check-package.sh).
 PACKAGE_CHECK_PACKAGES=(lintian appstream desktop-file-utils man-db)
 
+# apt-get waits for another apt-get to finish instead of failing at once.
+APT_WAIT=(-o DPkg::Lock::Timeout=600)
+
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
@@ -33,8 +36,8 @@ ensure_packages() {
   done
   if [ "${#missing[@]}" -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    as_root apt-get "${APT_WAIT[@]}" update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get "${APT_WAIT[@]}" install -y -qq --no-install-recommends "${missing[@]}"
   fi
 }
 
