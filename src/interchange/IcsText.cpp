@@ -14,9 +14,9 @@ bool IsUtf8(QByteArrayView bytes)
     return !utf8.hasError();
 }
 
-// UTF-8 text without a byte-order mark. Lines that are not UTF-8 are read as Windows-1252 (an
-// older client's file, or one line pasted from one); NUL bytes carry no text and are dropped.
-QByteArray Utf8Text(QByteArrayView bytes)
+// The bytes without a byte-order mark, UTF-16 turned into UTF-8. NUL bytes carry no text and
+// are dropped.
+QByteArray WithoutMark(QByteArrayView bytes)
 {
     const bool little = bytes.startsWith("\xFF\xFE"), big = bytes.startsWith("\xFE\xFF");
     if (little || big) {
@@ -26,14 +26,7 @@ QByteArray Utf8Text(QByteArrayView bytes)
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
     QByteArray text = bytes.toByteArray();
     text.removeIf([](char c) { return c == '\0'; });
-    if (IsUtf8(text)) return text;
-    QByteArray mended;
-    mended.reserve(text.size() + text.size() / 8);
-    for (const QByteArray& line : text.split('\n')) {
-        mended += IsUtf8(line) ? line : DecodeCp1252(line).toUtf8();
-        mended += '\n';
-    }
-    return mended;
+    return text;
 }
 
 // Where the value starts: after the first colon that is not inside a quoted parameter.
@@ -62,6 +55,9 @@ public:
     IcsText Run(const QByteArray& text)
     {
         m_out.reserve(text.size() + 1024);
+        // Lines that are not UTF-8 are read as Windows-1252: an older client's file, or a line
+        // pasted from one. Checked once folded lines are joined: a fold may cut a character.
+        m_checkLines = !IsUtf8(text);
         QByteArray logical;
         bool pending = false;
         qsizetype from = 0;
@@ -90,14 +86,15 @@ private:
         qsizetype Start; // where its BEGIN line is in the output
     };
 
-    void Line(QByteArrayView line)
+    void Line(const QByteArray& logical)
     {
+        const QByteArray line = m_checkLines && !IsUtf8(logical) ? DecodeCp1252(logical).toUtf8() : logical;
         const qsizetype colon = ValueColon(line);
         if (colon <= 0) return; // not a property: nothing to read in it
         qsizetype nameEnd = 0;
         while (nameEnd < colon && line[nameEnd] != ';') ++nameEnd;
-        const QByteArray name = line.first(nameEnd).trimmed().toByteArray().toUpper();
-        const QByteArrayView value = line.sliced(colon + 1);
+        const QByteArray name = line.first(nameEnd).trimmed().toUpper();
+        const QByteArrayView value = QByteArrayView(line).sliced(colon + 1);
         if (name == "BEGIN") return Begin(value.trimmed().toByteArray().toUpper());
         if (name == "END") return End(value.trimmed().toByteArray().toUpper());
         if (m_open.isEmpty()) return; // outside any calendar
@@ -158,6 +155,7 @@ private:
     QByteArray m_out;
     int m_broken = 0;
     bool m_anyCalendar = false;
+    bool m_checkLines = false;
 };
 
 } // namespace
@@ -193,5 +191,5 @@ QByteArray MendedRule(QByteArrayView value)
 
 IcsText CleanIcsText(QByteArrayView bytes)
 {
-    return Cleaner().Run(Utf8Text(bytes));
+    return Cleaner().Run(WithoutMark(bytes));
 }
