@@ -169,22 +169,29 @@ private:
 
 } // namespace
 
-std::optional<FramedTime> StartOf(icalcomponent* event, IcsZones& zones)
+namespace {
+
+// The time of the event's first property of a kind, when usable.
+std::optional<FramedTime> TimeOf(icalcomponent* event, icalproperty_kind kind,
+                                 icaltimetype (*value)(const icalproperty*), IcsZones& zones)
 {
-    icalproperty* p = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+    icalproperty* p = icalcomponent_get_first_property(event, kind);
     if (!p) return std::nullopt;
-    const icaltimetype t = icalproperty_get_dtstart(p);
+    const icaltimetype t = value(p);
     if (!Usable(t)) return std::nullopt;
     return FramedTime{t, zones.FrameOf(p, t)};
 }
 
+} // namespace
+
+std::optional<FramedTime> StartOf(icalcomponent* event, IcsZones& zones)
+{
+    return TimeOf(event, ICAL_DTSTART_PROPERTY, &icalproperty_get_dtstart, zones);
+}
+
 std::optional<FramedTime> OverriddenOf(icalcomponent* event, IcsZones& zones)
 {
-    icalproperty* p = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
-    if (!p) return std::nullopt;
-    const icaltimetype t = icalproperty_get_recurrenceid(p);
-    if (!Usable(t)) return std::nullopt;
-    return FramedTime{t, zones.FrameOf(p, t)};
+    return TimeOf(event, ICAL_RECURRENCEID_PROPERTY, &icalproperty_get_recurrenceid, zones);
 }
 
 QList<EventDay> DaysOfEvent(icalcomponent* event, IcsZones& zones, const DayWindow& window)
