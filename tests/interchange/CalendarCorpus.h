@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QStringEncoder>
 #include <QStringList>
+#include <QTimeZone>
 
 struct CorpusCalendar
 {
@@ -298,7 +299,10 @@ private:
     QByteArray Head(bool flawed) const
     {
         QByteArray head = "BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//Corpus//" + StyleName().toLatin1() + "//FR\n";
-        if (m_style == WebExport || m_style == Phone)
+        // The calendar's zone places floating times only; the other reader would also move UTC
+        // times there, where a client shows them in its own zone: the clean twin of a web
+        // export, which has no floating times, leaves it out.
+        if (m_style == Phone || (m_style == WebExport && flawed))
             head += "X-WR-CALNAME:Famille\nX-WR-TIMEZONE:" + QByteArray(m_zone.Iana) + '\n';
         const bool defined = m_style == DesktopMail || m_style == WebExport || m_style == LibraryTests;
         if (defined)

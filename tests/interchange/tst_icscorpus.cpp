@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -53,6 +54,14 @@ for name in sorted(os.listdir(folder)):
             day += datetime.timedelta(days=1)
 )";
 
+// What a sorted list holds beyond another.
+QStringList Without(const QStringList& list, const QStringList& other)
+{
+    QStringList left;
+    std::set_difference(list.begin(), list.end(), other.begin(), other.end(), std::back_inserter(left));
+    return left;
+}
+
 } // namespace
 
 class TestIcsCorpus : public QObject
@@ -91,8 +100,10 @@ private slots:
             theirs.sort();
             entries += int(ours.size());
             if (ours == theirs) ++agreeing;
-            else differing.append(it.key() + u": ours "_qs + ours.join(u", ") + u" | theirs "_qs + theirs.join(u", "));
+            else differing.append(it.key() + u": only ours "_qs + Without(ours, theirs).join(u", ") +
+                                  u" | only theirs "_qs + Without(theirs, ours).join(u", "));
         }
+        for (const QString& d : differing) qInfo("%s", qPrintable(d));
         qInfo("%d of %d calendars agree (%d entries)", agreeing, kCalendars, entries);
         QVERIFY2(entries > 1000, "the corpus brings too little to compare");
         QVERIFY2(differing.isEmpty(), qPrintable(differing.join(u"\n")));
