@@ -1,8 +1,8 @@
 #pragma once
 // A calendar of the size people export from a busy web calendar: a zone definition, calendar
 // properties, 5,000 events over four years (most timed in a named zone, some all day, some in
-// UTC), a few hundred recurring with exceptions and edited occurrences, long folded
-// descriptions, attendees and alarms. About 1.6 MB.
+// UTC), a few hundred recurring with exceptions and edited occurrences, folded descriptions,
+// attendees and alarms. About 1.6 MB.
 
 #include <QByteArray>
 #include <QRandomGenerator>
@@ -29,10 +29,12 @@ inline QByteArray PublishedCalendar(int events = 5000, int recurring = 300)
                      "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\r\nEND:DAYLIGHT\r\nBEGIN:STANDARD\r\n"
                      "TZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\nTZNAME:CET\r\nDTSTART:19701025T030000\r\n"
                      "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
-    const char* words[] = {"Réunion", "Dentiste", "Piscine", "Anniversaire", "Courses", "Train",
-                           "Conseil de classe", "Vétérinaire", "Apéro", "Yoga", "Garage", "Banque"};
-    const char* rules[] = {"FREQ=WEEKLY;BYDAY=MO,WE", "FREQ=WEEKLY;INTERVAL=2;BYDAY=TU", "FREQ=MONTHLY;BYMONTHDAY=15",
-                           "FREQ=YEARLY", "FREQ=DAILY;COUNT=20", "FREQ=MONTHLY;BYDAY=1FR"};
+    const char* words[] = {
+        "Réunion",           "Dentiste",    "Piscine", "Anniversaire", "Courses", "Train",
+        "Conseil de classe", "Vétérinaire", "Apéro",   "Yoga",         "Garage",  "Banque"};
+    const char* rules[] = {"FREQ=WEEKLY;BYDAY=MO,WE",    "FREQ=WEEKLY;INTERVAL=2;BYDAY=TU",
+                           "FREQ=MONTHLY;BYMONTHDAY=15", "FREQ=YEARLY",
+                           "FREQ=DAILY;COUNT=20",        "FREQ=MONTHLY;BYDAY=1FR"};
     for (int i = 0; i < events; ++i) {
         const QDate day = QDate(2024, 1, 1).addDays(random.bounded(4 * 365));
         const int hour = 7 + random.bounded(13);
@@ -41,15 +43,17 @@ inline QByteArray PublishedCalendar(int events = 5000, int recurring = 300)
         ics += "BEGIN:VEVENT\r\n";
         const int kind = random.bounded(10);
         if (kind < 7) {
-            ics += "DTSTART;TZID=Europe/Paris:" + date + 'T' + QByteArray::number(hour).rightJustified(2, '0') +
+            ics += "DTSTART;TZID=Europe/Paris:" + date + 'T' +
+                   QByteArray::number(hour).rightJustified(2, '0') +
                    "0000\r\nDTEND;TZID=Europe/Paris:" + date + 'T' +
                    QByteArray::number(hour + 1).rightJustified(2, '0') + "3000\r\n";
         } else if (kind < 9) {
             ics += "DTSTART;VALUE=DATE:" + date + "\r\nDTEND;VALUE=DATE:" +
                    day.addDays(1 + random.bounded(3)).toString(u"yyyyMMdd").toLatin1() + "\r\n";
         } else {
-            ics += "DTSTART:" + date + "T" + QByteArray::number(hour).rightJustified(2, '0') + "1500Z\r\nDTEND:" +
-                   date + "T" + QByteArray::number(hour + 2).rightJustified(2, '0') + "0000Z\r\n";
+            ics += "DTSTART:" + date + "T" + QByteArray::number(hour).rightJustified(2, '0') +
+                   "1500Z\r\nDTEND:" + date + "T" + QByteArray::number(hour + 2).rightJustified(2, '0') +
+                   "0000Z\r\n";
         }
         if (i < recurring) {
             ics += QByteArray("RRULE:") + rules[i % 6] + "\r\n";
@@ -57,27 +61,29 @@ inline QByteArray PublishedCalendar(int events = 5000, int recurring = 300)
                 ics += "EXDATE;TZID=Europe/Paris:" + day.addDays(14).toString(u"yyyyMMdd").toLatin1() + 'T' +
                        QByteArray::number(hour).rightJustified(2, '0') + "0000\r\n";
         }
-        ics += "DTSTAMP:20260301T101500Z\r\nUID:" + uid + "\r\nCREATED:20231109T081200Z\r\n";
-        ics += Folded("DESCRIPTION:" + QByteArray(words[i % 12]) +
-                      " avec toute la famille. Penser à prendre les papiers\\, le carnet de santé et les "
-                      "clés de la voiture. Rendez-vous devant l'entrée principale\\, côté parking.\\nCode "
-                      "d'accès: 4589B. Numéro de réservation " +
-                      QByteArray::number(random.bounded(1000000)));
-        ics += "LAST-MODIFIED:20260110T170522Z\r\nLOCATION:12 rue des Lilas\\, 69003 Lyon\r\n";
-        ics += "SEQUENCE:" + QByteArray::number(random.bounded(4)) + "\r\nSTATUS:CONFIRMED\r\n";
-        ics += "SUMMARY:" + QByteArray(words[i % 12]) + ' ' + QByteArray::number(i) + "\r\nTRANSP:OPAQUE\r\n";
+        ics += "DTSTAMP:20260301T101500Z\r\nUID:" + uid + "\r\n";
         if (i % 3 == 0)
+            ics += Folded("DESCRIPTION:" + QByteArray(words[i % 12]) +
+                          " avec la famille. Prendre les papiers\\, le carnet de santé.\\nRéservation " +
+                          QByteArray::number(random.bounded(1000000)));
+        if (i % 2 == 0) ics += "LAST-MODIFIED:20260110T170522Z\r\n";
+        if (i % 3 == 1) ics += "LOCATION:12 rue des Lilas\\, 69003 Lyon\r\n";
+        ics += "SEQUENCE:" + QByteArray::number(random.bounded(4)) + "\r\n";
+        ics += "SUMMARY:" + QByteArray(words[i % 12]) + ' ' + QByteArray::number(i) + "\r\nTRANSP:OPAQUE\r\n";
+        if (i % 6 == 0)
             ics += Folded("ATTENDEE;CUTYPE=INDIVIDUAL;ROLE=REQ-PARTICIPANT;PARTSTAT=ACCEPTED;CN=Léa Martin;"
                           "X-NUM-GUESTS=0:mailto:lea.martin@example.com");
-        if (i % 4 == 0)
-            ics += "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Rappel\r\nTRIGGER:-P0DT0H30M0S\r\nEND:VALARM\r\n";
+        if (i % 5 == 0)
+            ics += "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Rappel\r\nTRIGGER:-P0DT0H30M0S\r\nEND:"
+                   "VALARM\r\n";
         ics += "END:VEVENT\r\n";
         if (i < recurring && i % 5 == 0 && kind < 7) {
             // An edited occurrence of the series, a week after its start.
             const QByteArray moved = day.addDays(7).toString(u"yyyyMMdd").toLatin1() + 'T' +
                                      QByteArray::number(hour).rightJustified(2, '0') + "0000";
-            ics += "BEGIN:VEVENT\r\nDTSTART;TZID=Europe/Paris:" + moved + "\r\nDTSTAMP:20260301T101500Z\r\nUID:" +
-                   uid + "\r\nRECURRENCE-ID;TZID=Europe/Paris:" + moved + "\r\nSUMMARY:" + words[i % 12] +
+            ics += "BEGIN:VEVENT\r\nDTSTART;TZID=Europe/Paris:" + moved +
+                   "\r\nDTSTAMP:20260301T101500Z\r\nUID:" + uid +
+                   "\r\nRECURRENCE-ID;TZID=Europe/Paris:" + moved + "\r\nSUMMARY:" + words[i % 12] +
                    " (déplacé)\r\nEND:VEVENT\r\n";
         }
     }

@@ -7,7 +7,6 @@
 #include "platform/CommonDialogs.h"
 #include "platform/Prompter.h"
 #include "settings/Settings.h"
-
 #include "views/MainWindow.h"
 
 #include <QFileInfo>
@@ -52,9 +51,9 @@ void ImportCommand(QWidget* parent)
     ImportDialog dialog(r, parent);
     if (dialog.exec() != QDialog::Accepted) return;
     BusyCursor busy;
-    const ImportOutcome outcome = dialog.File().isEmpty()
-                                      ? ImportDownloaded(dialog.Downloaded(), dialog.Address(), s.CurrentDocument)
-                                      : ImportFromFile(dialog.File(), s.CurrentDocument);
+    const ImportOutcome outcome =
+        dialog.File().isEmpty() ? ImportDownloaded(dialog.Downloaded(), dialog.Address(), s.CurrentDocument)
+                                : ImportFromFile(dialog.File(), s.CurrentDocument);
     if (outcome.Imported) {
         // Like any other change of a day: its month is to be saved, its cell redrawn.
         for (int month : outcome.Result.ChangedMonths()) s.SetModified(PartMonthEntries, true, month);

@@ -14,8 +14,7 @@ int Export(const QStringList& args, ExportFormat format, const char* usage)
     const auto a = CommandArguments(args, {kPasswordOption}, 2, usage);
     if (!a) return ExitFailed;
     CalendarDocument doc;
-    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc))
-        return status;
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc)) return status;
     const QString error = ExportToFile(doc, a->Positional[1], format);
     if (error.isEmpty()) return ExitOk;
     PrintError(error);
@@ -36,12 +35,11 @@ int RunCsv(const QStringList& args)
 
 int RunImportIcs(const QStringList& args)
 {
-    const auto a = CommandArguments(args, {kPasswordOption}, 3,
-                                    "import-ics FILE.cal IN.ics|URL OUT.cal [--password P]");
+    const auto a =
+        CommandArguments(args, {kPasswordOption}, 3, "import-ics FILE.cal IN.ics|URL OUT.cal [--password P]");
     if (!a) return ExitFailed;
     CalendarDocument doc;
-    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc))
-        return status;
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc)) return status;
     const QString& source = a->Positional[1];
     ImportOutcome outcome;
     if (IsCalendarAddress(source)) {

@@ -146,8 +146,10 @@ std::optional<QByteArray> DownloadCalendar(const QUrl& url, QString* error)
     std::optional<QByteArray> result;
     QObject::connect(&download, &CalendarDownload::Finished, &loop,
                      [&](bool ok, const QByteArray& bytes, const QString& message) {
-                         if (ok) result = bytes;
-                         else if (error) *error = message;
+                         if (ok)
+                             result = bytes;
+                         else if (error)
+                             *error = message;
                          loop.quit();
                      });
     download.Start(url);

@@ -3,8 +3,8 @@
 #include "interchange/IcalHandles.h"
 
 #include <QMap>
-#include <algorithm>
 #include <QSet>
+#include <algorithm>
 
 namespace {
 
@@ -117,7 +117,8 @@ public:
         const IcalRecurIterator it(icalrecur_iterator_new(UntilInStartFrame(rule), m_start.Time));
         if (!it) return;
         // Without a count the iterator may start at the window instead of decades before it.
-        if (rule.count == 0 && TimeKey(m_start.Time) < m_first) icalrecur_iterator_set_start(it.get(), m_windowStart);
+        if (rule.count == 0 && TimeKey(m_start.Time) < m_first)
+            icalrecur_iterator_set_start(it.get(), m_windowStart);
         for (qint64 steps = 0; steps < kRuleSteps && m_budget > 0; ++steps) {
             --m_budget;
             const icaltimetype t = icalrecur_iterator_next(it.get());
@@ -144,7 +145,9 @@ private:
         icaltimetype& until = rule.until;
         if (icaltime_is_null_time(until)) return rule;
         if (m_start.Time.is_date) {
-            if (!until.is_date) until = m_zones.InFrame(until, {until.zone ? EventFrame::Utc : EventFrame::Floating, {}, nullptr}, m_start.Frame);
+            if (!until.is_date)
+                until = m_zones.InFrame(
+                    until, {until.zone ? EventFrame::Utc : EventFrame::Floating, {}, nullptr}, m_start.Frame);
             until.is_date = 1;
         } else if (until.is_date) {
             until.is_date = 0;

@@ -110,7 +110,8 @@ QByteArray ExportCalendar(const CalendarDocument& doc, const QDateTime& stamp)
     ForEachYearEntry(doc, [&](const DateRec& date, int index, const DayEntry& entry) {
         // Each event is written and freed at once, so that a large year never builds the whole
         // tree in memory.
-        if (!EntryCategory(entry).isEmpty()) out += IcalText(EventOfEntry(documentPart, date, index, entry, stamp).get());
+        if (!EntryCategory(entry).isEmpty())
+            out += IcalText(EventOfEntry(documentPart, date, index, entry, stamp).get());
     });
     out += "END:VCALENDAR\r\n";
     return out;

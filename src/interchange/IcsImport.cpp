@@ -59,7 +59,9 @@ IcsImportResult ImportCalendar(QByteArrayView bytes, CalendarDocument& doc, cons
         for (const EventDay& d : reading.Events[i].Days)
             landings.append({d.Date, DaysFromCivil(d.Date.Year, d.Date.Month, d.Date.Day), d.Minute, i});
     std::stable_sort(landings.begin(), landings.end(), [](const Landing& a, const Landing& b) {
-        return a.Day != b.Day ? a.Day < b.Day : a.Minute != b.Minute ? a.Minute < b.Minute : a.Event < b.Event;
+        return a.Day != b.Day         ? a.Day < b.Day
+               : a.Minute != b.Minute ? a.Minute < b.Minute
+                                      : a.Event < b.Event;
     });
 
     QSet<int> broughtEntries;

@@ -31,9 +31,9 @@ struct SkippedEvents
 struct IcsImportResult
 {
     IcsReadStatus Status = IcsReadStatus::NotCalendar;
-    int Added = 0;                    // entries
-    int Events = 0;                   // events of the file that brought entries
-    int Refused = 0;                  // entries left out because their day's list was full
+    int Added = 0;   // entries
+    int Events = 0;  // events of the file that brought entries
+    int Refused = 0; // entries left out because their day's list was full
     SkippedEvents Skipped;
     bool CharactersReplaced = false;  // some text could not be kept and reads "?"
     QList<ImportedDay> ChangedDays;   // in date order, each once

@@ -7,11 +7,35 @@
 
 namespace {
 
+// Whether the bytes are written as UTF-8: each lead byte followed by its continuation bytes.
 bool IsUtf8(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    (void)QString(utf8(bytes));
-    return !utf8.hasError();
+    const auto* p = reinterpret_cast<const uchar*>(bytes.data());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        const uchar c = *p++;
+        if (c < 0x80) continue;
+        const int more = c >= 0xF8 ? -1 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 ? 1 : -1;
+        if (more < 0 || end - p < more) return false;
+        for (int i = 0; i < more; ++i)
+            if ((*p++ & 0xC0) != 0x80) return false;
+    }
+    return true;
+}
+
+bool Is(QByteArrayView name, const char* word)
+{
+    return name.compare(word, Qt::CaseInsensitive) == 0;
+}
+
+// What the import reads of an event. The rest (attendees, alarms, attachments, stamps) is left
+// to the clients that use it: the parser has less to read, and less to stumble on.
+bool IsReadInEvent(QByteArrayView name)
+{
+    for (const char* read : {"DTSTART", "DTEND", "DURATION", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID", "UID",
+                             "SUMMARY", "DESCRIPTION", "LOCATION", "STATUS", "CATEGORIES"})
+        if (Is(name, read)) return true;
+    return false;
 }
 
 // The bytes without a byte-order mark, UTF-16 turned into UTF-8. NUL bytes carry no text and
@@ -34,8 +58,10 @@ qsizetype ValueColon(QByteArrayView line)
 {
     bool quoted = false;
     for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line[i] == '"') quoted = !quoted;
-        else if (line[i] == ':' && !quoted) return i;
+        if (line[i] == '"')
+            quoted = !quoted;
+        else if (line[i] == ':' && !quoted)
+            return i;
     }
     return -1;
 }
@@ -58,8 +84,9 @@ public:
         // Lines that are not UTF-8 are read as Windows-1252: an older client's file, or a line
         // pasted from one. Checked once folded lines are joined: a fold may cut a character.
         m_checkLines = !IsUtf8(text);
-        QByteArray logical;
-        bool pending = false;
+        QByteArrayView whole;   // the line being read, while it stands whole in the text
+        QByteArray folded;      // the same, once a folded part was joined to it
+        bool pending = false, isFolded = false;
         qsizetype from = 0;
         while (from < text.size()) {
             qsizetype end = from;
@@ -67,14 +94,17 @@ public:
             const QByteArrayView line(text.constData() + from, end - from);
             from = end + (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
             if (pending && !line.isEmpty() && (line[0] == ' ' || line[0] == '\t')) {
-                logical += line.sliced(1); // a folded line goes on
+                if (!isFolded) folded = whole.toByteArray();
+                folded.append(line.sliced(1)); // a folded line goes on
+                isFolded = true;
                 continue;
             }
-            if (pending) Line(logical);
-            logical = line.toByteArray();
+            if (pending) Line(isFolded ? QByteArrayView(folded) : whole);
+            whole = line;
             pending = true;
+            isFolded = false;
         }
-        if (pending) Line(logical);
+        if (pending) Line(isFolded ? QByteArrayView(folded) : whole);
         CloseCalendar();
         return {m_anyCalendar, m_out, m_broken};
     }
@@ -84,29 +114,33 @@ private:
     {
         QByteArray Name;
         qsizetype Start; // where its BEGIN line is in the output
+        bool Kept;       // false: a part of an event (an alarm), left out with its lines
     };
 
-    void Line(const QByteArray& logical)
+    void Line(QByteArrayView logical)
     {
-        const QByteArray line = m_checkLines && !IsUtf8(logical) ? DecodeCp1252(logical).toUtf8() : logical;
+        QByteArray decoded;
+        if (m_checkLines && !IsUtf8(logical)) decoded = DecodeCp1252(logical).toUtf8();
+        const QByteArrayView line = decoded.isNull() ? logical : QByteArrayView(decoded);
         const qsizetype colon = ValueColon(line);
         if (colon <= 0) return; // not a property: nothing to read in it
         qsizetype nameEnd = 0;
         while (nameEnd < colon && line[nameEnd] != ';') ++nameEnd;
-        const QByteArray name = line.first(nameEnd).trimmed().toUpper();
-        const QByteArrayView value = QByteArrayView(line).sliced(colon + 1);
-        if (name == "BEGIN") return Begin(value.trimmed().toByteArray().toUpper());
-        if (name == "END") return End(value.trimmed().toByteArray().toUpper());
-        if (m_open.isEmpty()) return; // outside any calendar
-        if (name == "RRULE" || name == "EXRULE") {
+        const QByteArrayView name = line.first(nameEnd).trimmed();
+        const QByteArrayView value = line.sliced(colon + 1);
+        if (Is(name, "BEGIN")) return Begin(value.trimmed().toByteArray().toUpper());
+        if (Is(name, "END")) return End(value.trimmed().toByteArray().toUpper());
+        if (m_open.isEmpty() || !m_open.last().Kept) return; // outside any calendar, or left out
+        if (m_open.size() > 1 && m_open[1].Name == "VEVENT" && !IsReadInEvent(name)) return;
+        if (Is(name, "RRULE")) {
             const QByteArray rule = MendedRule(value);
             if (rule.isEmpty()) return;
-            m_out += line.first(colon + 1);
-            m_out += rule;
+            m_out.append(line.first(colon + 1));
+            m_out.append(rule);
         } else {
-            m_out += line;
+            m_out.append(line);
         }
-        m_out += '\n';
+        m_out.append('\n');
     }
 
     void Begin(const QByteArray& name)
@@ -119,8 +153,9 @@ private:
         } else if (IsTopLevel(name)) {
             DropOpen();
         }
-        m_open.append({name, m_out.size()});
-        m_out += "BEGIN:" + name + '\n';
+        const bool kept = m_open.size() < 2 || m_open[1].Name != "VEVENT";
+        m_open.append({name, m_out.size(), kept});
+        if (kept) m_out += "BEGIN:" + name + '\n';
     }
 
     void End(const QByteArray& name)
@@ -130,7 +165,8 @@ private:
         if (i < 0) return; // closes nothing that is open
         if (i == 0) return CloseCalendar();
         // Parts left open inside the component (an alarm without its END) close with it.
-        for (qsizetype j = m_open.size() - 1; j >= i; --j) m_out += "END:" + m_open[j].Name + '\n';
+        for (qsizetype j = m_open.size() - 1; j >= i; --j)
+            if (m_open[j].Kept) m_out += "END:" + m_open[j].Name + '\n';
         m_open.resize(i);
     }
 
@@ -162,9 +198,9 @@ private:
 
 QByteArray MendedRule(QByteArrayView value)
 {
-    static const QList<QByteArray> kParts = {"FREQ",       "UNTIL",     "COUNT",     "INTERVAL", "BYSECOND",
-                                             "BYMINUTE",   "BYHOUR",    "BYDAY",     "BYMONTHDAY",
-                                             "BYYEARDAY",  "BYWEEKNO",  "BYMONTH",   "BYSETPOS", "WKST"};
+    static const QList<QByteArray> kParts = {"FREQ",     "UNTIL",   "COUNT",    "INTERVAL",   "BYSECOND",
+                                             "BYMINUTE", "BYHOUR",  "BYDAY",    "BYMONTHDAY", "BYYEARDAY",
+                                             "BYWEEKNO", "BYMONTH", "BYSETPOS", "WKST"};
     QByteArray compact = value.toByteArray().toUpper();
     compact.removeIf([](char c) { return c == ' ' || c == '\t'; });
     QList<QByteArray> kept;

@@ -4,7 +4,7 @@
 // LF or CR alone; folded lines joined; recurrence rules with blanks, lower case, empty items or
 // parts the parser refuses put right. The parser drops a whole file whose components do not
 // close: here a component that is never closed, or is cut short, is left out on its own, and
-// lines outside any calendar are ignored.
+// lines outside any calendar are ignored. Of an event, only what the import reads is kept.
 
 #include <QByteArray>
 #include <QByteArrayView>

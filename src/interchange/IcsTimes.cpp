@@ -84,7 +84,7 @@ icaltimetype IcsZones::InFrame(const icaltimetype& time, const EventFrame& from,
         converted.zone = nullptr;
         icaltimezone_convert_time(&converted, icaltimezone_get_utc_timezone(), to.Defined);
     } else {
-        const QTimeZone zone = to.Kind == EventFrame::Utc ? QTimeZone::utc()
+        const QTimeZone zone = to.Kind == EventFrame::Utc    ? QTimeZone::utc()
                                : to.Kind == EventFrame::Zone ? to.Named
                                                              : m_floating;
         converted = IcalTimeOf(utc.toTimeZone(zone), time);

@@ -98,7 +98,8 @@ private slots:
         });
         QVERIFY(barShown);
         QCOMPARE(f->prompter.Asked.size(), 3);
-        QCOMPARE(f->prompter.Asked[0].Text, u"Le serveur « 127.0.0.1 » a répondu par une erreur: 404 File not found."_qs);
+        QCOMPARE(f->prompter.Asked[0].Text,
+                 u"Le serveur « 127.0.0.1 » a répondu par une erreur: 404 File not found."_qs);
         QCOMPARE(f->prompter.Asked[1].Text,
                  u"L'adresse « %1 » ne mène pas à un calendrier iCalendar: rien n'a été importé."_qs.arg(
                      server.Url(u"page.html"_qs)));

@@ -65,7 +65,8 @@ enum Style
 class Writer
 {
 public:
-    Writer(int seed) : m_random(quint32(seed) * 2654435761u + 17), m_style(Style(seed % StyleCount)), m_seed(seed)
+    Writer(int seed)
+        : m_random(quint32(seed) * 2654435761u + 17), m_style(Style(seed % StyleCount)), m_seed(seed)
     {
         m_zone = Zones()[m_random.bounded(int(Zones().size()))];
     }
@@ -81,7 +82,8 @@ public:
 private:
     QString StyleName() const
     {
-        static const char* names[] = {"holidays", "web", "mail", "windows", "phone", "long", "library", "careless"};
+        static const char* names[] = {"holidays", "web",  "mail",    "windows",
+                                      "phone",    "long", "library", "careless"};
         return QLatin1String(names[m_style]);
     }
 
@@ -98,15 +100,16 @@ private:
     static QByteArray Stamp(const QDate& d) { return d.toString(u"yyyyMMdd").toLatin1(); }
     static QByteArray Time(int hour, int minute)
     {
-        return QByteArray::number(hour).rightJustified(2, '0') + QByteArray::number(minute).rightJustified(2, '0') +
-               "00";
+        return QByteArray::number(hour).rightJustified(2, '0') +
+               QByteArray::number(minute).rightJustified(2, '0') + "00";
     }
 
     QByteArray Summary()
     {
-        static const char* texts[] = {"Réunion",  "Piscine",        "Fête des mères", "Dentiste",
-                                      "Conseil de classe", "Vacances", "Marché",   "Anniversaire Zoé",
-                                      "Cours de piano",    "Brocante", "Été",      "Œnologie"};
+        static const char* texts[] = {
+            "Réunion",  "Piscine", "Fête des mères",   "Dentiste",       "Conseil de classe",
+            "Vacances", "Marché",  "Anniversaire Zoé", "Cours de piano", "Brocante",
+            "Été",      "Œnologie"};
         return texts[Pick(12)];
     }
 
@@ -184,8 +187,10 @@ private:
             const QDateTime end = QDateTime(day, QTime(hour, minute)).addSecs(3600 * (1 + Pick(3)));
             timeLine("DTEND", Stamp(end.date()), Time(end.time().hour(), end.time().minute()));
         }
-        if (recurring) Rule(rule, form, day, hour, minute);
-        else if (m_style == Holidays && Pick(2)) Lines({}, "RRULE:");
+        if (recurring)
+            Rule(rule, form, day, hour, minute);
+        else if (m_style == Holidays && Pick(2))
+            Lines({}, "RRULE:");
         Both("SUMMARY:" + Summary());
         Noise();
         if (m_style != Holidays && Pick(8) == 0) Both("STATUS:CANCELLED");
@@ -214,7 +219,8 @@ private:
             return "FREQ=WEEKLY;INTERVAL=2";
         case 2:
             day.setDate(day.year(), day.month(), 1 + Pick(13));
-            return "FREQ=MONTHLY;BYMONTHDAY=" + QByteArray::number(day.day()) + ',' + QByteArray::number(day.day() + 14);
+            return "FREQ=MONTHLY;BYMONTHDAY=" + QByteArray::number(day.day()) + ',' +
+                   QByteArray::number(day.day() + 14);
         case 3:
             return "FREQ=YEARLY";
         case 4:
@@ -243,8 +249,10 @@ private:
             } else if (form == Floating) {
                 rule += ";UNTIL=" + Stamp(last) + 'T' + Time(noon.hour(), noon.minute());
             } else {
-                const QDateTime until = QDateTime(last, noon, form == Zoned ? QTimeZone(m_zone.Iana) : QTimeZone::utc()).toUTC();
-                rule += ";UNTIL=" + Stamp(until.date()) + 'T' + Time(until.time().hour(), until.time().minute()) + 'Z';
+                const QDateTime until =
+                    QDateTime(last, noon, form == Zoned ? QTimeZone(m_zone.Iana) : QTimeZone::utc()).toUTC();
+                rule += ";UNTIL=" + Stamp(until.date()) + 'T' +
+                        Time(until.time().hour(), until.time().minute()) + 'Z';
             }
         }
         QByteArray loose = rule;
@@ -252,15 +260,20 @@ private:
         Lines("RRULE:" + rule, "RRULE:" + loose);
         if (Pick(2)) {
             const QDate skipped = day.addDays(7 * (1 + Pick(4)));
-            if (form == AllDay) Both("EXDATE;VALUE=DATE:" + Stamp(skipped));
-            else if (form == Zoned) Lines("EXDATE" + ZoneParam(false) + ':' + Stamp(skipped) + 'T' + Time(hour, minute),
-                                          "EXDATE" + ZoneParam(true) + ':' + Stamp(skipped) + 'T' + Time(hour, minute));
-            else Both("EXDATE:" + Stamp(skipped) + 'T' + Time(hour, minute) + (form == Utc ? "Z" : ""));
+            if (form == AllDay)
+                Both("EXDATE;VALUE=DATE:" + Stamp(skipped));
+            else if (form == Zoned)
+                Lines("EXDATE" + ZoneParam(false) + ':' + Stamp(skipped) + 'T' + Time(hour, minute),
+                      "EXDATE" + ZoneParam(true) + ':' + Stamp(skipped) + 'T' + Time(hour, minute));
+            else
+                Both("EXDATE:" + Stamp(skipped) + 'T' + Time(hour, minute) + (form == Utc ? "Z" : ""));
         }
         if (m_style == LibraryTests && Pick(2)) {
             const QDate extra = day.addDays(3 + Pick(40));
-            if (form == AllDay) Both("RDATE;VALUE=DATE:" + Stamp(extra));
-            else if (form == Utc || form == Floating) Both("RDATE:" + Stamp(extra) + 'T' + Time(hour, minute) + (form == Utc ? "Z" : ""));
+            if (form == AllDay)
+                Both("RDATE;VALUE=DATE:" + Stamp(extra));
+            else if (form == Utc || form == Floating)
+                Both("RDATE:" + Stamp(extra) + 'T' + Time(hour, minute) + (form == Utc ? "Z" : ""));
         }
     }
 
@@ -275,7 +288,8 @@ private:
         Both("UID:" + uid);
         Both("DTSTAMP:20260101T120000Z");
         Lines("RECURRENCE-ID" + ZoneParam(false) + ':' + original,
-              m_style == WebExport ? "RECURRENCE-ID:" + Stamp(utc.date()) + 'T' + Time(utc.time().hour(), utc.time().minute()) + 'Z'
+              m_style == WebExport ? "RECURRENCE-ID:" + Stamp(utc.date()) + 'T' +
+                                         Time(utc.time().hour(), utc.time().minute()) + 'Z'
                                    : "RECURRENCE-ID" + ZoneParam(true) + ':' + original);
         Lines("DTSTART" + ZoneParam(false) + ':' + Stamp(day.addDays(8)) + "T120000",
               "DTSTART" + ZoneParam(true) + ':' + Stamp(day.addDays(8)) + "T120000");
@@ -298,7 +312,8 @@ private:
 
     QByteArray Head(bool flawed) const
     {
-        QByteArray head = "BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//Corpus//" + StyleName().toLatin1() + "//FR\n";
+        QByteArray head =
+            "BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//Corpus//" + StyleName().toLatin1() + "//FR\n";
         // The calendar's zone places floating times only; the other reader would also move UTC
         // times there, where a client shows them in its own zone: the clean twin of a web
         // export, which has no floating times, leaves it out.
@@ -306,8 +321,9 @@ private:
             head += "X-WR-CALNAME:Famille\nX-WR-TIMEZONE:" + QByteArray(m_zone.Iana) + '\n';
         const bool defined = m_style == DesktopMail || m_style == WebExport || m_style == LibraryTests;
         if (defined)
-            head += "BEGIN:VTIMEZONE\nTZID:" + QByteArray(flawed && m_style == DesktopMail ? m_zone.Windows : m_zone.Iana) +
-                    '\n' + m_zone.Definition + "END:VTIMEZONE\n";
+            head += "BEGIN:VTIMEZONE\nTZID:" +
+                    QByteArray(flawed && m_style == DesktopMail ? m_zone.Windows : m_zone.Iana) + '\n' +
+                    m_zone.Definition + "END:VTIMEZONE\n";
         return head;
     }
 
@@ -318,10 +334,12 @@ private:
         QByteArray body = m_flawed.join('\n') + '\n';
         if (m_style == LibraryTests) {
             // Every event in a calendar block of its own.
-            body.replace("END:VEVENT\nBEGIN:VEVENT", "END:VEVENT\nEND:VCALENDAR\n" + Head(true) + "BEGIN:VEVENT");
+            body.replace("END:VEVENT\nBEGIN:VEVENT",
+                         "END:VEVENT\nEND:VCALENDAR\n" + Head(true) + "BEGIN:VEVENT");
         }
         // A file cut short ends inside its last event.
-        QByteArray text = Head(true) + body + (m_cutEvent.isEmpty() ? "END:VCALENDAR\n" : m_cutEvent.join('\n'));
+        QByteArray text =
+            Head(true) + body + (m_cutEvent.isEmpty() ? "END:VCALENDAR\n" : m_cutEvent.join('\n'));
         switch (m_style) {
         case Phone:
             return "\xEF\xBB\xBF" + text;
@@ -342,7 +360,8 @@ private:
         QByteArray out;
         for (const QByteArray& line : text.split('\n')) {
             if (line.isEmpty()) continue;
-            for (qsizetype i = 0; i < line.size(); i += 74) out += (i ? " " : "") + line.mid(i, 74) + (i + 74 < line.size() ? "\r\n" : "");
+            for (qsizetype i = 0; i < line.size(); i += 74)
+                out += (i ? " " : "") + line.mid(i, 74) + (i + 74 < line.size() ? "\r\n" : "");
             out += '\n';
         }
         return out;

@@ -71,7 +71,8 @@ inline QStringList DaysWithEntries()
     QStringList days;
     for (int m = 1; m <= 12; ++m)
         for (int d = 1; d <= DaysInMonth(year, m); ++d)
-            for (const DayEntry& e : EntriesOn(d, m)) days.append(DateToText(MakeDate(d, m, year)) + u' ' + e.Description);
+            for (const DayEntry& e : EntriesOn(d, m))
+                days.append(DateToText(MakeDate(d, m, year)) + u' ' + e.Description);
     return days;
 }
 

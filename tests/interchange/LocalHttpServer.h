@@ -47,7 +47,8 @@ server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(Han
 print(server.server_address[1], flush=True)
 server.serve_forever()
 )";
-        m_process.start(Python(), {QStringLiteral("-u"), QStringLiteral("-c"), QString::fromUtf8(script), m_folder.path()});
+        m_process.start(Python(), {QStringLiteral("-u"), QStringLiteral("-c"), QString::fromUtf8(script),
+                                   m_folder.path()});
         if (m_process.waitForReadyRead(20000)) m_port = m_process.readLine().trimmed().toInt();
     }
 
@@ -59,7 +60,10 @@ server.serve_forever()
 
     bool Started() const { return m_port > 0; }
 
-    QString Url(const QString& path) const { return QStringLiteral("http://127.0.0.1:%1/%2").arg(m_port).arg(path); }
+    QString Url(const QString& path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1/%2").arg(m_port).arg(path);
+    }
 
     // A file the server serves from now on.
     bool Put(const QString& name, const QByteArray& bytes) const
@@ -85,8 +89,8 @@ inline int ClosedPort()
 // Public holidays as a town publishes them.
 inline QByteArray HolidayCalendar()
 {
-    return Calendar(VEvent(u"an"_qs, {u"DTSTART;VALUE=DATE:20260101"_qs, u"SUMMARY:Jour de l'an"_qs}) +
-                    VEvent(u"mai"_qs, {u"DTSTART;VALUE=DATE:20260501"_qs, u"SUMMARY:Fête du travail"_qs}) +
-                    VEvent(u"noel"_qs, {u"DTSTART;VALUE=DATE:20261225"_qs, u"RRULE:FREQ=YEARLY"_qs,
-                                        u"SUMMARY:Noël"_qs}));
+    return Calendar(
+        VEvent(u"an"_qs, {u"DTSTART;VALUE=DATE:20260101"_qs, u"SUMMARY:Jour de l'an"_qs}) +
+        VEvent(u"mai"_qs, {u"DTSTART;VALUE=DATE:20260501"_qs, u"SUMMARY:Fête du travail"_qs}) +
+        VEvent(u"noel"_qs, {u"DTSTART;VALUE=DATE:20261225"_qs, u"RRULE:FREQ=YEARLY"_qs, u"SUMMARY:Noël"_qs}));
 }

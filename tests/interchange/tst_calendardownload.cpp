@@ -54,11 +54,12 @@ private slots:
             QCOMPARE(*bytes, HolidayCalendar());
         }
         const QUrl url(server.Url(u"f%C3%AAtes.ics"_qs));
-        const ImportOutcome outcome = ImportDownloaded(*DownloadCalendar(url, nullptr), url, Doc(), kMontreal);
+        const ImportOutcome outcome =
+            ImportDownloaded(*DownloadCalendar(url, nullptr), url, Doc(), kMontreal);
         QVERIFY(outcome.Imported && !outcome.Failed);
         QCOMPARE(outcome.Message, u"3 événement(s) importé(s) sur 3 jour(s)."_qs);
-        QCOMPARE(DaysWithEntries(), QStringList({u"2026-01-01 Jour de l'an"_qs, u"2026-05-01 Fête du travail"_qs,
-                                                 u"2026-12-25 Noël"_qs}));
+        QCOMPARE(DaysWithEntries(), QStringList({u"2026-01-01 Jour de l'an"_qs,
+                                                 u"2026-05-01 Fête du travail"_qs, u"2026-12-25 Noël"_qs}));
     }
 
     void eachFailureIsToldAndNothingIsRead_data()
@@ -68,11 +69,13 @@ private slots:
         QTest::newRow("nothing listens")
             << QStringLiteral("http://127.0.0.1:%1/fêtes.ics").arg(ClosedPort())
             << u"Impossible de joindre le serveur « 127.0.0.1 »: la connexion a été refusée."_qs;
-        QTest::newRow("no such file") << server.Url(u"absent.ics"_qs)
-                                      << u"Le serveur « 127.0.0.1 » a répondu par une erreur: 404 File not found."_qs;
-        QTest::newRow("too large") << server.Url(u"%C3%A9norme.ics"_qs)
-                                   << u"Le calendrier à l'adresse « %1 » dépasse 10 Mo: rien n'a été importé."_qs.arg(
-                                          server.Url(u"énorme.ics"_qs));
+        QTest::newRow("no such file")
+            << server.Url(u"absent.ics"_qs)
+            << u"Le serveur « 127.0.0.1 » a répondu par une erreur: 404 File not found."_qs;
+        QTest::newRow("too large")
+            << server.Url(u"%C3%A9norme.ics"_qs)
+            << u"Le calendrier à l'adresse « %1 » dépasse 10 Mo: rien n'a été importé."_qs.arg(
+                   server.Url(u"énorme.ics"_qs));
         QTest::newRow("too large, sent slowly")
             << server.Url(u"slow/%C3%A9norme.ics"_qs)
             << u"Le calendrier à l'adresse « %1 » dépasse 10 Mo: rien n'a été importé."_qs.arg(
@@ -102,10 +105,12 @@ private slots:
     {
         EntriesOn(1, 1).append(Event(u"Ancien"_qs));
         const QUrl url(server.Url(u"page.html"_qs));
-        const ImportOutcome outcome = ImportDownloaded(*DownloadCalendar(url, nullptr), url, Doc(), kMontreal);
+        const ImportOutcome outcome =
+            ImportDownloaded(*DownloadCalendar(url, nullptr), url, Doc(), kMontreal);
         QVERIFY(outcome.Failed && !outcome.Imported);
-        QCOMPARE(outcome.Message, u"L'adresse « %1 » ne mène pas à un calendrier iCalendar: rien n'a été importé."_qs.arg(
-                                      url.toDisplayString()));
+        QCOMPARE(outcome.Message,
+                 u"L'adresse « %1 » ne mène pas à un calendrier iCalendar: rien n'a été importé."_qs.arg(
+                     url.toDisplayString()));
         QCOMPARE(DaysWithEntries(), QStringList{u"2026-01-01 Ancien"_qs});
     }
 

@@ -33,7 +33,8 @@ def wall(t):
 for name in sorted(os.listdir(folder)):
     cal = icalendar.Calendar.from_ical(open(os.path.join(folder, name), 'rb').read())
     seen = set()
-    for ev in recurring_ical_events.of(cal).between(datetime.date(year - 2, 1, 1), datetime.date(year + 1, 1, 2)):
+    window = (datetime.date(year - 2, 1, 1), datetime.date(year + 1, 1, 2))
+    for ev in recurring_ical_events.of(cal).between(*window):
         if str(ev.get('STATUS', '')) == 'CANCELLED':
             continue
         start = ev['DTSTART'].dt
@@ -41,7 +42,8 @@ for name in sorted(os.listdir(folder)):
         if isinstance(start, datetime.datetime):
             start = wall(start)
             end = wall(end) if end is not None else start
-            first, last = start.date(), (end - datetime.timedelta(microseconds=1)).date() if end > start else start.date()
+            first = start.date()
+            last = (end - datetime.timedelta(microseconds=1)).date() if end > start else first
         else:
             first = start
             last = end - datetime.timedelta(days=1) if end is not None and end > start else start
@@ -78,14 +80,16 @@ private slots:
             flawed.insert(c.Name, c.Flawed);
         }
         QProcess python;
-        python.start(Python(), {u"-c"_qs, QString::fromUtf8(kExpander), u"America/Montreal"_qs, u"2026"_qs, clean.path()});
+        python.start(Python(), {u"-c"_qs, QString::fromUtf8(kExpander), u"America/Montreal"_qs, u"2026"_qs,
+                                clean.path()});
         QVERIFY(python.waitForFinished(120000));
         const QString err = QString::fromUtf8(python.readAllStandardError());
         if (err.contains(u"ModuleNotFoundError"_qs))
             QSKIP("python3-recurring-ical-events is not installed (scripts/common.sh installs it)");
         QVERIFY2(python.exitCode() == 0, qPrintable(err));
         QMap<QString, QStringList> expected;
-        for (const QString& line : QString::fromUtf8(python.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
+        for (const QString& line :
+             QString::fromUtf8(python.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
             const QStringList f = line.split(u'\t');
             expected[f[0]].append(f[1] + u' ' + ImportedDescription(f[2], nullptr));
         }
@@ -99,9 +103,11 @@ private slots:
             ours.sort();
             theirs.sort();
             entries += int(ours.size());
-            if (ours == theirs) ++agreeing;
-            else differing.append(it.key() + u": only ours "_qs + Without(ours, theirs).join(u", ") +
-                                  u" | only theirs "_qs + Without(theirs, ours).join(u", "));
+            if (ours == theirs)
+                ++agreeing;
+            else
+                differing.append(it.key() + u": only ours "_qs + Without(ours, theirs).join(u", ") +
+                                 u" | only theirs "_qs + Without(theirs, ours).join(u", "));
         }
         for (const QString& d : differing) qInfo("%s", qPrintable(d));
         qInfo("%d of %d calendars agree (%d entries)", agreeing, kCalendars, entries);

@@ -88,38 +88,40 @@ private slots:
     {
         QTest::addColumn<QStringList>("properties");
         QTest::addColumn<QStringList>("days");
-        QTest::newRow("one all-day day") << QStringList{u"DTSTART;VALUE=DATE:20260310"_qs,
-                                                        u"DTEND;VALUE=DATE:20260311"_qs}
-                                         << QStringList{u"2026-03-10"_qs};
-        QTest::newRow("all-day, three days") << QStringList{u"DTSTART;VALUE=DATE:20260310"_qs,
-                                                            u"DTEND;VALUE=DATE:20260313"_qs}
-                                             << QStringList{u"2026-03-10"_qs, u"2026-03-11"_qs, u"2026-03-12"_qs};
-        QTest::newRow("duration of two days") << QStringList{u"DTSTART;VALUE=DATE:20260228"_qs, u"DURATION:P2D"_qs}
-                                              << QStringList{u"2026-02-28"_qs, u"2026-03-01"_qs};
-        QTest::newRow("past midnight") << QStringList{u"DTSTART:20260620T220000"_qs, u"DTEND:20260621T020000"_qs}
-                                       << QStringList{u"2026-06-20"_qs, u"2026-06-21"_qs};
-        QTest::newRow("ends at midnight") << QStringList{u"DTSTART:20260620T200000"_qs,
-                                                         u"DTEND:20260621T000000"_qs}
-                                          << QStringList{u"2026-06-20"_qs};
+        QTest::newRow("one all-day day")
+            << QStringList{u"DTSTART;VALUE=DATE:20260310"_qs, u"DTEND;VALUE=DATE:20260311"_qs}
+            << QStringList{u"2026-03-10"_qs};
+        QTest::newRow("all-day, three days")
+            << QStringList{u"DTSTART;VALUE=DATE:20260310"_qs, u"DTEND;VALUE=DATE:20260313"_qs}
+            << QStringList{u"2026-03-10"_qs, u"2026-03-11"_qs, u"2026-03-12"_qs};
+        QTest::newRow("duration of two days")
+            << QStringList{u"DTSTART;VALUE=DATE:20260228"_qs, u"DURATION:P2D"_qs}
+            << QStringList{u"2026-02-28"_qs, u"2026-03-01"_qs};
+        QTest::newRow("past midnight")
+            << QStringList{u"DTSTART:20260620T220000"_qs, u"DTEND:20260621T020000"_qs}
+            << QStringList{u"2026-06-20"_qs, u"2026-06-21"_qs};
+        QTest::newRow("ends at midnight")
+            << QStringList{u"DTSTART:20260620T200000"_qs, u"DTEND:20260621T000000"_qs}
+            << QStringList{u"2026-06-20"_qs};
         // 23:00 to 01:00 UTC is 19:00 to 21:00 in Montreal: one day there.
-        QTest::newRow("utc, one local day") << QStringList{u"DTSTART:20260704T230000Z"_qs, u"DURATION:PT2H"_qs}
-                                            << QStringList{u"2026-07-04"_qs};
-        QTest::newRow("across new year") << QStringList{u"DTSTART;VALUE=DATE:20251230"_qs,
-                                                        u"DTEND;VALUE=DATE:20260103"_qs}
-                                         << QStringList{u"2026-01-01"_qs, u"2026-01-02"_qs};
-        QTest::newRow("weekly weekend") << QStringList{u"DTSTART;VALUE=DATE:20261205"_qs,
-                                                       u"DTEND;VALUE=DATE:20261207"_qs,
-                                                       u"RRULE:FREQ=WEEKLY;COUNT=4"_qs}
-                                        << QStringList{u"2026-12-05"_qs, u"2026-12-06"_qs, u"2026-12-12"_qs,
-                                                       u"2026-12-13"_qs, u"2026-12-19"_qs, u"2026-12-20"_qs,
-                                                       u"2026-12-26"_qs, u"2026-12-27"_qs};
-        QTest::newRow("daily, overlapping") << QStringList{u"DTSTART;VALUE=DATE:20260801"_qs,
-                                                           u"DTEND;VALUE=DATE:20260803"_qs,
-                                                           u"RRULE:FREQ=DAILY;COUNT=2"_qs}
-                                            << QStringList{u"2026-08-01"_qs, u"2026-08-02"_qs, u"2026-08-03"_qs};
-        QTest::newRow("end before start") << QStringList{u"DTSTART;VALUE=DATE:20260910"_qs,
-                                                         u"DTEND;VALUE=DATE:20260901"_qs}
-                                          << QStringList{u"2026-09-10"_qs};
+        QTest::newRow("utc, one local day")
+            << QStringList{u"DTSTART:20260704T230000Z"_qs, u"DURATION:PT2H"_qs}
+            << QStringList{u"2026-07-04"_qs};
+        QTest::newRow("across new year")
+            << QStringList{u"DTSTART;VALUE=DATE:20251230"_qs, u"DTEND;VALUE=DATE:20260103"_qs}
+            << QStringList{u"2026-01-01"_qs, u"2026-01-02"_qs};
+        QTest::newRow("weekly weekend")
+            << QStringList{u"DTSTART;VALUE=DATE:20261205"_qs, u"DTEND;VALUE=DATE:20261207"_qs,
+                           u"RRULE:FREQ=WEEKLY;COUNT=4"_qs}
+            << QStringList{u"2026-12-05"_qs, u"2026-12-06"_qs, u"2026-12-12"_qs, u"2026-12-13"_qs,
+                           u"2026-12-19"_qs, u"2026-12-20"_qs, u"2026-12-26"_qs, u"2026-12-27"_qs};
+        QTest::newRow("daily, overlapping")
+            << QStringList{u"DTSTART;VALUE=DATE:20260801"_qs, u"DTEND;VALUE=DATE:20260803"_qs,
+                           u"RRULE:FREQ=DAILY;COUNT=2"_qs}
+            << QStringList{u"2026-08-01"_qs, u"2026-08-02"_qs, u"2026-08-03"_qs};
+        QTest::newRow("end before start")
+            << QStringList{u"DTSTART;VALUE=DATE:20260910"_qs, u"DTEND;VALUE=DATE:20260901"_qs}
+            << QStringList{u"2026-09-10"_qs};
     }
 
     void eventsOfSeveralDaysCoverEachOfTheirDaysInTheYear()
@@ -164,7 +166,8 @@ private slots:
                  &r);
         QVERIFY(r.CharactersReplaced);
         // Without a summary the description shows; with nothing at all, nothing does.
-        QCOMPARE(DaysWithEntries(), QStringList({u"2026-08-01 Œuvre € ?"_qs, u"2026-08-03 Réunion de parent"_qs}));
+        QCOMPARE(DaysWithEntries(),
+                 QStringList({u"2026-08-01 Œuvre € ?"_qs, u"2026-08-03 Réunion de parent"_qs}));
         QCOMPARE(r.Skipped.NoText, 1);
     }
 
@@ -173,8 +176,8 @@ private slots:
         IcsImportResult r;
         Imported(VEvent(u"a"_qs, {u"DTSTART;VALUE=DATE:20260501"_qs, u"RRULE:FREQ=WEEKLY;COUNT=3"_qs,
                                   u"SUMMARY:Marché"_qs}) +
-                     VEvent(u"a"_qs, {u"RECURRENCE-ID;VALUE=DATE:20260508"_qs, u"DTSTART;VALUE=DATE:20260509"_qs,
-                                      u"SUMMARY:Marché (samedi)"_qs}) +
+                     VEvent(u"a"_qs, {u"RECURRENCE-ID;VALUE=DATE:20260508"_qs,
+                                      u"DTSTART;VALUE=DATE:20260509"_qs, u"SUMMARY:Marché (samedi)"_qs}) +
                      VEvent(u"b"_qs, {u"DTSTART;VALUE=DATE:20260501"_qs, u"SUMMARY:Fête du travail"_qs}) +
                      VEvent(u"c"_qs, {u"DTSTART;VALUE=DATE:20250501"_qs, u"SUMMARY:L'an passé"_qs}) +
                      VEvent(u"d"_qs, {u"SUMMARY:Sans date"_qs}) + VEvent(u"e"_qs, {u"DTSTART:20260512"_qs}),
@@ -210,7 +213,8 @@ private slots:
     void aFileThatHoldsNoCalendarChangesNothing_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("jpeg") << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11) + QByteArray(2000, '\x7F');
+        QTest::newRow("jpeg") << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11) +
+                                     QByteArray(2000, '\x7F');
         QTest::newRow("vcard") << QByteArray("BEGIN:VCARD\r\nFN:Zoé\r\nEND:VCARD\r\n");
         QTest::newRow("web page") << QByteArray("<!DOCTYPE html><html><body>BEGIN:VCALENDAR</body></html>");
         QTest::newRow("events without calendar")

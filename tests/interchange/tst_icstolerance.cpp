@@ -100,8 +100,9 @@ private slots:
                                     "END:VEVENT\n"
                                     "END:VCALENDAR\n");
         IcsImportResult r;
-        QCOMPARE(ImportedDays(ics, &r), QStringList({u"2026-01-01 Jour de l'an"_qs, u"2026-07-14 Fête nationale"_qs,
-                                                     u"2026-12-25 Noël"_qs}));
+        QCOMPARE(ImportedDays(ics, &r),
+                 QStringList({u"2026-01-01 Jour de l'an"_qs, u"2026-07-14 Fête nationale"_qs,
+                              u"2026-12-25 Noël"_qs}));
         QCOMPARE(ImportReport(r, 2026), u"3 événement(s) importé(s) sur 3 jour(s)."_qs);
     }
 
@@ -135,20 +136,20 @@ private slots:
     {
         QTest::addColumn<QByteArray>("ics");
         // 17:00 in California on 1 June is 00:00 UTC on 2 June: the last of 22 Mondays.
-        QTest::newRow("windows name with its definition")
-            << Wrapped(Weekly("DTSTART;TZID=Pacific Standard Time:20260105T170000", "20260602T000000Z", "Réunion"),
-                       kPacificZone);
+        QTest::newRow("windows name with its definition") << Wrapped(
+            Weekly("DTSTART;TZID=Pacific Standard Time:20260105T170000", "20260602T000000Z", "Réunion"),
+            kPacificZone);
         // 09:00 in Paris on 1 June is 07:00 UTC: read as a bare time it would be past the end.
-        QTest::newRow("windows name alone")
-            << Wrapped(Weekly("DTSTART;TZID=Romance Standard Time:20260105T090000", "20260601T070000Z", "Réunion"));
+        QTest::newRow("windows name alone") << Wrapped(
+            Weekly("DTSTART;TZID=Romance Standard Time:20260105T090000", "20260601T070000Z", "Réunion"));
         QTest::newRow("a zone of the file's own")
             << Wrapped(Weekly("DTSTART;TZID=\"(UTC+01:00) Amsterdam, Berlin, Berne, Rome, Stockholm, "
                               "Vienne\":20260105T090000",
                               "20260601T070000Z", "Réunion"),
                        kOwnZone);
         QTest::newRow("a prefixed zone name")
-            << Wrapped(Weekly("DTSTART;TZID=/mozilla.org/20050126_1/Europe/Paris:20260105T090000", "20260601T070000Z",
-                              "Réunion"));
+            << Wrapped(Weekly("DTSTART;TZID=/mozilla.org/20050126_1/Europe/Paris:20260105T090000",
+                              "20260601T070000Z", "Réunion"));
     }
 
     void windowsZoneNamesAndZonesOnlyTheFileDefinesEndTheirRulesOnTime()
@@ -166,7 +167,8 @@ private slots:
         const QStringList fourWeeks = {u"2026-01-05 Cours"_qs, u"2026-01-12 Cours"_qs, u"2026-01-19 Cours"_qs,
                                        u"2026-01-26 Cours"_qs};
         QTest::newRow("calendar in Paris") << QByteArray("X-WR-TIMEZONE:Europe/Paris\n") << fourWeeks;
-        QTest::newRow("calendar in a windows zone") << QByteArray("X-WR-TIMEZONE:Romance Standard Time\n") << fourWeeks;
+        QTest::newRow("calendar in a windows zone")
+            << QByteArray("X-WR-TIMEZONE:Romance Standard Time\n") << fourWeeks;
         QTest::newRow("local zone") << QByteArray() << fourWeeks.mid(0, 3);
     }
 
@@ -174,11 +176,11 @@ private slots:
     {
         QFETCH(QByteArray, head);
         QFETCH(QStringList, days);
-        const QByteArray ics = Wrapped(Weekly("DTSTART;TZID=Heure de la maison:20260105T200000", "20260126T190000Z",
-                                              "Cours") +
-                                           "BEGIN:VEVENT\nUID:late\nDTSTART;TZID=Custom/Nowhere:20260415T233000\n"
-                                           "SUMMARY:Tard\nEND:VEVENT\n",
-                                       head);
+        const QByteArray ics =
+            Wrapped(Weekly("DTSTART;TZID=Heure de la maison:20260105T200000", "20260126T190000Z", "Cours") +
+                        "BEGIN:VEVENT\nUID:late\nDTSTART;TZID=Custom/Nowhere:20260415T233000\n"
+                        "SUMMARY:Tard\nEND:VEVENT\n",
+                    head);
         QCOMPARE(ImportedDays(ics), days + QStringList{u"2026-04-15 Tard"_qs});
     }
 
@@ -200,8 +202,9 @@ private slots:
                     "END:VEVENT\n");
         IcsImportResult r;
         QCOMPARE(ImportedDays(ics, &r),
-                 QStringList({u"2026-03-02 Réunion"_qs, u"2026-03-09 Réunion (salle B)"_qs, u"2026-03-23 Réunion"_qs,
-                              u"2026-06-01 Camp"_qs, u"2026-06-03 Camp"_qs, u"2026-06-05 Camp (reporté)"_qs}));
+                 QStringList({u"2026-03-02 Réunion"_qs, u"2026-03-09 Réunion (salle B)"_qs,
+                              u"2026-03-23 Réunion"_qs, u"2026-06-01 Camp"_qs, u"2026-06-03 Camp"_qs,
+                              u"2026-06-05 Camp (reporté)"_qs}));
         QCOMPARE(r.Events, 2); // a series and its edited occurrences are one event
     }
 
@@ -209,15 +212,15 @@ private slots:
     {
         QTest::addColumn<QByteArray>("rule");
         QTest::addColumn<QStringList>("days");
-        QTest::newRow("blanks in a list") << QByteArray("RRULE:FREQ=WEEKLY;BYDAY=MO, TU, WE;COUNT=6")
-                                          << QStringList{u"01-05"_qs, u"01-06"_qs, u"01-07"_qs,
-                                                         u"01-12"_qs, u"01-13"_qs, u"01-14"_qs};
+        QTest::newRow("blanks in a list")
+            << QByteArray("RRULE:FREQ=WEEKLY;BYDAY=MO, TU, WE;COUNT=6")
+            << QStringList{u"01-05"_qs, u"01-06"_qs, u"01-07"_qs, u"01-12"_qs, u"01-13"_qs, u"01-14"_qs};
         QTest::newRow("lower case, empty items") << QByteArray("rrule:freq=monthly;bymonthday=5,;count=3;")
                                                  << QStringList{u"01-05"_qs, u"02-05"_qs, u"03-05"_qs};
-        QTest::newRow("unknown part, interval 0") << QByteArray("RRULE:FREQ=YEARLY;X-NAME=1;INTERVAL=0")
-                                                  << QStringList{u"01-05"_qs};
-        QTest::newRow("count and end") << QByteArray("RRULE:FREQ=DAILY;COUNT=2;UNTIL=20261231")
-                                       << QStringList{u"01-05"_qs, u"01-06"_qs};
+        QTest::newRow("unknown part, interval 0")
+            << QByteArray("RRULE:FREQ=YEARLY;X-NAME=1;INTERVAL=0") << QStringList{u"01-05"_qs};
+        QTest::newRow("count and end")
+            << QByteArray("RRULE:FREQ=DAILY;COUNT=2;UNTIL=20261231") << QStringList{u"01-05"_qs, u"01-06"_qs};
         QTest::newRow("end as a date") << QByteArray("RRULE:FREQ=DAILY;UNTIL=20260107")
                                        << QStringList{u"01-05"_qs, u"01-06"_qs, u"01-07"_qs};
         QTest::newRow("no frequency") << QByteArray("RRULE:COUNT=4") << QStringList{u"01-05"_qs};
@@ -237,52 +240,61 @@ private slots:
     void lineEndsMarksAndEncodingsOfEveryKindReadTheSame_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        const QByteArray text = "BEGIN:VCALENDAR\nVERSION:2.0\nBEGIN:VEVENT\nUID:f\nDTSTART;VALUE=DATE:20260621\n"
-                                "SUMMARY:Fête de la musique\nEND:VEVENT\nBEGIN:VEVENT\nUID:g\n"
-                                "DTSTART;VALUE=DATE:20260815\nSUMMARY:Été\nEND:VEVENT\nEND:VCALENDAR\n";
+        const QByteArray text =
+            "BEGIN:VCALENDAR\nVERSION:2.0\nBEGIN:VEVENT\nUID:f\nDTSTART;VALUE=DATE:20260621\n"
+            "SUMMARY:Fête de la musique\nEND:VEVENT\nBEGIN:VEVENT\nUID:g\n"
+            "DTSTART;VALUE=DATE:20260815\nSUMMARY:Été\nEND:VEVENT\nEND:VCALENDAR\n";
         QTest::newRow("CR LF") << QByteArray(text).replace("\n", "\r\n");
         QTest::newRow("LF alone") << text;
         QTest::newRow("CR alone") << QByteArray(text).replace("\n", "\r");
         QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + QByteArray(text).replace("\n", "\r\n");
         QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
         QTest::newRow("UTF-16") << QByteArray(utf16(QString::fromUtf8(text)));
-        QTest::newRow("Windows-1252") << QByteArray(text).replace("Fête", "F\xEAte").replace("Été", "\xC9t\xE9");
+        QTest::newRow("Windows-1252")
+            << QByteArray(text).replace("Fête", "F\xEAte").replace("Été", "\xC9t\xE9");
         // A folded line cut in the middle of "ê", the way a careless writer folds at 75 bytes.
         QTest::newRow("fold inside a character") << QByteArray(text).replace("Fête", "F\xC3\r\n \xAAte");
         QTest::newRow("blank lines and trailing blanks")
-            << QByteArray(text).replace("\nBEGIN:VEVENT", "\n\n  \nBEGIN:VEVENT  ").replace("END:VEVENT\n", "END:VEVENT \n");
+            << QByteArray(text)
+                   .replace("\nBEGIN:VEVENT", "\n\n  \nBEGIN:VEVENT  ")
+                   .replace("END:VEVENT\n", "END:VEVENT \n");
     }
 
     void lineEndsMarksAndEncodingsOfEveryKindReadTheSame()
     {
         QFETCH(QByteArray, bytes);
-        QCOMPARE(ImportedDays(bytes), QStringList({u"2026-06-21 Fête de la musiqu"_qs, u"2026-08-15 Été"_qs}));
+        QCOMPARE(ImportedDays(bytes),
+                 QStringList({u"2026-06-21 Fête de la musiqu"_qs, u"2026-08-15 Été"_qs}));
     }
 
     void severalCalendarsInOneFileAreAllRead()
     {
-        const QByteArray ics = Wrapped("BEGIN:VEVENT\nUID:a\nDTSTART;VALUE=DATE:20260301\nSUMMARY:Un\nEND:VEVENT\n") +
-                               "Ces lignes ne sont dans aucun calendrier.\r\n" +
-                               Wrapped("BEGIN:VEVENT\nUID:b\nDTSTART;VALUE=DATE:20260302\nSUMMARY:Deux\nEND:VEVENT\n") +
-                               Wrapped("BEGIN:VEVENT\nUID:c\nDTSTART;VALUE=DATE:20260303\nSUMMARY:Trois\nEND:VEVENT\n");
-        QCOMPARE(ImportedDays(ics), QStringList({u"2026-03-01 Un"_qs, u"2026-03-02 Deux"_qs, u"2026-03-03 Trois"_qs}));
+        const QByteArray ics =
+            Wrapped("BEGIN:VEVENT\nUID:a\nDTSTART;VALUE=DATE:20260301\nSUMMARY:Un\nEND:VEVENT\n") +
+            "Ces lignes ne sont dans aucun calendrier.\r\n" +
+            Wrapped("BEGIN:VEVENT\nUID:b\nDTSTART;VALUE=DATE:20260302\nSUMMARY:Deux\nEND:VEVENT\n") +
+            Wrapped("BEGIN:VEVENT\nUID:c\nDTSTART;VALUE=DATE:20260303\nSUMMARY:Trois\nEND:VEVENT\n");
+        QCOMPARE(ImportedDays(ics),
+                 QStringList({u"2026-03-01 Un"_qs, u"2026-03-02 Deux"_qs, u"2026-03-03 Trois"_qs}));
     }
 
     void eventsCutShortOrWithoutAStartAreLeftOutAndCounted()
     {
-        const QByteArray ics = Crlf("BEGIN:VCALENDAR\nVERSION:2.0\n"
-                                    "BEGIN:VEVENT\nUID:1\nDTSTART;VALUE=DATE:20260401\nSUMMARY:Bon\nEND:VEVENT\n"
-                                    "BEGIN:VEVENT\nUID:2\nDTSTART;VALUE=DATE:20260402\nSUMMARY:Jamais fermé\n"
-                                    "BEGIN:VEVENT\nUID:3\nDTSTART;VALUE=DATE:20260403\nSUMMARY:Alarme ouverte\n"
-                                    "BEGIN:VALARM\nACTION:DISPLAY\nTRIGGER:-PT15M\nEND:VEVENT\n"
-                                    "END:VTODO\nUne ligne sans deux-points\n"
-                                    "BEGIN:VEVENT\nUID:4\nSUMMARY:Sans début\nEND:VEVENT\n"
-                                    "BEGIN:VEVENT\nUID:5\nDTSTART:2026-13-45\nSUMMARY:Date impossible\nEND:VEVENT\n"
-                                    "BEGIN:VEVENT\nUID:6\nDTSTART;VALUE=DATE:20260406\nSUMMARY:Coup");
+        const QByteArray ics =
+            Crlf("BEGIN:VCALENDAR\nVERSION:2.0\n"
+                 "BEGIN:VEVENT\nUID:1\nDTSTART;VALUE=DATE:20260401\nSUMMARY:Bon\nEND:VEVENT\n"
+                 "BEGIN:VEVENT\nUID:2\nDTSTART;VALUE=DATE:20260402\nSUMMARY:Jamais fermé\n"
+                 "BEGIN:VEVENT\nUID:3\nDTSTART;VALUE=DATE:20260403\nSUMMARY:Alarme ouverte\n"
+                 "BEGIN:VALARM\nACTION:DISPLAY\nTRIGGER:-PT15M\nEND:VEVENT\n"
+                 "END:VTODO\nUne ligne sans deux-points\n"
+                 "BEGIN:VEVENT\nUID:4\nSUMMARY:Sans début\nEND:VEVENT\n"
+                 "BEGIN:VEVENT\nUID:5\nDTSTART:2026-13-45\nSUMMARY:Date impossible\nEND:VEVENT\n"
+                 "BEGIN:VEVENT\nUID:6\nDTSTART;VALUE=DATE:20260406\nSUMMARY:Coup");
         IcsImportResult r;
         QCOMPARE(ImportedDays(ics, &r), QStringList({u"2026-04-01 Bon"_qs, u"2026-04-03 Alarme ouverte"_qs}));
-        QCOMPARE(ImportReport(r, 2026), u"2 événement(s) importé(s) sur 2 jour(s).\r"
-                                        "4 événement(s) laissé(s) de côté: 2 sans date de début, 2 illisible(s)."_qs);
+        QCOMPARE(ImportReport(r, 2026),
+                 u"2 événement(s) importé(s) sur 2 jour(s).\r"
+                 "4 événement(s) laissé(s) de côté: 2 sans date de début, 2 illisible(s)."_qs);
     }
 };
 

@@ -123,7 +123,8 @@ private slots:
         QVERIFY(server.Put(u"holidays.ics"_qs, holidays));
         const QString file = dir.filePath(u"holidays.ics"_qs);
         QVERIFY(SaveBytes(file, holidays));
-        const QString byFile = dir.filePath(u"par fichier.cal"_qs), byAddress = dir.filePath(u"par adresse.cal"_qs);
+        const QString byFile = dir.filePath(u"par fichier.cal"_qs),
+                      byAddress = dir.filePath(u"par adresse.cal"_qs);
         const Run fromFile = Cli({u"import-ics"_qs, example, file, byFile});
         const Run fromAddress = Cli({u"import-ics"_qs, example, server.Url(u"holidays.ics"_qs), byAddress});
         QCOMPARE(fromAddress.Exit, 0);
@@ -146,7 +147,8 @@ private slots:
         const Run down = Cli({u"import-ics"_qs, example,
                               QStringLiteral("http://127.0.0.1:%1/holidays.ics").arg(ClosedPort()), refused});
         QCOMPARE(down.Exit, 1);
-        QCOMPARE(down.Err, u"Impossible de joindre le serveur « 127.0.0.1 »: la connexion a été refusée.\n"_qs);
+        QCOMPARE(down.Err,
+                 u"Impossible de joindre le serveur « 127.0.0.1 »: la connexion a été refusée.\n"_qs);
         const Run missing = Cli({u"import-ics"_qs, example, server.Url(u"absent.ics"_qs), refused});
         QCOMPARE(missing.Exit, 1);
         QVERIFY2(missing.Err.contains(u"404"_qs), qPrintable(missing.Err));
