@@ -102,9 +102,10 @@ public:
         const int minute = t.is_date ? -1 : seen.time().hour() * 60 + seen.time().minute();
         QDate last = t.is_date ? day.addDays(m_length.Days - 1) : day;
         if (!t.is_date && m_length.Seconds > 0) last = seen.addSecs(m_length.Seconds - 1).date();
-        for (QDate d = day; d <= last; d = d.addDays(1)) {
-            if (d.year() < m_year) continue;
-            if (d.year() > m_year) break;
+        // Each day counts as a step: a long event repeated daily must not hang either.
+        for (QDate d = std::max(day, QDate(m_year, 1, 1)); d <= last && d.year() == m_year;
+             d = d.addDays(1)) {
+            --m_budget;
             const int at = d == day ? minute : -1; // the days after the first are taken whole
             const auto it = m_days.find(d.toJulianDay());
             if (it == m_days.end() || at < *it) m_days.insert(d.toJulianDay(), at);

@@ -82,6 +82,16 @@ private slots:
                  VEvent(u"day"_qs,
                         {u"DTSTART;VALUE=DATE:19000101"_qs, u"RRULE:FREQ=DAILY"_qs, u"SUMMARY:Jour"_qs}));
         QCOMPARE(EntriesOn(31, 12).last().Description, u"Jour"_qs);
+
+        // Hundreds of year-long events repeated daily: each still covers its days, once.
+        OpenTestDocument(2026);
+        QStringList body;
+        for (int i = 0; i < 200; ++i)
+            body += VEvent(QString::number(i),
+                           {u"DTSTART;VALUE=DATE:20250101"_qs, u"DTEND;VALUE=DATE:20260102"_qs,
+                            u"RRULE:FREQ=DAILY"_qs, u"SUMMARY:Chantier"_qs});
+        Imported(body);
+        QCOMPARE(EntriesOn(1, 1).size(), 200);
     }
 
     void eventsOfSeveralDaysCoverEachOfTheirDaysInTheYear_data()
