@@ -40,7 +40,7 @@ ImportDialog::ImportDialog(const FileDialogRequest& browse, QWidget* parent)
     m_bar->setVisible(false);
     m_status->setObjectName(QStringLiteral("LblStatus"));
     m_status->setWordWrap(true);
-    m_importButton->setDefault(true);
+    m_importButton->setDefault(true); // Enter in the box imports
     m_importButton->setEnabled(false);
     auto* cancel = Button("CmdCancel", 503);
 
@@ -62,9 +62,6 @@ ImportDialog::ImportDialog(const FileDialogRequest& browse, QWidget* parent)
 
     connect(m_box, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_importButton->setEnabled(!text.trimmed().isEmpty()); });
-    connect(m_box, &QLineEdit::returnPressed, this, [this] {
-        if (m_importButton->isEnabled()) Import();
-    });
     connect(m_browseButton, &QPushButton::clicked, this, &ImportDialog::Browse);
     connect(m_importButton, &QPushButton::clicked, this, &ImportDialog::Import);
     // Cancel stops a download under way, and closes.

@@ -1,7 +1,8 @@
 #pragma once
 // A web server for the download tests: Python's http.server on 127.0.0.1, on a port the system
 // picks, serving a temporary folder. Besides the files: "/moved/NAME" redirects to "/NAME",
-// "/slow/NAME" sends NAME a kilobyte at a time, "/silent/NAME" answers after five seconds.
+// "/slow/NAME" sends NAME a kilobyte at a time, "/unsized/NAME" without telling its size,
+// "/silent/NAME" answers after five seconds.
 // Started by the test, stopped with it.
 
 #include "InterchangeFixtures.h"
@@ -25,18 +26,20 @@ class Handler(http.server.SimpleHTTPRequestHandler):
                 self.send_response(302)
                 self.send_header('Location', self.path[len('/moved'):])
                 self.end_headers()
-            elif self.path.startswith('/slow/') or self.path.startswith('/silent/'):
-                name = urllib.parse.unquote(self.path.split('/', 2)[2])
-                data = open(os.path.join(sys.argv[1], name), 'rb').read()
-                if self.path.startswith('/silent/'):
+            elif self.path.split('/')[1] in ('slow', 'silent', 'unsized'):
+                kind, name = self.path.split('/', 2)[1:]
+                data = open(os.path.join(sys.argv[1], urllib.parse.unquote(name)), 'rb').read()
+                if kind == 'silent':
                     time.sleep(5)
                 self.send_response(200)
-                self.send_header('Content-Length', str(len(data)))
+                if kind != 'unsized':
+                    self.send_header('Content-Length', str(len(data)))
                 self.end_headers()
-                for i in range(0, len(data), 1024):
-                    self.wfile.write(data[i:i + 1024])
+                step = 1024 if kind == 'slow' else len(data)
+                for i in range(0, len(data), step):
+                    self.wfile.write(data[i:i + step])
                     self.wfile.flush()
-                    time.sleep(0.02)
+                    time.sleep(0.02 if kind == 'slow' else 0)
             else:
                 super().do_GET()
         except (BrokenPipeError, ConnectionResetError):

@@ -76,10 +76,10 @@ private slots:
             << server.Url(u"%C3%A9norme.ics"_qs)
             << u"Le calendrier à l'adresse « %1 » dépasse 10 Mo: rien n'a été importé."_qs.arg(
                    server.Url(u"énorme.ics"_qs));
-        QTest::newRow("too large, sent slowly")
-            << server.Url(u"slow/%C3%A9norme.ics"_qs)
+        QTest::newRow("too large, size not told")
+            << server.Url(u"unsized/%C3%A9norme.ics"_qs)
             << u"Le calendrier à l'adresse « %1 » dépasse 10 Mo: rien n'a été importé."_qs.arg(
-                   server.Url(u"slow/énorme.ics"_qs));
+                   server.Url(u"unsized/énorme.ics"_qs));
     }
 
     void eachFailureIsToldAndNothingIsRead()
