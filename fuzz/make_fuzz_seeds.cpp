@@ -98,6 +98,19 @@ int main(int argc, char** argv)
                     "RECURRENCE-ID;TZID=America/Montreal:20040108T233000\r\n"
                     "DTSTART;TZID=America/Montreal:20040109T080000\r\nSUMMARY:Cours déplacé\r\nEND:VEVENT\r\n"
                     "END:VCALENDAR\r\n");
+    // What calendars from elsewhere bring: a zone of the file's own and a Windows one, loose
+    // rules, an event of several days, LF line ends, a second calendar cut short.
+    ok = ok && Save(calendars + QStringLiteral("/flawed.ics"),
+                    "\xEF\xBB\xBF"
+                    "BEGIN:VCALENDAR\nX-WR-TIMEZONE:Europe/Paris\nBEGIN:VTIMEZONE\nTZID:Maison\n"
+                    "BEGIN:STANDARD\nDTSTART:16011028T030000\nRRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=10\n"
+                    "TZOFFSETFROM:+0200\nTZOFFSETTO:+0100\nEND:STANDARD\nEND:VTIMEZONE\n"
+                    "BEGIN:VEVENT\nUID:c\nDTSTART;TZID=Maison:20040105T090000\n"
+                    "RRULE:freq=weekly;byday=MO, TU,;until=20040601T070000Z\nSUMMARY:Réunion\n"
+                    "END:VEVENT\nBEGIN:VEVENT\nUID:d\nDTSTART;TZID=Pacific Standard Time:20041230T220000\n"
+                    "DURATION:P3DT4H\nRRULE:\nGEO:x\nSUMMARY:Séjour\nEND:VEVENT\nEND:VCALENDAR\n"
+                    "BEGIN:VCALENDAR\nBEGIN:VEVENT\nUID:e\nDTSTART:20040301\nDTEND:20040305\n"
+                    "SUMMARY:Cou");
     if (!ok) std::fprintf(stderr, "make_fuzz_seeds: could not write the seeds\n");
     return ok ? 0 : 1;
 }

@@ -2,12 +2,15 @@
 
 #include "app/ShellCommands.h"
 #include "document/Session.h"
+#include "interchange/ImportDialog.h"
 #include "interchange/InterchangeFiles.h"
 #include "platform/CommonDialogs.h"
 #include "platform/Prompter.h"
 #include "settings/Settings.h"
+#include "views/MainWindow.h"
 
 #include <QFileInfo>
+#include <QPointer>
 
 namespace {
 
@@ -38,17 +41,19 @@ void ExportCommand()
     if (!error.isEmpty()) ShowMessage(kTitle, error, PromptIcon::Stop);
 }
 
-void ImportCommand()
+void ImportCommand(QWidget* parent)
 {
     Session& s = Session::Get();
     FileDialogRequest r;
     r.Filter = QStringLiteral("iCalendar (*.ics)|*.ics");
     r.FilterIndex = 1;
     r.InitialFolder = StartFolder(s.CurrentDocument.FilePath, Settings::Get().CalOpen);
-    const std::optional<QString> path = CommonDialogs::Current().OpenFile(r);
-    if (!path) return;
+    ImportDialog dialog(r, parent);
+    if (dialog.exec() != QDialog::Accepted) return;
     BusyCursor busy;
-    const ImportOutcome outcome = ImportFromFile(*path, s.CurrentDocument);
+    const ImportOutcome outcome =
+        dialog.File().isEmpty() ? ImportDownloaded(dialog.Downloaded(), dialog.Address(), s.CurrentDocument)
+                                : ImportFromFile(dialog.File(), s.CurrentDocument);
     if (outcome.Imported) {
         // Like any other change of a day: its month is to be saved, its cell redrawn.
         for (int month : outcome.Result.ChangedMonths()) s.SetModified(PartMonthEntries, true, month);
@@ -61,8 +66,9 @@ void ImportCommand()
 
 } // namespace
 
-void WireInterchange(MainWindow&)
+void WireInterchange(MainWindow& main)
 {
+    const QPointer<QWidget> window(&main);
     SetShellCommandHandler(ShellCommand::Export, CommandGuard::Editing, &ExportCommand);
-    SetShellCommandHandler(ShellCommand::Import, CommandGuard::Editing, &ImportCommand);
+    SetShellCommandHandler(ShellCommand::Import, CommandGuard::Editing, [window] { ImportCommand(window); });
 }

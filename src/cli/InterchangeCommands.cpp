@@ -4,6 +4,7 @@
 #include "cli/Arguments.h"
 #include "cli/CliPrompter.h"
 #include "cli/FileCommands.h"
+#include "interchange/CalendarDownload.h"
 #include "interchange/InterchangeFiles.h"
 
 namespace {
@@ -13,8 +14,7 @@ int Export(const QStringList& args, ExportFormat format, const char* usage)
     const auto a = CommandArguments(args, {kPasswordOption}, 2, usage);
     if (!a) return ExitFailed;
     CalendarDocument doc;
-    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc))
-        return status;
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc)) return status;
     const QString error = ExportToFile(doc, a->Positional[1], format);
     if (error.isEmpty()) return ExitOk;
     PrintError(error);
@@ -36,16 +36,29 @@ int RunCsv(const QStringList& args)
 int RunImportIcs(const QStringList& args)
 {
     const auto a =
-        CommandArguments(args, {kPasswordOption}, 3, "import-ics FILE.cal IN.ics OUT.cal [--password P]");
+        CommandArguments(args, {kPasswordOption}, 3, "import-ics FILE.cal IN.ics|URL OUT.cal [--password P]");
     if (!a) return ExitFailed;
     CalendarDocument doc;
-    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc))
-        return status;
-    const ImportOutcome outcome = ImportFromFile(a->Positional[1], doc);
+    if (const int status = OpenDocumentFile(a->Positional[0], a->Value(kPasswordOption), doc)) return status;
+    const QString& source = a->Positional[1];
+    ImportOutcome outcome;
+    if (IsCalendarAddress(source)) {
+        QString error;
+        const std::optional<QUrl> url = CalendarUrl(source, &error);
+        const std::optional<QByteArray> bytes = url ? DownloadCalendar(*url, &error) : std::nullopt;
+        if (!bytes) {
+            PrintError(error);
+            return ExitFailed;
+        }
+        outcome = ImportDownloaded(*bytes, *url, doc);
+    } else {
+        outcome = ImportFromFile(source, doc);
+    }
     if (outcome.Failed) {
         PrintError(outcome.Message);
         return ExitFailed;
     }
-    if (!WriteStandardOutput((outcome.Message + u'\n').toUtf8())) return ExitFailed;
+    // The report, a line for each of its lines, as the program's message box shows it.
+    for (const QString& line : outcome.Message.split(u'\r')) PrintError(line);
     return WriteCalFile(a->Positional[2], doc) ? ExitOk : ExitFailed;
 }

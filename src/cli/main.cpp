@@ -47,8 +47,8 @@ const CliCommand kCommands[] = {
      RunBalance},
     {"ics", "ics FILE.cal OUT.ics [--password P]   the year's entries as an iCalendar file", RunIcs},
     {"import-ics",
-     "import-ics FILE.cal IN.ics OUT.cal [--password P]   OUT.cal: FILE.cal with the events of IN.ics "
-     "in its year",
+     "import-ics FILE.cal IN.ics|URL OUT.cal [--password P]   OUT.cal: FILE.cal with the events of IN.ics "
+     "(or of the calendar at URL) in its year",
      RunImportIcs},
     {"csv", "csv FILE.cal OUT.csv [--password P]   the incomes and expenses as a CSV file", RunCsv},
 };

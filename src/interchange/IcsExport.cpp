@@ -45,32 +45,6 @@ icalcomponent* AlarmOf(const DayEntry& entry, const QByteArray& summary)
     return alarm;
 }
 
-// One VEVENT as text: each event is written and freed at once, so that a large year never
-// builds the whole tree in memory.
-QByteArray EventText(const QString& documentPart, const DateRec& date, int index, const DayEntry& entry,
-                     const icaltimetype& stamp)
-{
-    const QByteArray summary = EntrySummary(entry).toUtf8();
-    const IcalComponent event(icalcomponent_new(ICAL_VEVENT_COMPONENT));
-    icalcomponent* e = event.get();
-    icalcomponent_add_property(
-        e, icalproperty_new_uid(EntryUid(documentPart, date, index).toUtf8().constData()));
-    icalcomponent_add_property(e, icalproperty_new_dtstamp(stamp));
-    icalcomponent_add_property(e, icalproperty_new_dtstart(DateValue(date)));
-    icalcomponent_add_property(e, icalproperty_new_dtend(DateValue(AddDays(date, 1))));
-    icalcomponent_add_property(e, icalproperty_new_summary(summary.constData()));
-    icalcomponent_add_property(e, icalproperty_new_categories(EntryCategory(entry).toUtf8().constData()));
-    icalcomponent_add_property(e, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-    if (entry.Ticked) {
-        // An event has no "done" state of its own; the tick travels as our own property.
-        icalproperty* ticked = icalproperty_new_x("TRUE");
-        icalproperty_set_x_name(ticked, kTickedProperty);
-        icalcomponent_add_property(e, ticked);
-    }
-    if (entry.AlarmOn) icalcomponent_add_component(e, AlarmOf(entry, summary));
-    return IcalText(e);
-}
-
 } // namespace
 
 QString EntrySummary(const DayEntry& entry)
@@ -100,10 +74,33 @@ QString EntryUid(const QString& documentPart, const DateRec& date, int index)
         .arg(documentPart);
 }
 
-QByteArray ExportCalendar(const CalendarDocument& doc, const QDateTime& stamp)
+IcalComponent EventOfEntry(const QString& documentPart, const DateRec& date, int index, const DayEntry& entry,
+                           const QDateTime& stamp)
 {
     PrepareIcal();
-    const icaltimetype stampValue = UtcValue(stamp);
+    const QByteArray summary = EntrySummary(entry).toUtf8();
+    IcalComponent event(icalcomponent_new(ICAL_VEVENT_COMPONENT));
+    icalcomponent* e = event.get();
+    icalcomponent_add_property(
+        e, icalproperty_new_uid(EntryUid(documentPart, date, index).toUtf8().constData()));
+    icalcomponent_add_property(e, icalproperty_new_dtstamp(UtcValue(stamp)));
+    icalcomponent_add_property(e, icalproperty_new_dtstart(DateValue(date)));
+    icalcomponent_add_property(e, icalproperty_new_dtend(DateValue(AddDays(date, 1))));
+    icalcomponent_add_property(e, icalproperty_new_summary(summary.constData()));
+    icalcomponent_add_property(e, icalproperty_new_categories(EntryCategory(entry).toUtf8().constData()));
+    icalcomponent_add_property(e, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    if (entry.Ticked) {
+        // An event has no "done" state of its own; the tick travels as our own property.
+        icalproperty* ticked = icalproperty_new_x("TRUE");
+        icalproperty_set_x_name(ticked, kTickedProperty);
+        icalcomponent_add_property(e, ticked);
+    }
+    if (entry.AlarmOn) icalcomponent_add_component(e, AlarmOf(entry, summary));
+    return event;
+}
+
+QByteArray ExportCalendar(const CalendarDocument& doc, const QDateTime& stamp)
+{
     const QString documentPart = DocumentUidPart(doc);
     QByteArray out;
     out.reserve(1 << 16);
@@ -111,7 +108,10 @@ QByteArray ExportCalendar(const CalendarDocument& doc, const QDateTime& stamp)
     out += kProductId;
     out += "\r\nCALSCALE:GREGORIAN\r\n";
     ForEachYearEntry(doc, [&](const DateRec& date, int index, const DayEntry& entry) {
-        if (!EntryCategory(entry).isEmpty()) out += EventText(documentPart, date, index, entry, stampValue);
+        // Each event is written and freed at once, so that a large year never builds the whole
+        // tree in memory.
+        if (!EntryCategory(entry).isEmpty())
+            out += IcalText(EventOfEntry(documentPart, date, index, entry, stamp).get());
     });
     out += "END:VCALENDAR\r\n";
     return out;

@@ -3,6 +3,7 @@
 // all-day event on its date, in the day's list order. UTF-8, CR LF lines folded at 75 octets.
 
 #include "document/CalendarDocument.h"
+#include "interchange/IcalHandles.h"
 #include "interchange/YearEntries.h"
 
 #include <QByteArray>
@@ -19,6 +20,11 @@ QString EntrySummary(const DayEntry& entry);
 // the day's list.
 QString DocumentUidPart(const CalendarDocument& doc);
 QString EntryUid(const QString& documentPart, const DateRec& date, int index);
+
+// The event another calendar gets for one entry of a day: all day on its date, its summary and
+// category, the tick and the alarm; stamp is the moment of the exchange (DTSTAMP).
+IcalComponent EventOfEntry(const QString& documentPart, const DateRec& date, int index, const DayEntry& entry,
+                           const QDateTime& stamp);
 
 // The whole file; stamp is the moment of the export (DTSTAMP), in UTC.
 QByteArray ExportCalendar(const CalendarDocument& doc, const QDateTime& stamp);

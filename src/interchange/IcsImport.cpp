@@ -1,11 +1,41 @@
 #include "interchange/IcsImport.h"
 
-#include "document/TextInput.h"
 #include "entries/DayEntries.h"
-#include "entries/EventForm.h"
 #include "entries/ListOps.h"
 
+#include <QSet>
 #include <algorithm>
+
+namespace {
+
+struct Landing
+{
+    DateRec Date;
+    qint64 Day; // days since 1970, to sort by
+    int Minute;
+    int Event; // place in the file
+};
+
+// Why a series that has no day in the year was left out: the reason of its first event that
+// has one. A series whose days were all full is told apart (Refused).
+void CountSkipped(const QList<IcsEvent>& events, SkippedEvents& skipped)
+{
+    QSet<int> seen;
+    for (const IcsEvent& e : events)
+        if (e.Fate == EventFate::Placed) seen.insert(e.Series);
+    for (const IcsEvent& e : events) {
+        if (seen.contains(e.Series)) continue;
+        int* count = e.Fate == EventFate::NoStart       ? &skipped.NoStart
+                     : e.Fate == EventFate::OutsideYear ? &skipped.OutsideYear
+                     : e.Fate == EventFate::NoText      ? &skipped.NoText
+                                                        : nullptr;
+        if (!count) continue; // cancelled: nothing was meant to come in
+        ++*count;
+        seen.insert(e.Series);
+    }
+}
+
+} // namespace
 
 QList<int> IcsImportResult::ChangedMonths() const
 {
@@ -16,53 +46,38 @@ QList<int> IcsImportResult::ChangedMonths() const
     return months;
 }
 
-QString ImportedDescription(QStringView summary, bool* replaced)
-{
-    QString text;
-    int kept = 0;
-    bool lost = false;
-    const QString line = summary.toString().simplified(); // one line: breaks and tabs become blanks
-    for (qsizetype i = 0; i < line.size() && kept < kEventDescriptionLimit; ++i, ++kept) {
-        const QChar c = line[i];
-        if (IsTypeable(c)) {
-            text += c;
-            continue;
-        }
-        // A character beyond the first plane takes two units and gives one "?".
-        if (c.isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate()) ++i;
-        text += u'?';
-        lost = true;
-    }
-    if (lost && replaced) *replaced = true;
-    return text.trimmed();
-}
-
 IcsImportResult ImportCalendar(QByteArrayView bytes, CalendarDocument& doc, const QTimeZone& local)
 {
     IcsImportResult result;
-    IcsReading reading = ReadIcsOccurrences(bytes, doc.YearNumber(), local);
+    const IcsReading reading = ReadIcsEvents(bytes, doc.YearNumber(), local);
     result.Status = reading.Status;
     if (reading.Status != IcsReadStatus::Read) return result;
+    result.Skipped.Unreadable = reading.BrokenEvents;
 
-    QList<IcsOccurrence>& list = reading.Occurrences;
-    std::stable_sort(list.begin(), list.end(), [](const IcsOccurrence& a, const IcsOccurrence& b) {
-        const qint64 da = DaysFromCivil(a.Date.Year, a.Date.Month, a.Date.Day);
-        const qint64 db = DaysFromCivil(b.Date.Year, b.Date.Month, b.Date.Day);
-        return da != db ? da < db : a.Minute != b.Minute ? a.Minute < b.Minute : a.Order < b.Order;
+    QList<Landing> landings;
+    for (int i = 0; i < reading.Events.size(); ++i)
+        for (const EventDay& d : reading.Events[i].Days)
+            landings.append({d.Date, DaysFromCivil(d.Date.Year, d.Date.Month, d.Date.Day), d.Minute, i});
+    std::stable_sort(landings.begin(), landings.end(), [](const Landing& a, const Landing& b) {
+        return a.Day != b.Day         ? a.Day < b.Day
+               : a.Minute != b.Minute ? a.Minute < b.Minute
+                                      : a.Event < b.Event;
     });
-    for (const IcsOccurrence& o : list) {
-        const QString text = ImportedDescription(o.Summary, &result.CharactersReplaced);
-        if (text.isEmpty()) continue; // nothing to show in a day
-        DayEntry entry;
-        entry.EntryType = EntryEvent;
-        entry.Description = text;
-        const ImportedDay day{o.Date.Month, CellOfDate(o.Date)};
-        if (!ListOps::Append(doc.Month(day.Month).Cell(day.Cell).Entries, entry)) {
+
+    QSet<int> broughtEntries;
+    for (const Landing& l : landings) {
+        const IcsEvent& event = reading.Events[l.Event];
+        const ImportedDay day{l.Date.Month, CellOfDate(l.Date)};
+        if (!ListOps::Append(doc.Month(day.Month).Cell(day.Cell).Entries, event.Entry)) {
             ++result.Refused;
             continue;
         }
         ++result.Added;
+        result.CharactersReplaced = result.CharactersReplaced || event.CharactersReplaced;
+        broughtEntries.insert(event.Series);
         if (result.ChangedDays.isEmpty() || result.ChangedDays.last() != day) result.ChangedDays.append(day);
     }
+    result.Events = int(broughtEntries.size());
+    CountSkipped(reading.Events, result.Skipped);
     return result;
 }

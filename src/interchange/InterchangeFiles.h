@@ -1,6 +1,7 @@
 #pragma once
 // The export and import as the commands tab and daybinder-cli run them: whole files, written
-// atomically, and the messages that tell the user how it went.
+// atomically, calendars read from a file or downloaded, and the messages that tell the user
+// how it went.
 
 #include "document/CalendarDocument.h"
 #include "interchange/IcsImport.h"
@@ -8,6 +9,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QTimeZone>
+#include <QUrl>
 
 enum class ExportFormat
 {
@@ -25,10 +27,20 @@ QString ExportToFile(const CalendarDocument& doc, const QString& path, ExportFor
 struct ImportOutcome
 {
     bool Imported = false; // entries were added to the document
-    bool Failed = false;   // the file could not be read: the document is unchanged
+    bool Failed = false;   // nothing could be read: the document is unchanged
     QString Message;       // what to tell the user, in every case
     IcsImportResult Result;
 };
 
 ImportOutcome ImportFromFile(const QString& path, CalendarDocument& doc,
                              const QTimeZone& local = QTimeZone::systemTimeZone());
+
+// The bytes downloaded from an address.
+ImportOutcome ImportDownloaded(const QByteArray& bytes, const QUrl& address, CalendarDocument& doc,
+                               const QTimeZone& local = QTimeZone::systemTimeZone());
+
+// A name or address as the messages quote it: « text ».
+QString Quoted(const QString& text);
+
+// What the user reads when an address sent something that is not a calendar.
+QString NotCalendarMessage(const QUrl& address);

@@ -3,6 +3,7 @@
 
 #include "entries/EntryFixtures.h"
 #include "interchange/IcalHandles.h"
+#include "interchange/IcsImport.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -61,4 +62,33 @@ inline QStringList VEvent(const QString& uid, const QStringList& properties)
 inline QString Python()
 {
     return QFile::exists(u"/usr/bin/python3"_qs) ? u"/usr/bin/python3"_qs : u"python3"_qs;
+}
+
+// Every entry of the test document's year with its day: "2026-06-12 Anniversaire Zoé".
+inline QStringList DaysWithEntries()
+{
+    const int year = Doc().YearNumber();
+    QStringList days;
+    for (int m = 1; m <= 12; ++m)
+        for (int d = 1; d <= DaysInMonth(year, m); ++d)
+            for (const DayEntry& e : EntriesOn(d, m))
+                days.append(DateToText(MakeDate(d, m, year)) + u' ' + e.Description);
+    return days;
+}
+
+// A calendar written by hand with LF line ends, as most files have them: CR LF.
+inline QByteArray Crlf(const char* text)
+{
+    return QByteArray(text).replace("\n", "\r\n");
+}
+
+const QTimeZone kMontreal("America/Montreal");
+
+// The days and texts an import into the test document brings.
+inline QStringList ImportedDays(const QByteArray& ics, IcsImportResult* result = nullptr,
+                                const QTimeZone& local = kMontreal)
+{
+    const IcsImportResult r = ImportCalendar(ics, Doc(), local);
+    if (result) *result = r;
+    return DaysWithEntries();
 }

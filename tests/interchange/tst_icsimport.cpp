@@ -1,32 +1,19 @@
 // Events of other calendars brought into the open year: the days recurring events fall on,
-// time zones near midnight, events of other years left out, texts made to fit, and files that
-// are not calendars, or damaged ones, refused without a change.
+// time zones near midnight, events that last several days, events of other years left out,
+// texts made to fit, the report the user reads, and files that hold no calendar refused
+// without a change.
 
 #include "InterchangeFixtures.h"
-#include "interchange/IcsImport.h"
+#include "interchange/IcsEntry.h"
+#include "interchange/ImportReport.h"
 
 #include <QTest>
 
 namespace {
 
-const QTimeZone kMontreal("America/Montreal");
-
-// Every entry of the year with its day: "2026-06-12 Anniversaire Zoé".
-QStringList DaysWithEntries()
-{
-    QStringList days;
-    for (int m = 1; m <= 12; ++m)
-        for (int d = 1; d <= DaysInMonth(2026, m); ++d)
-            for (const DayEntry& e : EntriesOn(d, m))
-                days.append(DateToText(MakeDate(d, m, 2026)) + u' ' + e.Description);
-    return days;
-}
-
 QStringList Imported(const QStringList& body, IcsImportResult* result = nullptr)
 {
-    const IcsImportResult r = ImportCalendar(Calendar(body), Doc(), kMontreal);
-    if (result) *result = r;
-    return DaysWithEntries();
+    return ImportedDays(Calendar(body), result);
 }
 
 } // namespace
@@ -56,6 +43,8 @@ private slots:
                               u"2026-01-26 Yoga"_qs, u"2026-02-02 Yoga"_qs, u"2026-06-12 Anniversaire Zoé"_qs,
                               u"2026-12-31 Appel Québec"_qs, u"2026-12-31 Feux"_qs}));
         QCOMPARE(r.Added, 8);
+        QCOMPARE(r.Events, 5);
+        QCOMPARE(r.Skipped.OutsideYear, 2);
         QCOMPARE(r.ChangedMonths(), QList<int>({1, 2, 6, 12}));
         QCOMPARE(EntriesOn(12, 6)[0].EntryType, qint32(EntryEvent));
     }
@@ -93,6 +82,77 @@ private slots:
                  VEvent(u"day"_qs,
                         {u"DTSTART;VALUE=DATE:19000101"_qs, u"RRULE:FREQ=DAILY"_qs, u"SUMMARY:Jour"_qs}));
         QCOMPARE(EntriesOn(31, 12).last().Description, u"Jour"_qs);
+
+        // Hundreds of year-long events repeated daily: each still covers its days, once.
+        OpenTestDocument(2026);
+        QStringList body;
+        for (int i = 0; i < 200; ++i)
+            body += VEvent(QString::number(i),
+                           {u"DTSTART;VALUE=DATE:20250101"_qs, u"DTEND;VALUE=DATE:20260102"_qs,
+                            u"RRULE:FREQ=DAILY"_qs, u"SUMMARY:Chantier"_qs});
+        Imported(body);
+        QCOMPARE(EntriesOn(1, 1).size(), 200);
+    }
+
+    void eventsOfSeveralDaysCoverEachOfTheirDaysInTheYear_data()
+    {
+        QTest::addColumn<QStringList>("properties");
+        QTest::addColumn<QStringList>("days");
+        QTest::newRow("one all-day day")
+            << QStringList{u"DTSTART;VALUE=DATE:20260310"_qs, u"DTEND;VALUE=DATE:20260311"_qs}
+            << QStringList{u"2026-03-10"_qs};
+        QTest::newRow("all-day, three days")
+            << QStringList{u"DTSTART;VALUE=DATE:20260310"_qs, u"DTEND;VALUE=DATE:20260313"_qs}
+            << QStringList{u"2026-03-10"_qs, u"2026-03-11"_qs, u"2026-03-12"_qs};
+        QTest::newRow("duration of two days")
+            << QStringList{u"DTSTART;VALUE=DATE:20260228"_qs, u"DURATION:P2D"_qs}
+            << QStringList{u"2026-02-28"_qs, u"2026-03-01"_qs};
+        QTest::newRow("past midnight")
+            << QStringList{u"DTSTART:20260620T220000"_qs, u"DTEND:20260621T020000"_qs}
+            << QStringList{u"2026-06-20"_qs, u"2026-06-21"_qs};
+        QTest::newRow("ends at midnight")
+            << QStringList{u"DTSTART:20260620T200000"_qs, u"DTEND:20260621T000000"_qs}
+            << QStringList{u"2026-06-20"_qs};
+        // 23:00 to 01:00 UTC is 19:00 to 21:00 in Montreal: one day there.
+        QTest::newRow("utc, one local day")
+            << QStringList{u"DTSTART:20260704T230000Z"_qs, u"DURATION:PT2H"_qs}
+            << QStringList{u"2026-07-04"_qs};
+        QTest::newRow("across new year")
+            << QStringList{u"DTSTART;VALUE=DATE:20251230"_qs, u"DTEND;VALUE=DATE:20260103"_qs}
+            << QStringList{u"2026-01-01"_qs, u"2026-01-02"_qs};
+        QTest::newRow("weekly weekend")
+            << QStringList{u"DTSTART;VALUE=DATE:20261205"_qs, u"DTEND;VALUE=DATE:20261207"_qs,
+                           u"RRULE:FREQ=WEEKLY;COUNT=4"_qs}
+            << QStringList{u"2026-12-05"_qs, u"2026-12-06"_qs, u"2026-12-12"_qs, u"2026-12-13"_qs,
+                           u"2026-12-19"_qs, u"2026-12-20"_qs, u"2026-12-26"_qs, u"2026-12-27"_qs};
+        QTest::newRow("daily, overlapping")
+            << QStringList{u"DTSTART;VALUE=DATE:20260801"_qs, u"DTEND;VALUE=DATE:20260803"_qs,
+                           u"RRULE:FREQ=DAILY;COUNT=2"_qs}
+            << QStringList{u"2026-08-01"_qs, u"2026-08-02"_qs, u"2026-08-03"_qs};
+        QTest::newRow("end before start")
+            << QStringList{u"DTSTART;VALUE=DATE:20260910"_qs, u"DTEND;VALUE=DATE:20260901"_qs}
+            << QStringList{u"2026-09-10"_qs};
+    }
+
+    void eventsOfSeveralDaysCoverEachOfTheirDaysInTheYear()
+    {
+        QFETCH(QStringList, properties);
+        QFETCH(QStringList, days);
+        QStringList expected;
+        for (const QString& day : days) expected.append(day + u" Séjour"_qs);
+        QCOMPARE(Imported(VEvent(u"s"_qs, properties + QStringList{u"SUMMARY:Séjour"_qs})), expected);
+    }
+
+    void aYearLongEventFillsTheYearAndNoMore()
+    {
+        IcsImportResult r;
+        Imported(VEvent(u"y"_qs, {u"DTSTART;VALUE=DATE:20251201"_qs, u"DTEND;VALUE=DATE:20290101"_qs,
+                                  u"SUMMARY:Chantier"_qs}),
+                 &r);
+        QCOMPARE(r.Added, 335); // 366 days from 1 December: to 1 December
+        QCOMPARE(EntriesOn(1, 12).size(), 1);
+        QVERIFY(EntriesOn(2, 12).isEmpty());
+        QCOMPARE(ImportReport(r, 2026), u"1 événement(s) importé(s) sur 335 jour(s)."_qs);
     }
 
     void textsAreCutToTheEventLengthAndForeignCharactersShowAsQuestionMarks()
@@ -110,33 +170,73 @@ private slots:
         }
         IcsImportResult r;
         Imported(VEvent(u"x"_qs, {u"DTSTART;VALUE=DATE:20260801"_qs, u"SUMMARY:Œuvre € 🏖"_qs}) +
-                     VEvent(u"y"_qs, {u"DTSTART;VALUE=DATE:20260802"_qs}),
+                     VEvent(u"y"_qs, {u"DTSTART;VALUE=DATE:20260802"_qs}) +
+                     VEvent(u"z"_qs, {u"DTSTART;VALUE=DATE:20260803"_qs, u"SUMMARY:"_qs,
+                                      u"DESCRIPTION:Réunion de\\nparents"_qs}),
                  &r);
         QVERIFY(r.CharactersReplaced);
-        QCOMPARE(DaysWithEntries(), QStringList{u"2026-08-01 Œuvre € ?"_qs}); // nothing to show the 2nd
+        // Without a summary the description shows; with nothing at all, nothing does.
+        QCOMPARE(DaysWithEntries(),
+                 QStringList({u"2026-08-01 Œuvre € ?"_qs, u"2026-08-03 Réunion de parent"_qs}));
+        QCOMPARE(r.Skipped.NoText, 1);
     }
 
-    void aFileThatIsNotACalendarChangesNothing_data()
+    void theReportTellsWhatCameInAndWhatWasLeftOut()
+    {
+        IcsImportResult r;
+        Imported(VEvent(u"a"_qs, {u"DTSTART;VALUE=DATE:20260501"_qs, u"RRULE:FREQ=WEEKLY;COUNT=3"_qs,
+                                  u"SUMMARY:Marché"_qs}) +
+                     VEvent(u"a"_qs, {u"RECURRENCE-ID;VALUE=DATE:20260508"_qs,
+                                      u"DTSTART;VALUE=DATE:20260509"_qs, u"SUMMARY:Marché (samedi)"_qs}) +
+                     VEvent(u"b"_qs, {u"DTSTART;VALUE=DATE:20260501"_qs, u"SUMMARY:Fête du travail"_qs}) +
+                     VEvent(u"c"_qs, {u"DTSTART;VALUE=DATE:20250501"_qs, u"SUMMARY:L'an passé"_qs}) +
+                     VEvent(u"d"_qs, {u"SUMMARY:Sans date"_qs}) + VEvent(u"e"_qs, {u"DTSTART:20260512"_qs}),
+                 &r);
+        QCOMPARE(ImportReport(r, 2026), u"2 événement(s) importé(s) sur 3 jour(s).\r"
+                                        "3 événement(s) laissé(s) de côté: 1 hors de l'année 2026, "
+                                        "1 sans date de début, 1 sans texte."_qs);
+
+        OpenTestDocument(2026);
+        Imported(VEvent(u"old"_qs, {u"DTSTART;VALUE=DATE:20250501"_qs, u"SUMMARY:L'an passé"_qs}) +
+                     VEvent(u"off"_qs, {u"DTSTART;VALUE=DATE:20260501"_qs, u"STATUS:CANCELLED"_qs,
+                                        u"SUMMARY:Annulé"_qs}),
+                 &r);
+        QCOMPARE(ImportReport(r, 2026), u"Aucun événement n'a été importé.\r"
+                                        "1 événement(s) laissé(s) de côté: 1 hors de l'année 2026."_qs);
+        Imported({}, &r);
+        QCOMPARE(ImportReport(r, 2026), u"Aucun événement n'a été importé."_qs);
+    }
+
+    void aFullDayKeepsItsListAndTheReportSaysSo()
+    {
+        EntriesOn(2, 2) = QList<DayEntry>(kMaxListCount, Event(u"Plein"_qs));
+        IcsImportResult r;
+        Imported(VEvent(u"f"_qs, {u"DTSTART;VALUE=DATE:20260201"_qs, u"DTEND;VALUE=DATE:20260203"_qs,
+                                  u"SUMMARY:Salon"_qs}),
+                 &r);
+        QCOMPARE(EntriesOn(2, 2).size(), kMaxListCount);
+        QCOMPARE(EntriesOn(1, 2).last().Description, u"Salon"_qs);
+        QCOMPARE(ImportReport(r, 2026), u"1 événement(s) importé(s) sur 1 jour(s).\r"
+                                        "1 entrée(s) laissée(s) de côté: leur journée est pleine."_qs);
+    }
+
+    void aFileThatHoldsNoCalendarChangesNothing_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("status");
-        const int notCalendar = int(IcsReadStatus::NotCalendar), damaged = int(IcsReadStatus::Damaged);
-        const QByteArray good =
-            Calendar(VEvent(u"a"_qs, {u"DTSTART;VALUE=DATE:20260101"_qs, u"SUMMARY:A"_qs}));
-        QTest::newRow("jpeg") << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11) + QByteArray(2000, '\x7F')
-                              << notCalendar;
-        QTest::newRow("vcard") << QByteArray("BEGIN:VCARD\r\nFN:Zoé\r\nEND:VCARD\r\n") << notCalendar;
-        QTest::newRow("cut short") << good.left(good.size() - 30) << damaged;
-        QTest::newRow("zero byte") << QByteArray(good).insert(40, '\0') << damaged;
-        QTest::newRow("bad start") << Calendar(VEvent(u"a"_qs, {u"DTSTART:2026-13-45"_qs})) << damaged;
+        QTest::newRow("jpeg") << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11) +
+                                     QByteArray(2000, '\x7F');
+        QTest::newRow("vcard") << QByteArray("BEGIN:VCARD\r\nFN:Zoé\r\nEND:VCARD\r\n");
+        QTest::newRow("web page") << QByteArray("<!DOCTYPE html><html><body>BEGIN:VCALENDAR</body></html>");
+        QTest::newRow("events without calendar")
+            << QByteArray("BEGIN:VEVENT\r\nDTSTART:20260101\r\nSUMMARY:A\r\nEND:VEVENT\r\n");
+        QTest::newRow("empty") << QByteArray();
     }
 
-    void aFileThatIsNotACalendarChangesNothing()
+    void aFileThatHoldsNoCalendarChangesNothing()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, status);
         EntriesOn(1, 1).append(Event(u"Ancien"_qs));
-        QCOMPARE(int(ImportCalendar(bytes, Doc(), kMontreal).Status), status);
+        QCOMPARE(int(ImportCalendar(bytes, Doc(), kMontreal).Status), int(IcsReadStatus::NotCalendar));
         QCOMPARE(DaysWithEntries(), QStringList{u"2026-01-01 Ancien"_qs});
     }
 };

@@ -1,7 +1,9 @@
 // The interchange sub-commands of daybinder-cli on the example year: its calendar read back by
-// libical and by Python's icalendar, and an import written to a new file, or refused.
+// libical and by Python's icalendar, and an import from a file or an address written to a new
+// file, or refused.
 
 #include "InterchangeFixtures.h"
+#include "LocalHttpServer.h"
 #include "calfile/CalFile.h"
 #include "interchange/IcsExport.h"
 #include "interchange/YearEntries.h"
@@ -98,7 +100,7 @@ private slots:
         const QString out = dir.filePath(u"avec fêtes.cal"_qs);
         const Run r = Cli({u"import-ics"_qs, example, in, out});
         QCOMPARE(r.Exit, 0);
-        QVERIFY2(r.Out.contains(u"1 événement importé"_qs), qPrintable(r.Out));
+        QCOMPARE(r.Err, u"1 événement(s) importé(s) sur 1 jour(s).\n"_qs);
         CalendarDocument imported;
         QVERIFY(ReadCalFile(out, imported));
         const QList<DayEntry>& day = imported.Month(6).Cell(CellOfDate(MakeDate(21, 6, 2026))).Entries;
@@ -113,6 +115,46 @@ private slots:
         QVERIFY(!QFile::exists(refused));
     }
 
+    void anAddressImportsWhatItsFileDoesAndAnUnreachableOneWritesNothing()
+    {
+        LocalHttpServer server;
+        if (!server.Started()) QSKIP("python3 cannot serve files here");
+        const QByteArray holidays = HolidayCalendar() + Calendar(VEvent(u"x"_qs, {u"SUMMARY:Sans date"_qs}));
+        QVERIFY(server.Put(u"holidays.ics"_qs, holidays));
+        const QString file = dir.filePath(u"holidays.ics"_qs);
+        QVERIFY(SaveBytes(file, holidays));
+        const QString byFile = dir.filePath(u"par fichier.cal"_qs),
+                      byAddress = dir.filePath(u"par adresse.cal"_qs);
+        const Run fromFile = Cli({u"import-ics"_qs, example, file, byFile});
+        const Run fromAddress = Cli({u"import-ics"_qs, example, server.Url(u"holidays.ics"_qs), byAddress});
+        QCOMPARE(fromAddress.Exit, 0);
+        QCOMPARE(fromAddress.Err, u"3 événement(s) importé(s) sur 3 jour(s).\n"
+                                  "1 événement(s) laissé(s) de côté: 1 sans date de début.\n"_qs);
+        QCOMPARE(fromAddress.Err, fromFile.Err);
+        const auto entries = [](const QString& path) {
+            CalendarDocument d;
+            if (!ReadCalFile(path, d)) return QStringList{u"unreadable"_qs};
+            QStringList all;
+            ForEachYearEntry(d, [&](const DateRec& date, int, const DayEntry& e) {
+                all.append(DateToText(date) + u' ' + e.Description);
+            });
+            return all;
+        };
+        QCOMPARE(entries(byAddress), entries(byFile));
+        QVERIFY(entries(byAddress).contains(u"2026-12-25 Noël"_qs));
+
+        const QString refused = dir.filePath(u"injoignable.cal"_qs);
+        const Run down = Cli({u"import-ics"_qs, example,
+                              QStringLiteral("http://127.0.0.1:%1/holidays.ics").arg(ClosedPort()), refused});
+        QCOMPARE(down.Exit, 1);
+        QCOMPARE(down.Err,
+                 u"Impossible de joindre le serveur « 127.0.0.1 »: la connexion a été refusée.\n"_qs);
+        const Run missing = Cli({u"import-ics"_qs, example, server.Url(u"absent.ics"_qs), refused});
+        QCOMPARE(missing.Exit, 1);
+        QVERIFY2(missing.Err.contains(u"404"_qs), qPrintable(missing.Err));
+        QVERIFY(!QFile::exists(refused));
+    }
+
     void csvWritesTheBudgetAndHelpListsTheThreeCommands()
     {
         const QString csv = dir.filePath(u"budget.csv"_qs);
@@ -121,7 +163,7 @@ private slots:
                                           "Date;Type;Nom;Montant;Pointé;Compte\r\n"));
         const Run r = Cli({u"help"_qs});
         for (const char* c :
-             {"\n  ics FILE.cal OUT.ics", "\n  import-ics FILE.cal IN.ics OUT.cal", "\n  csv FILE.cal"})
+             {"\n  ics FILE.cal OUT.ics", "\n  import-ics FILE.cal IN.ics|URL OUT.cal", "\n  csv FILE.cal"})
             QVERIFY2(r.Out.contains(QLatin1String(c)), c);
     }
 
