@@ -45,15 +45,16 @@ configure_and_build() {
   local extra=("$@")
   # A compiler cache, when the machine has one, makes rebuilds of other checkouts cheap.
   if command -v ccache >/dev/null 2>&1; then extra+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+  # Automoc does not notice sources added to a target from another folder: when a build list
+  # changed since the last configure, make it scan again (asked before configuring, which
+  # writes build.ninja anew).
+  if [ -f "$BUILD_DIR/build.ninja" ] && [ -n "$(find "$ROOT" -name CMakeLists.txt -newer "$BUILD_DIR/build.ninja" -not -path "$BUILD_DIR/*" -print -quit)" ]; then
+    find "$BUILD_DIR" -path '*_autogen/timestamp' -delete
+  fi
   if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
     cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${extra[@]}"
   elif [ "${#extra[@]}" -gt 0 ]; then
     cmake "$BUILD_DIR" "${extra[@]}" >/dev/null
-  fi
-  # Automoc does not notice sources added to a target from another folder: when a build list
-  # changed since the last configure, make it scan again.
-  if [ -n "$(find "$ROOT" -name CMakeLists.txt -newer "$BUILD_DIR/build.ninja" -not -path "$BUILD_DIR/*" -print -quit)" ]; then
-    find "$BUILD_DIR" -path '*_autogen/timestamp' -delete
   fi
   cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }
