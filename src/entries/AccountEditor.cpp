@@ -6,7 +6,7 @@
 #include "entries/DatePicker.h"
 #include "entries/DebtsSavings.h"
 #include "entries/EditorFrame.h"
-#include "help/Help.h"
+#include "platform/HelpTopic.h"
 #include "resources/Strings.h"
 
 #include <QButtonGroup>

@@ -4,7 +4,7 @@
 #include "entries/DatePicker.h"
 #include "entries/EditorFrame.h"
 #include "entries/EventPage.h"
-#include "help/Help.h"
+#include "platform/HelpTopic.h"
 #include "resources/Strings.h"
 
 #include <QButtonGroup>

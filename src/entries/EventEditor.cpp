@@ -7,9 +7,9 @@
 #include "entries/AmountText.h"
 #include "entries/EditorFrame.h"
 #include "entries/EventPage.h"
-#include "help/Help.h"
 #include "pictures/ChoosePicture.h"
 #include "platform/CommonDialogs.h"
+#include "platform/HelpTopic.h"
 #include "resources/Strings.h"
 
 #include <QButtonGroup>

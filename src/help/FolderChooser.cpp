@@ -2,9 +2,9 @@
 
 #include "document/Paths.h"
 #include "help/FolderRules.h"
-#include "help/Help.h"
 #include "pictures/BrowseLists.h"
 #include "pictures/PathDisplay.h"
+#include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "resources/Strings.h"
 

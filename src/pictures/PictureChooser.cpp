@@ -1,9 +1,9 @@
 #include "pictures/PictureChooser.h"
 
 #include "document/Paths.h"
-#include "help/Help.h"
 #include "pictures/BrowseLists.h"
 #include "pictures/PathDisplay.h"
+#include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "resources/Strings.h"
 #include "settings/Settings.h"

@@ -2,9 +2,9 @@
 
 #include "document/NumberText.h"
 #include "entries/EditorFrame.h"
-#include "help/Help.h"
 #include "pictures/PictureView.h"
 #include "pictures/PictureWork.h"
+#include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "resources/Strings.h"
 

@@ -1,7 +1,7 @@
 #include "printing/PrintPreview.h"
 
 #include "document/Session.h"
-#include "help/Help.h"
+#include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "printing/PrintJob.h"
 #include "resources/Strings.h"

@@ -1,7 +1,7 @@
 #include "properties/PropertiesPreview.h"
 
+#include "document/MonthCaptions.h"
 #include "resources/Strings.h"
-#include "views/MonthCaptions.h"
 #include "views/MonthGrid.h"
 
 using namespace MonthLayout;

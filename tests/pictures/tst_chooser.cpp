@@ -1,7 +1,7 @@
-#include "help/Help.h"
 #include "pictures/BrowseLists.h"
 #include "pictures/ChoosePicture.h"
 #include "pictures/PictureChooser.h"
+#include "platform/HelpTopic.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 #include "support/ScriptedPrompter.h"
