@@ -1,10 +1,10 @@
 #include "alarms/AlertWindow.h"
 
+#include "dialogkit/AlarmControls.h"
+#include "dialogkit/EditorFrame.h"
 #include "document/DateText.h"
 #include "document/Session.h"
-#include "entries/AlarmControls.h"
 #include "entries/DayEntries.h"
-#include "entries/EditorFrame.h"
 #include "platform/HelpTopic.h"
 #include "resources/Strings.h"
 #include "settings/SettingsStore.h"

@@ -1,8 +1,9 @@
 #include "pictures/PictureChooser.h"
 
+#include "dialogkit/BrowseLists.h"
+#include "dialogkit/BrowseRules.h"
+#include "dialogkit/PathDisplay.h"
 #include "document/Paths.h"
-#include "pictures/BrowseLists.h"
-#include "pictures/PathDisplay.h"
 #include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "resources/Strings.h"

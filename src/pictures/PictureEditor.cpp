@@ -1,7 +1,7 @@
 #include "pictures/PictureEditor.h"
 
+#include "dialogkit/EditorFrame.h"
 #include "document/NumberText.h"
-#include "entries/EditorFrame.h"
 #include "pictures/PictureView.h"
 #include "pictures/PictureWork.h"
 #include "platform/HelpTopic.h"

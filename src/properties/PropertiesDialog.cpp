@@ -1,7 +1,7 @@
 #include "properties/PropertiesDialog.h"
 
-#include "entries/EditorFrame.h"
-#include "pictures/PathDisplay.h"
+#include "dialogkit/EditorFrame.h"
+#include "dialogkit/PathDisplay.h"
 #include "platform/Clock.h"
 #include "platform/HelpTopic.h"
 #include "platform/Prompter.h"

@@ -1,8 +1,8 @@
 #include "settings/OptionsDialog.h"
 
 #include "alarms/AlarmTimer.h"
+#include "dialogkit/EditorFrame.h"
 #include "document/Paths.h"
-#include "entries/EditorFrame.h"
 #include "platform/CommonDialogs.h"
 #include "platform/FileAssociation.h"
 #include "platform/HelpTopic.h"

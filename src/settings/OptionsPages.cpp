@@ -1,5 +1,5 @@
 // The options dialog's pages and controls; their behaviour is in OptionsDialog.cpp.
-#include "entries/EditorFrame.h"
+#include "dialogkit/EditorFrame.h"
 #include "resources/Strings.h"
 #include "settings/OptionsDialog.h"
 

@@ -2,6 +2,7 @@
 
 #include "document/MonthCaptions.h"
 #include "document/Session.h"
+#include "entries/EntryText.h"
 #include "platform/Clock.h"
 #include "platform/HelpTopic.h"
 #include "resources/Strings.h"

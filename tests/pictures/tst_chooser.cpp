@@ -1,4 +1,4 @@
-#include "pictures/BrowseLists.h"
+#include "dialogkit/BrowseLists.h"
 #include "pictures/ChoosePicture.h"
 #include "pictures/PictureChooser.h"
 #include "platform/HelpTopic.h"
