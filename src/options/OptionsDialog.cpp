@@ -1,6 +1,5 @@
-#include "settings/OptionsDialog.h"
+#include "options/OptionsDialog.h"
 
-#include "alarms/AlarmTimer.h"
 #include "dialogkit/EditorFrame.h"
 #include "document/Paths.h"
 #include "platform/CommonDialogs.h"
@@ -118,7 +117,7 @@ void OptionsDialog::OnOk()
 {
     if (!SaveOptions(Values()))
         qWarning("The options could not be written to %s", qPrintable(SettingsFilePath()));
-    if (AlarmTimer* timer = AlarmTimer::Current()) timer->Arm();
+    if (Saved) Saved();
     accept();
 }
 
