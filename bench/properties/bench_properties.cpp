@@ -3,7 +3,6 @@
 // the others left alone. Usage: bench_properties [runs]
 
 #include "HeavyMonthWindows.h"
-#include "commands/DocumentCommands.h"
 #include "document/Session.h"
 #include "properties/ApplyProperties.h"
 #include "views/MainWindow.h"
@@ -27,7 +26,7 @@ int main(int argc, char** argv)
     QApplication::processEvents();
 
     QList<int> rebuilt;
-    DocumentCommands::Get().BuildMonthWindow = [&](int month) {
+    PropertiesHooks::Get().BuildMonthWindow = [&](int month) {
         rebuilt.append(month);
         main.BuildMonthWindow(month);
     };

@@ -7,6 +7,8 @@
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "resources/Strings.h"
+#include "settings/AlarmSounds.h"
+#include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 
 #include <QElapsedTimer>

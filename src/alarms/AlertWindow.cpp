@@ -1,13 +1,13 @@
 #include "alarms/AlertWindow.h"
 
+#include "dialogkit/AlarmControls.h"
+#include "dialogkit/EditorFrame.h"
+#include "document/DateText.h"
 #include "document/Session.h"
-#include "entries/AlarmControls.h"
 #include "entries/DayEntries.h"
-#include "entries/EditorFrame.h"
-#include "help/Help.h"
+#include "platform/HelpTopic.h"
 #include "resources/Strings.h"
 #include "settings/SettingsStore.h"
-#include "views/DateText.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -5,7 +5,7 @@
 #include "alarms/AlertWindow.h"
 #include "app/ShellCommands.h"
 #include "commands/DocumentCommands.h"
-#include "settings/OptionsDialog.h"
+#include "options/OptionsDialog.h"
 #include "views/MainWindow.h"
 
 #include <QPointer>
@@ -27,6 +27,11 @@ void WireAlarms(MainWindow& main)
 
 void WireOptions(MainWindow& main)
 {
+    // New alarm settings take effect at once.
+    OptionsDialog::Saved = [] {
+        if (AlarmTimer* timer = AlarmTimer::Current()) timer->Arm();
+    };
+    QObject::connect(&main, &QObject::destroyed, [] { OptionsDialog::Saved = nullptr; });
     const QPointer<MainWindow> window(&main);
     SetShellCommandHandler(ShellCommand::Options, CommandGuard::Always, [window] {
         if (ShowOptionsDialog(window) && window) window->UpdateCommandStates(true);

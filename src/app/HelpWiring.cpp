@@ -3,11 +3,18 @@
 #include "app/ShellCommands.h"
 #include "help/AboutBox.h"
 #include "help/FolderChooser.h"
+#include "help/Help.h"
 #include "help/HelpViewer.h"
+#include "platform/HelpTopic.h"
 #include "platform/SystemDialogs.h"
 #include "views/MainWindow.h"
 
 #include <QPointer>
+
+void ConnectHelpViewer()
+{
+    SetHelpTopicHandler(&ShowHelpPage);
+}
 
 void WireHelpCommands(MainWindow& main)
 {
@@ -20,6 +27,7 @@ void WireHelpCommands(MainWindow& main)
     });
     QObject::connect(&main, &QObject::destroyed, [] {
         HelpViewer::CloseIfOpen();
+        SetHelpTopicHandler(nullptr);
         SetFolderChooser(nullptr);
     });
 }

@@ -1,6 +1,7 @@
 #include "app/PicturesWiring.h"
 
 #include "entries/DayEntries.h"
+#include "pictures/ChoosePicture.h"
 #include "pictures/PictureEditor.h"
 #include "printing/PrintPreview.h"
 #include "properties/ApplyProperties.h"
@@ -27,6 +28,7 @@ void ShowEntryPicture(QWidget* parent, int month, int cell, int line)
 void WirePictureEditor(MainWindow& main)
 {
     const QPointer<MainWindow> window(&main);
+    ConnectPictureChooser(&ChoosePicture);
     PropertiesHooks::Get().EditPicture = [window](const QImage& picture,
                                                   const QString& path) -> std::optional<QImage> {
         const EditedPicture edited = EditPicture(picture, path);
@@ -38,6 +40,7 @@ void WirePictureEditor(MainWindow& main)
         OpenPreview(request, QApplication::activeModalWidget());
     };
     QObject::connect(&main, &QObject::destroyed, [] {
+        ConnectPictureChooser(nullptr);
         PictureEditor::PrinterInstalled = nullptr;
         PictureEditor::PrintPicture = nullptr;
     });

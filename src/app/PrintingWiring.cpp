@@ -1,6 +1,7 @@
 #include "app/PrintingWiring.h"
 
 #include "app/ShellCommands.h"
+#include "options/OptionsDialog.h"
 #include "printing/PrintJob.h"
 #include "printing/PrintPreview.h"
 #include "printing/PrinterDevice.h"
@@ -20,9 +21,11 @@ void WirePrinting(MainWindow& main)
     PrintPreview::AfterClosing = [window] {
         if (window) window->UpdateCommandStates(true);
     };
+    PrintPreview::ShowOptions = &ShowOptionsDialog;
     QObject::connect(&main, &QObject::destroyed, [] {
         PrintPreview::BeforeOpening = nullptr;
         PrintPreview::AfterClosing = nullptr;
+        PrintPreview::ShowOptions = nullptr;
     });
     SetShellCommandHandler(ShellCommand::Preview, CommandGuard::Editing,
                            [window] { OpenPreview(BackgroundSettings(), window); });

@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/HelpWiring.h"
 #include "app/MainWindowWiring.h"
 #include "app/SplashWindow.h"
 #include "document/Session.h"
@@ -40,11 +41,12 @@ bool Program::Start(const QStringList& arguments)
                                              PromptButtons::YesNo, PromptAnswer::No) != PromptAnswer::Yes)
         return false;
 
-    m_instance = std::make_unique<SingleInstance>();
+    m_instance = std::make_unique<SingleInstance>(SingleInstance::DefaultServerName(SettingsFolder()));
     if (m_instance->TryHandOver()) return false; // the running one comes to the front
     m_instance->Listen();
 
     BusyCursor busy;
+    ConnectHelpViewer();
     const qint32 showSplash = Keys::ShowSplash().ReadInt();
     LoadSettings();
     std::unique_ptr<SplashWindow> splash;

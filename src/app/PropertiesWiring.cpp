@@ -17,7 +17,16 @@ void WirePropertiesDialog(MainWindow& main)
     SetShellCommandHandler(ShellCommand::Properties, CommandGuard::Editing,
                            [window] { ShowProperties(false, window); });
     // Another year keeps the definitions and places their occurrences in it.
-    PropertiesHooks::Get().UpdateAutoEvents = &RunCalendarUpdate;
-    PropertiesHooks::Get().UpdateBirthdays = &RunBirthdayUpdate;
+    PropertiesHooks& hooks = PropertiesHooks::Get();
+    hooks.UpdateAutoEvents = &RunCalendarUpdate;
+    hooks.UpdateBirthdays = &RunBirthdayUpdate;
+    // The month windows the new settings change: in place, or under the loading picture when
+    // the year changed.
+    hooks.BuildMonthWindow = [window](int month) {
+        if (window) window->BuildMonthWindow(month);
+    };
+    hooks.ReloadMonthWindows = [](const QList<int>& months) {
+        DocumentCommands::Get().ReloadMonthWindows(months, {});
+    };
     QObject::connect(&main, &QObject::destroyed, [] { PropertiesHooks::Get() = PropertiesHooks(); });
 }

@@ -1,7 +1,7 @@
 #include "app/SplashWindow.h"
 
-#include "help/Help.h"
 #include "platform/Display.h"
+#include "platform/HelpTopic.h"
 #include "resources/Strings.h"
 #include "views/Artwork.h"
 

@@ -182,17 +182,26 @@ void DocumentCommands::New()
 
 void DocumentCommands::LoadIntoMonthWindows()
 {
+    ReloadMonthWindows({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, {.TrailingDots = true, .BringToFront = true});
+}
+
+void DocumentCommands::ReloadMonthWindows(const QList<int>& months, MonthReload how)
+{
     Session& s = Session::Get();
     BusyCursor busy;
     s.SetMode(MainMode::Load);
     s.SetProgressLine(0, Str(10001));
-    for (int m = 1; m <= 12; ++m) {
-        s.SetProgressLine(1, Str(10002) + u' ' + Str(209 + m) + QStringLiteral("..."));
+    const QString dots = how.TrailingDots ? QStringLiteral("...") : QString();
+    for (int m : months) {
+        s.SetProgressLine(1, Str(10002) + u' ' + Str(209 + m) + dots);
         Call(BuildMonthWindow, m);
     }
     s.SetMode(MainMode::Edit);
-    const int front = MonthToBringToFront(s.CurrentDocument, Clock::Current().Today());
-    if (front) Call(BringMonthToFront, front);
-    s.RequestRefresh(-1);
+    LetInterfaceRepaint();
+    if (how.BringToFront) {
+        const int front = MonthToBringToFront(s.CurrentDocument, Clock::Current().Today());
+        if (front) Call(BringMonthToFront, front);
+    }
+    s.RequestRefresh(-1); // the days and the selection are new to the current tab
     s.UpdateCaption();
 }

@@ -26,6 +26,15 @@ struct SavePartsAnswer
 // else the current month when the calendar is of the current year, else none (0).
 int MonthToBringToFront(const CalendarDocument& doc, const QDate& today);
 
+// How the rebuilds of the month windows under the loading picture differ: after Open each
+// month's step line ends in "..." and the month of the day comes to the front; another year set
+// in the properties does neither.
+struct MonthReload
+{
+    bool TrailingDots = false;
+    bool BringToFront = false;
+};
+
 class DocumentCommands
 {
 public:
@@ -54,7 +63,12 @@ public:
     // The chosen path, empty on Cancel.
     QString SaveAsDialog();
 
+    // The twelve month windows rebuilt after Open or New.
     void LoadIntoMonthWindows();
+
+    // Rebuilds those month windows from the current document under the loading picture, then
+    // returns to editing with the current tab refilled and the caption updated.
+    void ReloadMonthWindows(const QList<int>& months, MonthReload how);
 
     // Set while New runs its save check: a partial save then keeps the open document as is.
     bool NoReload() const { return m_noReload; }

@@ -1,6 +1,6 @@
 #include "commands/SavePartsDialog.h"
 
-#include "help/Help.h"
+#include "platform/HelpTopic.h"
 #include "resources/Strings.h"
 
 #include <QHBoxLayout>

@@ -160,3 +160,15 @@ bool EntryDiffers(const DayEntry& a, const DayEntry& b)
            a.AlarmSound != b.AlarmSound || a.EntryType != b.EntryType || a.TextColour != b.TextColour ||
            a.PicturePath != b.PicturePath;
 }
+
+int CellOfDate(const DateRec& date)
+{
+    return date.Day + WeekdayOf(date, true) + 5;
+}
+
+int DayOfCell(int year, int month, int cell)
+{
+    if (!ValidMonth(month) || !ValidCell(cell)) return 0;
+    const int day = cell - WeekdayOf(MakeDate(1, month, year), true) - 5;
+    return day >= 1 && day <= DaysInMonth(year, month) ? day : 0;
+}

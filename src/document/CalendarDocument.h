@@ -203,3 +203,8 @@ bool EntryDiffers(const DayEntry& a, const DayEntry& b);
 
 inline bool ValidMonth(int m) { return m >= 1 && m <= 12; }
 inline bool ValidCell(int c) { return c >= kFirstCell && c <= kLastCell; }
+
+// The grid cell of a date in its month: day + weekday of the 1st (1 = Sunday) + 5.
+int CellOfDate(const DateRec& date);
+// The day number a grid cell holds in a month of a year; 0 when the cell lies outside the month.
+int DayOfCell(int year, int month, int cell);

@@ -1,6 +1,5 @@
 #include "document/Session.h"
 
-#include "platform/Prompter.h"
 #include "resources/Strings.h"
 
 Session& Session::Get()
@@ -41,7 +40,6 @@ QString Session::Caption() const
 void Session::SetProgressLine(int line, const QString& text)
 {
     emit ProgressLineChanged(line, text);
-    LetInterfaceRepaint();
 }
 
 void Session::Reset()

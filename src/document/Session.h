@@ -72,8 +72,8 @@ public:
     QString Caption() const;
     void UpdateCaption() { emit CaptionChanged(Caption()); }
 
-    // The two progress lines of the main window's loading picture (0 title, 1 step); each
-    // update lets the interface repaint.
+    // The two progress lines of the main window's loading picture (0 title, 1 step); the main
+    // window shows each update at once.
     void SetProgressLine(int line, const QString& text);
 
     // After a list of the document changed: the main window refills its current tab and

@@ -1,12 +1,13 @@
 #include "entries/AccountEditor.h"
 
+#include "dialogkit/DatePicker.h"
+#include "dialogkit/EditorFrame.h"
 #include "document/Money.h"
 #include "document/Session.h"
 #include "entries/Balances.h"
-#include "entries/DatePicker.h"
 #include "entries/DebtsSavings.h"
-#include "entries/EditorFrame.h"
-#include "help/Help.h"
+#include "entries/ListEditor.h"
+#include "platform/HelpTopic.h"
 #include "resources/Strings.h"
 
 #include <QButtonGroup>

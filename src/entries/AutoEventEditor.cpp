@@ -1,10 +1,11 @@
 #include "entries/AutoEventEditor.h"
 
+#include "dialogkit/DatePicker.h"
+#include "dialogkit/EditorFrame.h"
 #include "document/Session.h"
-#include "entries/DatePicker.h"
-#include "entries/EditorFrame.h"
 #include "entries/EventPage.h"
-#include "help/Help.h"
+#include "entries/ListEditor.h"
+#include "platform/HelpTopic.h"
 #include "resources/Strings.h"
 
 #include <QButtonGroup>

@@ -17,18 +17,6 @@ bool DayChanged(bool changed, int month, int cell, int line)
 
 } // namespace
 
-int CellOfDate(const DateRec& date)
-{
-    return date.Day + WeekdayOf(date, true) + 5;
-}
-
-int DayOfCell(int year, int month, int cell)
-{
-    if (!ValidMonth(month) || !ValidCell(cell)) return 0;
-    const int day = cell - WeekdayOf(MakeDate(1, month, year), true) - 5;
-    return day >= 1 && day <= DaysInMonth(year, month) ? day : 0;
-}
-
 DayCell* DayOf(int month, int cell)
 {
     if (!ValidMonth(month) || !ValidCell(cell)) return nullptr;

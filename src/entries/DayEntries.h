@@ -6,11 +6,6 @@
 
 #include "document/CalendarDocument.h"
 
-// The grid cell of a date in its month: day + weekday of the 1st (1 = Sunday) + 5.
-int CellOfDate(const DateRec& date);
-// The day number a grid cell holds in a month of a year; 0 when the cell lies outside the month.
-int DayOfCell(int year, int month, int cell);
-
 // The list of a day of the open document; nullptr for an invalid day.
 DayCell* DayOf(int month, int cell);
 

@@ -3,12 +3,11 @@
 // and the day totals under the list.
 
 #include "document/CalendarDocument.h"
+#include "document/MonthCaptions.h"
 
 #include <QList>
 #include <QString>
 #include <array>
-
-constexpr int kCellLines = 7;
 
 // "(EV) - text", "(RE) - name amount$", "(DE) - name amount$"; "" for an unknown type.
 QString EventsListText(const DayEntry& entry);
@@ -28,14 +27,6 @@ QList<EventsLine> EventsListLines(const CalendarDocument& doc, int month, int ce
 
 // True when the entry at index of the day has a special picture to show.
 bool EntryHasPicture(const CalendarDocument& doc, int month, int cell, int index);
-
-struct CellLine
-{
-    QString Text;
-    qint32 Colour = 0; // stored colour value (0x00BBGGRR)
-    bool Strike = false;
-    bool Picture = false; // the entry has a special picture: the grid marks the line
-};
 
 // The colour of an entry's text: its own colour, else the month's colour for its type (incomes,
 // expenses, anything else).

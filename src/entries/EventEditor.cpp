@@ -1,15 +1,16 @@
 #include "entries/EventEditor.h"
 
 #include "calfile/CalFile.h"
+#include "dialogkit/AlarmControls.h"
+#include "dialogkit/EditorFrame.h"
+#include "dialogkit/PictureChoice.h"
+#include "document/AmountText.h"
 #include "document/ColourValue.h"
 #include "document/Session.h"
-#include "entries/AlarmControls.h"
-#include "entries/AmountText.h"
-#include "entries/EditorFrame.h"
 #include "entries/EventPage.h"
-#include "help/Help.h"
-#include "pictures/ChoosePicture.h"
+#include "entries/ListEditor.h"
 #include "platform/CommonDialogs.h"
+#include "platform/HelpTopic.h"
 #include "resources/Strings.h"
 
 #include <QButtonGroup>
@@ -105,7 +106,7 @@ void EventEditor::ChooseColour()
 
 void EventEditor::ChoosePictureFile()
 {
-    const PictureChoice choice = ChoosePicture(m_picturePath);
+    const PictureChoice choice = AskForPicture(m_picturePath);
     if (choice.Result != 1 || choice.Path.isEmpty()) return;
     m_picturePath = choice.Path;
     LoadPictureFile(choice.Path, m_picture);

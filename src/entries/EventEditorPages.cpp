@@ -1,7 +1,7 @@
 // The event editor's pages and controls; their behaviour is in EventEditor.cpp.
+#include "dialogkit/AlarmControls.h"
+#include "dialogkit/EditorFrame.h"
 #include "document/Session.h"
-#include "entries/AlarmControls.h"
-#include "entries/EditorFrame.h"
 #include "entries/EventEditor.h"
 #include "entries/EventPage.h"
 #include "resources/Strings.h"

@@ -1,12 +1,10 @@
 #include "entries/EventForm.h"
 
+#include "document/AmountText.h"
 #include "document/Money.h"
 #include "document/NumberText.h"
-#include "entries/AmountText.h"
 #include "entries/Balances.h"
 #include "entries/DayEntries.h"
-#include "platform/Sound.h"
-#include "resources/Strings.h"
 #include "settings/Settings.h"
 
 #include <algorithm>
@@ -176,20 +174,6 @@ int GeneratedWarning(QStringView linkKey)
     if (linkKey.startsWith(u"AE")) return 736;
     if (linkKey.startsWith(u"BD")) return 737;
     return 0;
-}
-
-QStringList SoundLines()
-{
-    QStringList lines{Str(734)};
-    for (int n = 1; n <= kSoundCount; ++n)
-        lines.append(Str(735) + QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')));
-    return lines;
-}
-
-bool TestSound(int line)
-{
-    if (line < 1 || line > kSoundCount) return false;
-    return !PlaySoundFile(Settings::Get().Sound(line));
 }
 
 BalancePreview PreviewBalance(const CalendarDocument& doc, int month, int cell, const DateRec& date,

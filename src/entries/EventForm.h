@@ -23,7 +23,6 @@ enum BalanceDirection : int
 };
 
 constexpr int kEventDescriptionLimit = 17;
-constexpr int kSoundCount = 10;
 
 // The event page, which the auto-event editor shares: type, description, amount, account link.
 struct EventPageValues
@@ -91,11 +90,6 @@ int DirectionOfEntry(bool isSavings, qint32 entryType);
 
 // 736 for an auto-event occurrence, 737 for a birthday, 0 for the user's own entry.
 int GeneratedWarning(QStringView linkKey);
-
-// "Pas de son", "Son #01" ... "Son #10".
-QStringList SoundLines();
-// Plays sound line (1..10) of the settings; false when nothing could be played.
-bool TestSound(int line);
 
 // The two balances shown while an entry is tied to an account.
 struct BalancePreview

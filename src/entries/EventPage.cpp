@@ -1,8 +1,8 @@
 #include "entries/EventPage.h"
 
+#include "dialogkit/EditorFrame.h"
+#include "document/AmountText.h"
 #include "document/Session.h"
-#include "entries/AmountText.h"
-#include "entries/EditorFrame.h"
 #include "resources/Strings.h"
 
 #include <QButtonGroup>

@@ -2,7 +2,7 @@
 
 #include "document/Session.h"
 #include "help/AboutText.h"
-#include "help/Help.h"
+#include "platform/HelpTopic.h"
 #include "resources/Strings.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "help/AboutText.h"
 
+#include "document/DateText.h"
 #include "resources/Strings.h"
-#include "views/DateText.h"
 
 #include <QDateTime>
 #include <QFileInfo>

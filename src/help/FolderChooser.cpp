@@ -1,10 +1,11 @@
 #include "help/FolderChooser.h"
 
+#include "dialogkit/BrowseLists.h"
+#include "dialogkit/BrowseRules.h"
+#include "dialogkit/PathDisplay.h"
 #include "document/Paths.h"
 #include "help/FolderRules.h"
-#include "help/Help.h"
-#include "pictures/BrowseLists.h"
-#include "pictures/PathDisplay.h"
+#include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "resources/Strings.h"
 

@@ -2,7 +2,7 @@
 // The folder chooser's rules that do not depend on its window: the new-folder question, making
 // the folder and its error message, and the folder handed back.
 
-#include "pictures/ChooserRules.h"
+#include "dialogkit/BrowseRules.h"
 #include "platform/Prompter.h"
 
 #include <QString>

@@ -5,10 +5,6 @@
 
 #include <QFileInfo>
 
-namespace {
-QString g_lastTopic;
-}
-
 QString HelpPageFile(const QString& page)
 {
     QString relative = page;
@@ -18,15 +14,9 @@ QString HelpPageFile(const QString& page)
     return QFileInfo(file).isFile() ? file : QString();
 }
 
-void ShowHelpTopic(const QString& page)
+void ShowHelpPage(const QString& page)
 {
-    g_lastTopic = page;
     const QString file = HelpPageFile(page);
     if (file.isEmpty()) return;
     HelpViewer::Instance().ShowPage(file);
-}
-
-QString LastHelpTopic()
-{
-    return g_lastTopic;
 }

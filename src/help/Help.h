@@ -6,8 +6,6 @@
 // The file of a help page; empty when the page does not exist.
 QString HelpPageFile(const QString& page);
 
-// Opens the page in the help viewer window; nothing is reported when the page is missing.
-void ShowHelpTopic(const QString& page);
-
-// The last page asked for, whether or not it could be shown (for the windows' tests).
-QString LastHelpTopic();
+// Opens the page in the help viewer window; nothing is reported when the page is missing. The
+// program connects it to ShowHelpTopic.
+void ShowHelpPage(const QString& page);

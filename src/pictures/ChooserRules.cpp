@@ -1,13 +1,10 @@
 #include "pictures/ChooserRules.h"
 
 #include "resources/Strings.h"
-#include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QImageReader>
-#include <QStorageInfo>
+#include <QStringList>
 
 namespace {
 
@@ -17,25 +14,6 @@ const char* const kOptionKeys[] = {"ShowBMP", "ShowJPG", "ShowGIF", "ShowPrev"};
 const char* const kTypePatterns[kPictureTypeCount] = {"*.bmp", "*.jpg;*.jpeg", "*.gif"};
 
 } // namespace
-
-FolderError FolderFailure(qint32 number)
-{
-    switch (number) {
-    case ErrBadFileName:
-        return {number, QStringLiteral("Nom ou numéro de fichier incorrect")};
-    case ErrAlreadyExists:
-        return {number, QStringLiteral("Ce nom existe déjà dans ce dossier")};
-    case ErrDeviceUnavailable:
-        return {number, QStringLiteral("Périphérique non disponible")};
-    case ErrPermissionDenied:
-        return {number, QStringLiteral("Permission refusée")};
-    case ErrPathAccess:
-        return {number, QStringLiteral("Erreur d'accès au chemin/fichier")};
-    default:
-        break;
-    }
-    return {ErrPathNotFound, QStringLiteral("Chemin d'accès introuvable")};
-}
 
 ChooserOptions ReadChooserOptions()
 {
@@ -70,50 +48,6 @@ QString PicturePattern(const PictureTypes& types)
     for (int i = 0; i < kPictureTypeCount; ++i)
         if (types[i]) parts.append(QLatin1String(kTypePatterns[i]));
     return parts.join(u';');
-}
-
-QStringList PatternFilters(const QString& pattern)
-{
-    return pattern.split(u';', Qt::SkipEmptyParts);
-}
-
-std::optional<FolderError> CheckFolder(const QString& folder)
-{
-    const QFileInfo info(folder);
-    if (folder.isEmpty() || !info.exists() || !info.isDir()) return FolderFailure(ErrPathNotFound);
-    if (!info.isReadable() || !info.isExecutable()) return FolderFailure(ErrPermissionDenied);
-    return std::nullopt;
-}
-
-std::optional<FolderError> CheckDrive(const QString& root)
-{
-    const QStorageInfo volume(root);
-    if (!volume.isValid() || !volume.isReady()) return FolderFailure(ErrDeviceUnavailable);
-    return CheckFolder(root);
-}
-
-PromptRequest FolderErrorMessage(const QString& name, const FolderError& error)
-{
-    const QChar cr(u'\r');
-    PromptRequest r;
-    r.Title = QStringLiteral("Daybinder");
-    r.Icon = PromptIcon::Stop;
-    r.Buttons = PromptButtons::RetryCancel;
-    r.Text = Str(1407) + cr + name + u'.' + cr + cr + Str(10038) + QStringLiteral("  ") +
-             QString::number(error.Number) + cr + Str(10039) + QStringLiteral("  ") + error.Description;
-    return r;
-}
-
-QString CleanFolder(const QString& folder)
-{
-    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-}
-
-QString ChooserStartFolder(const QString& imgOpen, const QString& programFolder)
-{
-    const QString wanted = FolderWithoutMark(imgOpen);
-    if (!wanted.trimmed().isEmpty() && !CheckFolder(wanted)) return CleanFolder(wanted);
-    return CleanFolder(programFolder);
 }
 
 PicturePreview LoadPicturePreview(const QString& path, const QSize& box)

@@ -1,9 +1,10 @@
 #include "pictures/PictureChooser.h"
 
+#include "dialogkit/BrowseLists.h"
+#include "dialogkit/BrowseRules.h"
+#include "dialogkit/PathDisplay.h"
 #include "document/Paths.h"
-#include "help/Help.h"
-#include "pictures/BrowseLists.h"
-#include "pictures/PathDisplay.h"
+#include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "resources/Strings.h"
 #include "settings/Settings.h"

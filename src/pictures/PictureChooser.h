@@ -2,7 +2,7 @@
 // The picture chooser window: drives, folders and picture files, with a preview of the
 // selected file. Shown modally by ChoosePicture.
 
-#include "pictures/ChoosePicture.h"
+#include "dialogkit/PictureChoice.h"
 #include "pictures/ChooserRules.h"
 
 #include <QDialog>

@@ -1,10 +1,10 @@
 #include "pictures/PictureEditor.h"
 
+#include "dialogkit/EditorFrame.h"
 #include "document/NumberText.h"
-#include "entries/EditorFrame.h"
-#include "help/Help.h"
 #include "pictures/PictureView.h"
 #include "pictures/PictureWork.h"
+#include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "resources/Strings.h"
 

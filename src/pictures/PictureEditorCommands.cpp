@@ -1,8 +1,8 @@
 // The picture editor's commands: resize, brightness, open, save, print, and closing.
 
 #include "calfile/CalFile.h"
+#include "dialogkit/PictureChoice.h"
 #include "document/NumberText.h"
-#include "pictures/ChoosePicture.h"
 #include "pictures/PictureEditor.h"
 #include "pictures/PictureView.h"
 #include "pictures/PictureWork.h"
@@ -85,7 +85,7 @@ void PictureEditor::ApplyBrightness()
 void PictureEditor::OpenPicture()
 {
     SetBusy(true);
-    const PictureChoice choice = ChoosePicture(m_path);
+    const PictureChoice choice = AskForPicture(m_path);
     if (choice.Result == 1) {
         QImage picture;
         if (LoadPictureFile(choice.Path, picture)) {

@@ -1,6 +1,6 @@
 #include "pictures/PictureView.h"
 
-#include "entries/EditorFrame.h"
+#include "dialogkit/EditorFrame.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 #include "platform/PasswordDialog.h"
 
 #include "document/TextInput.h"
-#include "help/Help.h"
 #include "platform/Display.h"
+#include "platform/HelpTopic.h"
 #include "resources/Strings.h"
 
 #include <QDialogButtonBox>

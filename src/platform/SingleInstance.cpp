@@ -1,7 +1,5 @@
 #include "platform/SingleInstance.h"
 
-#include "settings/SettingsStore.h"
-
 #include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -20,11 +18,11 @@ SingleInstance::SingleInstance(QString serverName, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::DefaultServerName()
+QString SingleInstance::DefaultServerName(const QString& settingsFolder)
 {
     QString name = QStringLiteral("daybinder-%1").arg(getuid());
     if (qEnvironmentVariableIsSet("DAYBINDER_CONFIG_HOME")) {
-        const QByteArray hash = QCryptographicHash::hash(SettingsFolder().toUtf8(), QCryptographicHash::Sha1);
+        const QByteArray hash = QCryptographicHash::hash(settingsFolder.toUtf8(), QCryptographicHash::Sha1);
         name += u'-' + QString::fromLatin1(hash.toHex().left(12));
     }
     return name;

@@ -13,10 +13,11 @@ class SingleInstance : public QObject
 {
     Q_OBJECT
 public:
-    explicit SingleInstance(QString serverName = DefaultServerName(), QObject* parent = nullptr);
+    explicit SingleInstance(QString serverName, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    static QString DefaultServerName();
+    // The name for the user's program with its settings in that folder.
+    static QString DefaultServerName(const QString& settingsFolder);
     QString ServerName() const { return m_name; }
 
     // True when another instance is listening: it has been sent "RESTORE" (a failure of that

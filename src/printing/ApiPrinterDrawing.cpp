@@ -1,11 +1,11 @@
 // The drawing operations of cmAPIPrinter: boxes, circles, lines, pictures and text, in
 // centimetres on the paper.
 
+#include "dialogkit/Fonts.h"
 #include "document/ColourValue.h"
 #include "platform/Prompter.h"
 #include "printing/ApiPrinter.h"
 #include "printing/PrinterDevice.h"
-#include "views/Fonts.h"
 
 #include <QFontMetricsF>
 #include <algorithm>

@@ -1,11 +1,11 @@
 #include "printing/CalendarPages.h"
 
 #include "document/Money.h"
+#include "document/MonthCaptions.h"
 #include "entries/EntryText.h"
 #include "printing/ApiPrinter.h"
 #include "resources/Strings.h"
 #include "settings/Settings.h"
-#include "views/MonthCaptions.h"
 
 namespace {
 

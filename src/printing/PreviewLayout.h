@@ -3,6 +3,9 @@
 // with a scroll bar whose first value shows the page's top (or left) edge a margin inside the
 // view. Moving the bar to a value places the page at Max + Min - value.
 
+#include <QPoint>
+#include <QSize>
+
 struct PageScroll
 {
     bool Bar = false;
@@ -18,3 +21,7 @@ struct PageScroll
 constexpr int kPreviewMargin = 120 / 15;
 
 PageScroll PlacePage(int view, int page, int margin = kPreviewMargin);
+
+// Where an inner box goes in its container: centred along each side where it is smaller than
+// the container, else at 0. The preview's message panel sits there.
+QPoint CentreInContainer(QSize container, QSize inner);

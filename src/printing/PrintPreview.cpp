@@ -1,11 +1,10 @@
 #include "printing/PrintPreview.h"
 
 #include "document/Session.h"
-#include "help/Help.h"
+#include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "printing/PrintJob.h"
 #include "resources/Strings.h"
-#include "settings/OptionsDialog.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -49,8 +48,6 @@ private:
 };
 
 } // namespace
-
-std::function<bool(QWidget*, int)> PrintPreview::ShowOptions = &ShowOptionsDialog;
 
 // The preview's message panel as the progress display of a print job.
 class PrintPreview::PrintingPanel : public PrintDisplay

@@ -44,7 +44,7 @@ public:
 
     // The options dialog opened on the given page; true when it was confirmed. Without one the
     // Options button stays disabled.
-    static std::function<bool(QWidget* parent, int page)> ShowOptions;
+    static inline std::function<bool(QWidget* parent, int page)> ShowOptions;
     // Around the modal preview: the main window updates its panel before and its commands after.
     static inline std::function<void()> BeforeOpening;
     static inline std::function<void()> AfterClosing;

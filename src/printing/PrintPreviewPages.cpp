@@ -8,7 +8,6 @@
 #include "printing/PrintPreview.h"
 #include "printing/PrinterDevice.h"
 #include "resources/Strings.h"
-#include "views/WindowArrangement.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,6 +1,5 @@
 #include "properties/ApplyProperties.h"
 
-#include "commands/DocumentCommands.h"
 #include "platform/Prompter.h"
 #include "resources/Strings.h"
 
@@ -162,24 +161,14 @@ void RebuildChangedMonths(const CalendarDocument& before)
 {
     Session& s = Session::Get();
     const QList<int> months = MonthsToRebuild(before, s.CurrentDocument);
-    const auto& build = DocumentCommands::Get().BuildMonthWindow;
-    if (before.Year == s.CurrentDocument.Year) {
-        // Only the look of some months changed: they are rebuilt in place. The loading picture
-        // would cover the twelve windows and make every one of them repaint when it goes.
-        for (int m : months)
-            if (build) build(m);
-        s.UpdateCaption();
+    const PropertiesHooks& hooks = PropertiesHooks::Get();
+    if (before.Year != s.CurrentDocument.Year) {
+        if (hooks.ReloadMonthWindows) hooks.ReloadMonthWindows(months);
         return;
     }
-    BusyCursor busy;
-    if (s.Mode() != MainMode::Load) s.SetMode(MainMode::Load);
-    s.SetProgressLine(0, Str(10001));
-    for (int m : months) {
-        s.SetProgressLine(1, Str(10002) + u' ' + Str(209 + m));
-        if (build) build(m);
-    }
-    if (s.Mode() != MainMode::Edit) s.SetMode(MainMode::Edit);
-    LetInterfaceRepaint();
-    s.RequestRefresh(-1); // another year has emptied the days and the selection
+    // Only the look of some months changed: they are rebuilt in place. The loading picture
+    // would cover the twelve windows and make every one of them repaint when it goes.
+    for (int m : months)
+        if (hooks.BuildMonthWindow) hooks.BuildMonthWindow(m);
     s.UpdateCaption();
 }

@@ -18,6 +18,10 @@ struct PropertiesHooks
     // The picture editor on a background picture and its file name: the adjusted picture,
     // nothing on Cancel.
     std::function<std::optional<QImage>(const QImage&, const QString& path)> EditPicture;
+    // The month windows: one rebuilt in place, and those of another year rebuilt under the
+    // loading picture.
+    std::function<void(int month)> BuildMonthWindow;
+    std::function<void(const QList<int>& months)> ReloadMonthWindows;
 
     static PropertiesHooks& Get();
 };
@@ -34,6 +38,6 @@ bool ApplyProperties(const PropertiesWork& work);
 // those whose effective colours or background changed.
 QList<int> MonthsToRebuild(const CalendarDocument& before, const CalendarDocument& after);
 
-// Rebuilds those month windows from the current document, with the loading lines, and returns
-// to editing.
+// Rebuilds those month windows from the current document: in place when only their look
+// changed, else with the loading lines, returning to editing.
 void RebuildChangedMonths(const CalendarDocument& before);

@@ -2,8 +2,8 @@
 // how it covers the calendar, and its choice and adjustment.
 
 #include "calfile/CalFile.h"
-#include "entries/EditorFrame.h"
-#include "pictures/ChoosePicture.h"
+#include "dialogkit/EditorFrame.h"
+#include "dialogkit/PictureChoice.h"
 #include "platform/Prompter.h"
 #include "properties/ApplyProperties.h"
 #include "properties/PanelBoxes.h"
@@ -140,7 +140,7 @@ void PropertiesDialog::OnModeBox(int box)
 
 void PropertiesDialog::OnChoosePicture()
 {
-    const PictureChoice choice = ChoosePicture(m_bckName->text());
+    const PictureChoice choice = AskForPicture(m_bckName->text());
     if (choice.Result != 1 || choice.Path.isEmpty()) return;
     BackgroundSettings& b = m_work.Backgrounds[size_t(PanelNode())];
     QImage picture;

@@ -1,8 +1,8 @@
 // The colour panel of the properties dialog: the ten colour rows of the defaults or of a month,
 // the grids, and the colour dialog.
 
+#include "dialogkit/EditorFrame.h"
 #include "document/ColourValue.h"
-#include "entries/EditorFrame.h"
 #include "platform/CommonDialogs.h"
 #include "properties/PanelBoxes.h"
 #include "properties/PropertiesDialog.h"

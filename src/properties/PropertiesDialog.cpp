@@ -1,9 +1,9 @@
 #include "properties/PropertiesDialog.h"
 
-#include "entries/EditorFrame.h"
-#include "help/Help.h"
-#include "pictures/PathDisplay.h"
+#include "dialogkit/EditorFrame.h"
+#include "dialogkit/PathDisplay.h"
 #include "platform/Clock.h"
+#include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "properties/ApplyProperties.h"
 #include "resources/Strings.h"

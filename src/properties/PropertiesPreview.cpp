@@ -1,8 +1,8 @@
 #include "properties/PropertiesPreview.h"
 
+#include "dialogkit/MonthGrid.h"
+#include "document/MonthCaptions.h"
 #include "resources/Strings.h"
-#include "views/MonthCaptions.h"
-#include "views/MonthGrid.h"
 
 using namespace MonthLayout;
 

@@ -7,6 +7,9 @@
 #include <QString>
 #include <array>
 
+// The alarm sounds an entry can play, numbered 1..10.
+constexpr int kSoundCount = 10;
+
 struct Settings
 {
     // "General"
@@ -28,7 +31,7 @@ struct Settings
     QString ChosenPrinter;
 
     // "Alarm": the sound table; an empty path plays nothing.
-    std::array<QString, 10> Sounds;
+    std::array<QString, kSoundCount> Sounds;
     QString& Sound(int number) { return Sounds.at(number - 1); } // "Sound1".."Sound10"
     const QString& Sound(int number) const { return Sounds.at(number - 1); }
 

@@ -2,7 +2,7 @@
 
 #include "document/Money.h"
 #include "document/Session.h"
-#include "help/Help.h"
+#include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "resources/Strings.h"
 

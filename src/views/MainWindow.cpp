@@ -1,7 +1,7 @@
 #include "views/MainWindow.h"
 
 #include "document/Session.h"
-#include "help/Help.h"
+#include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
@@ -41,7 +41,11 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle(s.Caption());
     connect(&s, &Session::CaptionChanged, this, &QWidget::setWindowTitle);
     connect(&s, &Session::ModeChanged, this, &MainWindow::OnModeChanged);
-    connect(&s, &Session::ProgressLineChanged, m_loading, &LoadingView::SetLine);
+    // Each step of a long load or save shows at once.
+    connect(&s, &Session::ProgressLineChanged, this, [this](int line, const QString& text) {
+        m_loading->SetLine(line, text);
+        LetInterfaceRepaint();
+    });
     connect(&s, &Session::RefreshRequested, this, [this](int line) { RefreshCurrentTab(false, line); });
     connect(&s, &Session::DayCellChanged, this, [this](int month, int cell) {
         if (MonthWindow* w = ExistingMonthWindow(month)) w->RefreshDayCell(cell);

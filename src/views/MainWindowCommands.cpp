@@ -1,7 +1,7 @@
 // The main window's refresh of the current tab, its enabling rules and its command dispatch.
 
 #include "document/Session.h"
-#include "help/Help.h"
+#include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "views/MainToolbar.h"
 #include "views/MainWindow.h"

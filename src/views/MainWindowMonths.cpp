@@ -1,9 +1,9 @@
 // The main window's side of the month windows: the table of twelve, the selected day, the
 // arrange commands and the cell menu.
 
+#include "document/DateText.h"
 #include "document/Session.h"
 #include "entries/DayEntries.h"
-#include "views/DateText.h"
 #include "views/MainToolbar.h"
 #include "views/MainWindow.h"
 #include "views/MonthWindow.h"

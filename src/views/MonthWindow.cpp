@@ -1,11 +1,12 @@
 #include "views/MonthWindow.h"
 
+#include "document/MonthCaptions.h"
 #include "document/Session.h"
-#include "help/Help.h"
+#include "entries/EntryText.h"
 #include "platform/Clock.h"
+#include "platform/HelpTopic.h"
 #include "resources/Strings.h"
 #include "views/Icons.h"
-#include "views/MonthCaptions.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

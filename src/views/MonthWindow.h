@@ -2,7 +2,7 @@
 // A month window: the month's grid inside a child window of the main window. Closing it during
 // normal work only hides it; it really closes only while the program ends.
 
-#include "views/MonthGrid.h"
+#include "dialogkit/MonthGrid.h"
 
 #include <QMdiSubWindow>
 #include <array>

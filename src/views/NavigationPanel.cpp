@@ -1,7 +1,7 @@
 #include "views/NavigationPanel.h"
 
+#include "dialogkit/MonthLayout.h"
 #include "resources/Strings.h"
-#include "views/MonthLayout.h"
 #include "views/TabPage.h"
 
 #include <QResizeEvent>

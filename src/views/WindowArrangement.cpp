@@ -62,10 +62,3 @@ QList<QPoint> IconPositions(int count, const QRect& area, QSize iconSize)
     }
     return points;
 }
-
-QPoint CentreInContainer(QSize container, QSize inner)
-{
-    const int left = inner.width() < container.width() ? (container.width() - inner.width()) / 2 : 0;
-    const int top = inner.height() < container.height() ? (container.height() - inner.height()) / 2 : 0;
-    return QPoint(left, top);
-}

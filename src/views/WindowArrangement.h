@@ -13,7 +13,3 @@ QList<QRect> TileRects(int count, const QRect& area, bool horizontal);
 
 // Minimised windows in a row along the bottom edge, left to right, wrapping upwards.
 QList<QPoint> IconPositions(int count, const QRect& area, QSize iconSize);
-
-// Where an inner box goes in its container: centred along each side where it is smaller than
-// the container, else at 0. The print preview's page and message panel sit there.
-QPoint CentreInContainer(QSize container, QSize inner);

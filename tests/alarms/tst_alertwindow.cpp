@@ -3,11 +3,11 @@
 
 #include "AlarmFixtures.h"
 #include "alarms/AlertWindow.h"
+#include "document/DateText.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/TestFiles.h"
 #include "support/WhenModal.h"
 #include "support/Widgets.h"
-#include "views/DateText.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -7,8 +7,8 @@
 
 #include "app/Program.h"
 #include "commands/SavePartsDialog.h"
+#include "dialogkit/PictureChoice.h"
 #include "entries/EntryFixtures.h"
-#include "pictures/ChoosePicture.h"
 #include "pictures/PictureEditor.h"
 #include "platform/Clock.h"
 #include "properties/PropertiesDialog.h"

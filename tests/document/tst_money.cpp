@@ -1,3 +1,4 @@
+#include "document/AmountText.h"
 #include "document/Money.h"
 #include "document/NumberText.h"
 
@@ -66,6 +67,72 @@ private slots:
         QCOMPARE(AmountOf(u"Visa       -300"), -300.0);
         QCOMPARE(AmountOf(u"Visa       abc"), 0.0);
         QCOMPARE(AmountOf(u"0123456789123"), 123.0); // digits in the name part are not the amount
+    }
+
+    void mirroredAmountIsTheAbsoluteValue_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("mirrored");
+        QTest::newRow("plain") << u"650"_qs << u"650"_qs;
+        QTest::newRow("minus") << u"-40"_qs << u"40"_qs;
+        QTest::newRow("decimals") << u"12.50"_qs << u"12.5"_qs;
+        QTest::newRow("being typed") << u"12."_qs << u"12"_qs;
+        QTest::newRow("a lone minus") << u"-"_qs << u"0"_qs;
+        QTest::newRow("letters") << u"abc"_qs << u"0"_qs;
+        QTest::newRow("huge") << u"1e20"_qs << u"1e+20"_qs;
+    }
+
+    void mirroredAmountIsTheAbsoluteValue()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, mirrored);
+        QCOMPARE(AbsoluteAmountText(typed), mirrored);
+        // Settled: the other box gives the same text back.
+        QCOMPARE(AbsoluteAmountText(mirrored), mirrored);
+    }
+
+    // What an amount box shows after each edit; the cursor is where the edit left it ("|").
+    void amountBoxesTakeTheDecimalCommaAndTheirSign_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("absolute");
+        QTest::newRow("decimal comma") << u"12,50|"_qs << u"12.50|"_qs << u"12.50|"_qs;
+        QTest::newRow("comma being typed") << u"3,|"_qs << u"3.|"_qs << u"3.|"_qs;
+        QTest::newRow("comma inside") << u"3,|20"_qs << u"3.|20"_qs << u"3.|20"_qs;
+        QTest::newRow("minus") << u"-40|"_qs << u"-40|"_qs << u"40|"_qs;
+        QTest::newRow("a lone minus") << u"-|"_qs << u"-|"_qs << u"0|"_qs;
+        QTest::newRow("minus after the zero") << u"0-|"_qs << u"-0|"_qs << u"0|"_qs;
+        QTest::newRow("minus typed last") << u"40-|"_qs << u"-40|"_qs << u"40|"_qs;
+        QTest::newRow("negative decimal") << u"-12,5|"_qs << u"-12.5|"_qs << u"12.5|"_qs;
+        QTest::newRow("grouped digits") << u"1 234,50|"_qs << u"1234.50|"_qs << u"1234.50|"_qs;
+        QTest::newRow("no-break space") << u"1\u00A0234|"_qs << u"1234|"_qs << u"1234|"_qs;
+        QTest::newRow("pasted with euro") << u"-40,00 €|"_qs << u"-40|"_qs << u"40|"_qs;
+        QTest::newRow("emptied") << u"|"_qs << u"0|"_qs << u"0|"_qs;
+        QTest::newRow("after the zero") << u"05|"_qs << u"5|"_qs << u"5|"_qs;
+        QTest::newRow("before the zero") << u"5|0"_qs << u"5|0"_qs << u"5|0"_qs;
+        QTest::newRow("letters") << u"abc|"_qs << u"0|"_qs << u"0|"_qs;
+        QTest::newRow("negative letters") << u"-abc|"_qs << u"-|"_qs << u"0|"_qs;
+        QTest::newRow("trailing text") << u"25$|"_qs << u"25|"_qs << u"25|"_qs;
+        QTest::newRow("huge") << u"1e20|"_qs << u"1e+20|"_qs << u"1e+20|"_qs;
+    }
+
+    void amountBoxesTakeTheDecimalCommaAndTheirSign()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(QString, absolute);
+        const int cursor = int(typed.indexOf(u'|'));
+        typed.remove(u'|');
+        for (const auto& [sign, expected] :
+             {std::pair{AmountSign::Kept, kept}, std::pair{AmountSign::Absolute, absolute}}) {
+            const AmountEdit edit = FilterAmount(typed, cursor, sign);
+            QString shown = edit.Text;
+            shown.insert(edit.Cursor, u'|');
+            QCOMPARE(shown, expected);
+            // Settled: the shown text goes through unchanged.
+            QCOMPARE(FilterAmount(edit.Text, edit.Cursor, sign).Text, edit.Text);
+        }
     }
 };
 

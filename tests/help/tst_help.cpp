@@ -1,8 +1,8 @@
 #include "HelpPages.h"
+#include "document/DateText.h"
 #include "help/AboutText.h"
 #include "help/FolderRules.h"
 #include "support/TestFiles.h"
-#include "views/DateText.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,26 +1,12 @@
+#include "dialogkit/BrowseRules.h"
 #include "pictures/ChooserRules.h"
-#include "pictures/PathDisplay.h"
 #include "settings/SettingsStore.h"
 
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-// Stands for a text box: what ShortenPathDisplay writes to.
-struct FakeBox
-{
-    QString Text, Tip;
-    QString text() const { return Text; }
-    void setText(const QString& t) { Text = t; }
-    void setToolTip(const QString& t) { Tip = t; }
-};
-
-} // namespace
-
-// The rules of the picture chooser that need no window: shortened paths, patterns, stored
-// types and the preview.
+// The rules of the picture chooser that need no window: patterns, stored types and the preview.
 class TestChooserRules : public QObject
 {
     Q_OBJECT
@@ -29,33 +15,6 @@ private slots:
     {
         QVERIFY(m_config.isValid() && m_files.isValid());
         qputenv("DAYBINDER_CONFIG_HOME", m_config.path().toUtf8());
-    }
-
-    void longPathsLoseTheirTopFoldersFirst()
-    {
-        const QString shortPath = u"/home/marie/Images/plage.jpg"_qs;
-        QCOMPARE(ShortenPathDisplay(shortPath, int(shortPath.size())), shortPath); // exactly the maximum fits
-        const QString path = u"/home/marie/Images/Vacances 2023/Bretagne/Quiberon/plage du matin.jpg"_qs;
-        QCOMPARE(path.size(), 69);
-        // "..." in a row is written once.
-        QCOMPARE(ShortenPathDisplay(path, 65),
-                 u"/.../Images/Vacances 2023/Bretagne/Quiberon/plage du matin.jpg"_qs);
-        // 55 characters exactly is not short enough: one more folder goes.
-        QCOMPARE(ShortenPathDisplay(path, 55), u"/.../Bretagne/Quiberon/plage du matin.jpg"_qs);
-        // The file name itself is never cut.
-        const QString name = QString(70, u'x') + u".bmp"_qs;
-        QCOMPARE(ShortenPathDisplay(u"/photos/"_qs + name, 65), u"/.../"_qs + name);
-        QCOMPARE(ShortenPathDisplay(name, 65), name);
-
-        // A box gets the full path as its tooltip only when its text was shortened.
-        FakeBox box{u"/a/b.bmp"_qs, u"old tip"_qs};
-        ShortenPathDisplay(&box, 55);
-        QCOMPARE(box.Text, u"/a/b.bmp"_qs);
-        QCOMPARE(box.Tip, u"old tip"_qs);
-        box.Text = path;
-        ShortenPathDisplay(&box, 30);
-        QCOMPARE(box.Text, u"/.../plage du matin.jpg"_qs);
-        QCOMPARE(box.Tip, path);
     }
 
     void patternFollowsTheTickedTypesAndNeverListsNothing()

@@ -1,4 +1,4 @@
-#include "pictures/ChoosePicture.h"
+#include "dialogkit/PictureChoice.h"
 #include "pictures/PictureEditor.h"
 #include "pictures/PictureView.h"
 #include "resources/Strings.h"

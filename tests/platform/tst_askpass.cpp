@@ -1,4 +1,4 @@
-#include "help/Help.h"
+#include "platform/HelpTopic.h"
 #include "platform/MessageBoxPrompter.h"
 #include "platform/PasswordDialog.h"
 #include "support/WhenModal.h"

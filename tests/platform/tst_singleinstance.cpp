@@ -2,6 +2,7 @@
 // program and ends; a socket left by a crash blocks nothing.
 
 #include "platform/SingleInstance.h"
+#include "settings/SettingsStore.h"
 
 #include <QLocalSocket>
 #include <QProcess>
@@ -18,7 +19,7 @@ private slots:
     void aSecondStartHandsOverAndEnds()
     {
         // This test process is the running program; the real program is started a second time.
-        SingleInstance running;
+        SingleInstance running(ProgramName());
         QVERIFY(running.Listen());
         QSignalSpy restore(&running, &SingleInstance::RestoreRequested);
         QProcess second;
@@ -36,20 +37,23 @@ private slots:
         QDeadlineTimer deadline(20000);
         for (; !deadline.hasExpired(); QTest::qWait(100)) { // until it answers on its name
             QLocalSocket probe;
-            probe.connectToServer(SingleInstance::DefaultServerName());
+            probe.connectToServer(ProgramName());
             if (probe.waitForConnected(200)) break;
         }
         QVERIFY2(!deadline.hasExpired(), "the program never answered");
         first.kill(); // no chance to remove its socket
         QVERIFY(first.waitForFinished(5000));
 
-        SingleInstance next;
+        SingleInstance next(ProgramName());
         QVERIFY(!next.TryHandOver(500));
         QVERIFY(next.Listen());
         QVERIFY(next.IsListening());
     }
 
 private:
+    // The name the program started here listens on.
+    static QString ProgramName() { return SingleInstance::DefaultServerName(SettingsFolder()); }
+
     void Start(QProcess& program, const QStringList& args)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -2,7 +2,8 @@
 // page's panels and preview, the colour and picture choices, and the password confirmation. The
 // road test carries OK through to the month windows and Cancel on New.
 
-#include "pictures/ChoosePicture.h"
+#include "dialogkit/MonthGrid.h"
+#include "dialogkit/PictureChoice.h"
 #include "properties/ApplyProperties.h"
 #include "properties/PropertiesDialog.h"
 #include "properties/PropertiesPreview.h"
@@ -10,7 +11,6 @@
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Widgets.h"
-#include "views/MonthGrid.h"
 #include "views/ShellFixture.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // panel and its timer, the tabs, the commands tab and closing.
 
 #include "ShellFixture.h"
-#include "help/Help.h"
+#include "platform/HelpTopic.h"
 #include "resources/Strings.h"
 #include "settings/SettingsStore.h"
 #include "views/LogoViews.h"

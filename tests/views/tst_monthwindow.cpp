@@ -3,10 +3,10 @@
 
 #include "ShellFixture.h"
 #include "document/ColourValue.h"
-#include "help/Help.h"
+#include "document/DateText.h"
 #include "platform/Clock.h"
+#include "platform/HelpTopic.h"
 #include "resources/Strings.h"
-#include "views/DateText.h"
 #include "views/MainToolbar.h"
 #include "views/Tabs.h"
 #include "views/WindowArrangement.h"

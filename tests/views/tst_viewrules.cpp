@@ -1,62 +1,13 @@
-// The rules under the main window and the month windows, tested straight: which cell and line
-// of a month a click lands on, and which list buttons a line and a count enable.
+// The rules under the main window, tested straight: which list buttons a line and a count enable.
 
 #include "views/CommandRules.h"
-#include "views/MonthLayout.h"
 
 #include <QTest>
-
-using namespace MonthLayout;
 
 class TestViewRules : public QObject
 {
     Q_OBJECT
 private slots:
-    // Points in twips of the window's client area.
-    void aClickFindsItsCellAndLine_data()
-    {
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<int>("cell");
-        QTest::addColumn<int>("line");
-        QTest::newRow("weekday headings") << QPoint(700, 100) << 0 << -1;
-        QTest::newRow("first cell, above its lines") << QPoint(700, 300) << 7 << -1;
-        QTest::newRow("first line") << QPoint(700, 400) << 7 << 0;
-        // Lines overlap by 15 twips: the later one, drawn over the other, takes the click.
-        QTest::newRow("where lines 0 and 1 overlap") << QPoint(700, 495) << 7 << 1;
-        QTest::newRow("seventh line") << QPoint(700, 280 + 60 + 900 + 80) << 7 << 6;
-        QTest::newRow("below the seventh line") << QPoint(700, 280 + 1200 + 5) << 14 << -1;
-        QTest::newRow("left margin of the lines") << QPoint(10, 400) << 7 << -1;
-        QTest::newRow("right margin of the lines") << QPoint(1430, 400) << 7 << -1;
-        // Neighbouring cells share their border: the later cell takes it.
-        QTest::newRow("border of two cells") << QPoint(1445, 300) << 8 << -1;
-        QTest::newRow("last cell, last line")
-            << QPoint(6 * 1440 + 700, 280 + 5 * 1200 + 60 + 900 + 80) << 48 << 6;
-        QTest::newRow("below the grid") << QPoint(700, 280 + 6 * 1200 + 20) << 0 << -1;
-        QTest::newRow("right of the grid") << QPoint(7 * 1440 + 20, 400) << 0 << -1;
-    }
-
-    void aClickFindsItsCellAndLine()
-    {
-        QFETCH(QPoint, at);
-        QFETCH(int, cell);
-        QFETCH(int, line);
-        const Hit hit = HitTest(at);
-        QCOMPARE(hit.Cell, cell);
-        QCOMPARE(hit.Line, line);
-    }
-
-    void everyLineLabelIsFoundAtItsCentre()
-    {
-        for (int cell = 7; cell <= 48; ++cell) {
-            QCOMPARE(HitTest(DayLabel(cell).topLeft() + QPoint(20, 20)).Cell, cell);
-            for (int line = 0; line < 7; ++line) {
-                const Hit hit = HitTest(LineLabel(cell, line).center());
-                QVERIFY2(hit.Cell == cell && hit.Line == line,
-                         qPrintable(QStringLiteral("%1/%2").arg(cell).arg(line)));
-            }
-        }
-    }
-
     // E: Edit and Remove; A: Remove all; S: both sorts; U: Up; D: Down; C: calendar update;
     // P: show picture. Selected line -1 is none.
     void listButtonsFollowTheSelectedLine_data()

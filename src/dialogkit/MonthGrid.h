@@ -4,8 +4,8 @@
 // month window decides the content. Geometry comes from MonthLayout in twips and is scaled to
 // the widget, so the grid fills its window at any size.
 
-#include "entries/EntryText.h"
-#include "views/MonthLayout.h"
+#include "dialogkit/MonthLayout.h"
+#include "document/MonthCaptions.h"
 
 #include <QFont>
 #include <QImage>

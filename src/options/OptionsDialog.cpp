@@ -1,11 +1,10 @@
-#include "settings/OptionsDialog.h"
+#include "options/OptionsDialog.h"
 
-#include "alarms/AlarmTimer.h"
+#include "dialogkit/EditorFrame.h"
 #include "document/Paths.h"
-#include "entries/EditorFrame.h"
-#include "help/Help.h"
 #include "platform/CommonDialogs.h"
 #include "platform/FileAssociation.h"
+#include "platform/HelpTopic.h"
 #include "platform/Sound.h"
 #include "resources/Strings.h"
 #include "settings/Settings.h"
@@ -118,7 +117,7 @@ void OptionsDialog::OnOk()
 {
     if (!SaveOptions(Values()))
         qWarning("The options could not be written to %s", qPrintable(SettingsFilePath()));
-    if (AlarmTimer* timer = AlarmTimer::Current()) timer->Arm();
+    if (Saved) Saved();
     accept();
 }
 

@@ -1,9 +1,8 @@
 #pragma once
-// What the entry editors share around their pages: help on the left, OK and Cancel on the right,
-// and text boxes that accept only what a CAL file can hold.
+// What the editors and dialogs share around their pages: help on the left, OK and Cancel on the
+// right, and text boxes that accept only what a CAL file can hold.
 
-#include "entries/AmountText.h"
-#include "entries/DefinitionList.h"
+#include "document/AmountText.h"
 
 #include <QString>
 
@@ -53,13 +52,3 @@ struct UpDownBox
 };
 UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent,
                         double minimum = 0);
-
-// Opens the editor of a list modally and returns its result; in edit mode only on a line of the
-// list (count lines), else 0.
-template <class Editor> int RunListEditor(QWidget* parent, int mode, int editIndex, qsizetype count)
-{
-    if (mode == EditorEdit && (editIndex < 0 || editIndex >= count)) return 0;
-    Editor dialog(mode, editIndex, parent);
-    dialog.exec();
-    return dialog.Result();
-}

@@ -1,4 +1,4 @@
-#include "entries/AmountText.h"
+#include "document/AmountText.h"
 
 #include "document/NumberText.h"
 

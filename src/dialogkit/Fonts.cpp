@@ -1,4 +1,4 @@
-#include "views/Fonts.h"
+#include "dialogkit/Fonts.h"
 
 #include <QFontInfo>
 

@@ -1,7 +1,7 @@
 // The options dialog's pages and controls; their behaviour is in OptionsDialog.cpp.
-#include "entries/EditorFrame.h"
+#include "dialogkit/EditorFrame.h"
+#include "options/OptionsDialog.h"
 #include "resources/Strings.h"
-#include "settings/OptionsDialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

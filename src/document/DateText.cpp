@@ -1,4 +1,4 @@
-#include "views/DateText.h"
+#include "document/DateText.h"
 
 #include <QLocale>
 

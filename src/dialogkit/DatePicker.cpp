@@ -1,4 +1,4 @@
-#include "entries/DatePicker.h"
+#include "dialogkit/DatePicker.h"
 
 #include <QDateEdit>
 

@@ -1,11 +1,13 @@
 #pragma once
 // The options dialog ("FrmOpt"): four pages (general, alarms, folders, printing) over the
-// values of OptionsForm. OK saves them and re-arms the alarm timer; Cancel saves nothing.
+// values of OptionsForm. OK saves them and tells the program (which re-arms the alarm timer);
+// Cancel saves nothing.
 
-#include "settings/OptionsForm.h"
+#include "options/OptionsForm.h"
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -23,6 +25,9 @@ public:
 
     QTabWidget* Pages() const { return m_pages; }
     OptionsValues Values() const;
+
+    // Run once OK has saved the options.
+    static inline std::function<void()> Saved;
 
 private:
     // Page construction (OptionsPages.cpp).

@@ -1,6 +1,6 @@
-#include "pictures/BrowseLists.h"
+#include "dialogkit/BrowseLists.h"
 
-#include "pictures/ChooserRules.h"
+#include "dialogkit/BrowseRules.h"
 
 #include <QDir>
 #include <QKeyEvent>

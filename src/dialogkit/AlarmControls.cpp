@@ -1,8 +1,8 @@
-#include "entries/AlarmControls.h"
+#include "dialogkit/AlarmControls.h"
 
-#include "entries/EditorFrame.h"
-#include "entries/EventForm.h"
+#include "dialogkit/EditorFrame.h"
 #include "resources/Strings.h"
+#include "settings/AlarmSounds.h"
 
 #include <QCheckBox>
 #include <QComboBox>

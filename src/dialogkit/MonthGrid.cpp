@@ -1,8 +1,8 @@
-#include "views/MonthGrid.h"
+#include "dialogkit/MonthGrid.h"
 
+#include "dialogkit/Fonts.h"
 #include "document/BackgroundPicture.h"
 #include "document/ColourValue.h"
-#include "views/Fonts.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "pictures/PathDisplay.h"
+#include "dialogkit/PathDisplay.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "views/MonthLayout.h"
+#include "dialogkit/MonthLayout.h"
 
 #include "document/CalendarDocument.h"
 

@@ -1,8 +1,8 @@
-#include "entries/EditorFrame.h"
+#include "dialogkit/EditorFrame.h"
 
+#include "document/AmountText.h"
 #include "document/NumberText.h"
 #include "document/TextInput.h"
-#include "entries/AmountText.h"
 #include "resources/Strings.h"
 
 #include <QCheckBox>

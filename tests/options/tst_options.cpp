@@ -2,10 +2,10 @@
 // the alarm timer, and Cancel writing nothing at all.
 
 #include "alarms/AlarmTimer.h"
+#include "options/OptionsDialog.h"
+#include "options/OptionsForm.h"
 #include "platform/Clock.h"
 #include "platform/FileAssociation.h"
-#include "settings/OptionsDialog.h"
-#include "settings/OptionsForm.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 #include "support/RecordingSoundPlayer.h"
@@ -35,10 +35,15 @@ private slots:
         for (int n = 1; n <= 10; ++n) Settings::Get().Sound(n) = u"/sons/alarm%1.wav"_qs.arg(n);
         Clock::Install(&m_clock);
         m_dialogs = std::make_unique<ScriptedDialogs>();
+        // As the program does: OK re-arms its alarm timer.
+        OptionsDialog::Saved = [] {
+            if (AlarmTimer* timer = AlarmTimer::Current()) timer->Arm();
+        };
     }
     void cleanup()
     {
         m_dialogs.reset();
+        OptionsDialog::Saved = nullptr;
         Clock::Install(nullptr);
         FileAssociation::Install(nullptr);
     }

@@ -1,4 +1,4 @@
-#include "settings/OptionsForm.h"
+#include "options/OptionsForm.h"
 
 #include "document/NumberText.h"
 #include "document/Paths.h"

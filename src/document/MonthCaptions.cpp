@@ -1,6 +1,5 @@
-#include "views/MonthCaptions.h"
+#include "document/MonthCaptions.h"
 
-#include "entries/DayEntries.h"
 #include "resources/Strings.h"
 
 QString MonthCaption(const CalendarDocument& doc, int month)
