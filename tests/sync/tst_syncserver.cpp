@@ -88,9 +88,8 @@ class TestSyncServer : public QObject
     }
 
     // Another device changes a text of an event.
-    void ChangeOnServer(const QString& url, const QString& from, const QString& to)
+    void ChangeOnServer(const QString& path, const QString& from, const QString& to)
     {
-        const QString path = PathOf(url, from);
         QCOMPARE(m_server->Put(path, QString::fromUtf8(m_server->Get(path)).replace(from, to).toUtf8()), 201);
     }
 
@@ -113,7 +112,7 @@ private slots:
         const QString collection = QUrl(url).path();
         QCOMPARE(m_server->Put(collection + u"phone-1.ics"_qs,
                                DeviceEvent(u"phone-1"_qs, u"20260503T100000Z"_qs, u"Dentiste"_qs)), 201);
-        ChangeOnServer(url, u"Réveillon"_qs, u"Réveillon à Paris"_qs);
+        ChangeOnServer(PathOf(url, u"Réveillon"_qs), u"Réveillon"_qs, u"Réveillon à Paris"_qs);
         QCOMPARE(m_server->Delete(PathOf(url, u"Jour de l'an"_qs)), 200);
         DayList(doc, 7, 7).append(Entry(EntryEvent, u"Piscine"_qs));
         DayList(doc, 12, 6).clear();
@@ -137,22 +136,23 @@ private slots:
         doc.Sync.UserName = RadicaleServer::User;
         QVERIFY(Exchange(doc).Ok());
         const QString url = doc.Sync.CollectionUrl;
-        ChangeOnServer(url, u"Vacances"_qs, u"Vacances en Corse"_qs);
-        DayList(doc, 1, 8).first().Description = u"Vacances en Bretagne"_qs;
+        ChangeOnServer(PathOf(url, u"Vacances"_qs), u"Vacances"_qs, u"Vacances en Corse"_qs);
+        DayList(doc, 1, 8).first().Description = u"Vacances au Mans"_qs;
         DayList(doc, 20, 9).first().Ticked = true;
+        const QString market = doc.Sync.Records.value(DayList(doc, 20, 9).first().Uid).Href;
         // Just before the tick goes out, another device changes that event (412).
         bool changed = false;
         const auto before = [&](int, const QString& kind) {
             if (kind == u"PUT" && !changed) {
                 changed = true;
-                ChangeOnServer(url, u"Marché"_qs, u"Marché de Noël"_qs);
+                ChangeOnServer(market, u"Marché"_qs, u"Marché de Noël"_qs);
             }
             return false;
         };
         const SyncOutcome outcome = Exchange(doc, RadicaleServer::Password, before);
         QVERIFY2(outcome.Ok(), qPrintable(outcome.Message));
         QCOMPARE(outcome.Counts.Conflicts, 2);
-        QCOMPARE(Descriptions(DayList(doc, 1, 8)), (QStringList{u"Vacances en Corse"_qs, u"Vacances en Bretagne"_qs}));
+        QCOMPARE(Descriptions(DayList(doc, 1, 8)), (QStringList{u"Vacances en Corse"_qs, u"Vacances au Mans"_qs}));
         QVERIFY(Descriptions(DayList(doc, 20, 9)).contains(u"Marché de Noël"_qs));
         QCOMPARE(DayList(doc, 20, 9).size(), 3);
         QCOMPARE(ServerLines(Held(url)), LocalLines(doc));
@@ -243,7 +243,7 @@ private slots:
         QVERIFY(event != held.end());
         const ServerEvent changed = ReadServerEvent(*event, 2026, kParis);
         const ServerEvent deleted = ReadServerEvent(held[event == held.begin() ? 1 : 0], 2026, kParis);
-        static const QRegularExpression summary(u"SUMMARY:[^\r]*"_qs);
+        static const QRegularExpression summary(u"SUMMARY:[^\r\n]*"_qs);
         QCOMPARE(m_server->Put(event->Href, QString::fromUtf8(event->Data).replace(summary, u"SUMMARY:Changé"_qs).toUtf8()), 201);
         QCOMPARE(m_server->Delete(deleted.Href), 200);
 
