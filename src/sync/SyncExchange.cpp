@@ -4,12 +4,14 @@
 #include "interchange/IcsExport.h"
 #include "interchange/InterchangeFiles.h"
 #include "resources/Strings.h"
+#include "sync/EventPatch.h"
 #include "sync/ServerEvents.h"
 
 #include <QEventLoop>
 #include <QPointer>
 #include <QSet>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -30,7 +32,9 @@ struct SyncExchange::Operation
     QString Href;
     QString ETag;
     QString Fingerprint;
-    QByteArray Ics;
+    DateRec Date;
+    DayEntry Entry;
+    QByteArray Ics; // the server's copy with the entry's changes, once fetched
 };
 
 QString SyncOutcome::Report() const
@@ -199,20 +203,52 @@ void SyncExchange::SendChanges()
         const DayEntry& entry = EntryAt(m_work, *it);
         const QString print = EntryFingerprint(it->Date, entry);
         const auto record = records.constFind(it.key());
-        Operation op;
         if (record == records.constEnd())
-            op = {Operation::PutNew, it.key(), m_client.HrefFor(it.key()), QString(), print, {}};
+            m_operations.append({Operation::PutNew, it.key(), m_client.HrefFor(it.key()), QString(), print, it->Date,
+                                 entry, {}});
         else if (!record->SeriesDay && record->Fingerprint != print)
-            op = {Operation::PutChanged, it.key(), record->Href, record->ETag, print, {}};
-        else
-            continue;
-        op.Ics = CalendarAround(IcalText(EventOfEntry(op.Uid, it->Date, entry, m_stamp).get()));
-        m_operations.append(op);
+            m_operations.append(
+                {Operation::PutChanged, it.key(), record->Href, record->ETag, print, it->Date, entry, {}});
     }
     for (const SyncRecord& r : records)
         if (!r.SeriesDay && !places.contains(r.Uid))
-            m_operations.append({Operation::Delete, r.Uid, r.Href, r.ETag, QString(), {}});
-    SendNext();
+            m_operations.append({Operation::Delete, r.Uid, r.Href, r.ETag, QString(), {}, {}, {}});
+    // A changed entry goes over the server's copy of its event, which may hold more than it.
+    m_copies.clear();
+    for (const Operation& op : std::as_const(m_operations))
+        if (op.What == Operation::PutChanged) m_copies.append(op.Href);
+    FetchCopies();
+}
+
+void SyncExchange::FetchCopies()
+{
+    if (m_copies.isEmpty()) {
+        SendNext();
+        return;
+    }
+    const QStringList batch = m_copies.mid(0, kFetchBatch);
+    m_copies.remove(0, batch.size());
+    m_client.Fetch(batch, Then(&SyncExchange::CopiesFetched));
+}
+
+void SyncExchange::CopiesFetched(const DavFetch& fetch)
+{
+    if (Stopping(fetch.Result)) return;
+    for (const DavResource& copy : fetch.Resources) {
+        const auto op = std::find_if(m_operations.begin(), m_operations.end(), [&](const Operation& o) {
+            return o.What == Operation::PutChanged && o.Href == copy.Href;
+        });
+        if (op == m_operations.end()) continue;
+        if (copy.ETag == op->ETag) {
+            op->Ics = PatchedEvent(copy, op->Uid, op->Date, op->Entry, m_stamp, m_local);
+            continue;
+        }
+        // Changed there meanwhile: decided now as a change of the server, sent at the next round.
+        m_merge->Take(ReadServerEvent(copy, m_work.Sync.Year, m_local));
+        m_operations.erase(op);
+        m_anotherRound = true;
+    }
+    FetchCopies();
 }
 
 void SyncExchange::SendNext()
@@ -229,11 +265,14 @@ void SyncExchange::SendNext()
         const auto answer = [self, op](DavStatus status, const QString& etag, const QString& message) {
             if (self && !self->m_destroying) self->Sent(op, status, etag, message);
         };
-        if (op.What == Operation::Delete)
+        if (op.What == Operation::Delete) {
             m_client.Remove(op.Href, op.ETag, [answer](const DavResult& r) { answer(r.Status, QString(), r.Message); });
-        else
-            m_client.Put(op.Href, op.Ics, op.What == Operation::PutNew ? QString() : op.ETag,
-                         [answer](const DavWrite& w) { answer(w.Result.Status, w.ETag, w.Result.Message); });
+            continue;
+        }
+        const QByteArray ics =
+            op.Ics.isEmpty() ? CalendarAround(IcalText(EventOfEntry(op.Uid, op.Date, op.Entry, m_stamp).get())) : op.Ics;
+        m_client.Put(op.Href, ics, op.What == Operation::PutNew ? QString() : op.ETag,
+                     [answer](const DavWrite& w) { answer(w.Result.Status, w.ETag, w.Result.Message); });
     }
     m_sendLoop = false;
     const bool over = m_nextOperation >= m_operations.size() || !m_failure.Ok() || m_cancelled;

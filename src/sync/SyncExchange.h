@@ -6,8 +6,9 @@
 //   3. new and changed events are fetched (calendar-multiget) and brought in (SyncMerge), then
 //      the events gone from the server take their entries away;
 //   4. the document's own changes go out: new entries (PUT, If-None-Match: *), changed ones (PUT,
-//      If-Match) and deleted ones (DELETE, If-Match); a resource that changed meanwhile (412) is
-//      fetched again and decided as above, and what that leaves goes out in another round.
+//      If-Match, over the server's copy fetched just before) and deleted ones (DELETE, If-Match);
+//      a resource that changed meanwhile (412) is fetched again and decided as above, and what
+//      that leaves goes out in another round.
 // The exchange works on a copy of the document and writes what it did into the document once,
 // at its end (ApplyStep), whatever the end: finished, failed or cancelled. What the server did
 // not confirm is not recorded, so that the next exchange completes it; a failed request never
@@ -78,6 +79,8 @@ private:
     void FetchNext();
     void Fetched(const DavFetch& fetch);
     void SendChanges();
+    void FetchCopies();
+    void CopiesFetched(const DavFetch& fetch);
     void SendNext();
     void Sent(const Operation& op, DavStatus status, const QString& etag, const QString& message);
     void AfterSending();
@@ -111,6 +114,7 @@ private:
     int m_inFlight = 0;
     int m_round = 0;
     QStringList m_refetch;
+    QStringList m_copies; // server copies of changed entries still to fetch
     DavResult m_failure{DavStatus::Ok, QString()};
     QDateTime m_stamp;
 };

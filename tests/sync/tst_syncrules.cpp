@@ -250,6 +250,29 @@ private slots:
         QCOMPARE(e.TextColour, 0xFF0000); // blue, red in the low byte
     }
 
+    void anotherDevicesEventKeepsWhatTheEntryCannotHold()
+    {
+        FakeCalDav server;
+        CalendarDocument doc = SampleYear();
+        const QString href = u"/u/cal/phone-4.ics"_qs;
+        server.Write(href, DeviceEvent(u"phone-4"_qs, u"20260610T073000Z"_qs, u"Rendez-vous chez le notaire"_qs,
+                                       {u"DTEND:20260610T083000Z"_qs, u"LOCATION:Place Bellecour"_qs}));
+        QVERIFY(Exchange(server, doc).Ok());
+        QCOMPARE(Descriptions(DayList(doc, 10, 6)), QStringList{u"Rendez-vous chez"_qs});
+
+        // Ticked here, then moved two days later.
+        DayList(doc, 10, 6).first().Ticked = true;
+        QVERIFY(Exchange(server, doc).Ok());
+        DayList(doc, 12, 6).append(DayList(doc, 10, 6).takeFirst());
+        QCOMPARE(Exchange(server, doc).Counts.Sent, 1);
+        const QString sent = QString::fromUtf8(server.Resources[href].Data).remove(u"\r\n "_qs);
+        for (const QString& kept : {u"SUMMARY:Rendez-vous chez le notaire"_qs, u"LOCATION:Place Bellecour"_qs,
+                                    u"DTSTART:20260612T073000Z"_qs, u"DTEND:20260612T083000Z"_qs,
+                                    u"X-DAYBINDER-TICKED:TRUE"_qs})
+            QVERIFY2(sent.contains(kept), qPrintable(sent));
+        QCOMPARE(ServerLines(server), LocalLines(doc));
+    }
+
     void aServerThatCannotBeUsedChangesNothing()
     {
         CalendarDocument doc = SampleYear();
