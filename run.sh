@@ -21,11 +21,5 @@ fi
 
 SHOT="$BUILD_DIR/screenshot.png"
 export DAYBINDER_CONFIG_HOME="${DAYBINDER_CONFIG_HOME:-$BUILD_DIR/run-config}"
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  "$0" "${@:2}" & pid=$!
-  sleep "${DAYBINDER_SHOT_DELAY:-5}"
-  import -window root "$1"
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-' "$APP" "$SHOT" "${ARGS[@]}"
+shoot_under_xvfb "$SHOT" "${DAYBINDER_SHOT_DELAY:-5}" "" "$APP" "${ARGS[@]}"
 echo "Screenshot saved to $SHOT"

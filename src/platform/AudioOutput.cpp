@@ -29,9 +29,9 @@ private:
     {
         if (m_tried) return m_backend;
         m_tried = true;
-        // Beside the program once installed; in the build tree, where the build put it.
+        // In the installation's module folder; in the build tree, where the build put it.
         for (const QString& folder :
-             {ProgramFolder(), AddBackslash(QStringLiteral(DAYBINDER_AUDIO_MODULE_DIR))}) {
+             {ModuleFolder(), AddBackslash(QStringLiteral(DAYBINDER_AUDIO_MODULE_DIR))}) {
             QLibrary module(folder + QStringLiteral("libdaybinder_audio"));
             if (const auto make = reinterpret_cast<PlayerFactory>(module.resolve("daybinder_audio_player"))) {
                 m_backend = make();

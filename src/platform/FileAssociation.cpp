@@ -97,7 +97,7 @@ QByteArray MimePackage()
 
 QByteArray DesktopEntry(const AssociationPlaces& places)
 {
-    QByteArrayList lines = Resource(QStringLiteral("daybinder.desktop")).split('\n');
+    QByteArrayList lines = Resource(kDesktopEntryName).split('\n');
     for (QByteArray& line : lines) {
         if (line.startsWith("Exec="))
             line = "Exec=" + EscapedForDesktopEntry(OpenCommand(places.Program)).toUtf8();

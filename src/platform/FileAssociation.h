@@ -20,7 +20,7 @@ struct AssociationPlaces
 };
 
 inline const QString kDaybinderMimeType = QStringLiteral("application/x-daybinder");
-inline const QString kDesktopEntryName = QStringLiteral("daybinder.desktop");
+inline const QString kDesktopEntryName = QStringLiteral("org.daybinder.Daybinder.desktop");
 
 // The desktop entry's command: the program in double quotes, then " %f".
 QString OpenCommand(const QString& program);

@@ -29,16 +29,17 @@ private slots:
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QString>("handler");
         QTest::addColumn<QByteArray>("after");
-        const QByteArray other = "[Added Associations]\napplication/x-daybinder=daybinder.desktop;\n";
+        const QByteArray entry = kDesktopEntryName.toUtf8();
+        const QByteArray other = "[Added Associations]\napplication/x-daybinder=" + entry + ";\n";
         const QByteArray defaults = "[Default Applications]\n";
         const QByteArray plain = "text/plain=gedit.desktop\n";
-        const QByteArray ours = "application/x-daybinder=daybinder.desktop;\n";
+        const QByteArray ours = "application/x-daybinder=" + entry + ";\n";
         const QByteArray theirs = "application/x-daybinder=agenda.desktop;\n";
         QTest::newRow("other groups") << other << kDesktopEntryName << other + '\n' + defaults + ours;
         QTest::newRow("replaces another default")
             << defaults + plain + theirs << kDesktopEntryName << defaults + plain + ours;
         QTest::newRow("removes ours, keeps the rest of the list")
-            << defaults + "application/x-daybinder=daybinder.desktop;agenda.desktop;\n"
+            << defaults + "application/x-daybinder=" + entry + ";agenda.desktop;\n"
             << QString() << defaults + theirs;
         QTest::newRow("removes ours only from the defaults")
             << other + defaults + ours << QString() << other + defaults;
@@ -67,7 +68,7 @@ private slots:
                        "Applications]\napplication/x-daybinder=agenda.desktop;\nimage/png=viewer.desktop\n"));
         // The type stays known for the program that opens it now.
         QVERIFY(QFile::exists(m_places.DataHome + u"mime/packages/daybinder.xml"_qs));
-        QVERIFY(!QFile::exists(m_places.DataHome + u"applications/daybinder.desktop"_qs));
+        QVERIFY(!QFile::exists(m_places.DataHome + u"applications/"_qs + kDesktopEntryName));
     }
 
     void aPathWithBlanksAndQuotesStaysOneArgument()
@@ -90,6 +91,9 @@ private slots:
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(u"XDG_DATA_HOME"_qs, m_places.DataHome);
             env.insert(u"XDG_CONFIG_HOME"_qs, m_places.ConfigHome);
+            // An installed package's entry is the system's, not the user's: leave it out.
+            env.insert(u"XDG_DATA_DIRS"_qs, m_home->filePath(u"system"_qs));
+            env.insert(u"XDG_CONFIG_DIRS"_qs, m_home->filePath(u"system"_qs));
             env.remove(u"XDG_CURRENT_DESKTOP"_qs);
             env.remove(u"DESKTOP_SESSION"_qs);
             p.setProcessEnvironment(env);
@@ -114,7 +118,7 @@ private slots:
         QVERIFY(association.Unregister());
         QVERIFY(!association.IsDefault());
         QVERIFY(ask({u"query"_qs, u"default"_qs, kDaybinderMimeType}) != kDesktopEntryName);
-        QVERIFY(!QFile::exists(m_places.DataHome + u"applications/daybinder.desktop"_qs));
+        QVERIFY(!QFile::exists(m_places.DataHome + u"applications/"_qs + kDesktopEntryName));
         QVERIFY(!QFile::exists(m_places.DataHome + u"mime/packages/daybinder.xml"_qs));
         if (xdgMime.isEmpty()) QSKIP("xdg-utils is not installed: the desktop tools were not asked");
     }
