@@ -4,6 +4,7 @@
 #include "CountingClient.h"
 #include "RadicaleServer.h"
 #include "SyncFixtures.h"
+#include "interchange/InterchangeFixtures.h"
 #include "calfile/CalFile.h"
 #include "interchange/IcalHandles.h"
 #include "resources/Strings.h"
@@ -33,6 +34,34 @@ Run Cli(const QStringList& args, const QString& password = RadicaleServer::Passw
     p.waitForFinished(120000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
+}
+
+// A server that answers every request with a page that is no CalDAV answer, over plain HTTP or,
+// given a certificate and its key, over TLS. Its port, or 0 when it did not start.
+int StartOddServer(QProcess& process, const QStringList& certificate = {})
+{
+    static const char script[] = R"(
+import http.server, ssl, sys
+class Handler(http.server.BaseHTTPRequestHandler):
+    def answer(self):
+        body = b'<html><body>Bienvenue</body></html>'
+        self.send_response(207)
+        self.send_header('Content-Length', str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+    do_PROPFIND = do_REPORT = do_PUT = do_DELETE = do_GET = answer
+    def log_message(self, *args):
+        pass
+server = http.server.HTTPServer(('127.0.0.1', 0), Handler)
+if len(sys.argv) > 2:
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(sys.argv[1], sys.argv[2])
+    server.socket = context.wrap_socket(server.socket, server_side=True)
+print(server.server_address[1], flush=True)
+server.serve_forever()
+)";
+    process.start(Python(), QStringList{u"-u"_qs, u"-c"_qs, QString::fromUtf8(script)} + certificate);
+    return process.waitForReadyRead(20000) ? process.readLine().trimmed().toInt() : 0;
 }
 
 } // namespace
@@ -200,6 +229,31 @@ private slots:
         doc.Sync.CollectionUrl = u"http://127.0.0.1:1/cal/"_qs;
         QVERIFY(Exchange(doc).Message.startsWith(u"Impossible de joindre le serveur"_qs));
         QCOMPARE(LocalLines(doc), before);
+    }
+
+    void garbageAndAnUnverifiedCertificateAreRefused()
+    {
+        QTemporaryDir dir;
+        const QString cert = dir.filePath(u"cert.pem"_qs), key = dir.filePath(u"key.pem"_qs);
+        QProcess openssl;
+        openssl.start(u"openssl"_qs, {u"req"_qs, u"-x509"_qs, u"-newkey"_qs, u"rsa:2048"_qs, u"-nodes"_qs, u"-days"_qs,
+                                      u"2"_qs, u"-subj"_qs, u"/CN=127.0.0.1"_qs, u"-keyout"_qs, key, u"-out"_qs, cert});
+        QVERIFY(openssl.waitForFinished(60000) && openssl.exitCode() == 0);
+        QProcess plain, secure;
+        const int plainPort = StartOddServer(plain), securePort = StartOddServer(secure, {cert, key});
+        QVERIFY(plainPort > 0 && securePort > 0);
+
+        CalendarDocument doc = SampleYear(QStringLiteral("http://127.0.0.1:%1/anne/cal/").arg(plainPort));
+        const QStringList before = LocalLines(doc);
+        QCOMPARE(Exchange(doc).Message, Str(28005).arg(u"« 127.0.0.1 »"_qs));
+        doc.Sync.CollectionUrl = QStringLiteral("https://127.0.0.1:%1/anne/cal/").arg(securePort);
+        const QString refused = Exchange(doc).Message;
+        QVERIFY2(refused.contains(Str(27020)), qPrintable(refused));
+        QCOMPARE(LocalLines(doc), before);
+        plain.kill();
+        secure.kill();
+        plain.waitForFinished();
+        secure.waitForFinished();
     }
 
     void aCollectionHoldingTheYearsExportIsPairedNotDoubled()
