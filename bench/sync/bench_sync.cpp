@@ -3,11 +3,11 @@
 // after a few changes here. The same against a collection in memory gives the exchange's own part.
 
 #include "Timing.h"
-#include "sync/FakeCalDav.h"
-#include "sync/RadicaleServer.h"
-#include "sync/NetworkCalDavClient.h"
-#include "sync/SyncExchange.h"
 #include "entries/DayEntries.h"
+#include "sync/FakeCalDav.h"
+#include "sync/NetworkCalDavClient.h"
+#include "sync/RadicaleServer.h"
+#include "sync/SyncExchange.h"
 
 #include <QCoreApplication>
 
@@ -77,12 +77,14 @@ int main(int argc, char** argv)
     std::vector<double> nothing;
     for (int i = 0; i < 5; ++i) {
         nothing.push_back(Exchange(doc, &outcome));
-        if (outcome.Counts.Sent || outcome.Counts.Received) std::printf("  unexpected: %s\n", qPrintable(outcome.Report()));
+        if (outcome.Counts.Sent || outcome.Counts.Received)
+            std::printf("  unexpected: %s\n", qPrintable(outcome.Report()));
     }
     Report("second exchange, nothing changed", nothing, 1000);
 
     // A few changes on each side.
-    for (int d = 1; d <= 10; ++d) doc.Month(5).Cell(CellOfDate(MakeDate(d, 5, 2026))).Entries.first().Ticked = true;
+    for (int d = 1; d <= 10; ++d)
+        doc.Month(5).Cell(CellOfDate(MakeDate(d, 5, 2026))).Entries.first().Ticked = true;
     const double some = Exchange(doc, &outcome);
     std::printf("exchange after 10 local changes        %9.1f ms  %s\n", some, qPrintable(outcome.Report()));
     return 0;

@@ -51,9 +51,12 @@ std::optional<int> Number(QByteArrayView field)
 bool ParseLine(const QList<QByteArray>& f, Parsed& out)
 {
     const QByteArray& key = f[0];
-    if (key == "url" && f.size() == 2) out.State.CollectionUrl = Text(f[1]);
-    else if (key == "user" && f.size() == 2) out.State.UserName = Text(f[1]);
-    else if (key == "token" && f.size() == 2) out.State.SyncToken = Text(f[1]);
+    if (key == "url" && f.size() == 2)
+        out.State.CollectionUrl = Text(f[1]);
+    else if (key == "user" && f.size() == 2)
+        out.State.UserName = Text(f[1]);
+    else if (key == "token" && f.size() == 2)
+        out.State.SyncToken = Text(f[1]);
     else if (key == "year" && f.size() == 2) {
         const auto year = Number(f[1]);
         if (!year) return false;
@@ -130,7 +133,8 @@ bool ReadSyncMember(QByteArrayView text, CalendarDocument& doc)
             QList<DayEntry>& entries = doc.Month(e.Month).Cell(e.Cell).Entries;
             if (e.Line >= 0 && e.Line < entries.size()) entry = &entries[e.Line];
         }
-        const bool same = entry && entry->Uid.isEmpty() && !placed.contains(e.Uid) && EntryCheck(*entry) == e.Check;
+        const bool same =
+            entry && entry->Uid.isEmpty() && !placed.contains(e.Uid) && EntryCheck(*entry) == e.Check;
         if (same) {
             entry->Uid = e.Uid;
             placed.insert(e.Uid);

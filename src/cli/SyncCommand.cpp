@@ -14,7 +14,8 @@
 
 namespace {
 
-const char kUsage[] = "sync FILE.cal [--url URL --user U] [--password P] [--sync-password-file F] [--allow-http]";
+const char kUsage[] =
+    "sync FILE.cal [--url URL --user U] [--password P] [--sync-password-file F] [--allow-http]";
 const QString kUrlOption = QStringLiteral("--url");
 const QString kUserOption = QStringLiteral("--user");
 const QString kPasswordFileOption = QStringLiteral("--sync-password-file");

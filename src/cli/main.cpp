@@ -53,8 +53,8 @@ const CliCommand kCommands[] = {
      RunImportIcs},
     {"csv", "csv FILE.cal OUT.csv [--password P]   the incomes and expenses as a CSV file", RunCsv},
     {"sync",
-     "sync FILE.cal [--url URL --user U] [--password P] [--sync-password-file F] [--allow-http]   one exchange "
-     "with the file's CalDAV calendar; the server's password from DAYBINDER_SYNC_PASSWORD or F",
+     "sync FILE.cal [--url URL --user U] [--password P] [--sync-password-file F] [--allow-http]   "
+     "one exchange with the file's CalDAV calendar; the server's password from DAYBINDER_SYNC_PASSWORD or F",
      RunSync},
 };
 

@@ -11,10 +11,10 @@
 
 struct SyncRecord
 {
-    QString Uid;         // the entry's
-    QString Href;        // the resource on the server, as the server names it (a path)
-    QString ETag;        // its version when last exchanged
-    QString Fingerprint; // what was last exchanged of the entry (see EntryFingerprint)
+    QString Uid;            // the entry's
+    QString Href;           // the resource on the server, as the server names it (a path)
+    QString ETag;           // its version when last exchanged
+    QString Fingerprint;    // what was last exchanged of the entry (see EntryFingerprint)
     bool SeriesDay = false; // one day of a repeated event of the server: received, never sent
     friend bool operator==(const SyncRecord&, const SyncRecord&) = default;
 };
@@ -23,8 +23,8 @@ struct SyncState
 {
     QString CollectionUrl; // empty: the document is not synchronised
     QString UserName;
-    QString SyncToken; // the server's, at the last complete exchange
-    int Year = 0;      // the document year the records belong to
+    QString SyncToken;                  // the server's, at the last complete exchange
+    int Year = 0;                       // the document year the records belong to
     QHash<QString, SyncRecord> Records; // by Uid
 
     friend bool operator==(const SyncState&, const SyncState&) = default;

@@ -1,7 +1,7 @@
 #include "interchange/IcsEntry.h"
 
-#include "document/TextInput.h"
 #include "document/Money.h"
+#include "document/TextInput.h"
 #include "entries/EventForm.h"
 #include "resources/Strings.h"
 

@@ -80,7 +80,8 @@ IcalComponent EventOfEntry(const QString& documentPart, const DateRec& date, int
     return EventOfEntry(EntryUid(documentPart, date, index), date, entry, stamp);
 }
 
-IcalComponent EventOfEntry(const QString& uid, const DateRec& date, const DayEntry& entry, const QDateTime& stamp)
+IcalComponent EventOfEntry(const QString& uid, const DateRec& date, const DayEntry& entry,
+                           const QDateTime& stamp)
 {
     PrepareIcal();
     const QByteArray summary = EntrySummary(entry).toUtf8();
@@ -101,7 +102,8 @@ IcalComponent EventOfEntry(const QString& uid, const DateRec& date, const DayEnt
     }
     if (entry.TextColour != -1) {
         // Calendars know colours by their CSS names; the exact one travels beside it.
-        icalcomponent_add_property(e, icalproperty_new_color(ColourName(entry.TextColour).toUtf8().constData()));
+        icalcomponent_add_property(e,
+                                   icalproperty_new_color(ColourName(entry.TextColour).toUtf8().constData()));
         icalproperty* exact = icalproperty_new_x(ExactColour(entry.TextColour).toUtf8().constData());
         icalproperty_set_x_name(exact, kExactColourProperty);
         icalcomponent_add_property(e, exact);

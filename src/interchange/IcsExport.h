@@ -26,7 +26,8 @@ QString EntryUid(const QString& documentPart, const DateRec& date, int index);
 IcalComponent EventOfEntry(const QString& documentPart, const DateRec& date, int index, const DayEntry& entry,
                            const QDateTime& stamp);
 // The same with an identifier of the caller's: an entry kept on a calendar server.
-IcalComponent EventOfEntry(const QString& uid, const DateRec& date, const DayEntry& entry, const QDateTime& stamp);
+IcalComponent EventOfEntry(const QString& uid, const DateRec& date, const DayEntry& entry,
+                           const QDateTime& stamp);
 
 // A calendar of ours around events already written (IcalText).
 QByteArray CalendarAround(const QByteArray& events);

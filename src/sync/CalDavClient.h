@@ -88,7 +88,8 @@ public:
     virtual void Put(const QString& href, const QByteArray& ics, const QString& etag,
                      std::function<void(const DavWrite&)> done) = 0;
     // DELETE with If-Match: etag.
-    virtual void Remove(const QString& href, const QString& etag, std::function<void(const DavResult&)> done) = 0;
+    virtual void Remove(const QString& href, const QString& etag,
+                        std::function<void(const DavResult&)> done) = 0;
     // Where a new resource with that identifier goes.
     virtual QString HrefFor(const QString& uid) const = 0;
     // Stops every request under way; their callbacks are called with Cancelled.

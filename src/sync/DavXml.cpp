@@ -63,21 +63,28 @@ struct ResponseReader
             if (!Xml.isStartElement()) continue;
             const bool dav = Xml.namespaceUri() == kDav, cal = Xml.namespaceUri() == kCalDav;
             const auto name = Xml.name();
-            if (dav && (name == u"propstat" || name == u"prop" || name == u"resourcetype" ||
-                        name == u"supported-report-set" || name == u"supported-report" || name == u"report")) {
+            if (dav &&
+                (name == u"propstat" || name == u"prop" || name == u"resourcetype" ||
+                 name == u"supported-report-set" || name == u"supported-report" || name == u"report")) {
                 if (name == u"propstat") StartOfBlock();
                 ++depth;
                 continue;
             }
-            if (dav && name == u"href" && !InPropstat) Answer.Href = Xml.readElementText().trimmed();
-            else if (dav && name == u"status" && InPropstat) BlockStatus = StatusOfLine(Xml.readElementText());
+            if (dav && name == u"href" && !InPropstat)
+                Answer.Href = Xml.readElementText().trimmed();
+            else if (dav && name == u"status" && InPropstat)
+                BlockStatus = StatusOfLine(Xml.readElementText());
             else if (dav && name == u"status") {
                 Answer.Status = StatusOfLine(Xml.readElementText());
                 ownStatus = true;
-            } else if (dav && name == u"getetag") Block.ETag = Xml.readElementText().trimmed();
-            else if (dav && name == u"sync-token") Block.SyncToken = Xml.readElementText().trimmed();
-            else if (dav && name == u"displayname") Block.DisplayName = Xml.readElementText().trimmed();
-            else if (cal && name == u"calendar-data") Block.CalendarData = Xml.readElementText().toUtf8();
+            } else if (dav && name == u"getetag")
+                Block.ETag = Xml.readElementText().trimmed();
+            else if (dav && name == u"sync-token")
+                Block.SyncToken = Xml.readElementText().trimmed();
+            else if (dav && name == u"displayname")
+                Block.DisplayName = Xml.readElementText().trimmed();
+            else if (cal && name == u"calendar-data")
+                Block.CalendarData = Xml.readElementText().toUtf8();
             else {
                 if (cal && name == u"calendar") Block.Calendar = true;
                 if (dav && name == u"sync-collection") Block.SyncCollection = true;
@@ -116,7 +123,10 @@ struct ResponseReader
 QByteArray PropfindBody()
 {
     Body b("propfind", kDav);
-    b.Props({{kDav, "resourcetype"}, {kDav, "displayname"}, {kDav, "sync-token"}, {kDav, "supported-report-set"}});
+    b.Props({{kDav, "resourcetype"},
+             {kDav, "displayname"},
+             {kDav, "sync-token"},
+             {kDav, "supported-report-set"}});
     return b.Take();
 }
 
@@ -162,7 +172,8 @@ int StatusOfLine(const QString& line)
 std::optional<DavMultistatus> ReadMultistatus(const QByteArray& xml)
 {
     QXmlStreamReader x(xml);
-    if (!x.readNextStartElement() || x.namespaceUri() != kDav || x.name() != u"multistatus") return std::nullopt;
+    if (!x.readNextStartElement() || x.namespaceUri() != kDav || x.name() != u"multistatus")
+        return std::nullopt;
     DavMultistatus out;
     while (x.readNextStartElement()) {
         if (x.namespaceUri() == kDav && x.name() == u"response") {

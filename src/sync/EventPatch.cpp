@@ -75,8 +75,8 @@ icalcomponent* PlainEvent(icalcomponent* calendar, const QByteArray& uid)
 
 } // namespace
 
-QByteArray PatchedEvent(const DavResource& copy, const QString& uid, const DateRec& date, const DayEntry& entry,
-                        const QDateTime& stamp, const QTimeZone& local)
+QByteArray PatchedEvent(const DavResource& copy, const QString& uid, const DateRec& date,
+                        const DayEntry& entry, const QDateTime& stamp, const QTimeZone& local)
 {
     const IcalComponent own = EventOfEntry(uid, date, entry, stamp);
     const QByteArray fallback = CalendarAround(IcalText(own.get()));
@@ -99,7 +99,8 @@ QByteArray PatchedEvent(const DavResource& copy, const QString& uid, const DateR
         TakeAlarms(event, own.get());
     const DateRec on = seen.Days[0].Date;
     if (on != date)
-        MoveBy(event, int(DaysFromCivil(date.Year, date.Month, date.Day) - DaysFromCivil(on.Year, on.Month, on.Day)));
+        MoveBy(event, int(DaysFromCivil(date.Year, date.Month, date.Day) -
+                          DaysFromCivil(on.Year, on.Month, on.Day)));
     TakeFrom(event, own.get(), ICAL_DTSTAMP_PROPERTY);
     return IcalText(calendar.get());
 }

@@ -12,5 +12,5 @@
 
 // The resource to send for the entry on its date; the entry's own event when the copy cannot be
 // read or is not one plain event of that identifier.
-QByteArray PatchedEvent(const DavResource& copy, const QString& uid, const DateRec& date, const DayEntry& entry,
-                        const QDateTime& stamp, const QTimeZone& local);
+QByteArray PatchedEvent(const DavResource& copy, const QString& uid, const DateRec& date,
+                        const DayEntry& entry, const QDateTime& stamp, const QTimeZone& local);

@@ -90,7 +90,8 @@ NetworkCalDavClient::Answer NetworkCalDavClient::AnswerOf(QNetworkReply* reply) 
         a.Result = {DavStatus::PreconditionFailed, QString()};
     } else if (a.Status >= 300) {
         const QString phrase = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        a.Result = {DavStatus::Failed, Str(27024).arg(host, (QString::number(a.Status) + u' ' + phrase).trimmed())};
+        a.Result = {DavStatus::Failed,
+                    Str(27024).arg(host, (QString::number(a.Status) + u' ' + phrase).trimmed())};
     } else {
         a.Result = {DavStatus::Ok, QString()};
     }
@@ -112,7 +113,8 @@ void NetworkCalDavClient::Describe(std::function<void(const DavCollection&)> don
          [this, done = std::move(done)](const Answer& a) {
              DavCollection c;
              const std::optional<DavMultistatus> m = Multistatus(a, &c.Result);
-             if (m && m->Answers.isEmpty()) c.Result = {DavStatus::Failed, Str(28005).arg(Quoted(m_collection.host()))};
+             if (m && m->Answers.isEmpty())
+                 c.Result = {DavStatus::Failed, Str(28005).arg(Quoted(m_collection.host()))};
              if (c.Result.Ok()) {
                  const DavAnswer& own = m->Answers.first();
                  c.IsCalendar = own.Calendar;
@@ -146,7 +148,8 @@ void NetworkCalDavClient::ListChanges(const QString& token, std::function<void(c
          [this, done = std::move(done)](const Answer& a) {
              DavListing l;
              // A token the server no longer knows (RFC 6578: the valid-sync-token precondition).
-             if ((a.Status == 403 || a.Status == 409 || a.Status == 400) && a.Body.contains("valid-sync-token")) {
+             if ((a.Status == 403 || a.Status == 409 || a.Status == 400) &&
+                 a.Body.contains("valid-sync-token")) {
                  l.Result = {DavStatus::TokenInvalid, QString()};
                  done(l);
                  return;
@@ -154,8 +157,10 @@ void NetworkCalDavClient::ListChanges(const QString& token, std::function<void(c
              if (const std::optional<DavMultistatus> m = Multistatus(a, &l.Result)) {
                  l.SyncToken = m->SyncToken;
                  for (const DavAnswer& d : m->Answers) {
-                     if (d.Status == 404) l.Removed.append(d.Href);
-                     else if (d.Status / 100 == 2 && !d.ETag.isEmpty()) l.Items.append({d.Href, d.ETag});
+                     if (d.Status == 404)
+                         l.Removed.append(d.Href);
+                     else if (d.Status / 100 == 2 && !d.ETag.isEmpty())
+                         l.Items.append({d.Href, d.ETag});
                  }
              }
              done(l);
@@ -186,9 +191,11 @@ void NetworkCalDavClient::Put(const QString& href, const QByteArray& ics, const 
     });
 }
 
-void NetworkCalDavClient::Remove(const QString& href, const QString& etag, std::function<void(const DavResult&)> done)
+void NetworkCalDavClient::Remove(const QString& href, const QString& etag,
+                                 std::function<void(const DavResult&)> done)
 {
     Headers headers;
     if (!etag.isEmpty()) headers.append({"If-Match", etag.toUtf8()});
-    Send("DELETE", href, QByteArray(), headers, [done = std::move(done)](const Answer& a) { done(a.Result); });
+    Send("DELETE", href, QByteArray(), headers,
+         [done = std::move(done)](const Answer& a) { done(a.Result); });
 }

@@ -28,7 +28,8 @@ public:
     void Fetch(const QStringList& hrefs, std::function<void(const DavFetch&)> done) override;
     void Put(const QString& href, const QByteArray& ics, const QString& etag,
              std::function<void(const DavWrite&)> done) override;
-    void Remove(const QString& href, const QString& etag, std::function<void(const DavResult&)> done) override;
+    void Remove(const QString& href, const QString& etag,
+                std::function<void(const DavResult&)> done) override;
     QString HrefFor(const QString& uid) const override;
     void CancelAll() override;
 

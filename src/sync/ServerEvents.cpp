@@ -30,8 +30,9 @@ ServerEvent ReadServerEvent(const DavResource& resource, int year, const QTimeZo
     if (uid.isEmpty()) uid = resource.Href; // an event without one is still one resource
     QList<ServerDay> days;
     for (ServerDay& d : out.Days) {
-        d.Uid = out.Series ? uid + u'/' + QString::number(d.Date.Year * 10000 + d.Date.Month * 100 + d.Date.Day)
-                           : uid;
+        d.Uid = out.Series
+                    ? uid + u'/' + QString::number(d.Date.Year * 10000 + d.Date.Month * 100 + d.Date.Day)
+                    : uid;
         // An edited occurrence moved onto a day the series has already: that day once.
         if (days.isEmpty() || days.last().Uid != d.Uid) days.append(d);
     }

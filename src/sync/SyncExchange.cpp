@@ -44,8 +44,7 @@ QString SyncOutcome::Report() const
 
 SyncExchange::SyncExchange(CalDavClient& client, CalendarDocument& doc, QObject* parent)
     : QObject(parent), m_client(client), m_doc(doc)
-{
-}
+{}
 
 SyncExchange::~SyncExchange()
 {
@@ -203,12 +202,15 @@ void SyncExchange::SendChanges()
         const DayEntry& entry = EntryAt(m_work, *it);
         const QString print = EntryFingerprint(it->Date, entry);
         const auto record = records.constFind(it.key());
-        if (record == records.constEnd())
-            m_operations.append({Operation::PutNew, it.key(), m_client.HrefFor(it.key()), QString(), print, it->Date,
-                                 entry, {}});
-        else if (!record->SeriesDay && record->Fingerprint != print)
-            m_operations.append(
-                {Operation::PutChanged, it.key(), record->Href, record->ETag, print, it->Date, entry, {}});
+        Operation op{
+            Operation::PutNew, it.key(), m_client.HrefFor(it.key()), QString(), print, it->Date, entry, {}};
+        if (record != records.constEnd()) {
+            if (record->SeriesDay || record->Fingerprint == print) continue;
+            op.What = Operation::PutChanged;
+            op.Href = record->Href;
+            op.ETag = record->ETag;
+        }
+        m_operations.append(op);
     }
     for (const SyncRecord& r : records)
         if (!r.SeriesDay && !places.contains(r.Uid))
@@ -266,11 +268,14 @@ void SyncExchange::SendNext()
             if (self && !self->m_destroying) self->Sent(op, status, etag, message);
         };
         if (op.What == Operation::Delete) {
-            m_client.Remove(op.Href, op.ETag, [answer](const DavResult& r) { answer(r.Status, QString(), r.Message); });
+            m_client.Remove(op.Href, op.ETag,
+                            [answer](const DavResult& r) { answer(r.Status, QString(), r.Message); });
             continue;
         }
         const QByteArray ics =
-            op.Ics.isEmpty() ? CalendarAround(IcalText(EventOfEntry(op.Uid, op.Date, op.Entry, m_stamp).get())) : op.Ics;
+            op.Ics.isEmpty()
+                ? CalendarAround(IcalText(EventOfEntry(op.Uid, op.Date, op.Entry, m_stamp).get()))
+                : op.Ics;
         m_client.Put(op.Href, ics, op.What == Operation::PutNew ? QString() : op.ETag,
                      [answer](const DavWrite& w) { answer(w.Result.Status, w.ETag, w.Result.Message); });
     }
@@ -351,7 +356,8 @@ void SyncExchange::OwnChangesListed(const DavListing& listing)
     QHash<QString, QString> known; // href -> ETag
     for (const SyncRecord& r : records) known.insert(r.Href, r.ETag);
     bool ours = listing.Result.Ok() && !listing.SyncToken.isEmpty();
-    for (const DavItem& item : listing.Items) ours = ours && known.value(item.Href) == item.ETag && !item.ETag.isEmpty();
+    for (const DavItem& item : listing.Items)
+        ours = ours && known.value(item.Href) == item.ETag && !item.ETag.isEmpty();
     for (const QString& href : listing.Removed) ours = ours && !known.contains(href);
     // Anything else came from another device meanwhile: the next exchange takes it.
     if (ours) m_work.Sync.SyncToken = listing.SyncToken;
@@ -372,8 +378,10 @@ void SyncExchange::Finish(SyncOutcome::Kind end, const QString& message)
             for (int m : months) m_doc.Month(m).Cells = m_work.Month(m).Cells;
         };
         if (!out.ChangedMonths.isEmpty()) {
-            if (m_applyStep) m_applyStep(out.ChangedMonths, apply);
-            else apply();
+            if (m_applyStep)
+                m_applyStep(out.ChangedMonths, apply);
+            else
+                apply();
         }
         m_doc.Sync = m_work.Sync;
         out.StateChanged = !(m_doc.Sync == m_before);

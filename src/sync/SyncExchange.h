@@ -34,7 +34,7 @@ struct SyncOutcome
     } End = Done;
     QString Message; // why it failed, in French
     SyncCounts Counts;
-    QList<int> ChangedMonths; // whose entries changed
+    QList<int> ChangedMonths;  // whose entries changed
     bool StateChanged = false; // the synchronisation state changed: the file needs saving
 
     bool Ok() const { return End == Done; }
@@ -120,4 +120,5 @@ private:
 };
 
 // The exchange run to its end in an event loop of its own (daybinder-cli, tests).
-SyncOutcome RunExchange(CalDavClient& client, CalendarDocument& doc, const QTimeZone& local = QTimeZone::systemTimeZone());
+SyncOutcome RunExchange(CalDavClient& client, CalendarDocument& doc,
+                        const QTimeZone& local = QTimeZone::systemTimeZone());

@@ -16,7 +16,10 @@ public:
     // Called before the request is sent, with its number (from 1) and kind; true fails it.
     std::function<bool(int request, const QString& kind)> Before;
 
-    int Writes() const { return ByKind.value(QStringLiteral("PUT")) + ByKind.value(QStringLiteral("DELETE")); }
+    int Writes() const
+    {
+        return ByKind.value(QStringLiteral("PUT")) + ByKind.value(QStringLiteral("DELETE"));
+    }
 
     void Describe(std::function<void(const DavCollection&)> done) override
     {

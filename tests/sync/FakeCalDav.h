@@ -26,7 +26,10 @@ public:
     DavStatus FailWith = DavStatus::Failed;
     std::function<void(int request)> BeforeAnswer;
 
-    QString HrefFor(const QString& uid) const override { return QStringLiteral("/u/cal/") + uid + QStringLiteral(".ics"); }
+    QString HrefFor(const QString& uid) const override
+    {
+        return QStringLiteral("/u/cal/") + uid + QStringLiteral(".ics");
+    }
 
     // Another device writes or deletes.
     void Write(const QString& href, const QByteArray& data)
@@ -39,7 +42,10 @@ public:
         Resources.remove(href);
         Changed(href);
     }
-    int Writes() const { return ByKind.value(QStringLiteral("PUT")) + ByKind.value(QStringLiteral("DELETE")); }
+    int Writes() const
+    {
+        return ByKind.value(QStringLiteral("PUT")) + ByKind.value(QStringLiteral("DELETE"));
+    }
 
     void Describe(std::function<void(const DavCollection&)> done) override
     {
@@ -58,7 +64,8 @@ public:
         Answer<DavListing>("REPORT", done, [this] {
             DavListing l;
             l.Result = {DavStatus::Ok, QString()};
-            for (auto it = Resources.constBegin(); it != Resources.constEnd(); ++it) l.Items.append({it.key(), it->ETag});
+            for (auto it = Resources.constBegin(); it != Resources.constEnd(); ++it)
+                l.Items.append({it.key(), it->ETag});
             return l;
         });
     }
@@ -77,8 +84,10 @@ public:
             for (const auto& [version, href] : m_log)
                 if (version > since && !seen.contains(href)) seen.append(href);
             for (const QString& href : seen) {
-                if (Resources.contains(href)) l.Items.append({href, Resources[href].ETag});
-                else l.Removed.append(href);
+                if (Resources.contains(href))
+                    l.Items.append({href, Resources[href].ETag});
+                else
+                    l.Removed.append(href);
             }
             l.SyncToken = QStringLiteral("v%1").arg(m_version);
             return l;
@@ -128,8 +137,10 @@ private:
         const int generation = m_generation;
         QTimer::singleShot(0, [this, n, generation, done, make] {
             T answer{};
-            if (generation != m_generation) SetResult(answer, {DavStatus::Cancelled, QString()});
-            else if (n == FailAt) SetResult(answer, {FailWith, QStringLiteral("panne")});
+            if (generation != m_generation)
+                SetResult(answer, {DavStatus::Cancelled, QString()});
+            else if (n == FailAt)
+                SetResult(answer, {FailWith, QStringLiteral("panne")});
             else {
                 if (BeforeAnswer) BeforeAnswer(n);
                 answer = make();
@@ -141,9 +152,12 @@ private:
     DavResult Precondition(const QString& href, const QString& etag, bool put) const
     {
         const bool exists = Resources.contains(href);
-        if (put && etag.isEmpty()) return exists ? DavResult{DavStatus::PreconditionFailed, QString()} : DavResult{DavStatus::Ok, QString()};
+        if (put && etag.isEmpty())
+            return exists ? DavResult{DavStatus::PreconditionFailed, QString()}
+                          : DavResult{DavStatus::Ok, QString()};
         if (!exists) return {DavStatus::NotFound, QString()};
-        if (!etag.isEmpty() && Resources[href].ETag != etag) return {DavStatus::PreconditionFailed, QString()};
+        if (!etag.isEmpty() && Resources[href].ETag != etag)
+            return {DavStatus::PreconditionFailed, QString()};
         return {DavStatus::Ok, QString()};
     }
 

@@ -78,7 +78,10 @@ public:
 
     bool Running() const { return m_running; }
     int Port() const { return m_port; }
-    QString Url(const QString& path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path); }
+    QString Url(const QString& path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path);
+    }
 
     struct Reply
     {

@@ -70,7 +70,8 @@ inline QStringList ServerLines(const QList<DavResource>& resources, int year = 2
 {
     QStringList lines;
     for (const DavResource& r : resources)
-        for (const ServerDay& d : ReadServerEvent(r, year, kParis).Days) lines.append(EntryLine(d.Date, d.Entry));
+        for (const ServerDay& d : ReadServerEvent(r, year, kParis).Days)
+            lines.append(EntryLine(d.Date, d.Entry));
     lines.sort();
     return lines;
 }
@@ -87,10 +88,13 @@ inline QStringList ServerLines(const FakeCalDav& server)
 inline QByteArray DeviceEvent(const QString& uid, const QString& date, const QString& summary,
                               const QStringList& more = {})
 {
-    QStringList lines{u"BEGIN:VCALENDAR"_qs, u"VERSION:2.0"_qs, u"PRODID:-//Phone//EN"_qs, u"BEGIN:VEVENT"_qs,
-                      u"UID:"_qs + uid, u"DTSTAMP:20260101T000000Z"_qs, u"SUMMARY:"_qs + summary};
-    if (date.contains(u'T')) lines.append(u"DTSTART:"_qs + date);
-    else lines.append(u"DTSTART;VALUE=DATE:"_qs + date);
+    QStringList lines{u"BEGIN:VCALENDAR"_qs,   u"VERSION:2.0"_qs, u"PRODID:-//Phone//EN"_qs,
+                      u"BEGIN:VEVENT"_qs,      u"UID:"_qs + uid,  u"DTSTAMP:20260101T000000Z"_qs,
+                      u"SUMMARY:"_qs + summary};
+    if (date.contains(u'T'))
+        lines.append(u"DTSTART:"_qs + date);
+    else
+        lines.append(u"DTSTART;VALUE=DATE:"_qs + date);
     lines += more;
     lines += QStringList{u"END:VEVENT"_qs, u"END:VCALENDAR"_qs};
     return (lines.join(u"\r\n"_qs) + u"\r\n"_qs).toUtf8();

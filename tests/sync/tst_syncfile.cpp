@@ -27,7 +27,6 @@ CalendarDocument ExchangedYear()
     return doc;
 }
 
-
 QStringList Uids(const CalendarDocument& doc)
 {
     QStringList uids;

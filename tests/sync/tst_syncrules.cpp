@@ -27,7 +27,8 @@ QByteArray Replaced(const QByteArray& data, const QString& from, const QString& 
 void PutExport(FakeCalDav& server, const CalendarDocument& doc)
 {
     PrepareIcal();
-    const IcalComponent calendar(icalparser_parse_string(ExportCalendar(doc, QDateTime::currentDateTimeUtc()).constData()));
+    const IcalComponent calendar(
+        icalparser_parse_string(ExportCalendar(doc, QDateTime::currentDateTimeUtc()).constData()));
     for (icalcomponent* e = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT); e;
          e = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT))
         server.Write(QStringLiteral("/u/cal/%1.ics").arg(QString::fromUtf8(icalcomponent_get_uid(e))),
@@ -112,7 +113,8 @@ private slots:
         // The same entry changed on both sides; one changed here and deleted there; one deleted
         // here and changed there.
         const QString market = HrefOf(server, u"Vacances"_qs);
-        server.Write(market, Replaced(server.Resources[market].Data, u"Vacances"_qs, u"Vacances en Corse"_qs));
+        server.Write(market,
+                     Replaced(server.Resources[market].Data, u"Vacances"_qs, u"Vacances en Corse"_qs));
         DayList(doc, 1, 8).first().Description = u"Vacances au Mans"_qs;
         server.Delete(HrefOf(server, u"Vaccin du chat"_qs));
         DayList(doc, 2, 4).first().Description = u"Rappel vaccin"_qs;
@@ -123,7 +125,8 @@ private slots:
         const SyncOutcome outcome = Exchange(server, doc);
         QVERIFY(outcome.Ok());
         QCOMPARE(outcome.Counts.Conflicts, 3);
-        QCOMPARE(Descriptions(DayList(doc, 1, 8)), (QStringList{u"Vacances en Corse"_qs, u"Vacances au Mans"_qs}));
+        QCOMPARE(Descriptions(DayList(doc, 1, 8)),
+                 (QStringList{u"Vacances en Corse"_qs, u"Vacances au Mans"_qs}));
         QCOMPARE(Descriptions(DayList(doc, 2, 4)), QStringList{u"Rappel vaccin"_qs});
         QCOMPARE(Descriptions(DayList(doc, 24, 12)), QStringList{u"Réveillon à Lyon"_qs});
         QCOMPARE(ServerLines(server), LocalLines(doc));
@@ -147,7 +150,8 @@ private slots:
         const SyncOutcome outcome = Exchange(server, doc);
         QVERIFY2(outcome.Ok(), qPrintable(outcome.Message));
         QCOMPARE(outcome.Counts.Conflicts, 1);
-        QCOMPARE(Descriptions(DayList(doc, 20, 9)), (QStringList{u"Marché de Noël"_qs, u"Marché"_qs, u"Marché"_qs}));
+        QCOMPARE(Descriptions(DayList(doc, 20, 9)),
+                 (QStringList{u"Marché de Noël"_qs, u"Marché"_qs, u"Marché"_qs}));
         QCOMPARE(ServerLines(server), LocalLines(doc));
     }
 
@@ -203,8 +207,10 @@ private slots:
             QVERIFY(outcome.Ok() || !outcome.Message.isEmpty());
             // Nothing that both sides keep is gone from either.
             for (const QString& line : expected) {
-                if (LocalLines(doc).contains(line)) QVERIFY2(LocalLines(local).contains(line), qPrintable(line));
-                if (ServerLines(server).contains(line)) QVERIFY2(ServerLines(failing).contains(line), qPrintable(line));
+                if (LocalLines(doc).contains(line))
+                    QVERIFY2(LocalLines(local).contains(line), qPrintable(line));
+                if (ServerLines(server).contains(line))
+                    QVERIFY2(ServerLines(failing).contains(line), qPrintable(line));
             }
             failing.FailAt = 0;
             QVERIFY(Exchange(failing, local).Ok());
@@ -219,7 +225,8 @@ private slots:
         CalendarDocument doc = SampleYear();
         QVERIFY(Exchange(server, doc).Ok());
         const QString href = u"/u/cal/choir.ics"_qs;
-        server.Write(href, DeviceEvent(u"choir"_qs, u"20260105"_qs, u"Chorale"_qs, {u"RRULE:FREQ=WEEKLY;COUNT=3"_qs}));
+        server.Write(
+            href, DeviceEvent(u"choir"_qs, u"20260105"_qs, u"Chorale"_qs, {u"RRULE:FREQ=WEEKLY;COUNT=3"_qs}));
         QCOMPARE(Exchange(server, doc).Counts.Received, 3);
         for (int day : {5, 12, 19}) QCOMPARE(Descriptions(DayList(doc, day, 1)), QStringList{u"Chorale"_qs});
 
@@ -242,7 +249,7 @@ private slots:
         CalendarDocument doc = SampleYear();
         QVERIFY(Exchange(server, doc).Ok());
         server.Write(u"/u/cal/p3.ics"_qs, DeviceEvent(u"p3"_qs, u"20260210"_qs, u"Plombier 120,50"_qs,
-                                                     {u"CATEGORIES:Dépense"_qs, u"COLOR:blue"_qs}));
+                                                      {u"CATEGORIES:Dépense"_qs, u"COLOR:blue"_qs}));
         QVERIFY(Exchange(server, doc).Ok());
         const DayEntry& e = DayList(doc, 10, 2).first();
         QCOMPARE(e.EntryType, qint32(EntryExpense));
@@ -255,8 +262,9 @@ private slots:
         FakeCalDav server;
         CalendarDocument doc = SampleYear();
         const QString href = u"/u/cal/phone-4.ics"_qs;
-        server.Write(href, DeviceEvent(u"phone-4"_qs, u"20260610T073000Z"_qs, u"Rendez-vous chez le notaire"_qs,
-                                       {u"DTEND:20260610T083000Z"_qs, u"LOCATION:Place Bellecour"_qs}));
+        server.Write(href,
+                     DeviceEvent(u"phone-4"_qs, u"20260610T073000Z"_qs, u"Rendez-vous chez le notaire"_qs,
+                                 {u"DTEND:20260610T083000Z"_qs, u"LOCATION:Place Bellecour"_qs}));
         QVERIFY(Exchange(server, doc).Ok());
         QCOMPARE(Descriptions(DayList(doc, 10, 6)), QStringList{u"Rendez-vous chez"_qs});
 
@@ -266,9 +274,9 @@ private slots:
         DayList(doc, 12, 6).append(DayList(doc, 10, 6).takeFirst());
         QCOMPARE(Exchange(server, doc).Counts.Sent, 1);
         const QString sent = QString::fromUtf8(server.Resources[href].Data).remove(u"\r\n "_qs);
-        for (const QString& kept : {u"SUMMARY:Rendez-vous chez le notaire"_qs, u"LOCATION:Place Bellecour"_qs,
-                                    u"DTSTART:20260612T073000Z"_qs, u"DTEND:20260612T083000Z"_qs,
-                                    u"X-DAYBINDER-TICKED:TRUE"_qs})
+        for (const QString& kept :
+             {u"SUMMARY:Rendez-vous chez le notaire"_qs, u"LOCATION:Place Bellecour"_qs,
+              u"DTSTART:20260612T073000Z"_qs, u"DTEND:20260612T083000Z"_qs, u"X-DAYBINDER-TICKED:TRUE"_qs})
             QVERIFY2(sent.contains(kept), qPrintable(sent));
         QCOMPARE(ServerLines(server), LocalLines(doc));
     }

@@ -4,9 +4,9 @@
 #include "CountingClient.h"
 #include "RadicaleServer.h"
 #include "SyncFixtures.h"
-#include "interchange/InterchangeFixtures.h"
 #include "calfile/CalFile.h"
 #include "interchange/IcalHandles.h"
+#include "interchange/InterchangeFixtures.h"
 #include "resources/Strings.h"
 #include "support/TestFiles.h"
 #include "sync/NetworkCalDavClient.h"
@@ -32,8 +32,8 @@ Run Cli(const QStringList& args, const QString& password = RadicaleServer::Passw
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(DAYBINDER_CLI), args);
     p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
 // A server that answers every request with a page that is no CalDAV answer, over plain HTTP or,
@@ -140,7 +140,8 @@ private slots:
         const QString url = doc.Sync.CollectionUrl;
         const QString collection = QUrl(url).path();
         QCOMPARE(m_server->Put(collection + u"phone-1.ics"_qs,
-                               DeviceEvent(u"phone-1"_qs, u"20260503T100000Z"_qs, u"Dentiste"_qs)), 201);
+                               DeviceEvent(u"phone-1"_qs, u"20260503T100000Z"_qs, u"Dentiste"_qs)),
+                 201);
         ChangeOnServer(PathOf(url, u"Réveillon"_qs), u"Réveillon"_qs, u"Réveillon à Paris"_qs);
         QCOMPARE(m_server->Delete(PathOf(url, u"Jour de l'an"_qs)), 200);
         DayList(doc, 7, 7).append(Entry(EntryEvent, u"Piscine"_qs));
@@ -181,7 +182,8 @@ private slots:
         const SyncOutcome outcome = Exchange(doc, RadicaleServer::Password, before);
         QVERIFY2(outcome.Ok(), qPrintable(outcome.Message));
         QCOMPARE(outcome.Counts.Conflicts, 2);
-        QCOMPARE(Descriptions(DayList(doc, 1, 8)), (QStringList{u"Vacances en Corse"_qs, u"Vacances au Mans"_qs}));
+        QCOMPARE(Descriptions(DayList(doc, 1, 8)),
+                 (QStringList{u"Vacances en Corse"_qs, u"Vacances au Mans"_qs}));
         QVERIFY(Descriptions(DayList(doc, 20, 9)).contains(u"Marché de Noël"_qs));
         QCOMPARE(DayList(doc, 20, 9).size(), 3);
         QCOMPARE(ServerLines(Held(url)), LocalLines(doc));
@@ -192,7 +194,8 @@ private slots:
         CalendarDocument doc = SampleYear(NewCollection());
         doc.Sync.UserName = RadicaleServer::User;
         QVERIFY(Exchange(doc).Ok());
-        for (int d = 1; d <= 5; ++d) DayList(doc, d, 10).append(Entry(EntryEvent, QStringLiteral("Stage %1").arg(d)));
+        for (int d = 1; d <= 5; ++d)
+            DayList(doc, d, 10).append(Entry(EntryEvent, QStringLiteral("Stage %1").arg(d)));
         DayList(doc, 24, 12).clear();
         const QStringList wanted = LocalLines(doc);
 
@@ -236,8 +239,9 @@ private slots:
         QTemporaryDir dir;
         const QString cert = dir.filePath(u"cert.pem"_qs), key = dir.filePath(u"key.pem"_qs);
         QProcess openssl;
-        openssl.start(u"openssl"_qs, {u"req"_qs, u"-x509"_qs, u"-newkey"_qs, u"rsa:2048"_qs, u"-nodes"_qs, u"-days"_qs,
-                                      u"2"_qs, u"-subj"_qs, u"/CN=127.0.0.1"_qs, u"-keyout"_qs, key, u"-out"_qs, cert});
+        openssl.start(u"openssl"_qs,
+                      {u"req"_qs, u"-x509"_qs, u"-newkey"_qs, u"rsa:2048"_qs, u"-nodes"_qs, u"-days"_qs,
+                       u"2"_qs, u"-subj"_qs, u"/CN=127.0.0.1"_qs, u"-keyout"_qs, key, u"-out"_qs, cert});
         QVERIFY(openssl.waitForFinished(60000) && openssl.exitCode() == 0);
         QProcess plain, secure;
         const int plainPort = StartOddServer(plain), securePort = StartOddServer(secure, {cert, key});
@@ -262,11 +266,14 @@ private slots:
         CalendarDocument doc = SampleYear(url);
         doc.Sync.UserName = RadicaleServer::User;
         PrepareIcal();
-        const IcalComponent calendar(icalparser_parse_string(ExportCalendar(doc, QDateTime::currentDateTimeUtc()).constData()));
+        const IcalComponent calendar(
+            icalparser_parse_string(ExportCalendar(doc, QDateTime::currentDateTimeUtc()).constData()));
         int n = 0;
         for (icalcomponent* e = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT); e;
              e = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT))
-            QCOMPARE(m_server->Put(QUrl(url).path() + QStringLiteral("export-%1.ics").arg(++n), CalendarAround(IcalText(e))), 201);
+            QCOMPARE(m_server->Put(QUrl(url).path() + QStringLiteral("export-%1.ics").arg(++n),
+                                   CalendarAround(IcalText(e))),
+                     201);
         const SyncOutcome outcome = Exchange(doc);
         QVERIFY(outcome.Ok());
         QCOMPARE(outcome.Report(), u"Envoyés: 0, reçus: 0, supprimés: 0, conflits: 0."_qs);
@@ -289,7 +296,9 @@ private slots:
 
         // On the server: one event added, one changed, one deleted.
         const QString collection = QUrl(url).path();
-        QCOMPARE(m_server->Put(collection + u"phone-9.ics"_qs, DeviceEvent(u"phone-9"_qs, u"20260704"_qs, u"Feu d'artifice"_qs)), 201);
+        QCOMPARE(m_server->Put(collection + u"phone-9.ics"_qs,
+                               DeviceEvent(u"phone-9"_qs, u"20260704"_qs, u"Feu d'artifice"_qs)),
+                 201);
         const QList<DavResource> held = Held(url);
         const auto event = std::find_if(held.begin(), held.end(), [](const DavResource& r) {
             return r.Data.contains("CATEGORIES:Événement");
@@ -298,7 +307,10 @@ private slots:
         const ServerEvent changed = ReadServerEvent(*event, 2026, kParis);
         const ServerEvent deleted = ReadServerEvent(held[event == held.begin() ? 1 : 0], 2026, kParis);
         static const QRegularExpression summary(u"SUMMARY:[^\r\n]*"_qs);
-        QCOMPARE(m_server->Put(event->Href, QString::fromUtf8(event->Data).replace(summary, u"SUMMARY:Changé"_qs).toUtf8()), 201);
+        QCOMPARE(
+            m_server->Put(event->Href,
+                          QString::fromUtf8(event->Data).replace(summary, u"SUMMARY:Changé"_qs).toUtf8()),
+            201);
         QCOMPARE(m_server->Delete(deleted.Href), 200);
 
         const Run second = Cli({u"sync"_qs, file});
