@@ -12,7 +12,7 @@ PACKAGES=(
   qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-image-formats-plugins qt6-translations-l10n
   libzip-dev libical-dev libgl-dev libqt6opengl6-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation2 poppler-utils
-  zip python3-icalendar python3-recurring-ical-events
+  zip python3-icalendar python3-recurring-ical-events radicale qtkeychain-qt6-dev openssl
   xdg-utils libfile-mimeinfo-perl shared-mime-info bash-completion
   dpkg-dev file
 )

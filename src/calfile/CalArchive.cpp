@@ -88,6 +88,7 @@ bool ReadStored(zip_t* za, qsizetype archiveSize, quint64 index, const zip_stat_
 bool IsCalMemberName(QStringView name)
 {
     if (name.compare(u"caldata.cal", Qt::CaseInsensitive) == 0) return true;
+    if (name.compare(u"sync.dat", Qt::CaseInsensitive) == 0) return true;
     if (name.startsWith(u"bck.", Qt::CaseInsensitive)) return name.size() == 6 && AllDigits(name.sliced(4));
     if (name.startsWith(u"ev.", Qt::CaseInsensitive))
         return (name.size() == 11 || name.size() == 12) && AllDigits(name.sliced(3));

@@ -4,6 +4,7 @@
 #include "calfile/DataStream.h"
 #include "calfile/DocumentPictures.h"
 #include "calfile/FileError.h"
+#include "calfile/SyncMember.h"
 #include "document/Session.h"
 #include "resources/Strings.h"
 
@@ -34,6 +35,21 @@ Extraction ExtractData(const QString& path, const QString& password, ArchiveRead
         return Extraction::Failed;
     }
     return Extraction::Failed;
+}
+
+// The synchronisation state, when the file has one; a damaged one is told and forgotten.
+void ReadSyncState(const QString& path, ArchiveReader& archive, CalendarDocument& target)
+{
+    if (!archive.Has(kSyncMemberName)) return;
+    QByteArray text;
+    FileError error;
+    const bool read = archive.Read(kSyncMemberName, target.Password, &text, &error) == MemberStatus::Read;
+    if (read && ReadSyncMember(text, target)) return;
+    target.Sync = SyncState();
+    for (auto& m : target.Months)
+        for (DayCell& c : m.Cells)
+            for (DayEntry& e : c.Entries) e.Uid.clear();
+    ShowMessage(QStringLiteral("Daybinder"), Str(28011).arg(path), PromptIcon::Exclamation);
 }
 
 } // namespace
@@ -100,6 +116,7 @@ bool ReadCalFile(const QString& pathArgument, CalendarDocument& target)
         break;
     }
 
+    ReadSyncState(path, archive, target);
     session.SetProgressLine(1, Str(10031));
     LoadDocumentPictures(path, archive, target, busy);
     target.FilePath = path;

@@ -3,6 +3,7 @@
 #include "calfile/CalMembers.h"
 #include "calfile/FileBytes.h"
 #include "calfile/FileError.h"
+#include "calfile/SyncMember.h"
 #include "document/Session.h"
 #include "resources/Strings.h"
 
@@ -19,6 +20,7 @@ bool WriteCalFile(const QString& targetArgument, CalendarDocument& doc)
     const bool packed = RunWithRetry(target, true, busy, [&](FileError* e) {
         session.SetProgressLine(1, Str(10025));
         QList<ArchiveMember> members{DataMember(doc)};
+        members += SyncMembers(doc);
         session.SetProgressLine(1, Str(10026));
         if (doc.EmbedPictures) members += PictureMembers(doc);
         session.SetProgressLine(1, Str(10027));

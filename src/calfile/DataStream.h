@@ -28,6 +28,9 @@ struct StreamReadResult
 // are replaced: a double quote or a line feed by a blank, anything outside Windows-1252 by "?".
 QByteArray WriteDataStream(const CalendarDocument& doc);
 
+// The lines one entry takes in the stream.
+QByteArray EntryRecord(const DayEntry& entry);
+
 // Reads a version "2.1" or "2.0" stream into target, which should be a blank document. Only a
 // Loaded result leaves a complete document; otherwise target is partly filled and must be
 // discarded. Lists grow as their records are read, so a false count costs nothing.

@@ -91,6 +91,13 @@ qsizetype ExpectedSize(const CalendarDocument& doc)
 
 } // namespace
 
+QByteArray EntryRecord(const DayEntry& entry)
+{
+    StreamWriter w(128);
+    WriteEntry(w, entry);
+    return w.Take();
+}
+
 QByteArray WriteDataStream(const CalendarDocument& doc)
 {
     StreamWriter w(ExpectedSize(doc));

@@ -8,6 +8,7 @@
 #include "cli/InterchangeCommands.h"
 #include "cli/PdfCommand.h"
 #include "cli/SummaryCommands.h"
+#include "cli/SyncCommand.h"
 #include "cli/UpdateCommand.h"
 
 #include <QCoreApplication>
@@ -51,6 +52,10 @@ const CliCommand kCommands[] = {
      "(or of the calendar at URL) in its year",
      RunImportIcs},
     {"csv", "csv FILE.cal OUT.csv [--password P]   the incomes and expenses as a CSV file", RunCsv},
+    {"sync",
+     "sync FILE.cal [--url URL --user U] [--password P] [--sync-password-file F] [--allow-http]   "
+     "one exchange with the file's CalDAV calendar; the server's password from DAYBINDER_SYNC_PASSWORD or F",
+     RunSync},
 };
 
 // Qt tells, as a GUI application starts without a session, that it made its own runtime

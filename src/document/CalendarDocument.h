@@ -3,6 +3,7 @@
 // the program has always declared them; Integer fields are 16-bit, Long fields 32-bit.
 
 #include "document/Dates.h"
+#include "document/SyncState.h"
 
 #include <QImage>
 #include <QList>
@@ -37,6 +38,7 @@ struct DayEntry
     QString PicturePath;
     QImage Picture; // not in the data stream
     QString LinkKey;
+    QString Uid; // not in the data stream: the entry's identity on a calendar server
 };
 
 struct DayCell
@@ -151,6 +153,7 @@ struct CalendarDocument
     BackgroundSettings DefaultBackground;
     ColourSettings DefaultColours;
     bool HeaderModified = false;
+    SyncState Sync; // kept in a member of its own beside the data stream
 
     MonthData& Month(int m) { return Months[size_t(m - 1)]; }
     const MonthData& Month(int m) const { return Months[size_t(m - 1)]; }

@@ -108,14 +108,17 @@ bool PasteEntry(int month, int cell)
     EntryClipboard& clip = Session::Get().Clipboard;
     if (!day || clip.Mode == ClipboardEmpty) return false;
 
-    DayEntry entry = clip.Entry;
-    entry.LinkKey.clear(); // a pasted occurrence becomes the user's own entry
-    if (!DayChanged(ListOps::AppendAsUser(day->Entries, entry), month, cell, -1)) return false;
-
     const DayCell* source = DayOf(clip.SourceMonth, clip.SourceCell);
     const int line = clip.SourceLine;
     const bool unchanged = source && line >= 0 && line < source->Entries.size() &&
-                           !EntryDiffers(source->Entries[line], clip.Entry);
+                           !EntryDiffers(source->Entries[line], clip.Entry) &&
+                           source->Entries[line].Uid == clip.Entry.Uid;
+
+    DayEntry entry = clip.Entry;
+    entry.LinkKey.clear(); // a pasted occurrence becomes the user's own entry
+    // A cut entry moves and stays itself; a copy, or a cut whose source stays, is a new entry.
+    if (clip.Mode != ClipboardCut || !unchanged) entry.Uid.clear();
+    if (!DayChanged(ListOps::AppendAsUser(day->Entries, entry), month, cell, -1)) return false;
     if (!unchanged) {
         clip.Clear();
     } else if (clip.Mode == ClipboardCut) {

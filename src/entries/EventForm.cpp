@@ -126,6 +126,7 @@ int SaveEventForm(int mode, int month, int cell, int editIndex, const EventFormV
     const DayEntry& stored = day->Entries[editIndex];
     if (!EntryDiffers(entry, stored)) return 0;
     entry.LinkKey = stored.LinkKey; // a changed occurrence is not generated again
+    entry.Uid = stored.Uid;         // nor is an edited entry a new one on a calendar server
     return ReplaceEntry(month, cell, editIndex, entry) ? 1 : 0;
 }
 

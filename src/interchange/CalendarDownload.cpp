@@ -12,8 +12,9 @@ namespace {
 const QStringList kSchemes = {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("webcal"),
                               QStringLiteral("webcals")};
 
-// Why the server could not be reached, in a few words.
-QString Reason(QNetworkReply::NetworkError error)
+} // namespace
+
+QString NetworkFailureReason(QNetworkReply::NetworkError error)
 {
     switch (error) {
     case QNetworkReply::HostNotFoundError:
@@ -35,8 +36,6 @@ QString Reason(QNetworkReply::NetworkError error)
         return Str(27023);
     }
 }
-
-} // namespace
 
 int CalendarDownload::TimeoutSeconds = 30;
 
@@ -123,7 +122,7 @@ QString CalendarDownload::ErrorMessage() const
         const QString phrase = m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         return Str(27024).arg(host, (QString::number(status) + u' ' + phrase).trimmed());
     }
-    return Str(27015).arg(host, Reason(m_reply->error()));
+    return Str(27015).arg(host, NetworkFailureReason(m_reply->error()));
 }
 
 void CalendarDownload::Done()

@@ -22,6 +22,10 @@ bool IsCalendarAddress(const QString& text);
 // The address to fetch; nothing when the text is no usable address (*error then tells why).
 std::optional<QUrl> CalendarUrl(const QString& text, QString* error);
 
+// Why a server could not be reached, in a few words ("le serveur ne répond pas"); a timeout
+// counts as the server not answering.
+QString NetworkFailureReason(QNetworkReply::NetworkError error);
+
 // One download at a time; Start again after Finished.
 class CalendarDownload : public QObject
 {

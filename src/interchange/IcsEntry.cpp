@@ -1,7 +1,11 @@
 #include "interchange/IcsEntry.h"
 
+#include "document/Money.h"
 #include "document/TextInput.h"
 #include "entries/EventForm.h"
+#include "resources/Strings.h"
+
+#include <QRegularExpression>
 
 QString ImportedDescription(QStringView summary, bool* replaced)
 {
@@ -24,6 +28,22 @@ QString ImportedDescription(QStringView summary, bool* replaced)
     return text.trimmed();
 }
 
+namespace {
+
+// Income or expense when one of the event's categories says so, else an event.
+qint32 MoneyCategory(icalcomponent* event)
+{
+    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_CATEGORIES_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_CATEGORIES_PROPERTY))
+        for (const QString& c : QString::fromUtf8(icalproperty_get_categories(p)).split(u',')) {
+            if (c.trimmed().compare(Str(10021), Qt::CaseInsensitive) == 0) return EntryIncome;
+            if (c.trimmed().compare(Str(10022), Qt::CaseInsensitive) == 0) return EntryExpense;
+        }
+    return EntryEvent;
+}
+
+} // namespace
+
 QString EventText(icalcomponent* event)
 {
     for (const char* (*text)(icalcomponent*) :
@@ -37,7 +57,19 @@ QString EventText(icalcomponent* event)
 DayEntry EntryOfEvent(icalcomponent* event, bool* replaced)
 {
     DayEntry entry;
-    entry.EntryType = EntryEvent;
+    entry.EntryType = MoneyCategory(event);
+    if (entry.EntryType != EntryEvent) {
+        // "Loyer 650 $": a name, then the amount, as the export writes money.
+        static const QRegularExpression money(QStringLiteral("^(.*?)\\s*(-?\\d+(?:[.,]\\d+)?)\\s*\\$?$"));
+        const QRegularExpressionMatch m = money.match(EventText(event));
+        if (m.hasMatch()) {
+            QString amount = m.captured(2);
+            entry.Description =
+                MoneyDescription(ImportedDescription(m.captured(1), replaced), amount.replace(u',', u'.'));
+            return entry;
+        }
+        entry.EntryType = EntryEvent;
+    }
     entry.Description = ImportedDescription(EventText(event), replaced);
     return entry;
 }

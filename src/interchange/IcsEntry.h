@@ -15,6 +15,7 @@ QString ImportedDescription(QStringView summary, bool* replaced);
 // What another calendar shows of an event: its summary, else its description, else its place.
 QString EventText(icalcomponent* event);
 
-// The entry each day the event covers gets; its description is empty when the event has
-// nothing to show.
+// The entry each day the event covers gets: an income or an expense when one of its categories
+// says so and its text ends in an amount ("Loyer 650 $"), else an event; its description is
+// empty when the event has nothing to show.
 DayEntry EntryOfEvent(icalcomponent* event, bool* replaced);

@@ -2,6 +2,7 @@
 
 #include "interchange/IcalHandles.h"
 #include "interchange/IcsEntry.h"
+#include "interchange/IcsMarks.h"
 #include "interchange/IcsText.h"
 
 #include <QHash>
@@ -30,7 +31,7 @@ QByteArray UidOf(icalcomponent* event)
 class Reader
 {
 public:
-    Reader(int year, const QTimeZone& local) : m_year(year), m_local(local) {}
+    Reader(int year, const QTimeZone& local, bool marks) : m_year(year), m_local(local), m_marks(marks) {}
 
     // First every event of every calendar is found with the occurrences moved out of its
     // series: an edited occurrence may come before its series, or in another calendar block.
@@ -75,6 +76,7 @@ private:
     {
         IcsEvent event;
         event.Series = f.Series;
+        event.Uid = UidOf(f.Event);
         if (icalcomponent_get_status(f.Event) == ICAL_STATUS_CANCELLED) {
             event.Fate = EventFate::Cancelled;
             return event;
@@ -84,6 +86,7 @@ private:
             return event;
         }
         event.Entry = EntryOfEvent(f.Event, &event.CharactersReplaced);
+        if (m_marks) ReadEntryMarks(f.Event, event.Entry);
         if (event.Entry.Description.isEmpty()) {
             event.Fate = EventFate::NoText;
             return event;
@@ -98,6 +101,7 @@ private:
 
     int m_year;
     QTimeZone m_local;
+    bool m_marks;
     qint64 m_budget = kStepBudget;
     std::deque<IcsZones> m_zones; // stays put as calendars are added: events point at theirs
     QList<Found> m_found;
@@ -108,10 +112,10 @@ private:
 
 } // namespace
 
-IcsReading ReadIcsEvents(QByteArrayView bytes, int year, const QTimeZone& local)
+IcsReading ReadIcsEvents(QByteArrayView bytes, int year, const QTimeZone& local, bool marks)
 {
     IcsReading reading;
-    const IcsText text = CleanIcsText(bytes);
+    const IcsText text = CleanIcsText(bytes, marks);
     if (!text.HasCalendar) return reading;
     reading.Status = IcsReadStatus::Read;
     reading.BrokenEvents = text.BrokenEvents;
@@ -122,7 +126,7 @@ IcsReading ReadIcsEvents(QByteArrayView bytes, int year, const QTimeZone& local)
     const QList<icalcomponent*> calendars = icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT
                                                 ? QList<icalcomponent*>{root.get()}
                                                 : Children(root.get(), ICAL_VCALENDAR_COMPONENT);
-    Reader reader(year, local);
+    Reader reader(year, local, marks);
     for (icalcomponent* c : calendars) reader.Find(c);
     reading.Events = reader.Read();
     return reading;

@@ -24,6 +24,7 @@ enum class EventFate
 struct IcsEvent
 {
     int Series = 0; // the events of one UID (a series and its edited occurrences) share it
+    QByteArray Uid;
     EventFate Fate = EventFate::Placed;
     DayEntry Entry;
     bool CharactersReplaced = false; // the text lost characters it could not keep
@@ -46,7 +47,8 @@ struct IcsReading
 // The files the importer takes at most, in bytes.
 constexpr qint64 kMaxIcsSize = 64 * 1024 * 1024;
 
-IcsReading ReadIcsEvents(QByteArrayView bytes, int year, const QTimeZone& local);
+// With marks, each entry takes its event's tick, colour and alarm as well (IcsMarks.h).
+IcsReading ReadIcsEvents(QByteArrayView bytes, int year, const QTimeZone& local, bool marks = false);
 
 // True when the bytes hold a calendar the reader can take.
 bool HoldsCalendar(QByteArrayView bytes);

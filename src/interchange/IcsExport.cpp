@@ -2,6 +2,7 @@
 
 #include "document/Money.h"
 #include "interchange/IcalHandles.h"
+#include "interchange/IcsMarks.h"
 #include "interchange/IcsTimes.h"
 #include "interchange/YearEntries.h"
 
@@ -12,7 +13,6 @@
 namespace {
 
 const char kProductId[] = "-//Daybinder//Daybinder 2.1//FR";
-const char kTickedProperty[] = "X-DAYBINDER-TICKED";
 
 icaltimetype DateValue(const DateRec& date)
 {
@@ -77,12 +77,17 @@ QString EntryUid(const QString& documentPart, const DateRec& date, int index)
 IcalComponent EventOfEntry(const QString& documentPart, const DateRec& date, int index, const DayEntry& entry,
                            const QDateTime& stamp)
 {
+    return EventOfEntry(EntryUid(documentPart, date, index), date, entry, stamp);
+}
+
+IcalComponent EventOfEntry(const QString& uid, const DateRec& date, const DayEntry& entry,
+                           const QDateTime& stamp)
+{
     PrepareIcal();
     const QByteArray summary = EntrySummary(entry).toUtf8();
     IcalComponent event(icalcomponent_new(ICAL_VEVENT_COMPONENT));
     icalcomponent* e = event.get();
-    icalcomponent_add_property(
-        e, icalproperty_new_uid(EntryUid(documentPart, date, index).toUtf8().constData()));
+    icalcomponent_add_property(e, icalproperty_new_uid(uid.toUtf8().constData()));
     icalcomponent_add_property(e, icalproperty_new_dtstamp(UtcValue(stamp)));
     icalcomponent_add_property(e, icalproperty_new_dtstart(DateValue(date)));
     icalcomponent_add_property(e, icalproperty_new_dtend(DateValue(AddDays(date, 1))));
@@ -95,24 +100,34 @@ IcalComponent EventOfEntry(const QString& documentPart, const DateRec& date, int
         icalproperty_set_x_name(ticked, kTickedProperty);
         icalcomponent_add_property(e, ticked);
     }
+    if (entry.TextColour != -1) {
+        // Calendars know colours by their CSS names; the exact one travels beside it.
+        icalcomponent_add_property(e,
+                                   icalproperty_new_color(ColourName(entry.TextColour).toUtf8().constData()));
+        icalproperty* exact = icalproperty_new_x(ExactColour(entry.TextColour).toUtf8().constData());
+        icalproperty_set_x_name(exact, kExactColourProperty);
+        icalcomponent_add_property(e, exact);
+    }
     if (entry.AlarmOn) icalcomponent_add_component(e, AlarmOf(entry, summary));
     return event;
+}
+
+QByteArray CalendarAround(const QByteArray& events)
+{
+    return QByteArrayLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:") + kProductId +
+           QByteArrayLiteral("\r\nCALSCALE:GREGORIAN\r\n") + events + QByteArrayLiteral("END:VCALENDAR\r\n");
 }
 
 QByteArray ExportCalendar(const CalendarDocument& doc, const QDateTime& stamp)
 {
     const QString documentPart = DocumentUidPart(doc);
-    QByteArray out;
-    out.reserve(1 << 16);
-    out += "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:";
-    out += kProductId;
-    out += "\r\nCALSCALE:GREGORIAN\r\n";
+    QByteArray events;
+    events.reserve(1 << 16);
     ForEachYearEntry(doc, [&](const DateRec& date, int index, const DayEntry& entry) {
         // Each event is written and freed at once, so that a large year never builds the whole
         // tree in memory.
         if (!EntryCategory(entry).isEmpty())
-            out += IcalText(EventOfEntry(documentPart, date, index, entry, stamp).get());
+            events += IcalText(EventOfEntry(documentPart, date, index, entry, stamp).get());
     });
-    out += "END:VCALENDAR\r\n";
-    return out;
+    return CalendarAround(events);
 }

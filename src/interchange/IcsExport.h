@@ -22,9 +22,15 @@ QString DocumentUidPart(const CalendarDocument& doc);
 QString EntryUid(const QString& documentPart, const DateRec& date, int index);
 
 // The event another calendar gets for one entry of a day: all day on its date, its summary and
-// category, the tick and the alarm; stamp is the moment of the exchange (DTSTAMP).
+// category, the tick, the colour and the alarm; stamp is the moment of the exchange (DTSTAMP).
 IcalComponent EventOfEntry(const QString& documentPart, const DateRec& date, int index, const DayEntry& entry,
                            const QDateTime& stamp);
+// The same with an identifier of the caller's: an entry kept on a calendar server.
+IcalComponent EventOfEntry(const QString& uid, const DateRec& date, const DayEntry& entry,
+                           const QDateTime& stamp);
+
+// A calendar of ours around events already written (IcalText).
+QByteArray CalendarAround(const QByteArray& events);
 
 // The whole file; stamp is the moment of the export (DTSTAMP), in UTC.
 QByteArray ExportCalendar(const CalendarDocument& doc, const QDateTime& stamp);

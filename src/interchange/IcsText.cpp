@@ -78,6 +78,8 @@ bool IsTopLevel(QByteArrayView name)
 class Cleaner
 {
 public:
+    explicit Cleaner(bool whole) : m_whole(whole) {}
+
     IcsText Run(const QByteArray& text)
     {
         m_out.reserve(text.size() + 1024);
@@ -131,7 +133,7 @@ private:
         if (Is(name, "BEGIN")) return Begin(value.trimmed().toByteArray().toUpper());
         if (Is(name, "END")) return End(value.trimmed().toByteArray().toUpper());
         if (m_open.isEmpty() || !m_open.last().Kept) return; // outside any calendar, or left out
-        if (m_open.size() > 1 && m_open[1].Name == "VEVENT" && !IsReadInEvent(name)) return;
+        if (!m_whole && m_open.size() > 1 && m_open[1].Name == "VEVENT" && !IsReadInEvent(name)) return;
         if (Is(name, "RRULE")) {
             const QByteArray rule = MendedRule(value);
             if (rule.isEmpty()) return;
@@ -153,7 +155,7 @@ private:
         } else if (IsTopLevel(name)) {
             DropOpen();
         }
-        const bool kept = m_open.size() < 2 || m_open[1].Name != "VEVENT";
+        const bool kept = m_whole || m_open.size() < 2 || m_open[1].Name != "VEVENT";
         m_open.append({name, m_out.size(), kept});
         if (kept) m_out += "BEGIN:" + name + '\n';
     }
@@ -192,6 +194,7 @@ private:
     int m_broken = 0;
     bool m_anyCalendar = false;
     bool m_checkLines = false;
+    bool m_whole;
 };
 
 } // namespace
@@ -225,7 +228,7 @@ QByteArray MendedRule(QByteArrayView value)
     return kept.join(';');
 }
 
-IcsText CleanIcsText(QByteArrayView bytes)
+IcsText CleanIcsText(QByteArrayView bytes, bool wholeEvents)
 {
-    return Cleaner().Run(WithoutMark(bytes));
+    return Cleaner(wholeEvents).Run(WithoutMark(bytes));
 }

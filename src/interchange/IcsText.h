@@ -4,7 +4,8 @@
 // LF or CR alone; folded lines joined; recurrence rules with blanks, lower case, empty items or
 // parts the parser refuses put right. The parser drops a whole file whose components do not
 // close: here a component that is never closed, or is cut short, is left out on its own, and
-// lines outside any calendar are ignored. Of an event, only what the import reads is kept.
+// lines outside any calendar are ignored. Of an event, only what the import reads is kept, unless
+// whole events are asked for (their alarms and every property).
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -16,7 +17,7 @@ struct IcsText
     int BrokenEvents = 0;     // events cut short or never closed, left out
 };
 
-IcsText CleanIcsText(QByteArrayView bytes);
+IcsText CleanIcsText(QByteArrayView bytes, bool wholeEvents = false);
 
 // A recurrence rule as the parser takes it; empty when nothing usable is left (no frequency).
 QByteArray MendedRule(QByteArrayView value);

@@ -106,7 +106,7 @@ private slots:
         doc.EmbedPictures = !before.EmbedPictures;
         s.SetModified(PartHeader, true);
         doc.Month(3).Cell(20).Entries = {
-            DayEntry{false, 1, 0, false, u"Piscine"_qs, EntryEvent, -1, {}, {}, {}}};
+            DayEntry{false, 1, 0, false, u"Piscine"_qs, EntryEvent, -1, {}, {}, {}, {}}};
         s.SetModified(PartMonthEntries, true, 3);
         doc.DE.DebtsSavings = {DebtSavingDef{false, MakeDate(1, 1, 2026), u"Visa       2500"_qs}};
         s.SetModified(PartDebtsSavings, true);
@@ -142,7 +142,7 @@ private slots:
         doc.Password.clear();
         s.SetModified(PartHeader, true);
         doc.Month(3).Cell(20).Entries = {
-            DayEntry{false, 1, 0, false, u"Piscine"_qs, EntryEvent, -1, {}, {}, {}}};
+            DayEntry{false, 1, 0, false, u"Piscine"_qs, EntryEvent, -1, {}, {}, {}, {}}};
         s.SetModified(PartMonthEntries, true, 3);
         DocumentCommands::Get().AskSaveParts = only(SavePart::MonthEntries);
         QVERIFY(DocumentCommands::Get().SaveCommand(false));
