@@ -9,22 +9,15 @@
 #include "document/DocumentChanges.h"
 #include "entries/AutoEventEditor.h"
 #include "entries/BirthdayEditor.h"
+#include "entries/EntryText.h"
 #include "entries/EventEditor.h"
 #include "interchange/ImportDialog.h"
 #include "resources/Strings.h"
 
 #include <QDateEdit>
-#include <QListWidget>
 #include <QToolButton>
-#include <QTreeWidget>
 
 namespace {
-
-void Select(PropertiesDialog* d, QTreeWidgetItem* item)
-{
-    d->Tree()->scrollToItem(item);
-    QTest::mouseClick(d->Tree()->viewport(), Qt::LeftButton, {}, d->Tree()->visualItemRect(item).center());
-}
 
 QAction* ToolbarAction(const ProgramFixture& f, const char* key)
 {
@@ -167,7 +160,7 @@ private slots:
         f->dialogs->Colours = {0x00E0FF};
         WhenModal<PropertiesDialog>([](PropertiesDialog* d) {
             Retype(Box(d, "TxtAuthor"), "Famille");
-            Select(d, d->ColoursItem(5));
+            ProgramFixture::Select(d, d->ColoursItem(5));
             Check(d, "ChkCol0")->click();
             Find<QToolButton>(d, "PicSelCol6")->click(); // the cells' background
             Press(d, "CmdOk");
@@ -186,14 +179,7 @@ private slots:
         MainWindow* main = f->Main();
         main->SetCurrentTab(TabEvents);
         const CalendarDocument before = Doc();
-        f->prompter.Answers = {PromptAnswer::Yes};
-        WhenModal<PropertiesDialog>([](PropertiesDialog* d) {
-            auto* years = Find<QListWidget>(d, "LstYear");
-            const QRect r = years->visualItemRect(years->findItems(u"2027"_qs, Qt::MatchExactly).first());
-            QTest::mouseClick(years->viewport(), Qt::LeftButton, {}, r.center());
-            Press(d, "CmdOk");
-        });
-        f->ToolbarClick("Prop");
+        f->AnotherYear(u"2027"_qs);
         QCOMPARE(Doc().Year, u"2027"_qs);
         QCOMPARE(main->windowTitle(), u"Daybinder v2.1 - [Sans nom]*"_qs);
         QCOMPARE(ToolbarAction(*f, "Undo")->toolTip(), u"Annuler : Changer l'année du calendrier"_qs);
@@ -294,6 +280,7 @@ private:
         for (qsizetype i = states.size() - 1; i > 0; --i) {
             f->ToolbarClick("Undo");
             QVERIFY2(SameContent(Doc(), states[i - 1]), qPrintable(names[i - 1]));
+            QVERIFY2(GridsShowTheDocument(), qPrintable(names[i - 1]));
             QCOMPARE(ToolbarAction(*f, "Redo")->toolTip(), Str(26002) + u" : "_qs + names[i - 1]);
         }
         QVERIFY(!ToolbarAction(*f, "Undo")->isEnabled());
@@ -302,9 +289,23 @@ private:
         for (qsizetype i = 1; i < states.size(); ++i) {
             f->ToolbarClick("Redo");
             QVERIFY2(SameContent(Doc(), states[i]), qPrintable(names[i - 1]));
+            QVERIFY2(GridsShowTheDocument(), qPrintable(names[i - 1]));
         }
         QVERIFY(!ToolbarAction(*f, "Redo")->isEnabled());
         QVERIFY(f->Main()->windowTitle().endsWith(u'*'));
+    }
+
+    // Every line of every day cell as the document has it now.
+    bool GridsShowTheDocument() const
+    {
+        for (int m = 1; m <= 12; ++m)
+            for (int c = kFirstCell; c <= kLastCell; ++c) {
+                const auto shown = f->Grid(m)->Cell(c).Lines;
+                const auto lines = CellLines(Doc(), m, c);
+                for (size_t n = 0; n < lines.size(); ++n)
+                    if (shown[n].Text != lines[n].Text || shown[n].Strike != lines[n].Strike) return false;
+            }
+        return true;
     }
 
     // The windows show the document after the last redo: days, tab and balances.
