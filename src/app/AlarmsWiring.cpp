@@ -5,7 +5,9 @@
 #include "alarms/AlertWindow.h"
 #include "app/ShellCommands.h"
 #include "commands/DocumentCommands.h"
+#include "document/Session.h"
 #include "options/OptionsDialog.h"
+#include "resources/Strings.h"
 #include "views/MainWindow.h"
 
 #include <QPointer>
@@ -15,7 +17,10 @@ void WireAlarms(MainWindow& main)
     const QPointer<MainWindow> window(&main);
     const auto check = [window] {
         CheckAlarms([window](const AlarmPlace& place) {
-            AlertEntry(place, [window](const AlarmPlace& p) { return ShowAlertWindow(window, p); });
+            AlertEntry(place, [window](const AlarmPlace& p) {
+                ChangeStep step(Str(26022)); // the alarm switched off or changed
+                return ShowAlertWindow(window, p);
+            });
         });
     };
     auto* timer = new AlarmTimer(&main);

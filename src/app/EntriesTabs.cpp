@@ -35,16 +35,34 @@ struct ListCommands
     std::function<void(int from, int to)> Move;
     std::function<void(int order)> Sort;
     std::function<void(int line)> ShowPicture; // the events tab only
+    // The name of the step an Add made, when it depends on what was added.
+    std::function<QString()> AddedName;
+    // The names of the steps: Add, Edit, Remove, Clear, Up, Down and Sort from this number on.
+    int Steps = 0;
 };
 
+// The step name of a button; 0 for a button that is no change of the list.
+int StepOfButton(const ListCommands& c, const QString& name)
+{
+    static const QStringList order = {u"Add"_qs, u"Edit"_qs, u"Remove"_qs, u"Clear"_qs, u"Up"_qs, u"Down"_qs};
+    if (name == u"Sort0" || name == u"Sort1") return c.Steps + 6;
+    if (name == u"ShowPic") return c.ShowPicture ? 26023 : 0;
+    const qsizetype i = order.indexOf(name);
+    return i < 0 ? 0 : c.Steps + int(i);
+}
+
+// Every button is one step of the history, with what it changes in the lists and the days.
 void ConnectButtons(ListTab* tab, const std::function<bool()>& acts, const ListCommands& c)
 {
     QObject::connect(tab, &ListTab::ButtonClicked, tab, [tab, acts, c](const QString& name) {
-        if (!acts()) return;
+        const int stepName = StepOfButton(c, name);
+        if (!stepName || !acts()) return;
+        ChangeStep step(Str(stepName));
         const int line = tab->SelectedLine();
-        if (name == u"Add")
+        if (name == u"Add") {
             c.Add(line);
-        else if (name == u"Edit")
+            if (c.AddedName) step.Rename(c.AddedName());
+        } else if (name == u"Edit")
             c.Edit(line);
         else if (name == u"Remove")
             c.Remove(line);
@@ -58,12 +76,14 @@ void ConnectButtons(ListTab* tab, const std::function<bool()>& acts, const ListC
             c.Sort(SortAtoZ);
         else if (name == u"Sort1")
             c.Sort(SortZtoA);
-        else if (name == u"ShowPic" && c.ShowPicture)
+        else if (name == u"ShowPic")
             c.ShowPicture(line);
     });
     // A double-click edits the line (the tab has already put back its check mark).
     QObject::connect(tab, &ListTab::LineDoubleClicked, tab, [tab, acts, c](int line) {
-        if (acts() && line >= 0 && line < tab->LineCount()) c.Edit(line);
+        if (!acts() || line < 0 || line >= tab->LineCount()) return;
+        ChangeStep step(Str(StepOfButton(c, u"Edit"_qs)));
+        c.Edit(line);
     });
 }
 
@@ -106,6 +126,13 @@ void ShowDayTotals(EventsTab* tab)
     tab->SetTotals(t.Incomes, t.Expenses, t.Total);
 }
 
+// The step name of an Add on the events tab: what the day's last entry is.
+int AddedEntryStep(const DayCell* day)
+{
+    const qint32 type = day && !day->Entries.isEmpty() ? day->Entries.last().EntryType : EntryEvent;
+    return type == EntryIncome ? 26017 : type == EntryExpense ? 26018 : 26010;
+}
+
 QList<ListLine> PlainLines(const QStringList& texts)
 {
     QList<ListLine> lines;
@@ -128,7 +155,7 @@ QList<ListLine> DebtsTabLines()
 template <class T>
 void ConnectDefinitionTab(MainWindow& main, int tabIndex, const DefinitionList<T>& list,
                           QStringList (*lines)(const CalendarDocument&),
-                          int (*runEditor)(QWidget*, int mode, int line), void (*update)())
+                          int (*runEditor)(QWidget*, int mode, int line), void (*update)(), int steps)
 {
     ListTab* tab = main.ListPage(tabIndex);
     tab->Lines = [lines] { return PlainLines(lines(Session::Get().CurrentDocument)); };
@@ -148,10 +175,14 @@ void ConnectDefinitionTab(MainWindow& main, int tabIndex, const DefinitionList<T
     };
     c.Move = [&list](int from, int to) { list.Move(from, to); };
     c.Sort = [&list](int order) { list.Sort(order); };
+    c.Steps = steps;
     ConnectButtons(tab, ListCommandsAct, c);
     QObject::connect(tab, &ListTab::ButtonClicked, tab, [update](const QString& name) {
         if (name != u"Update" || !ListCommandsAct()) return;
-        update();
+        {
+            ChangeStep step(Str(266));
+            update();
+        }
         ShowMessage(QStringLiteral("Daybinder"), Str(10057), PromptIcon::Information);
     });
 }
@@ -166,7 +197,9 @@ void ConnectEventsTab(MainWindow& main)
     FollowBalance(tab, &EventsTabBalance);
     QObject::connect(tab, &ListTab::LineChecked, tab, [](int line, bool checked) {
         const Selection& sel = Session::Get().Selected;
-        if (DayCommandsAct()) SetTicked(sel.Month, sel.Cell, line, checked);
+        if (!DayCommandsAct()) return;
+        ChangeStep step(Str(checked ? 26020 : 26021));
+        SetTicked(sel.Month, sel.Cell, line, checked);
     });
 
     // Each operation asks for the refill on its own line and redraws the day's cell.
@@ -179,13 +212,19 @@ void ConnectEventsTab(MainWindow& main)
     c.Move = [day](int from, int to) { MoveEntry(day().Month, day().Cell, from, to); };
     c.Sort = [day](int order) { SortEntries(day().Month, day().Cell, order); };
     c.ShowPicture = [&main, day](int line) { ShowEntryPicture(&main, day().Month, day().Cell, line); };
+    c.AddedName = [day] { return Str(AddedEntryStep(DayOf(day().Month, day().Cell))); };
+    c.Steps = 26010;
     ConnectButtons(tab, DayCommandsAct, c);
 
     QObject::connect(&main, &MainWindow::PasteRequested, tab, [](int month, int cell) {
-        if (ListCommandsAct()) PasteEntry(month, cell);
+        if (!ListCommandsAct()) return;
+        ChangeStep step(Str(26019));
+        PasteEntry(month, cell);
     });
     QObject::connect(&main, &MainWindow::DeleteRequested, tab, [](int month, int cell, int line) {
-        if (ListCommandsAct()) RemoveEntry(month, cell, false, line);
+        if (!ListCommandsAct()) return;
+        ChangeStep step(Str(26012));
+        RemoveEntry(month, cell, false, line);
     });
 }
 
@@ -202,17 +241,18 @@ void ConnectDebtsTab(MainWindow& main)
     c.Clear = [](int) { DebtList.RemoveAll(); };
     c.Move = [](int from, int to) { DebtList.Move(from, to); };
     c.Sort = [](int order) { DebtList.Sort(order); };
+    c.Steps = 26040;
     ConnectButtons(tab, ListCommandsAct, c);
 }
 
 void ConnectAutoEventsTab(MainWindow& main)
 {
     ConnectDefinitionTab(main, TabAutoEvents, AutoEventDefs, &AutoEventListLines, &RunAutoEventEditor,
-                         &RunCalendarUpdate);
+                         &RunCalendarUpdate, 26030);
 }
 
 void ConnectBirthdaysTab(MainWindow& main)
 {
     ConnectDefinitionTab(main, TabBirthdays, BirthdayDefs, &BirthdayListLines, &RunBirthdayEditor,
-                         &RunBirthdayUpdate);
+                         &RunBirthdayUpdate, 26050);
 }

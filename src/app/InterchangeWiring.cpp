@@ -6,6 +6,7 @@
 #include "interchange/InterchangeFiles.h"
 #include "platform/CommonDialogs.h"
 #include "platform/Prompter.h"
+#include "resources/Strings.h"
 #include "settings/Settings.h"
 #include "views/MainWindow.h"
 
@@ -50,6 +51,7 @@ void ImportCommand(QWidget* parent)
     r.InitialFolder = StartFolder(s.CurrentDocument.FilePath, Settings::Get().CalOpen);
     ImportDialog dialog(r, parent);
     if (dialog.exec() != QDialog::Accepted) return;
+    ChangeStep step(Str(27026)); // however many days it fills
     BusyCursor busy;
     const ImportOutcome outcome =
         dialog.File().isEmpty() ? ImportDownloaded(dialog.Downloaded(), dialog.Address(), s.CurrentDocument)

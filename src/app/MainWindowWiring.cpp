@@ -46,6 +46,11 @@ void WireDocumentCommands(MainWindow& main)
                            [] { DocumentCommands::Get().SaveCommand(false); });
     SetShellCommandHandler(ShellCommand::SaveAs, CommandGuard::Editing,
                            [] { DocumentCommands::Get().SaveCommand(true); });
+    // The main window shows what the step taken leaves (ChangeHistory::Restored).
+    SetShellCommandHandler(ShellCommand::Undo, CommandGuard::Editing,
+                           [] { Session::Get().History().Undo(); });
+    SetShellCommandHandler(ShellCommand::Redo, CommandGuard::Editing,
+                           [] { Session::Get().History().Redo(); });
 }
 
 void WireMainWindow(MainWindow& main)

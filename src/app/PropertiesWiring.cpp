@@ -2,9 +2,11 @@
 
 #include "app/ShellCommands.h"
 #include "commands/DocumentCommands.h"
+#include "document/Session.h"
 #include "entries/Occurrences.h"
 #include "properties/ApplyProperties.h"
 #include "properties/PropertiesDialog.h"
+#include "resources/Strings.h"
 #include "views/MainWindow.h"
 
 #include <QPointer>
@@ -14,8 +16,13 @@ void WirePropertiesDialog(MainWindow& main)
     const QPointer<MainWindow> window(&main);
     // New loads the month windows itself once the properties of the new document are confirmed.
     DocumentCommands::Get().EditNewDocumentProperties = [window] { return !ShowProperties(true, window); };
-    SetShellCommandHandler(ShellCommand::Properties, CommandGuard::Editing,
-                           [window] { ShowProperties(false, window); });
+    // One step, the year change with everything it regenerates included.
+    SetShellCommandHandler(ShellCommand::Properties, CommandGuard::Editing, [window] {
+        ChangeStep step(Str(26060));
+        const QString year = Session::Get().CurrentDocument.Year;
+        ShowProperties(false, window);
+        if (Session::Get().CurrentDocument.Year != year) step.Rename(Str(26061));
+    });
     // Another year keeps the definitions and places their occurrences in it.
     PropertiesHooks& hooks = PropertiesHooks::Get();
     hooks.UpdateAutoEvents = &RunCalendarUpdate;

@@ -99,7 +99,9 @@ bool DocumentCommands::Save(bool direct, bool saveAs)
     if (!WriteCalFile(target, written)) return false;
 
     if (!everything && !m_noReload) {
-        current = written; // the changes of the parts left out are dropped
+        // The changes of the parts left out are dropped: a step, which Undo brings back.
+        ChangeStep step(Str(26005));
+        current = written;
         s.SetModified(PartAll, false);
         s.SavedDocument = current;
         LoadIntoMonthWindows();
@@ -143,11 +145,13 @@ void DocumentCommands::Open(QString path)
     s.SetModified(PartAll, false);
     if (ok) {
         s.SavedDocument = s.CurrentDocument;
+        s.History().Clear();
         LoadIntoMonthWindows();
         Call(RunAlarmCheck);
         return;
     }
     s.SavedDocument = s.CurrentDocument;
+    s.History().Clear();
     if (s.Mode() != MainMode::Logo) s.SetMode(MainMode::Logo);
     s.SetModified(PartAll, false);
     s.RequestRefresh(-1);
@@ -171,7 +175,10 @@ void DocumentCommands::New()
     s.SetModified(PartAll, false);
     s.SavedDocument = s.CurrentDocument;
 
-    if (!EditNewDocumentProperties || EditNewDocumentProperties()) {
+    // What the properties of the new document set is where its history starts.
+    const bool confirmed = !EditNewDocumentProperties || EditNewDocumentProperties();
+    s.History().Clear();
+    if (confirmed) {
         LoadIntoMonthWindows();
         return;
     }

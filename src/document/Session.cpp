@@ -8,6 +8,11 @@ Session& Session::Get()
     return *session;
 }
 
+Session::Session()
+{
+    connect(&m_history, &ChangeHistory::Restored, this, &Session::UpdateCaption);
+}
+
 void Session::SetMode(MainMode mode)
 {
     if (m_mode == mode) return;
@@ -30,6 +35,7 @@ void Session::SetModified(qint32 part, bool value, int month)
     SetPartFlags(CurrentDocument, part, value, month);
     CurrentDocument.IsSaved = !AnyPartModified(CurrentDocument);
     UpdateCaption();
+    if (value) m_history.NoteChange();
 }
 
 QString Session::Caption() const
@@ -51,6 +57,7 @@ void Session::Reset()
     CellMenu = CellMenuState();
     RefreshInProgress = false;
     m_mode = MainMode::Logo;
+    m_history.Clear();
 }
 
 QString CaptionFor(const CalendarDocument& doc, MainMode mode)

@@ -3,6 +3,7 @@
 // the selected day and the entry clipboard. One object, reached through Session::Get().
 
 #include "document/CalendarDocument.h"
+#include "document/ChangeHistory.h"
 
 #include <QObject>
 #include <QString>
@@ -65,8 +66,12 @@ public:
     // Unless keepView, the selection and the clipboard are reset and the month windows told.
     CalendarDocument BlankDocument(bool keepView);
 
-    // Sets the part flag(s), recomputes IsSaved and the main window caption.
+    // Sets the part flag(s), recomputes IsSaved and the main window caption. A change (value
+    // true) is recorded in the history: in the step open, or as a step of its own.
     void SetModified(qint32 part, bool value, int month = 0);
+
+    // The Undo and Redo history of CurrentDocument.
+    ChangeHistory& History() { return m_history; }
 
     // "Daybinder v2.1 - path*", computed from the document and the mode.
     QString Caption() const;
@@ -96,8 +101,9 @@ signals:
     void DayCellChanged(int month, int cell);
 
 private:
-    Session() = default;
+    Session();
     MainMode m_mode = MainMode::Logo;
+    ChangeHistory m_history{CurrentDocument, SavedDocument};
 };
 
 // The caption for a document in a given mode.

@@ -86,19 +86,6 @@ void ApplyDisplay(const PropertiesWork& work)
     }
 }
 
-// A month whose look changes: it moved on or off the defaults, or what it shows differs.
-bool ColoursChanged(const CalendarDocument& before, const CalendarDocument& after, int m)
-{
-    return before.Month(m).Colours.UseDefault != after.Month(m).Colours.UseDefault ||
-           ColoursDiffers(before.EffectiveColours(m), after.EffectiveColours(m));
-}
-
-bool BackgroundChanged(const CalendarDocument& before, const CalendarDocument& after, int m)
-{
-    return before.Month(m).Background.UseDefault != after.Month(m).Background.UseDefault ||
-           BackgroundDiffers(before.EffectiveBackground(m), after.EffectiveBackground(m));
-}
-
 } // namespace
 
 PropertiesHooks& PropertiesHooks::Get()
@@ -145,16 +132,6 @@ bool ApplyProperties(const PropertiesWork& work)
     }
     if (header) s.SetModified(PartHeader, true);
     return true;
-}
-
-QList<int> MonthsToRebuild(const CalendarDocument& before, const CalendarDocument& after)
-{
-    QList<int> months;
-    const bool yearChanged = before.Year != after.Year;
-    for (int m = 1; m <= 12; ++m)
-        if (yearChanged || ColoursChanged(before, after, m) || BackgroundChanged(before, after, m))
-            months.append(m);
-    return months;
 }
 
 void RebuildChangedMonths(const CalendarDocument& before)

@@ -4,6 +4,7 @@
 // definitions it keeps), the header, the display settings, the save options; and afterwards the
 // month windows whose year, colours or background changed are rebuilt.
 
+#include "document/DocumentChanges.h"
 #include "properties/PropertiesRules.h"
 
 #include <QImage>
@@ -33,10 +34,6 @@ bool PasswordNeedsConfirming(const PropertiesWork& work);
 // with the message already shown, when the new password was not confirmed: nothing is written
 // and the dialog stays open.
 bool ApplyProperties(const PropertiesWork& work);
-
-// The months whose window shows something else now: every month when the year changed, else
-// those whose effective colours or background changed.
-QList<int> MonthsToRebuild(const CalendarDocument& before, const CalendarDocument& after);
 
 // Rebuilds those month windows from the current document: in place when only their look
 // changed, else with the loading lines, returning to editing.

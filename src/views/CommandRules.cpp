@@ -27,6 +27,8 @@ constexpr CommandName kCommandNames[] = {
     {"Prop", nullptr, ShellCommand::Properties},
     {nullptr, "CmdCOExport", ShellCommand::Export},
     {nullptr, "CmdCOImport", ShellCommand::Import},
+    {"Undo", "CmdCOUndo", ShellCommand::Undo},
+    {"Redo", "CmdCORedo", ShellCommand::Redo},
 };
 
 } // namespace
@@ -49,9 +51,10 @@ const QList<ToolbarKey>& ToolbarKeys()
 {
     static const QList<ToolbarKey> keys = [] {
         QList<ToolbarKey> k = {
-            {QStringLiteral("New"), 204}, {QStringLiteral("Open"), 205},    {QStringLiteral("Save"), 206},
-            {QStringLiteral("Sep1"), 0},  {QStringLiteral("Preview"), 207}, {QStringLiteral("Print"), 208},
-            {QStringLiteral("Sep2"), 0},  {QStringLiteral("Options"), 209}, {QStringLiteral("Sep3"), 0},
+            {QStringLiteral("New"), 204},     {QStringLiteral("Open"), 205},   {QStringLiteral("Save"), 206},
+            {QStringLiteral("Undo"), 26001},  {QStringLiteral("Redo"), 26002}, {QStringLiteral("Sep1"), 0},
+            {QStringLiteral("Preview"), 207}, {QStringLiteral("Print"), 208},  {QStringLiteral("Sep2"), 0},
+            {QStringLiteral("Options"), 209}, {QStringLiteral("Sep3"), 0},
         };
         for (int m = 1; m <= 12; ++m) k.append({MonthKey(m), 209 + m});
         k += {{QStringLiteral("Sep4"), 0},      {QStringLiteral("Prop"), 222},
@@ -95,7 +98,7 @@ CommandState ToolbarState(const QString& key, MainMode mode, bool printerInstall
     const bool edit = mode == MainMode::Edit;
     const bool notLogo = mode != MainMode::Logo;
     if (AlwaysActs(key)) return {true, true};
-    if (key == u"Save") return {edit, true};
+    if (key == u"Save" || key == u"Undo" || key == u"Redo") return {edit, true};
     if (key == u"Preview" || key == u"Print") return {edit && printerInstalled, true};
     if (key == u"Sep1" || key == u"Sep2" || key == u"Sep5") return {true, true};
     if (key == u"Sep3" || key == u"Sep4") return {true, notLogo};

@@ -36,7 +36,9 @@ enum class ShellCommand
     About,
     Properties,
     Export,
-    Import
+    Import,
+    Undo,
+    Redo
 };
 
 // The command of a toolbar key ("New", "Prop"...) or of a commands-tab button ("CmdCONew"...);

@@ -203,6 +203,25 @@ Drawing DrawingFor(const QString& key)
             p.setBrush(QColor(220, 225, 235));
             p.drawRect(QRectF(8, 18, 16, 10));
         };
+    if (key == u"Undo" || key == u"Redo")
+        return [redo = key == u"Redo"](QPainter& p) {
+            if (redo) { // the same arrow, turning the other way
+                p.translate(32, 0);
+                p.scale(-1, 1);
+            }
+            QPainterPath arc; // from the lower right, round and back to the left
+            arc.moveTo(24, 27);
+            arc.cubicTo(31, 21, 29, 9, 18, 9.5);
+            arc.lineTo(12, 9.5);
+            p.setPen(QPen(kInk, 6.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(arc);
+            p.setPen(QPen(kBlue, 3.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPath(arc);
+            p.setPen(QPen(kInk, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(kBlue);
+            p.drawPolygon(QPolygonF({QPointF(2.5, 9.5), QPointF(13, 2), QPointF(13, 17)}));
+        };
     if (key == u"Preview")
         return [](QPainter& p) {
             Page(p, QRectF(4, 3, 18, 24));

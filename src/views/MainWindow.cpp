@@ -57,6 +57,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_panel, &NavigationPanel::WidthChanged, this, &MainWindow::LayoutArea);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::OnMonthActivated);
     qApp->installEventFilter(this);
+    FollowHistory();
 
     OnModeChanged(s.Mode());
     resize(1024, 768);
@@ -77,8 +78,7 @@ void MainWindow::BuildPages()
     m_events = new EventsTab;
     m_commands = new CommandsTab;
     m_commands->Available = [this](const QString& button) {
-        const auto command = CommandsTabCommand(button);
-        return !command || CommandAvailable(*command);
+        return CommandOffered(CommandsTabCommand(button));
     };
     for (TabPage* page : {static_cast<TabPage*>(m_summary), static_cast<TabPage*>(m_birthdays),
                           static_cast<TabPage*>(m_debts), static_cast<TabPage*>(m_autoEvents),
@@ -219,5 +219,6 @@ void MainWindow::Shutdown()
         if (w != this && w->isVisible()) w->close();
     s.CurrentDocument = s.BlankDocument(false); // closes the month windows in "Unload"
     s.SavedDocument = s.CurrentDocument;
+    s.History().Clear();
     if (!SaveSettings()) qWarning("The settings could not be written to %s", qPrintable(SettingsFilePath()));
 }

@@ -108,6 +108,13 @@ private:
     void OnMonthActivated(QMdiSubWindow* window);
     void OnCellMenuCommand(int item, int month, int cell, int line);
     void ResetMonthWindows(bool closing);
+    // ---- Undo and Redo (MainWindowHistory.cpp)
+    void FollowHistory();
+    void ShowUndoState();
+    void ShowRestored(const CalendarDocument& before);
+    // Whether the button of a command is enabled beyond the mode's rules: its window exists,
+    // and Undo and Redo have a step to take.
+    bool CommandOffered(std::optional<ShellCommand> command) const;
     // "Date choisie:" follows the session's selection, which a new document clears.
     void ShowSelectedDate();
     void TrackPointer(QWidget* widget);

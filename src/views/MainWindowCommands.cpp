@@ -41,8 +41,7 @@ void MainWindow::UpdateCommandStates(bool updateToolbar)
     if (updateToolbar)
         m_toolbar->ApplyRules(s.Mode(), printer, [this](const QString& key) {
             if (key == u"Help") return HelpAvailable();
-            const auto command = ToolbarCommand(key);
-            return !command || CommandAvailable(*command);
+            return CommandOffered(ToolbarCommand(key));
         });
     if (TabPage* page = Page(CurrentTab()))
         page->ApplyStates(s.Mode() == MainMode::Edit, s.Selected.Cell != 0, printer);

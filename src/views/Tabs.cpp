@@ -180,6 +180,7 @@ CommandsTab::CommandsTab(QWidget* parent) : TabPage(TabCommands, parent)
             if (it.image) {
                 auto* img = NamedLabel(QString(), QLatin1String(it.image), box);
                 img->setProperty("key", QLatin1String(it.key));
+                img->setProperty("button", b->objectName());
                 m_images.append(img);
                 grid->addWidget(img, row, 0);
             } else {
@@ -189,6 +190,7 @@ CommandsTab::CommandsTab(QWidget* parent) : TabPage(TabCommands, parent)
         }
         WorkLayout()->addWidget(box);
     };
+    frame(26003, {{"CmdCOUndo", 26001, "ImgCOUndo", "Undo"}, {"CmdCORedo", 26002, "ImgCORedo", "Redo"}});
     frame(235, {{"CmdCONew", 238, nullptr, nullptr},
                 {"CmdCOOpen", 239, nullptr, nullptr},
                 {"CmdCOSave", 240, "ImgCOSave", "Save"},
@@ -229,15 +231,14 @@ void CommandsTab::ApplyStates(bool editing, bool daySelected, bool printerInstal
         b->setEnabled(on && b->isEnabled());
         return b->isEnabled();
     };
-    const bool save = enable(QStringLiteral("CmdCOSave"), editing);
-    enable(QStringLiteral("CmdCOSaveAs"), editing);
-    enable(QStringLiteral("CmdCOExport"), editing);
-    enable(QStringLiteral("CmdCOImport"), editing);
-    const bool preview = enable(QStringLiteral("CmdCOPreview"), canPrint);
-    const bool print = enable(QStringLiteral("CmdCOPrint"), canPrint);
+    for (const char* name :
+         {"CmdCOUndo", "CmdCORedo", "CmdCOSave", "CmdCOSaveAs", "CmdCOExport", "CmdCOImport"})
+        enable(QLatin1String(name), editing);
+    enable(QStringLiteral("CmdCOPreview"), canPrint);
+    enable(QStringLiteral("CmdCOPrint"), canPrint);
+    // Each picture shows its button's state.
     for (QLabel* img : m_images) {
-        const QString name = img->objectName();
-        const bool on = name == u"ImgCOSave" ? save : name == u"ImgCOPreview" ? preview : print;
+        const bool on = Button(img->property("button").toString())->isEnabled();
         img->setEnabled(on);
         img->setPixmap(ToolbarIcon(img->property("key").toString())
                            .pixmap(24, 24, on ? QIcon::Normal : QIcon::Disabled));

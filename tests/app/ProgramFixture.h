@@ -30,6 +30,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <memory>
 
 struct ProgramFixture
@@ -184,6 +185,27 @@ struct ProgramFixture
         WhenModal<PropertiesDialog>(
             [](PropertiesDialog* d) { d->findChild<QPushButton*>(u"CmdOk"_qs)->click(); });
         ToolbarClick("New");
+    }
+
+    // Another year chosen in the properties dialog, and the question it asks answered "Oui".
+    void AnotherYear(const QString& year)
+    {
+        prompter.Answers = {PromptAnswer::Yes};
+        WhenModal<PropertiesDialog>([year](PropertiesDialog* d) {
+            auto* years = Find<QListWidget>(d, u"LstYear"_qs);
+            const QRect r = years->visualItemRect(years->findItems(year, Qt::MatchExactly).first());
+            QTest::mouseClick(years->viewport(), Qt::LeftButton, {}, r.center());
+            Press(d, u"CmdOk"_qs);
+        });
+        ToolbarClick("Prop");
+    }
+
+    // A node of the properties dialog's tree, clicked.
+    static void Select(PropertiesDialog* d, QTreeWidgetItem* item)
+    {
+        d->Tree()->scrollToItem(item);
+        QTest::mouseClick(d->Tree()->viewport(), Qt::LeftButton, {},
+                          d->Tree()->visualItemRect(item).center());
     }
 
     static void Click(ListTab* tab, const char* button)

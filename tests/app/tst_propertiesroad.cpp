@@ -9,16 +9,6 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-namespace {
-
-void Select(PropertiesDialog* d, QTreeWidgetItem* item)
-{
-    d->Tree()->scrollToItem(item);
-    QTest::mouseClick(d->Tree()->viewport(), Qt::LeftButton, {}, d->Tree()->visualItemRect(item).center());
-}
-
-} // namespace
-
 class TestPropertiesRoad : public QObject
 {
     Q_OBJECT
@@ -36,7 +26,7 @@ private slots:
 
         WhenModal<PropertiesDialog>([](PropertiesDialog* d) {
             QTest::keyClicks(Box(d, "TxtAuthor"), "Famille");
-            Select(d, d->PictureItem(3));
+            ProgramFixture::Select(d, d->PictureItem(3));
             Check(d, "ChkBck0")->click();
             Check(d, "ChkBck1")->click();
             Press(d, "CmdBck");
@@ -46,7 +36,7 @@ private slots:
                 Press(editor, u"CmdOk"_qs);
             });
             Press(d, "CmdBckAdjust");
-            Select(d, d->ColoursItem(3));
+            ProgramFixture::Select(d, d->ColoursItem(3));
             Check(d, "ChkCol0")->click();
             Find<QToolButton>(d, "PicSelCol6")->click();
             QVERIFY(Check(d, "ChkSave0")->isChecked()); // a new document embeds its pictures
@@ -81,14 +71,7 @@ private slots:
                                             EntryExpense}};
         Doc().AE.AENextId = 1;
         QVERIFY(!EntriesOn(8, 3).isEmpty());
-        f->prompter.Answers = {PromptAnswer::Yes};
-        WhenModal<PropertiesDialog>([](PropertiesDialog* d) {
-            auto* years = Find<QListWidget>(d, "LstYear");
-            const QRect r = years->visualItemRect(years->findItems(u"2027"_qs, Qt::MatchExactly).first());
-            QTest::mouseClick(years->viewport(), Qt::LeftButton, {}, r.center());
-            Press(d, "CmdOk");
-        });
-        f->ToolbarClick("Prop");
+        f->AnotherYear(u"2027"_qs);
 
         QCOMPARE(f->prompter.Asked.value(0).Text, Str(543));
         const CalendarDocument& doc = Doc();
