@@ -68,6 +68,12 @@ EditorButtons LayOutEditor(QDialog* dialog, QWidget* pages)
     return b;
 }
 
+void HoldOk(QPushButton* ok, bool missing, int why)
+{
+    ok->setEnabled(!missing);
+    ok->setToolTip(missing ? Str(why) : QString());
+}
+
 QLineEdit* FilteredTextBox(const QString& name, QWidget* parent)
 {
     auto* box = new QLineEdit(parent);

@@ -25,6 +25,9 @@ struct EditorButtons
 // Lays out the dialog: the pages (or any content), then the button row.
 EditorButtons LayOutEditor(QDialog* dialog, QWidget* pages);
 
+// OK waits while something the file needs is missing; its tooltip (string why) says what.
+void HoldOk(QPushButton* ok, bool missing, int why);
+
 // A control with its object name, and a check box with a numbered caption.
 template <class W> W* Named(W* widget, const QString& name)
 {

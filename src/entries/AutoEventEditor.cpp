@@ -95,6 +95,7 @@ AutoEventEditor::AutoEventEditor(int mode, int editIndex, QWidget* parent)
     connect(m_tabs, &QTabWidget::currentChanged, m_event, &EventPage::UpdateStates);
     connect(buttons.Ok, &QPushButton::clicked, this, &AutoEventEditor::OnOk);
     connect(buttons.Help, &QToolButton::clicked, this, &AutoEventEditor::ShowHelp);
+    m_event->GuardOk(buttons.Ok);
     m_event->DescriptionBox()->setFocus();
 }
 

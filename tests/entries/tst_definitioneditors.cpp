@@ -3,6 +3,7 @@
 #include "EntryFixtures.h"
 #include "entries/AutoEventEditor.h"
 #include "entries/BirthdayEditor.h"
+#include "resources/Strings.h"
 #include "support/Widgets.h"
 
 #include <QCalendarWidget>
@@ -43,6 +44,21 @@ private slots:
         QCOMPARE(a.Kind, qint32(KindDaily));
         QCOMPARE(a.Description, u"Vitamines"_qs);
         QCOMPARE(a.Key, MakeKey(u"AE", 1));
+    }
+
+    void aMoneyDefinitionWaitsForAName()
+    {
+        AutoEventEditor d(EditorAdd, -1);
+        auto* ok = Find<QPushButton>(&d, "CmdOk");
+        QVERIFY(ok->isEnabled());
+        Check(&d, "ChkEV1")->click();
+        Retype(Box(&d, "TxtEV1"), "650");
+        QVERIFY(!ok->isEnabled());
+        QCOMPARE(ok->toolTip(), Str(20003));
+        QTest::keyClicks(Box(&d, "TxtEV0"), "Loyer");
+        QVERIFY(ok->isEnabled());
+        Press(&d, "CmdOk");
+        QCOMPARE(Doc().AE.AutoEvents.at(0).Description, u"Loyer      650"_qs);
     }
 
     void yearlyExpenseTiedToAnAccountOpensAgainUnchanged()
