@@ -27,7 +27,8 @@ bool GuardAllows(CommandGuard guard)
     case CommandGuard::Always:
         return true;
     case CommandGuard::MayReplace:
-        return s.Mode() != MainMode::Unload && !s.RefreshInProgress;
+        // Not while a document is being read or written: the windows answer meanwhile.
+        return s.Mode() != MainMode::Unload && s.Mode() != MainMode::Load && !s.RefreshInProgress;
     case CommandGuard::Editing:
         return s.Mode() == MainMode::Edit && !s.RefreshInProgress;
     }

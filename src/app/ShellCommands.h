@@ -8,7 +8,7 @@
 
 class MainWindow;
 
-// When the command may run at all: whatever the mode but not while ending or refilling
+// When the command may run at all: whatever the mode but not while loading, ending or refilling
 // (New, Open), or only while a document is being edited (Save, Preview, Properties, ...).
 enum class CommandGuard
 {
