@@ -104,15 +104,22 @@ std::optional<QString> SystemDialogs::ChooseFolder(const QString& start)
     return AddBackslash(chosen);
 }
 
-std::optional<QString> SystemDialogs::SetupPrinter(const QString& current)
+std::optional<PrinterChoice> SystemDialogs::SetupPrinter(const PrinterChoice& current)
 {
     QPrinter printer;
-    if (!current.isEmpty()) printer.setPrinterName(current);
+    if (!current.Printer.isEmpty()) printer.setPrinterName(current.Printer);
+    if (!current.OutputFile.isEmpty()) printer.setOutputFileName(current.OutputFile);
+    if (current.Layout.isValid()) printer.setPageLayout(current.Layout);
     QPrintDialog dialog(&printer, m_parent);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    // A PDF file is what the default printer is when the system has none.
-    return printer.outputFormat() == QPrinter::PdfFormat ? QString() : printer.printerName();
+    PrinterChoice chosen;
+    chosen.Layout = printer.pageLayout();
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        chosen.OutputFile = printer.outputFileName();
+    else
+        chosen.Printer = printer.printerName();
+    return chosen;
 }
 
 void SetFolderChooser(FolderChooserFunction chooser)

@@ -41,12 +41,13 @@ struct PdfPrinter::Job
     std::unique_ptr<QPdfWriter> Writer;
 };
 
-PdfPrinter::PdfPrinter(QString path) : m_path(std::move(path)) {}
+PdfPrinter::PdfPrinter(QString path, QPageLayout layout) : m_path(std::move(path)), m_layout(std::move(layout)) {}
 
 PdfPrinter::~PdfPrinter() = default;
 
 QPageLayout PdfPrinter::PageLayout() const
 {
+    if (m_layout.isValid()) return m_layout;
     const double m = kPdfMarginMm;
     return QPageLayout(DefaultPaperSize(), QPageLayout::Portrait, QMarginsF(m, m, m, m),
                        QPageLayout::Millimeter);
@@ -124,8 +125,9 @@ void InstallSystemPrinters(SystemPrinterOpener opener)
 bool GetPrinterDC(std::unique_ptr<PrinterDevice>& dc)
 {
     dc.reset();
-    if (const SystemPrinterOpener& open = SystemPrinters()) dc = open(Settings::Get().ChosenPrinter);
-    if (!dc) dc = std::make_unique<PdfPrinter>();
+    const PrinterChoice& chosen = Settings::Get().ChosenPrinter;
+    if (const SystemPrinterOpener& open = SystemPrinters(); open && chosen.OutputFile.isEmpty()) dc = open(chosen);
+    if (!dc) dc = std::make_unique<PdfPrinter>(chosen.OutputFile, chosen.Layout);
     return true;
 }
 

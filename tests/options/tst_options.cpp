@@ -177,7 +177,7 @@ private slots:
     void thePrintingPageHoldsMonthsCopiesAndThePrinter()
     {
         Settings& s = Settings::Get();
-        m_dialogs->Printers = {u"Bureau"_qs, std::nullopt};
+        m_dialogs->Printers = {PrinterChoice{u"Bureau"_qs, {}, {}}, std::nullopt};
         {
             OptionsDialog d;
             Press(&d, "CmdPrint1");
@@ -186,7 +186,7 @@ private slots:
             Check(&d, "ChkPrint")->click();
             Retype(Box(&d, "TxtPrint"), u"0"_qs);
             Press(&d, "CmdPrint2");
-            QCOMPARE(s.ChosenPrinter, u"Bureau"_qs);
+            QCOMPARE(s.ChosenPrinter.Printer, u"Bureau"_qs);
             Press(&d, "CmdOk");
         }
         QCOMPARE(s.BckImg, 0);
@@ -195,8 +195,10 @@ private slots:
 
         OptionsDialog d;
         Press(&d, "CmdPrint2"); // cancelled: back to the default printer
-        QCOMPARE(m_dialogs->PrinterAsked, (QStringList{QString(), u"Bureau"_qs}));
-        QCOMPARE(s.ChosenPrinter, QString());
+        QCOMPARE(m_dialogs->PrinterAsked.size(), 2);
+        QCOMPARE(m_dialogs->PrinterAsked[0].Printer, QString());
+        QCOMPARE(m_dialogs->PrinterAsked[1].Printer, u"Bureau"_qs);
+        QCOMPARE(s.ChosenPrinter.Printer, QString());
     }
 
 private:

@@ -16,13 +16,13 @@ public:
     QList<std::optional<QString>> Files;
     QList<std::optional<qint32>> Colours;
     QList<std::optional<QString>> Folders;
-    QList<std::optional<QString>> Printers; // a printer name, "" for the default printer
+    QList<std::optional<PrinterChoice>> Printers;
 
     QList<FileDialogRequest> Opened;
     QList<FileDialogRequest> Saved;
     QList<qint32> ColourAsked;
     QStringList FolderAsked;  // the start folder of each request
-    QStringList PrinterAsked; // the printer chosen before each set-up
+    QList<PrinterChoice> PrinterAsked; // the choice shown by each set-up
 
     std::optional<QString> OpenFile(const FileDialogRequest& r) override { return Answer(Files, Opened, r); }
     std::optional<QString> SaveFile(const FileDialogRequest& r) override { return Answer(Files, Saved, r); }
@@ -34,7 +34,7 @@ public:
     {
         return Answer(Folders, FolderAsked, start);
     }
-    std::optional<QString> SetupPrinter(const QString& current) override
+    std::optional<PrinterChoice> SetupPrinter(const PrinterChoice& current) override
     {
         return Answer(Printers, PrinterAsked, current);
     }
