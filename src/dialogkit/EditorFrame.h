@@ -36,6 +36,9 @@ template <class W> W* Named(W* widget, const QString& name)
 }
 QCheckBox* NamedCheckBox(int text, const QString& name, QWidget* parent);
 
+// The width a text box needs to show text whole, frame and margins included.
+int WidthToShow(const QLineEdit* box, const QString& text);
+
 // A named text box with the program's input filter.
 QLineEdit* FilteredTextBox(const QString& name, QWidget* parent);
 
