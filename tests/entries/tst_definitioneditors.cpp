@@ -102,7 +102,9 @@ private slots:
         Check(&d, "ChkAE1")->click();
         Find<QComboBox>(&d, "CmbAE1")->setCurrentIndex(1); // Mondays
         auto* end = Find<QDateEdit>(&d, "DtRG1");
-        end->setDate(QDate(2004, 6, 10)); // a Thursday: back to Monday
+        end->setFocus();
+        end->setDate(QDate(2004, 6, 10)); // a Thursday: back to Monday once chosen
+        QTest::keyClick(end, Qt::Key_Return);
         QCOMPARE(Picked(&d, "DtRG1"), u"2004-06-07"_qs);
 
         QTest::mouseClick(end, Qt::LeftButton, {}, QPoint(end->width() - 6, end->height() / 2)); // its arrow
@@ -113,6 +115,36 @@ private slots:
         QCOMPARE(Picked(&d, "DtRG1"), u"2004-06-08"_qs); // a Tuesday, for now
         QTest::keyClick(days, Qt::Key_Return);
         QTRY_COMPARE(Picked(&d, "DtRG1"), u"2004-06-07"_qs);
+    }
+
+    void rangeSnapsFromTheDatesTheUserChose()
+    {
+        AutoEventEditor d(EditorAdd, -1);
+        d.show();
+        // Weekly on Sundays, then Saturdays, then Mondays: each time from 1 January and
+        // 31 December (a Thursday and a Friday), never from the previous snap.
+        Check(&d, "ChkAE1")->click();
+        QCOMPARE(Picked(&d, "DtRG0") + u' ' + Picked(&d, "DtRG1"), u"2004-01-04 2004-12-26"_qs);
+        auto* weekday = Find<QComboBox>(&d, "CmbAE1");
+        weekday->setCurrentIndex(6);
+        QCOMPARE(Picked(&d, "DtRG0") + u' ' + Picked(&d, "DtRG1"), u"2004-01-03 2004-12-25"_qs);
+        weekday->setCurrentIndex(1);
+        QCOMPARE(Picked(&d, "DtRG0") + u' ' + Picked(&d, "DtRG1"), u"2004-01-05 2004-12-27"_qs);
+
+        // A typed day snaps once typed: "31" is the 31st, not the 3rd, and Enter moves it back to
+        // Monday; leaving the box without a change chooses nothing new.
+        auto* end = Find<QDateEdit>(&d, "DtRG1");
+        end->setFocus();
+        end->setSelectedSection(QDateTimeEdit::MonthSection);
+        QTest::keyClicks(end, "10");
+        end->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClicks(end, "31");
+        QCOMPARE(Picked(&d, "DtRG1"), u"2004-10-31"_qs);
+        QTest::keyClick(end, Qt::Key_Return);
+        QCOMPARE(Picked(&d, "DtRG1"), u"2004-10-25"_qs);
+        Find(&d, "DtRG0")->setFocus();
+        weekday->setCurrentIndex(0);
+        QCOMPARE(Picked(&d, "DtRG1"), u"2004-10-31"_qs);
     }
 
     void aDamagedDefinitionOpensOnTheFirstLines()
