@@ -149,9 +149,12 @@ private slots:
         doc.DefaultBackground.Mode = 1; // stretched
         window->DrawMonthBackground();
         QCOMPARE(jan->Picture.pixelColor(200, 300), QColor(Qt::red));
-        doc.DefaultBackground.Mode = 0; // neither: the grid draws no picture
+        doc.DefaultBackground.Mode = 0; // neither: once, at its natural size, as it prints
         window->DrawMonthBackground();
-        QVERIFY(jan->Picture.isNull());
+        QCOMPARE(jan->Picture.pixelColor(0, 0), QColor(Qt::blue));
+        QCOMPARE(jan->Picture.pixelColor(99, 99), QColor(Qt::red));
+        QCOMPARE(jan->Picture.pixelColor(100, 100).alpha(), 0);
+        QCOMPARE(jan->Picture.pixelColor(200, 300).alpha(), 0);
 
         // Without grid lines the headings drop their borders; the heading colours follow the month.
         doc.Month(1).Colours.UseDefault = false;
