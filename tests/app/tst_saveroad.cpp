@@ -1,6 +1,7 @@
 // Saving and opening through the real program. Onto a disk that fails: the user is told, the
 // document stays unsaved and the file on disk as it was; once the disk has room again, Save
-// writes it. Opening: the program can be ended while a file's pictures load.
+// writes it. Opening: the program can be ended while a file's pictures load, and an Open asked
+// for twice at once runs once.
 
 #include "ProgramFixture.h"
 #include "resources/Strings.h"
@@ -68,6 +69,25 @@ private slots:
         QVERIFY(f->prompter.Asked.isEmpty());
         QTRY_VERIFY(!main->isVisible());
         QCOMPARE(Session::Get().Mode(), MainMode::Unload);
+    }
+
+    void anOpenAskedTwiceAtOnceRunsOnce()
+    {
+        QVERIFY(f->Start());
+        MainWindow* main = f->Main();
+        const QString path = f->Example();
+        // The toolbar's Open is clicked before the dialog of the commands tab's Open shows.
+        f->dialogs->Files = {path, path};
+        f->dialogs->WhileOpen = [] { QCoreApplication::processEvents(); };
+        QTimer::singleShot(0, [this] { f->ToolbarClick("Open"); });
+        QTest::mouseClick(main->Commands()->Button(u"CmdCOOpen"_qs), Qt::LeftButton);
+        QCOMPARE(f->dialogs->Opened.size(), 1);
+        QCOMPARE(Session::Get().Mode(), MainMode::Edit);
+        QCOMPARE(Doc().FilePath, path);
+        // Once it is over, Open runs again.
+        f->dialogs->WhileOpen = {};
+        f->ToolbarClick("Open");
+        QCOMPARE(f->dialogs->Opened.size(), 2);
     }
 
 private:

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 class ScriptedDialogs : public CommonDialogs
 {
@@ -24,7 +25,14 @@ public:
     QStringList FolderAsked;  // the start folder of each request
     QList<PrinterChoice> PrinterAsked; // the choice shown by each set-up
 
-    std::optional<QString> OpenFile(const FileDialogRequest& r) override { return Answer(Files, Opened, r); }
+    // Runs while a file dialog is open, as a dialog's own event loop answers window events.
+    std::function<void()> WhileOpen;
+
+    std::optional<QString> OpenFile(const FileDialogRequest& r) override
+    {
+        if (WhileOpen) WhileOpen();
+        return Answer(Files, Opened, r);
+    }
     std::optional<QString> SaveFile(const FileDialogRequest& r) override { return Answer(Files, Saved, r); }
     std::optional<qint32> ChooseColour(qint32 initial) override
     {
