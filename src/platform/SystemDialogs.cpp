@@ -7,28 +7,36 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QLibraryInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTranslator>
 
 namespace {
 
 FolderChooserFunction g_folderChooser;
 
+// The file list with its dates in the program's French: the list itself writes them in the
+// system's language.
+class FrenchDates : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        constexpr int kDateColumn = 3;
+        if (role == Qt::DisplayRole && index.column() == kDateColumn)
+            if (const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel()))
+                return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
 QString StartFolder(const QString& folder)
 {
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
-}
-
-// The program speaks French whatever the system's language, Qt's own dialogs included.
-void LoadQtFrenchTexts()
-{
-    static QTranslator* translator = nullptr;
-    if (translator) return;
-    translator = new QTranslator(qApp);
-    if (translator->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
 }
 
 // "csv" of "CSV (*.csv)"; empty when the filter has no single extension of its own.
@@ -58,6 +66,7 @@ std::optional<QString> SystemDialogs::Run(const FileDialogRequest& request, bool
     // Qt's own dialog on every desktop: it adds the default extension before it checks for an
     // existing file, so the overwrite question is asked about the name that will be written.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new FrenchDates(&dialog));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
@@ -133,5 +142,4 @@ void InstallSystemDialogs(QWidget* parent)
     delete dialogs;
     dialogs = new SystemDialogs(parent);
     CommonDialogs::Install(dialogs);
-    LoadQtFrenchTexts();
 }

@@ -29,8 +29,9 @@ PrinterFault FileFault(const QFileDevice& file, int number)
 
 QPageSize DefaultPaperSize()
 {
-    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                : QPageSize::A4);
+    // The system's locale: the program's own is French, whatever the country's paper.
+    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                        : QPageSize::A4);
 }
 
 // A job writes through a temporary file that replaces the chosen one only when complete, so

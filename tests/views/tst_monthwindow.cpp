@@ -262,12 +262,15 @@ private slots:
         QCOMPARE(places[2], QPoint(0, 240)); // the row is full: the next one goes above
     }
 
-    void selectedDateReadsDayMonthYear()
+    void selectedDateReadsDayMonthYearInFrenchWhateverTheLocale()
     {
-        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-        QCOMPARE(ShortDateText(MakeDate(5, 3, 2004)), u"05 mars 2004"_qs);
-        QLocale::setDefault(QLocale::c());
-        QCOMPARE(ShortDateText(MakeDate(31, 12, 2026)), u"31 Dec 2026"_qs);
+        for (const QLocale& locale : {QLocale(QLocale::French, QLocale::France), QLocale::c(),
+                                      QLocale(QLocale::English, QLocale::UnitedStates)}) {
+            QLocale::setDefault(locale);
+            QCOMPARE(ShortDateText(MakeDate(5, 3, 2004)), u"05 mars 2004"_qs);
+            QCOMPARE(ShortDateText(MakeDate(31, 12, 2026)), u"31 déc. 2026"_qs);
+            QCOMPARE(LongDateText(MakeDate(17, 2, 2026)), u"17 février 2026"_qs);
+        }
     }
 
 private:
