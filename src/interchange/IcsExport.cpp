@@ -110,8 +110,13 @@ QByteArray ExportCalendar(const CalendarDocument& doc, const QDateTime& stamp)
     ForEachYearEntry(doc, [&](const DateRec& date, int index, const DayEntry& entry) {
         // Each event is written and freed at once, so that a large year never builds the whole
         // tree in memory.
-        if (!EntryCategory(entry).isEmpty())
-            out += IcalText(EventOfEntry(documentPart, date, index, entry, stamp).get());
+        if (EntryCategory(entry).isEmpty()) return;
+        QByteArray event = IcalText(EventOfEntry(documentPart, date, index, entry, stamp).get());
+        // libical writes a duration of nothing as "PT0S"; an alarm on the day itself counts its
+        // days as every other does.
+        if (entry.AlarmOn && entry.AlarmDaysBefore == 0)
+            event.replace("\r\nTRIGGER:PT0S\r\n", "\r\nTRIGGER:-P0D\r\n");
+        out += event;
     });
     out += "END:VCALENDAR\r\n";
     return out;
