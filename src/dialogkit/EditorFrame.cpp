@@ -42,6 +42,22 @@ private:
     QToolButton* m_help;
 };
 
+// The program's text filter, and no number above the maximum: such an edit does not happen.
+class BoundedNumberValidator : public CalTextValidator
+{
+public:
+    BoundedNumberValidator(double maximum, QObject* parent) : CalTextValidator(parent), m_maximum(maximum) {}
+
+    State validate(QString& input, int& pos) const override
+    {
+        const State state = CalTextValidator::validate(input, pos);
+        return std::fabs(ReadNumber(input)) > m_maximum ? Invalid : state;
+    }
+
+private:
+    double m_maximum;
+};
+
 } // namespace
 
 EditorButtons LayOutEditor(QDialog* dialog, QWidget* pages)
@@ -108,10 +124,13 @@ QLineEdit* AmountTextBox(const QString& name, AmountSign sign, QWidget* parent)
     return box;
 }
 
-UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent, double minimum)
+UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent, double minimum,
+                        double maximum)
 {
     UpDownBox b;
     b.Box = AmountTextBox(boxName, AmountSign::Absolute, parent);
+    b.Box->setValidator(new BoundedNumberValidator(maximum, b.Box));
+    b.Box->setToolTip(Str(20005).arg(PlainNumberText(minimum), PlainNumberText(maximum)));
     b.Box->setMaximumWidth(80);
     b.Up = new QToolButton(parent);
     b.Down = new QToolButton(parent);
@@ -125,9 +144,9 @@ UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidg
     b.Row->addWidget(b.Down);
 
     QLineEdit* box = b.Box;
-    const auto step = [box, minimum](int by) {
+    const auto step = [box, minimum, maximum](int by) {
         const double value = std::nearbyint(std::fabs(ReadNumber(box->text()))) + by;
-        box->setText(PlainNumberText(std::max(minimum, value)));
+        box->setText(PlainNumberText(std::clamp(value, minimum, maximum)));
     };
     QObject::connect(b.Up, &QToolButton::clicked, box, [step] { step(1); });
     QObject::connect(b.Down, &QToolButton::clicked, box, [step] { step(-1); });

@@ -48,7 +48,8 @@ QLineEdit* AmountTextBox(const QString& name, AmountSign sign, QWidget* parent);
 
 // A number box with its up-down control: the box keeps the absolute value of what is typed, and
 // the buttons "<upDownName>Up" and "<upDownName>Down" step the whole number by one, never
-// below minimum.
+// below minimum. Nothing above maximum (what the value is kept in) can be typed or stepped to;
+// the box's tooltip gives the range.
 struct UpDownBox
 {
     QLineEdit* Box;
@@ -56,5 +57,5 @@ struct UpDownBox
     QToolButton* Down;
     QHBoxLayout* Row; // the box and its buttons, for the caller's layout
 };
-UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent,
-                        double minimum = 0);
+UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent, double minimum,
+                        double maximum);

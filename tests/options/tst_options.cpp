@@ -193,6 +193,20 @@ private slots:
         QCOMPARE(s.Copies, qint16(1)); // never no copy
         for (int m = 1; m <= 12; ++m) QCOMPARE(s.PrintMonth(m), m == 3 || m == 12 ? 1 : 0);
 
+        // No more copies can be typed, nor stepped to, than are kept.
+        {
+            OptionsDialog d;
+            QLineEdit* copies = Box(&d, "TxtPrint");
+            Retype(copies, u"599999"_qs);
+            QCOMPARE(copies->text(), u"5999"_qs);
+            Retype(copies, u"32767"_qs);
+            Find<QToolButton>(&d, "UDPrintUp")->click();
+            QCOMPARE(copies->text(), u"32767"_qs);
+            QCOMPARE(copies->toolTip(), u"Un nombre de 1 à 32767."_qs);
+            Press(&d, "CmdOk");
+        }
+        QCOMPARE(s.Copies, qint16(32767));
+
         OptionsDialog d;
         Press(&d, "CmdPrint2"); // cancelled: back to the default printer
         QCOMPARE(m_dialogs->PrinterAsked.size(), 2);
