@@ -30,6 +30,8 @@ private slots:
     {
         AutoEventEditor d(EditorAdd, -1);
         d.show();
+        // A new definition covers the document's whole year.
+        QCOMPARE(Picked(&d, "DtRG0") + u' ' + Picked(&d, "DtRG1"), u"2004-01-01 2004-12-31"_qs);
         QTest::keyClicks(Box(&d, "TxtEV0"), "Vitamines");
         // The five boxes are one choice: each click leaves one checked and only its combos on.
         for (const char* chosen : {"ChkAE1", "ChkAE4", "ChkAE3"}) {

@@ -224,6 +224,29 @@ private slots:
         QCOMPARE(EntryTextColour(doc, 3, cell, 2), 0x123456);
     }
 
+    void aBackgroundPrintsStretchedTiledOrOnceAsItsModeSays()
+    {
+        // Red on the left, blue on the right, 60 x 40 pixels. April 2026 begins on a Wednesday:
+        // the first cells of the grid are empty, their picture in plain sight.
+        QImage halves(60, 40, QImage::Format_RGB32);
+        halves.fill(Qt::red);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 30; x < 60; ++x) halves.setPixelColor(x, y, Qt::blue);
+        const float x0 = 0.3f, top = 0.3f + 2 + 0.5f; // the grid's left edge; half a cm into it
+        const auto page = [&](qint32 mode) {
+            Doc().DefaultBackground = {mode, u"moitiés.bmp"_qs, halves};
+            return PreviewPage(4);
+        };
+        // 1.2 cm in: the left of the stretched picture, the right half of the first tile.
+        const QImage stretched = page(1), tiled = page(2), once = page(0);
+        QCOMPARE(PixelAt(stretched, x0 + 1.2f, top), QColor(Qt::red));
+        QCOMPARE(PixelAt(tiled, x0 + 1.2f, top), QColor(Qt::blue));
+        QCOMPARE(PixelAt(tiled, x0 + 1.8f, top), QColor(Qt::red)); // the next tile
+        QCOMPARE(PixelAt(once, x0 + 1.2f, top), QColor(Qt::blue));
+        QCOMPARE(PixelAt(once, x0 + 1.8f, top), QColor(Qt::white)); // past its natural size
+        QCOMPARE(PixelAt(stretched, x0 + 19.0f, top), QColor(Qt::blue));
+    }
+
     void aPictureRequestFillsThePageOrSitsInItsCorner()
     {
         const QImage picture = Filled(QColor(0, 150, 0)); // 60 x 40 pixels: 1.59 x 1.06 cm
