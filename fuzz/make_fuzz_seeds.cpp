@@ -1,10 +1,11 @@
 // Writes the seed corpora of the fuzz targets with the program's own writers:
-//   make_fuzz_seeds DIR  ->  DIR/fuzz_stream/*, DIR/fuzz_calfile/*
+//   make_fuzz_seeds DIR  ->  DIR/fuzz_stream/*, DIR/fuzz_calfile/*, DIR/fuzz_icsimport/*
 
 #include "calfile/CalFile.h"
 #include "calfile/DataStream.h"
 #include "document/Money.h"
 #include "interchange/IcsExport.h"
+#include "support/SharedEntryArchive.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -81,6 +82,10 @@ int main(int argc, char** argv)
     ok = ok && WriteCalFile(files + QStringLiteral("/protected.cal"), full);
     CalendarDocument referenced = SeedDocument(false, picture);
     ok = ok && WriteCalFile(files + QStringLiteral("/referenced.cal"), referenced);
+    // Small files whose picture members all inflate one large entry: each opens or is refused
+    // at once, however many members share it.
+    for (const int members : {200, 1000})
+        ok = ok && Save(files + QStringLiteral("/shared-entry-%1.cal").arg(members), SharedEntryCalFile(members));
 
     // The importer: the program's own export, and events that recur across zones.
     const QString calendars = root.filePath(QStringLiteral("fuzz_icsimport"));

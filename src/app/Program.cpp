@@ -6,6 +6,7 @@
 #include "document/Session.h"
 #include "document/TextInput.h"
 #include "platform/Display.h"
+#include "platform/Language.h"
 #include "platform/Prompter.h"
 #include "platform/RefusalNote.h"
 #include "platform/SingleInstance.h"
@@ -37,6 +38,7 @@ QString Program::CommandLinePath(const QStringList& arguments)
 
 bool Program::Start(const QStringList& arguments)
 {
+    SpeakFrench();
     if (!DisplayLargeEnough() && ShowMessage(QStringLiteral("Daybinder"), Str(10048), PromptIcon::Stop,
                                              PromptButtons::YesNo, PromptAnswer::No) != PromptAnswer::Yes)
         return false;

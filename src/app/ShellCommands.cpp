@@ -5,6 +5,7 @@
 #include "views/MainWindow.h"
 
 #include <map>
+#include <set>
 
 namespace {
 
@@ -27,7 +28,8 @@ bool GuardAllows(CommandGuard guard)
     case CommandGuard::Always:
         return true;
     case CommandGuard::MayReplace:
-        return s.Mode() != MainMode::Unload && !s.RefreshInProgress;
+        // Not while a document is being read or written: the windows answer meanwhile.
+        return s.Mode() != MainMode::Unload && s.Mode() != MainMode::Load && !s.RefreshInProgress;
     case CommandGuard::Editing:
         return s.Mode() == MainMode::Edit && !s.RefreshInProgress;
     }
@@ -53,9 +55,13 @@ void RunShellCommand(ShellCommand command)
 {
     const auto it = Handlers().find(command);
     if (it == Handlers().end() || !GuardAllows(it->second.Guard)) return;
+    // A command still running (its dialog about to show, say) is not started a second time.
+    static std::set<ShellCommand> running;
+    if (!running.insert(command).second) return;
     // A copy: the handler may replace the handlers (a new main window).
     const std::function<void()> run = it->second.Run;
     run();
+    running.erase(command);
 }
 
 void ConnectShellCommands(MainWindow& main)

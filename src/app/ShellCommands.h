@@ -8,7 +8,7 @@
 
 class MainWindow;
 
-// When the command may run at all: whatever the mode but not while ending or refilling
+// When the command may run at all: whatever the mode but not while loading, ending or refilling
 // (New, Open), or only while a document is being edited (Save, Preview, Properties, ...).
 enum class CommandGuard
 {
@@ -20,7 +20,7 @@ enum class CommandGuard
 void SetShellCommandHandler(ShellCommand command, CommandGuard guard, std::function<void()> handler);
 bool HasShellCommandHandler(ShellCommand command);
 
-// Runs the command's handler when its guard allows it now.
+// Runs the command's handler when its guard allows it now and it is not running already.
 void RunShellCommand(ShellCommand command);
 
 // Joins the main window's commands and their enabling to the handlers; forgets every handler

@@ -29,32 +29,48 @@ MemberStatus Classify(int code, bool traditional, FileError* error)
 }
 
 constexpr int kTooLarge = -1; // not one of libzip's codes
+constexpr int kRefused = -2;  // the first bytes failed the caller's check
+constexpr qint64 kHeadBytes = 4096;
 
-// Reads an open member to its end into data (room: the first size to try) and closes it. libzip's
-// error code, or kTooLarge; on an error data keeps what was read before it.
-int ReadToEnd(zip_file_t* f, qint64 room, QByteArray* data)
+// Reads an open member to its end into data and closes it: room is the first size to try, limit
+// the most it may hold, looksRight (when given) checks the first bytes before any more is read.
+// libzip's error code, kTooLarge or kRefused; on an error data keeps what was read before it.
+// *inflated (when asked) is how much came out.
+int ReadToEnd(zip_file_t* f, qint64 room, qint64 limit, QByteArray* data,
+              const ArchiveReader::HeadCheck& looksRight = {}, qint64* inflated = nullptr)
 {
     QByteArray& buf = *data;
-    buf.resize(qsizetype(qMax<qint64>(room, 1)));
+    buf.resize(qsizetype(qBound<qint64>(1, room, limit + 1)));
     qint64 len = 0;
     int code = ZIP_ER_OK;
+    bool checked = !looksRight;
     for (;;) {
         if (len == buf.size()) {
-            if (len > kMaxMemberSize) break;
-            buf.resize(qsizetype(qMin(qMax<qint64>(len * 2, 64 * 1024), kMaxMemberSize + 1)));
+            if (len > limit) break;
+            buf.resize(qsizetype(qMin(qMax<qint64>(len * 2, 64 * 1024), limit + 1)));
         }
-        const zip_int64_t n = zip_fread(f, buf.data() + len, zip_uint64_t(buf.size() - len));
+        // Before the head is checked, only the head is asked for.
+        const qint64 want = checked ? buf.size() - len : qMin<qint64>(buf.size(), kHeadBytes) - len;
+        const zip_int64_t n = zip_fread(f, buf.data() + len, zip_uint64_t(want));
         if (n < 0) {
             code = zip_error_code_zip(zip_file_get_error(f));
             break;
         }
-        if (n == 0) break;
         len += n;
+        if (!checked && (n == 0 || len >= kHeadBytes)) {
+            checked = true;
+            if (!looksRight(QByteArrayView(buf.constData(), len))) {
+                code = kRefused;
+                break;
+            }
+        }
+        if (n == 0) break;
     }
     const int closed = zip_fclose(f);
     if (code == ZIP_ER_OK) code = closed;
-    if (len > kMaxMemberSize) code = kTooLarge;
-    buf.resize(code == kTooLarge ? 0 : qsizetype(len));
+    if (len > limit) code = kTooLarge;
+    buf.resize(code == kTooLarge || code == kRefused ? 0 : qsizetype(len));
+    if (inflated) *inflated = len;
     return code;
 }
 
@@ -73,7 +89,7 @@ bool ReadStored(zip_t* za, qsizetype archiveSize, quint64 index, const zip_stat_
         *error = ArchiveError(zip_error_code_zip(zip_get_error(za)));
         return false;
     }
-    const int code = ReadToEnd(f, qint64(st.comp_size) + 1, stored);
+    const int code = ReadToEnd(f, qint64(st.comp_size) + 1, kMaxMemberSize, stored);
     // libzip 1.7 compares the CRC even of a stored member read as it is, still encrypted; that
     // can only fail here, once all of it is read.
     const bool whole = stored->size() == qint64(st.comp_size);
@@ -84,6 +100,20 @@ bool ReadStored(zip_t* za, qsizetype archiveSize, quint64 index, const zip_stat_
 }
 
 } // namespace
+
+qint64 InflateBudget::ForArchive(qint64 archiveBytes)
+{
+    return qMax(kMinInflateBudget, archiveBytes > kMinInflateBudget ? kMinInflateBudget * kInflateRatio
+                                                                    : archiveBytes * kInflateRatio);
+}
+
+bool InflateBudget::Take(qint64 n)
+{
+    qint64 left = m_left.load();
+    while (left >= n)
+        if (m_left.compare_exchange_weak(left, left - n)) return true;
+    return false;
+}
 
 bool IsCalMemberName(QStringView name)
 {
@@ -107,6 +137,7 @@ void ArchiveReader::Close()
     m_members.clear();
     m_bytes.clear();
     m_file.reset();
+    m_budget.reset();
 }
 
 bool ArchiveReader::Open(QByteArray bytes, FileError* error)
@@ -130,9 +161,18 @@ bool ArchiveReader::OpenFile(const QString& path, qint64 limit, FileError* error
     return OpenBytes(QByteArray::fromRawData(m_file->Data() ? m_file->Data() : "", size), error);
 }
 
+bool ArchiveReader::OpenBeside(const ArchiveReader& other, FileError* error)
+{
+    Close();
+    if (!OpenBytes(other.m_bytes, error)) return false;
+    if (other.m_budget) m_budget = other.m_budget;
+    return true;
+}
+
 bool ArchiveReader::OpenBytes(QByteArray bytes, FileError* error)
 {
     m_bytes = std::move(bytes);
+    m_budget = std::make_shared<InflateBudget>(InflateBudget::ForArchive(m_bytes.size()));
     m_zip = OpenArchiveBuffer(m_bytes, error);
     if (!m_zip) {
         Close();
@@ -150,7 +190,7 @@ bool ArchiveReader::OpenBytes(QByteArray bytes, FileError* error)
 }
 
 MemberStatus ArchiveReader::Read(const QString& name, const QString& password, QByteArray* data,
-                                 FileError* error)
+                                 FileError* error, const HeadCheck& looksRight)
 {
     data->clear();
     const auto it = m_members.constFind(name.toLower());
@@ -164,19 +204,20 @@ MemberStatus ArchiveReader::Read(const QString& name, const QString& password, Q
     if (zip_stat_index(m_zip, *it, 0, &st) < 0)
         return Classify(zip_error_code_zip(zip_get_error(m_zip)), false, error);
     const bool encrypted = (st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE;
-    if (!encrypted) return ReadWith(*it, nullptr, data, error);
+    if (!encrypted) return ReadWith(*it, nullptr, data, error, looksRight);
     if (password.isEmpty()) return MemberStatus::NeedsPassword;
 
     const QByteArray utf8 = password.toUtf8();
-    const MemberStatus s = ReadWith(*it, utf8.constData(), data, error);
+    const MemberStatus s = ReadWith(*it, utf8.constData(), data, error, looksRight);
     if (s != MemberStatus::WrongPassword) return s;
     // Windows tools protect with the system's code page.
     bool encodable = false;
     const QByteArray ansi = EncodeCp1252(password, &encodable);
-    return encodable && ansi != utf8 ? ReadWith(*it, ansi.constData(), data, error) : s;
+    return encodable && ansi != utf8 ? ReadWith(*it, ansi.constData(), data, error, looksRight) : s;
 }
 
-MemberStatus ArchiveReader::ReadWith(quint64 index, const char* password, QByteArray* data, FileError* error)
+MemberStatus ArchiveReader::ReadWith(quint64 index, const char* password, QByteArray* data, FileError* error,
+                                     const HeadCheck& looksRight)
 {
     zip_stat_t st;
     zip_stat_init(&st);
@@ -221,10 +262,20 @@ MemberStatus ArchiveReader::ReadWith(quint64 index, const char* password, QByteA
         encrypted ? zip_fopen_index_encrypted(m_zip, index, 0, password) : zip_fopen_index(m_zip, index, 0);
     if (!f) return Classify(zip_error_code_zip(zip_get_error(m_zip)), encrypted && !aesKeyLength, error);
 
-    const int code = ReadToEnd(f, room, data);
-    if (code == ZIP_ER_OK) return MemberStatus::Read;
-    if (code == kTooLarge) {
+    // The budget lends what the member announces (the cap when it does not say) and gets back
+    // what it did not inflate; a member that inflates past what it announced is damaged.
+    const qint64 lent = (st.valid & ZIP_STAT_SIZE) ? qint64(st.size) : kMaxMemberSize;
+    if (!m_budget->Take(lent)) {
+        zip_fclose(f);
         *error = ProgramError(ErrOutOfMemory);
+        return MemberStatus::Failed;
+    }
+    qint64 inflated = 0;
+    const int code = ReadToEnd(f, room, lent, data, looksRight, &inflated);
+    m_budget->GiveBack(lent - inflated);
+    if (code == ZIP_ER_OK) return MemberStatus::Read;
+    if (code == kTooLarge || code == kRefused) {
+        *error = code == kRefused ? ArchiveError(ZIP_ER_INCONS) : ProgramError(ErrOutOfMemory);
         return MemberStatus::Failed;
     }
     // An "AE-2" member stores the CRC 0 by design; its authentication code, checked above,

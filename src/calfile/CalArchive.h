@@ -9,12 +9,34 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <atomic>
+#include <functional>
 #include <memory>
 
 struct zip;
 
 // Nothing read from an archive may grow larger than this (a defence against ZIP bombs).
 constexpr qint64 kMaxMemberSize = qint64(64) << 20;
+
+// What the reading of one archive may inflate in all, whatever reads its members and on
+// whichever thread: a small hostile file whose members all inflate a large entry cannot keep the
+// program busy for minutes. At least kMinInflateBudget, else kInflateRatio times the archive:
+// far more than the pictures of an honest file hold.
+constexpr qint64 kMinInflateBudget = qint64(128) << 20;
+constexpr qint64 kInflateRatio = 32;
+
+class InflateBudget
+{
+public:
+    explicit InflateBudget(qint64 bytes) : m_left(bytes) {}
+    static qint64 ForArchive(qint64 archiveBytes);
+    // Takes n bytes; false, taking nothing, when fewer are left.
+    bool Take(qint64 n);
+    void GiveBack(qint64 n) { m_left += n; }
+
+private:
+    std::atomic<qint64> m_left;
+};
 
 struct ArchiveMember
 {
@@ -51,6 +73,9 @@ public:
     bool Open(QByteArray bytes, FileError* error);
     // The same for a whole file read from disk (no larger than limit).
     bool OpenFile(const QString& path, qint64 limit, FileError* error);
+    // Another reader of the archive other holds (one per thread), sharing its bytes and its
+    // budget.
+    bool OpenBeside(const ArchiveReader& other, FileError* error);
     void Close();
 
     bool Has(const QString& name) const { return m_members.contains(name); }
@@ -59,16 +84,22 @@ public:
 
     // Reads a member whole into data, using its room again. An encrypted member is tried with the UTF-8 bytes
     // of password, then with its Windows-1252 bytes when they differ; an empty password is a missing one.
-    MemberStatus Read(const QString& name, const QString& password, QByteArray* data, FileError* error);
+    // What it inflates comes out of the archive's budget; past it, the member fails as too large.
+    // A member whose first bytes fail looksRight is not inflated any further and fails.
+    using HeadCheck = std::function<bool(QByteArrayView head)>;
+    MemberStatus Read(const QString& name, const QString& password, QByteArray* data, FileError* error,
+                      const HeadCheck& looksRight = {});
 
 private:
     bool OpenBytes(QByteArray bytes, FileError* error);
-    MemberStatus ReadWith(quint64 index, const char* password, QByteArray* data, FileError* error);
+    MemberStatus ReadWith(quint64 index, const char* password, QByteArray* data, FileError* error,
+                          const HeadCheck& looksRight);
 
     std::unique_ptr<LargeBuffer> m_file; // the file's bytes, when read by OpenFile
     QByteArray m_bytes;                  // the archive libzip reads from
     zip* m_zip = nullptr;
     QHash<QString, quint64> m_members; // known member names, lower case
+    std::shared_ptr<InflateBudget> m_budget;
 };
 
 // Opens an archive held in memory for reading; bytes must outlive it (zip_discard).

@@ -63,6 +63,7 @@ bool ReadCalFile(const QString& pathArgument, CalendarDocument& target)
     session.SetProgressLine(0, Str(10028));
     target = session.BlankDocument(true);
     const CalendarDocument blank = target; // every retry starts again from here
+    ClearStopRequest();
 
     // A kind-1 report; true when the user chose Retry.
     auto retry = [&](const FileError& error) {
@@ -119,6 +120,7 @@ bool ReadCalFile(const QString& pathArgument, CalendarDocument& target)
     ReadSyncState(path, archive, target);
     session.SetProgressLine(1, Str(10031));
     LoadDocumentPictures(path, archive, target, busy);
+    if (StopRequested()) return false; // the program is ending: the caller drops what was read
     target.FilePath = path;
     return true;
 }

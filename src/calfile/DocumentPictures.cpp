@@ -5,6 +5,7 @@
 #include "calfile/FileError.h"
 #include "calfile/Parallel.h"
 #include "calfile/Pictures.h"
+#include "platform/Prompter.h"
 
 #include <QHash>
 #include <atomic>
@@ -34,7 +35,8 @@ private:
     std::atomic<qint64> m_spent{0};
 };
 
-// Each worker reads members through an archive of its own, sharing the bytes.
+// Each worker reads members through an archive of its own, sharing the bytes and the budget of
+// what may be inflated. A member that does not begin as a picture is not inflated any further.
 std::vector<QImage> DecodeMembers(const QList<PictureSlot>& slotList, const ArchiveReader& archive,
                                   const QString& password)
 {
@@ -46,10 +48,11 @@ std::vector<QImage> DecodeMembers(const QList<PictureSlot>& slotList, const Arch
     ParallelFor(int(slotList.size()), [&](int w, int i) {
         ArchiveReader& reader = readers[size_t(w)];
         FileError ignored;
-        if (!opened[size_t(w)]) opened[size_t(w)] = reader.Open(archive.Bytes(), &ignored) ? 1 : 2;
+        if (!opened[size_t(w)]) opened[size_t(w)] = reader.OpenBeside(archive, &ignored) ? 1 : 2;
         QImage picture;
-        if (budget.Affordable() &&
-            reader.Read(slotList[i].Member, password, &buffers[size_t(w)], &ignored) == MemberStatus::Read &&
+        if (!StopRequested() && budget.Affordable() &&
+            reader.Read(slotList[i].Member, password, &buffers[size_t(w)], &ignored, &LooksLikePicture) ==
+                MemberStatus::Read &&
             DecodePicture(buffers[size_t(w)], picture))
             budget.Spend(picture);
         pictures[size_t(i)] = picture;
@@ -68,7 +71,7 @@ std::vector<QImage> DecodeFiles(const QList<PictureSlot>& slotList)
     Budget budget;
     ParallelFor(int(paths.size()), [&](int, int i) {
         QImage picture;
-        if (budget.Affordable() && LoadPictureFile(paths[i], picture)) budget.Spend(picture);
+        if (!StopRequested() && budget.Affordable() && LoadPictureFile(paths[i], picture)) budget.Spend(picture);
         decoded[size_t(i)] = picture;
     });
     std::vector<QImage> pictures;
@@ -83,8 +86,12 @@ void LoadDocumentPictures(const QString& fileName, const ArchiveReader& archive,
 {
     const bool embedded = doc.EmbedPictures;
     const QList<PictureSlot> slotList = embedded ? EmbeddedPictures(doc) : ReferencedPictures(doc);
-    const std::vector<QImage> pictures =
-        embedded ? DecodeMembers(slotList, archive, doc.Password) : DecodeFiles(slotList);
+    // The longest step of an open: the windows answer meanwhile, and the program may be ended.
+    std::vector<QImage> pictures;
+    RunWhileInterfaceAnswers([&] {
+        pictures = embedded ? DecodeMembers(slotList, archive, doc.Password) : DecodeFiles(slotList);
+    });
+    if (StopRequested()) return;
 
     int reports = 0;
     for (qsizetype i = 0; i < slotList.size(); ++i) {

@@ -112,6 +112,12 @@ QByteArray EncodeBitmap(const QImage& picture)
     return out;
 }
 
+bool LooksLikePicture(QByteArrayView head)
+{
+    return head.startsWith("BM") || head.startsWith("GIF87a") || head.startsWith("GIF89a") ||
+           head.startsWith("\xFF\xD8\xFF");
+}
+
 bool DecodePicture(QByteArrayView bytes, QImage& picture)
 {
     picture = QImage();

@@ -12,12 +12,14 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <limits>
 
 AlarmControls::AlarmControls(QWidget* parent) : QWidget(parent)
 {
     m_noAlarm = new QCheckBox(Str(729), this);
     m_noAlarm->setObjectName(QStringLiteral("ChkAL"));
-    const UpDownBox days = MakeUpDownBox(QStringLiteral("TxtAL"), QStringLiteral("UDAl"), this);
+    const UpDownBox days = MakeUpDownBox(QStringLiteral("TxtAL"), QStringLiteral("UDAl"), this, 0,
+                                         std::numeric_limits<qint32>::max());
     m_days = days.Box;
     m_sounds = new QComboBox(this);
     m_sounds->setObjectName(QStringLiteral("CmbAL"));

@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -38,6 +40,22 @@ public:
 
 private:
     QToolButton* m_help;
+};
+
+// The program's text filter, and no number above the maximum: such an edit does not happen.
+class BoundedNumberValidator : public CalTextValidator
+{
+public:
+    BoundedNumberValidator(double maximum, QObject* parent) : CalTextValidator(parent), m_maximum(maximum) {}
+
+    State validate(QString& input, int& pos) const override
+    {
+        const State state = CalTextValidator::validate(input, pos);
+        return std::fabs(ReadNumber(input)) > m_maximum ? Invalid : state;
+    }
+
+private:
+    double m_maximum;
 };
 
 } // namespace
@@ -68,6 +86,24 @@ EditorButtons LayOutEditor(QDialog* dialog, QWidget* pages)
     return b;
 }
 
+void HoldOk(QPushButton* ok, bool missing, int why)
+{
+    ok->setEnabled(!missing);
+    ok->setToolTip(missing ? Str(why) : QString());
+}
+
+int WidthToShow(const QLineEdit* box, const QString& text)
+{
+    QStyleOptionFrame frame;
+    frame.initFrom(box);
+    frame.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box) : 0;
+    const QMargins margins = box->textMargins();
+    // The box keeps 2 pixels each side of its text, and room for the cursor.
+    const QSize inside(box->fontMetrics().horizontalAdvance(text) + 2 * 2 + 1 + margins.left() + margins.right(),
+                       box->fontMetrics().height());
+    return box->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, inside, box).width();
+}
+
 QLineEdit* FilteredTextBox(const QString& name, QWidget* parent)
 {
     auto* box = new QLineEdit(parent);
@@ -88,10 +124,13 @@ QLineEdit* AmountTextBox(const QString& name, AmountSign sign, QWidget* parent)
     return box;
 }
 
-UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent, double minimum)
+UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent, double minimum,
+                        double maximum)
 {
     UpDownBox b;
     b.Box = AmountTextBox(boxName, AmountSign::Absolute, parent);
+    b.Box->setValidator(new BoundedNumberValidator(maximum, b.Box));
+    b.Box->setToolTip(Str(20005).arg(PlainNumberText(minimum), PlainNumberText(maximum)));
     b.Box->setMaximumWidth(80);
     b.Up = new QToolButton(parent);
     b.Down = new QToolButton(parent);
@@ -105,9 +144,9 @@ UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidg
     b.Row->addWidget(b.Down);
 
     QLineEdit* box = b.Box;
-    const auto step = [box, minimum](int by) {
+    const auto step = [box, minimum, maximum](int by) {
         const double value = std::nearbyint(std::fabs(ReadNumber(box->text()))) + by;
-        box->setText(PlainNumberText(std::max(minimum, value)));
+        box->setText(PlainNumberText(std::clamp(value, minimum, maximum)));
     };
     QObject::connect(b.Up, &QToolButton::clicked, box, [step] { step(1); });
     QObject::connect(b.Down, &QToolButton::clicked, box, [step] { step(-1); });

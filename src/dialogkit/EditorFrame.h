@@ -25,6 +25,9 @@ struct EditorButtons
 // Lays out the dialog: the pages (or any content), then the button row.
 EditorButtons LayOutEditor(QDialog* dialog, QWidget* pages);
 
+// OK waits while something the file needs is missing; its tooltip (string why) says what.
+void HoldOk(QPushButton* ok, bool missing, int why);
+
 // A control with its object name, and a check box with a numbered caption.
 template <class W> W* Named(W* widget, const QString& name)
 {
@@ -32,6 +35,9 @@ template <class W> W* Named(W* widget, const QString& name)
     return widget;
 }
 QCheckBox* NamedCheckBox(int text, const QString& name, QWidget* parent);
+
+// The width a text box needs to show text whole, frame and margins included.
+int WidthToShow(const QLineEdit* box, const QString& text);
 
 // A named text box with the program's input filter.
 QLineEdit* FilteredTextBox(const QString& name, QWidget* parent);
@@ -42,7 +48,8 @@ QLineEdit* AmountTextBox(const QString& name, AmountSign sign, QWidget* parent);
 
 // A number box with its up-down control: the box keeps the absolute value of what is typed, and
 // the buttons "<upDownName>Up" and "<upDownName>Down" step the whole number by one, never
-// below minimum.
+// below minimum. Nothing above maximum (what the value is kept in) can be typed or stepped to;
+// the box's tooltip gives the range.
 struct UpDownBox
 {
     QLineEdit* Box;
@@ -50,5 +57,5 @@ struct UpDownBox
     QToolButton* Down;
     QHBoxLayout* Row; // the box and its buttons, for the caller's layout
 };
-UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent,
-                        double minimum = 0);
+UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidget* parent, double minimum,
+                        double maximum);

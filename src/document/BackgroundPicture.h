@@ -1,7 +1,7 @@
 #pragma once
 // How a background picture covers an area: stretched over it (mode 1), tiled from its top-left
-// corner (mode 2), or drawn once at its natural size (mode 0, where the printed page and the
-// properties preview show it; the month grid draws nothing then).
+// corner (mode 2), or drawn once at its natural size from its top-left corner (mode 0, and any
+// other), alike in the month grid, the printed page and the properties' sample.
 
 #include <QImage>
 #include <QRect>

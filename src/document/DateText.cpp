@@ -8,7 +8,7 @@ QString DateText(const DateRec& date, QLocale::FormatType monthFormat)
 {
     return QStringLiteral("%1 %2 %3")
         .arg(date.Day, 2, 10, QLatin1Char('0'))
-        .arg(QLocale().monthName(date.Month, monthFormat))
+        .arg(QLocale(QLocale::French, QLocale::France).monthName(date.Month, monthFormat))
         .arg(date.Year, 4, 10, QLatin1Char('0'));
 }
 

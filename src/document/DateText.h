@@ -5,7 +5,8 @@
 
 #include <QString>
 
-// "dd mmm yyyy": two-digit day, the abbreviated month name of the user's locale, the year.
+// "dd mmm yyyy": two-digit day, the abbreviated French month name, the year: the program speaks
+// French whatever the system's language.
 QString ShortDateText(const DateRec& date);
 
 // "dd mmmm yyyy": the same with the full month name.

@@ -5,7 +5,6 @@
 #include "document/Money.h"
 #include "document/Session.h"
 #include "entries/Balances.h"
-#include "entries/DebtsSavings.h"
 #include "entries/ListEditor.h"
 #include "platform/HelpTopic.h"
 #include "resources/Strings.h"
@@ -87,6 +86,9 @@ AccountEditor::AccountEditor(int mode, int editIndex, QWidget* parent)
     connect(m_date, &QDateEdit::dateChanged, this, &AccountEditor::OnDateChanged);
     connect(buttons.Ok, &QPushButton::clicked, this, &AccountEditor::OnOk);
     connect(buttons.Help, &QToolButton::clicked, this, [] { ShowHelpTopic(kHelpPage); });
+    const auto guardOk = [this, ok = buttons.Ok] { HoldOk(ok, NameMissing(Values()), 20004); };
+    connect(m_name, &QLineEdit::textChanged, this, guardOk);
+    guardOk();
     OnDateChanged();
     m_name->setFocus();
 }
@@ -96,14 +98,19 @@ void AccountEditor::OnDateChanged()
     m_startLabel->setText(DatedLabel(718, PickedDate(m_date)));
 }
 
-void AccountEditor::OnOk()
+DebtFormValues AccountEditor::Values() const
 {
     DebtFormValues values;
     values.IsSavings = m_kind->checkedId() == 1;
     values.Name = m_name->text();
     values.Amount = m_amount->text();
     values.Start = PickedDate(m_date);
-    m_result = SaveDebtForm(m_mode, m_editIndex, values);
+    return values;
+}
+
+void AccountEditor::OnOk()
+{
+    m_result = SaveDebtForm(m_mode, m_editIndex, Values());
     accept();
 }
 

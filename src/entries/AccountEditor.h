@@ -1,6 +1,8 @@
 #pragma once
 // The debt and savings editor: kind, name, start amount and start date of one account.
 
+#include "entries/DebtsSavings.h"
+
 #include <QDialog>
 
 class QButtonGroup;
@@ -19,6 +21,7 @@ public:
     int Result() const { return m_result; }
 
 private:
+    DebtFormValues Values() const;
     void OnDateChanged();
     void OnOk();
 

@@ -83,18 +83,18 @@ AutoEventEditor::AutoEventEditor(int mode, int editIndex, QWidget* parent)
         if (combo)
             connect(combo, &QComboBox::currentIndexChanged, this, &AutoEventEditor::OnRecurrenceChosen);
     for (int i = 0; i < 2; ++i) {
-        // While the calendar is open its cursor moves the date: the date snaps once one is chosen.
+        // A date is chosen once its typing is finished (Enter, or the focus leaving the box) or a
+        // day is picked in the calendar; never at each key, nor as the calendar's cursor moves.
         QDateEdit* picker = m_range[size_t(i)];
-        connect(picker, &QDateEdit::dateChanged, this, [this, picker, i] {
-            if (!picker->calendarWidget()->isVisible()) Snap(i);
-        });
+        connect(picker, &QDateEdit::editingFinished, this, [this, i] { OnDateChosen(i); });
         for (auto chosen : {&QCalendarWidget::clicked, &QCalendarWidget::activated})
             connect(
-                picker->calendarWidget(), chosen, this, [this, i] { Snap(i); }, Qt::QueuedConnection);
+                picker->calendarWidget(), chosen, this, [this, i] { OnDateChosen(i); }, Qt::QueuedConnection);
     }
     connect(m_tabs, &QTabWidget::currentChanged, m_event, &EventPage::UpdateStates);
     connect(buttons.Ok, &QPushButton::clicked, this, &AutoEventEditor::OnOk);
     connect(buttons.Help, &QToolButton::clicked, this, &AutoEventEditor::ShowHelp);
+    m_event->GuardOk(buttons.Ok);
     m_event->DescriptionBox()->setFocus();
 }
 
@@ -137,7 +137,6 @@ QWidget* AutoEventEditor::BuildRangePage()
     auto* form = new QFormLayout(frame);
     for (int i = 0; i < 2; ++i) {
         QDateEdit* picker = DatePicker(QStringLiteral("DtRG%1").arg(i), {}, frame);
-        picker->setKeyboardTracking(false); // snapped once the date is typed, not at each digit
         m_range[size_t(i)] = picker;
         form->addRow(Str(808 + i), picker);
     }
@@ -154,6 +153,7 @@ void AutoEventEditor::ShowValues(const AutoEventFormValues& v)
     const int values[6] = {v.MonthDay, v.Weekday, v.TwoWeekday, 0, v.YearDay, v.YearMonth};
     for (int i = 0; i < 6; ++i)
         if (i != kNoCombo) m_combos[size_t(i)]->setCurrentIndex(values[i] - 1);
+    m_chosen = m_shown = {v.Start, v.End};
     ShowDate(m_range[0], v.Start);
     ShowDate(m_range[1], v.End);
     EnableCombos(v.Recurrence);
@@ -188,10 +188,19 @@ void AutoEventEditor::OnRecurrenceChosen()
     Snap(1);
 }
 
+void AutoEventEditor::OnDateChosen(int picker)
+{
+    // Leaving a box that still shows its snapped date chooses nothing new.
+    const DateRec picked = PickedDate(m_range[size_t(picker)]);
+    if (picked != m_shown[size_t(picker)]) m_chosen[size_t(picker)] = picked;
+    Snap(picker);
+}
+
 void AutoEventEditor::Snap(int picker)
 {
-    QDateEdit* box = m_range[size_t(picker)];
-    ShowDate(box, SnapOntoRecurrence(Values(), PickedDate(box), picker == 0));
+    const auto i = size_t(picker);
+    m_shown[i] = SnapOntoRecurrence(Values(), m_chosen[i], picker == 0);
+    ShowDate(m_range[i], m_shown[i]);
 }
 
 void AutoEventEditor::ShowHelp()

@@ -32,7 +32,10 @@ private:
     // Only the combos of the chosen recurrence can be used.
     void EnableCombos(int recurrence);
     void OnRecurrenceChosen();
-    // Moves one range date (0 start, 1 end) onto the recurrence.
+    // A range date (0 start, 1 end) the user finished choosing, then snapped.
+    void OnDateChosen(int picker);
+    // Shows the date the user last chose for that picker moved onto the recurrence: changing the
+    // recurrence twice never loses a first or last occurrence.
     void Snap(int picker);
     void ShowHelp();
     void OnOk();
@@ -45,6 +48,8 @@ private:
     QButtonGroup* m_recurrence = nullptr;
     std::array<QComboBox*, 6> m_combos{}; // CmbAE0..5; the daily box has none (3)
     std::array<QDateEdit*, 2> m_range{};
+    std::array<DateRec, 2> m_chosen{}; // what the user chose last
+    std::array<DateRec, 2> m_shown{};  // what the snap showed for it
 };
 
 // Opens the editor modally on the open document and returns its result.

@@ -167,6 +167,7 @@ AutoEventDef AutoEventFromForm(const CalendarDocument& doc, const AutoEventFormV
 int SaveAutoEventForm(int mode, int index, const AutoEventFormValues& values)
 {
     CalendarDocument& doc = Session::Get().CurrentDocument;
+    if (NameMissing(doc, values.Event)) return 0;
     AutoEventDef def = AutoEventFromForm(doc, values);
     QList<AutoEventDef>& defs = AutoEventDefs.Current();
     const bool editing = mode == EditorEdit;

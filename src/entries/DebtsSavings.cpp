@@ -56,8 +56,14 @@ DebtSavingDef DebtFromForm(const DebtFormValues& values)
     return account;
 }
 
+bool NameMissing(const DebtFormValues& values)
+{
+    return TrimBlanks(values.Name).isEmpty();
+}
+
 int SaveDebtForm(int mode, int index, const DebtFormValues& values)
 {
+    if (NameMissing(values)) return 0;
     const DebtSavingDef account = DebtFromForm(values);
     if (mode == EditorAdd) return DebtList.Add(account) ? 1 : 0;
     const QList<DebtSavingDef>& accounts = DebtList.Current();

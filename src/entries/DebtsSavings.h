@@ -27,6 +27,11 @@ DebtFormValues DebtFormForAdd(const CalendarDocument& doc);
 DebtFormValues DebtFormForEdit(const DebtSavingDef& account);
 DebtSavingDef DebtFromForm(const DebtFormValues& values);
 
+// An account needs a name: the file trims leading blanks, so the start amount of a nameless
+// one would not read back.
+bool NameMissing(const DebtFormValues& values);
+
 // Writes the account (appended, or replacing the one at index) and returns 1; returns 0 and
-// writes nothing when an edited account is unchanged or the index is not an account.
+// writes nothing when an edited account is unchanged, has no name or the index is not an
+// account.
 int SaveDebtForm(int mode, int index, const DebtFormValues& values);

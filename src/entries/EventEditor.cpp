@@ -66,6 +66,7 @@ EventEditor::EventEditor(int mode, int editIndex, QWidget* parent)
 
     ShowSwatch();
     UpdateStates();
+    m_general->GuardOk(buttons.Ok);
     m_general->DescriptionBox()->setFocus();
 }
 

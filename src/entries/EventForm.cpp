@@ -78,6 +78,13 @@ ComposedEntry ComposeEventPage(const CalendarDocument& doc, const EventPageValue
     return {EntryEvent, TrimBlanks(v.Description)};
 }
 
+bool NameMissing(const CalendarDocument& doc, const EventPageValues& v)
+{
+    if (GeneratedWarning(v.LinkKey) != 0) return false;
+    const ComposedEntry composed = ComposeEventPage(doc, v);
+    return IsMoneyType(composed.EntryType) && NamePart(composed.Description).isEmpty();
+}
+
 EventFormValues EventFormForEdit(const CalendarDocument& doc, const DayEntry& entry)
 {
     EventFormValues v;
@@ -119,7 +126,7 @@ DayEntry EntryFromForm(const CalendarDocument& doc, const EventFormValues& v)
 int SaveEventForm(int mode, int month, int cell, int editIndex, const EventFormValues& values)
 {
     const DayCell* day = DayOf(month, cell);
-    if (!day) return 0;
+    if (!day || NameMissing(Session::Get().CurrentDocument, values)) return 0;
     DayEntry entry = EntryFromForm(Session::Get().CurrentDocument, values);
     if (mode == EditorAdd) return AppendUserEntry(month, cell, entry) ? 1 : 0;
     if (editIndex < 0 || editIndex >= day->Entries.size()) return 0;

@@ -59,6 +59,11 @@ struct ComposedEntry
 };
 ComposedEntry ComposeEventPage(const CalendarDocument& doc, const EventPageValues& values);
 
+// True when the page would write an income or expense without a name. The file trims leading
+// blanks, so the amount of a nameless one would not read back; OK waits for a name. An
+// occurrence keeps the text of its definition and is never held back.
+bool NameMissing(const CalendarDocument& doc, const EventPageValues& values);
+
 EventFormValues EventFormForAdd();
 EventFormValues EventFormForEdit(const CalendarDocument& doc, const DayEntry& entry);
 
@@ -69,8 +74,8 @@ DayEntry EntryFromForm(const CalendarDocument& doc, const EventFormValues& value
 void SetEntryAlarm(DayEntry& entry, bool on, const QString& daysBefore, int sound);
 
 // Appends (add) or replaces the entry at editIndex (edit, keeping its link key) of the day and
-// returns 1; returns 0 and writes nothing when the edited entry is unchanged or the day or the
-// index is not valid.
+// returns 1; returns 0 and writes nothing when the edited entry is unchanged, a name is missing,
+// or the day or the index is not valid.
 int SaveEventForm(int mode, int month, int cell, int editIndex, const EventFormValues& values);
 
 // How long the description may be for a type choice: 10 for money, 17 for an event (or the

@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -114,6 +115,7 @@ EventPage::EventPage(bool balancePreview, QWidget* parent) : QWidget(parent), m_
 void EventPage::Show(const EventPageValues& v)
 {
     m_showing = true;
+    m_linkKey = v.LinkKey;
     const int warning = GeneratedWarning(v.LinkKey);
     m_locked = warning != 0;
     m_warning->setText(m_locked ? Str(warning) : QString());
@@ -140,7 +142,16 @@ EventPageValues EventPage::Values() const
     v.Account = m_accounts->currentIndex();
     v.Direction = m_direction->checkedId();
     v.MoveAmount = m_moveAmount->text();
+    v.LinkKey = m_linkKey;
     return v;
+}
+
+void EventPage::GuardOk(QPushButton* ok)
+{
+    m_ok = ok;
+    connect(m_description, &QLineEdit::textChanged, this, &EventPage::UpdateOk);
+    connect(m_accounts, &QComboBox::currentIndexChanged, this, &EventPage::UpdateOk);
+    UpdateOk();
 }
 
 void EventPage::SetPreviewDay(int month, int cell, const DateRec& date, int leftOut)
@@ -206,6 +217,12 @@ void EventPage::UpdateStates()
         m_after->setEnabled(linked);
     }
     UpdatePreview();
+    UpdateOk();
+}
+
+void EventPage::UpdateOk()
+{
+    if (m_ok && !m_showing) HoldOk(m_ok, NameMissing(Doc(), Values()), 20003);
 }
 
 void EventPage::UpdatePreview()

@@ -13,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 class EventPage : public QWidget
 {
@@ -29,6 +30,8 @@ public:
     void SetPreviewDay(int month, int cell, const DateRec& date, int leftOut);
 
     QLineEdit* DescriptionBox() const { return m_description; }
+    // The dialog's OK, enabled only while the page can be written (NameMissing).
+    void GuardOk(QPushButton* ok);
     // Enables the boxes for the choices made; the dialog calls it again on every page change.
     void UpdateStates();
 
@@ -38,6 +41,7 @@ private:
     void OnAmountEdited();
     void OnMoveAmountEdited();
     void UpdatePreview();
+    void UpdateOk();
 
     bool m_balancePreview;
     bool m_showing = false;
@@ -46,6 +50,8 @@ private:
     int m_cell = 0;
     DateRec m_date;
     int m_leftOut = -1;
+    QString m_linkKey; // of the entry shown
+    QPushButton* m_ok = nullptr;
 
     QButtonGroup* m_type = nullptr;
     QLineEdit* m_description = nullptr;

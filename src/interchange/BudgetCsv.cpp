@@ -12,7 +12,10 @@ QStringList BudgetCsvHeader()
 
 QString CsvField(const QString& text)
 {
-    if (!text.contains(u';') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+    // A decimal comma is quoted too: a spreadsheet guessing the separator from the rows would
+    // otherwise take the comma of amounts like 12,50 for it.
+    if (!text.contains(u';') && !text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
+        !text.contains(u'\r'))
         return text;
     QString quoted = text;
     quoted.replace(u'"', QStringLiteral("\"\""));

@@ -12,7 +12,7 @@
 // "Date;Type;Nom;Montant;Pointé;Compte"
 QStringList BudgetCsvHeader();
 
-// One field, quoted when it holds ";", a double quote or a line break.
+// One field, quoted when it holds ";", ",", a double quote or a line break.
 QString CsvField(const QString& text);
 
 // The amount as typed, with the decimal comma: "12.50" -> "12,50".

@@ -13,5 +13,8 @@ QByteArray IcalText(icalcomponent* component)
     if (!text) return {};
     QByteArray bytes(text);
     icalmemory_free_buffer(text);
+    // libical writes a duration of nothing as "PT0S"; an alarm on the day itself counts its days
+    // as every other alarm does.
+    bytes.replace("\r\nTRIGGER:PT0S\r\n", "\r\nTRIGGER:-P0D\r\n");
     return bytes;
 }

@@ -94,7 +94,7 @@ void OptionsDialog::SetUpPrinter()
 {
     // Every set-up counts, even a cancelled one: it goes back to the default printer.
     Settings& s = Settings::Get();
-    s.ChosenPrinter = CommonDialogs::Current().SetupPrinter(s.ChosenPrinter).value_or(QString());
+    s.ChosenPrinter = CommonDialogs::Current().SetupPrinter(s.ChosenPrinter).value_or(PrinterChoice());
 }
 
 void OptionsDialog::UpdateStates()

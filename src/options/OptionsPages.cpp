@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace {
 
@@ -47,7 +48,8 @@ QWidget* OptionsDialog::BuildAlarmsPage()
     auto* page = new QWidget;
     m_offDefault = NamedCheckBox(1609, QStringLiteral("ChkAL1"), page);
     m_checkAlarms = NamedCheckBox(1610, QStringLiteral("ChkAL2"), page);
-    const UpDownBox minutes = MakeUpDownBox(QStringLiteral("TxtAL0"), QStringLiteral("UDAL0"), page);
+    const UpDownBox minutes =
+        MakeUpDownBox(QStringLiteral("TxtAL0"), QStringLiteral("UDAL0"), page, 0, std::numeric_limits<qint16>::max());
     m_minutes = minutes.Box;
     auto* minutesText = new QLabel(Str(1611), page);
     minutes.Row->insertWidget(0, m_checkAlarms);
@@ -147,7 +149,8 @@ QWidget* OptionsDialog::BuildPrintingPage()
 {
     auto* page = new QWidget;
     m_printBackground = NamedCheckBox(1626, QStringLiteral("ChkPrint"), page);
-    const UpDownBox copies = MakeUpDownBox(QStringLiteral("TxtPrint"), QStringLiteral("UDPrint"), page, 1);
+    const UpDownBox copies = MakeUpDownBox(QStringLiteral("TxtPrint"), QStringLiteral("UDPrint"), page, 1,
+                                           std::numeric_limits<qint16>::max());
     m_copies = copies.Box;
     copies.Row->insertWidget(0, new QLabel(Str(1628), page));
     copies.Row->addStretch();

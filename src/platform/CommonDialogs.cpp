@@ -33,7 +33,7 @@ std::optional<QString> CommonDialogs::ChooseFolder(const QString&)
     return std::nullopt;
 }
 
-std::optional<QString> CommonDialogs::SetupPrinter(const QString&)
+std::optional<PrinterChoice> CommonDialogs::SetupPrinter(const PrinterChoice&)
 {
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 // The common dialogs seam: open and save a file, choose a colour. The program installs one made
 // of the system's dialogs; tests install a scripted one. Cancel is told apart by an empty result.
 
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -20,6 +21,14 @@ struct FileDialogRequest
     bool ExtensionFollowsFilter = false;
 };
 
+// What the printer set-up chose: the printer and how it prints. Preview and print both follow it.
+struct PrinterChoice
+{
+    QString Printer;    // a system printer's name; empty: the default one (a PDF file when none)
+    QPageLayout Layout; // paper, orientation and margins; not valid: the printer's own
+    QString OutputFile; // not empty: the pages go into this PDF file, asked for no more
+};
+
 class CommonDialogs
 {
 public:
@@ -32,9 +41,9 @@ public:
     virtual std::optional<qint32> ChooseColour(qint32 initial) = 0;
     // A folder, starting in start; nothing on Cancel. Unless overridden, always cancelled.
     virtual std::optional<QString> ChooseFolder(const QString& start);
-    // The printer set-up: the chosen printer's name, empty for the default printer (or a PDF
-    // file); nothing on Cancel. Unless overridden, always cancelled.
-    virtual std::optional<QString> SetupPrinter(const QString& current);
+    // The printer set-up, showing the current choice: what the user chose; nothing on Cancel.
+    // Unless overridden, always cancelled.
+    virtual std::optional<PrinterChoice> SetupPrinter(const PrinterChoice& current);
 
     static CommonDialogs& Current();
     static void Install(CommonDialogs* dialogs); // nullptr: every dialog is cancelled

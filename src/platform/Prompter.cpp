@@ -2,11 +2,15 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QEventLoop>
 #include <QGuiApplication>
+#include <atomic>
+#include <thread>
 
 namespace {
 
 UnattendedPrompter g_unattended;
+std::atomic<bool> g_stop{false};
 Prompter* g_current = &g_unattended;
 
 PromptAnswer FirstButton(PromptButtons b)
@@ -81,4 +85,35 @@ void BusyCursor::Resume()
 void LetInterfaceRepaint()
 {
     if (HasGui()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void RunWhileInterfaceAnswers(const std::function<void()>& work)
+{
+    if (!HasGui()) {
+        work();
+        return;
+    }
+    QCoreApplication::processEvents();
+    QEventLoop loop;
+    std::thread worker([&] {
+        work();
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
+}
+
+void RequestStop()
+{
+    g_stop = true;
+}
+
+bool StopRequested()
+{
+    return g_stop;
+}
+
+void ClearStopRequest()
+{
+    g_stop = false;
 }

@@ -4,6 +4,7 @@
 // a scripted one that answers and records every message.
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 enum class PromptIcon { None, Stop, Question, Exclamation, Information };
@@ -69,3 +70,15 @@ private:
 
 // Lets pending window events run (repaints) during a long operation; no-op without a GUI.
 void LetInterfaceRepaint();
+
+// Runs work on a thread of its own while the windows answer the user, input included, and
+// returns once it is done; without a GUI it simply runs it. Pending events run first, so a
+// request posted just before is answered whatever the work's length. The commands that would
+// start something else are held back by the mode; closing the program asks the work to stop.
+void RunWhileInterfaceAnswers(const std::function<void()>& work);
+
+// The user ended the program while a long operation ran: it stops at its next step and gives up
+// (what it read is dropped). Asked from any thread.
+void RequestStop();
+bool StopRequested();
+void ClearStopRequest();

@@ -7,28 +7,36 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QLibraryInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTranslator>
 
 namespace {
 
 FolderChooserFunction g_folderChooser;
 
+// The file list with its dates in the program's French: the list itself writes them in the
+// system's language.
+class FrenchDates : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        constexpr int kDateColumn = 3;
+        if (role == Qt::DisplayRole && index.column() == kDateColumn)
+            if (const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel()))
+                return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
 QString StartFolder(const QString& folder)
 {
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
-}
-
-// The program speaks French whatever the system's language, Qt's own dialogs included.
-void LoadQtFrenchTexts()
-{
-    static QTranslator* translator = nullptr;
-    if (translator) return;
-    translator = new QTranslator(qApp);
-    if (translator->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
 }
 
 // "csv" of "CSV (*.csv)"; empty when the filter has no single extension of its own.
@@ -58,6 +66,7 @@ std::optional<QString> SystemDialogs::Run(const FileDialogRequest& request, bool
     // Qt's own dialog on every desktop: it adds the default extension before it checks for an
     // existing file, so the overwrite question is asked about the name that will be written.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new FrenchDates(&dialog));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
@@ -104,15 +113,22 @@ std::optional<QString> SystemDialogs::ChooseFolder(const QString& start)
     return AddBackslash(chosen);
 }
 
-std::optional<QString> SystemDialogs::SetupPrinter(const QString& current)
+std::optional<PrinterChoice> SystemDialogs::SetupPrinter(const PrinterChoice& current)
 {
     QPrinter printer;
-    if (!current.isEmpty()) printer.setPrinterName(current);
+    if (!current.Printer.isEmpty()) printer.setPrinterName(current.Printer);
+    if (!current.OutputFile.isEmpty()) printer.setOutputFileName(current.OutputFile);
+    if (current.Layout.isValid()) printer.setPageLayout(current.Layout);
     QPrintDialog dialog(&printer, m_parent);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    // A PDF file is what the default printer is when the system has none.
-    return printer.outputFormat() == QPrinter::PdfFormat ? QString() : printer.printerName();
+    PrinterChoice chosen;
+    chosen.Layout = printer.pageLayout();
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        chosen.OutputFile = printer.outputFileName();
+    else
+        chosen.Printer = printer.printerName();
+    return chosen;
 }
 
 void SetFolderChooser(FolderChooserFunction chooser)
@@ -126,5 +142,4 @@ void InstallSystemDialogs(QWidget* parent)
     delete dialogs;
     dialogs = new SystemDialogs(parent);
     CommonDialogs::Install(dialogs);
-    LoadQtFrenchTexts();
 }

@@ -17,7 +17,7 @@ public:
     std::optional<QString> SaveFile(const FileDialogRequest& request) override;
     std::optional<qint32> ChooseColour(qint32 initial) override;
     std::optional<QString> ChooseFolder(const QString& start) override;
-    std::optional<QString> SetupPrinter(const QString& current) override;
+    std::optional<PrinterChoice> SetupPrinter(const PrinterChoice& current) override;
 
 private:
     std::optional<QString> Run(const FileDialogRequest& request, bool save);

@@ -169,6 +169,17 @@ float cmAPIPrinter::TextWidth(const QString& text, const PrintFont& font)
     return float(metrics.horizontalAdvance(text) * FontNarrowing(f, font.Name) / m_toDevice.m11());
 }
 
+QString cmAPIPrinter::FittingText(const QString& text, const PrintFont& font, float width)
+{
+    if (TextWidth(text, font) <= width) return text;
+    qsizetype fits = 0, tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const qsizetype middle = (fits + tooLong) / 2;
+        (TextWidth(text.left(middle), font) <= width ? fits : tooLong) = middle;
+    }
+    return text.left(fits);
+}
+
 bool cmAPIPrinter::cmOutput_PrintText(float x, float y, const QString& text, qint32 colour,
                                       const PrintFont& font, bool alignRight, bool centred, float boxWidth)
 {

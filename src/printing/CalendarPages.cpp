@@ -130,13 +130,17 @@ void DrawDayCell(cmAPIPrinter& printer, const CalendarDocument& doc, int month, 
         const DayEntry& e = entries[i];
         const float y = top + kFirstLine + float(i) * kLineStep;
         const qint32 colour = EntryTextColour(colours, e);
+        // Each text ends where it ends in the cell and, as in the month window, keeps only the
+        // beginning that fits between there and the cell's left edge.
+        const auto print = [&](float end, const QString& text) {
+            const QString cut = printer.FittingText(text, lineFont, end - (right - columnWidth + kEntryEnd));
+            printer.cmOutput_PrintText(end, y, cut, colour, lineFont, true, false, 0);
+        };
         if (e.EntryType == EntryEvent) {
-            printer.cmOutput_PrintText(right - kEntryEnd, y, e.Description, colour, lineFont, true, false, 0);
+            print(right - kEntryEnd, e.Description);
         } else if (e.EntryType == EntryIncome || e.EntryType == EntryExpense) {
-            printer.cmOutput_PrintText(right - kNameEnd, y, NamePart(e.Description), colour, lineFont, true,
-                                       false, 0);
-            const QString amount = e.Description.mid(kNameWidth + 1).rightJustified(6, u' ') + u'$';
-            printer.cmOutput_PrintText(right - kEntryEnd, y, amount, colour, lineFont, true, false, 0);
+            print(right - kNameEnd, NamePart(e.Description));
+            print(right - kEntryEnd, e.Description.mid(kNameWidth + 1).rightJustified(6, u' ') + u'$');
         }
     }
 }

@@ -29,8 +29,9 @@ PrinterFault FileFault(const QFileDevice& file, int number)
 
 QPageSize DefaultPaperSize()
 {
-    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                : QPageSize::A4);
+    // The system's locale: the program's own is French, whatever the country's paper.
+    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                        : QPageSize::A4);
 }
 
 // A job writes through a temporary file that replaces the chosen one only when complete, so
@@ -41,12 +42,13 @@ struct PdfPrinter::Job
     std::unique_ptr<QPdfWriter> Writer;
 };
 
-PdfPrinter::PdfPrinter(QString path) : m_path(std::move(path)) {}
+PdfPrinter::PdfPrinter(QString path, QPageLayout layout) : m_path(std::move(path)), m_layout(std::move(layout)) {}
 
 PdfPrinter::~PdfPrinter() = default;
 
 QPageLayout PdfPrinter::PageLayout() const
 {
+    if (m_layout.isValid()) return m_layout;
     const double m = kPdfMarginMm;
     return QPageLayout(DefaultPaperSize(), QPageLayout::Portrait, QMarginsF(m, m, m, m),
                        QPageLayout::Millimeter);
@@ -124,8 +126,9 @@ void InstallSystemPrinters(SystemPrinterOpener opener)
 bool GetPrinterDC(std::unique_ptr<PrinterDevice>& dc)
 {
     dc.reset();
-    if (const SystemPrinterOpener& open = SystemPrinters()) dc = open(Settings::Get().ChosenPrinter);
-    if (!dc) dc = std::make_unique<PdfPrinter>();
+    const PrinterChoice& chosen = Settings::Get().ChosenPrinter;
+    if (const SystemPrinterOpener& open = SystemPrinters(); open && chosen.OutputFile.isEmpty()) dc = open(chosen);
+    if (!dc) dc = std::make_unique<PdfPrinter>(chosen.OutputFile, chosen.Layout);
     return true;
 }
 

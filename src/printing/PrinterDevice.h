@@ -3,6 +3,8 @@
 // the device the pages are painted on. A PDF file counts as a printer: it is there when the
 // system has none, and the headless tool prints into one.
 
+#include "platform/CommonDialogs.h"
+
 #include <QPageLayout>
 #include <QString>
 #include <functional>
@@ -38,15 +40,17 @@ public:
     virtual bool EndJob(PrinterFault* fault) = 0;
 };
 
-// Pages written into a PDF file, on A4 (Letter in a US locale) with margins of kPdfMarginMm,
-// so that the file prints again on paper without losing an edge.
+// Pages written into a PDF file, on the paper chosen in the printer set-up, else on A4 (Letter in
+// a US locale) with margins of kPdfMarginMm, so that the file prints again on paper without
+// losing an edge.
 class PdfPrinter : public PrinterDevice
 {
 public:
     static constexpr double kPdfMarginMm = 5.0;
 
-    // An empty path is asked for with the save dialog when a job is prepared.
-    explicit PdfPrinter(QString path = {});
+    // An empty path is asked for with the save dialog when a job is prepared; a layout that is
+    // not valid is the default paper.
+    explicit PdfPrinter(QString path = {}, QPageLayout layout = {});
     ~PdfPrinter() override;
 
     QString Path() const { return m_path; }
@@ -60,21 +64,22 @@ public:
 private:
     struct Job;
     QString m_path;
+    QPageLayout m_layout;
     std::unique_ptr<Job> m_job;
 };
 
 // The paper of the PDF printer: Letter where the locale measures in inches (US), else A4.
 QPageSize DefaultPaperSize();
 
-// The system's printers, installed by the program (the headless tool has none): the printer of
-// that name, or the system's default one when the name is empty or not installed; nullptr when
-// the system has no printer.
-using SystemPrinterOpener = std::function<std::unique_ptr<PrinterDevice>(const QString& name)>;
+// The system's printers, installed by the program (the headless tool has none): the chosen
+// printer with the chosen paper, or the system's default one when the name is empty or not
+// installed; nullptr when the system has no printer.
+using SystemPrinterOpener = std::function<std::unique_ptr<PrinterDevice>(const PrinterChoice& chosen)>;
 void InstallSystemPrinters(SystemPrinterOpener opener);
 
-// The printer to use: the one chosen in the options ("ChosenPrinter"), else the default one;
-// the PDF printer when the system has none. Never empty, so it returns true: a PDF file always
-// serves.
+// The printer to use, as the options' printer set-up chose it ("ChosenPrinter": printer, paper,
+// orientation, output file), else the default one; the PDF printer when the system has none or
+// a file was chosen. Never empty, so it returns true: a PDF file always serves.
 bool GetPrinterDC(std::unique_ptr<PrinterDevice>& dc);
 
 // Whether Print and Preview can run: always, a PDF file always serves.

@@ -12,7 +12,10 @@ namespace {
 class SystemPrinter : public PrinterDevice
 {
 public:
-    explicit SystemPrinter(const QPrinterInfo& info) : m_printer(info, QPrinter::HighResolution) {}
+    SystemPrinter(const QPrinterInfo& info, const QPageLayout& layout) : m_printer(info, QPrinter::HighResolution)
+    {
+        if (layout.isValid()) m_printer.setPageLayout(layout);
+    }
 
     QPageLayout PageLayout() const override { return m_printer.pageLayout(); }
 
@@ -47,8 +50,9 @@ private:
     QPrinter m_printer;
 };
 
-std::unique_ptr<PrinterDevice> OpenSystemPrinter(const QString& name)
+std::unique_ptr<PrinterDevice> OpenSystemPrinter(const PrinterChoice& chosen)
 {
+    const QString& name = chosen.Printer;
     QPrinterInfo info = name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(name);
     if (info.isNull()) info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
@@ -56,7 +60,7 @@ std::unique_ptr<PrinterDevice> OpenSystemPrinter(const QString& name)
         if (all.isEmpty()) return nullptr;
         info = all.first();
     }
-    return std::make_unique<SystemPrinter>(info);
+    return std::make_unique<SystemPrinter>(info, chosen.Layout);
 }
 
 } // namespace

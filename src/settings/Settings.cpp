@@ -67,7 +67,7 @@ Settings ReadSettings(const QString& programFolder)
     s.BckImg = ReadInteger<qint32>(file, Keys::BckImg());
     s.Copies = ReadInteger<qint16>(file, Keys::Copies());
     for (int m = 1; m <= 12; ++m) s.PrintMonth(m) = ReadInteger<qint32>(file, Keys::PrintMonth(m));
-    s.ChosenPrinter = file.Read(Keys::ChosenPrinter());
+    s.ChosenPrinter.Printer = file.Read(Keys::ChosenPrinter());
 
     for (int n = 1; n <= 10; ++n) {
         const SettingKey key = Keys::Sound(n, programFolder);
@@ -87,7 +87,7 @@ bool WriteSettings(const Settings& s)
     file.Write(Keys::BckImg(), QString::number(s.BckImg));
     file.Write(Keys::Copies(), QString::number(s.Copies));
     for (int m = 1; m <= 12; ++m) file.Write(Keys::PrintMonth(m), QString::number(s.PrintMonth(m)));
-    file.Write(Keys::ChosenPrinter(), s.ChosenPrinter);
+    file.Write(Keys::ChosenPrinter(), s.ChosenPrinter.Printer);
 
     for (int n = 1; n <= 10; ++n) file.Write(Keys::Sound(n), s.Sound(n));
     return file.Commit();

@@ -4,6 +4,8 @@
 // at program end (SaveSettings). Keys read where they are used (alarm interval, chart choices,
 // options page, picture chooser) are not held here; see SettingsStore.h.
 
+#include "platform/CommonDialogs.h"
+
 #include <QString>
 #include <array>
 
@@ -27,8 +29,9 @@ struct Settings
     std::array<qint32, 12> PrintMonths{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
     qint32& PrintMonth(int month) { return PrintMonths.at(month - 1); } // "Month1".."Month12"
     qint32 PrintMonth(int month) const { return PrintMonths.at(month - 1); }
-    // The printer chosen in the options' printer set-up, by name; empty for the default printer.
-    QString ChosenPrinter;
+    // What the options' printer set-up chose; its printer's name is kept from one run to the
+    // next ("ChosenPrinter"), the paper, orientation and file for the run.
+    PrinterChoice ChosenPrinter;
 
     // "Alarm": the sound table; an empty path plays nothing.
     std::array<QString, kSoundCount> Sounds;

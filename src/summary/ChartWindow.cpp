@@ -59,7 +59,8 @@ QValueAxis* AmountAxis(const ChartTable& table)
     auto* axis = new QValueAxis;
     axis->setRange(low, high == low ? low + 100 : high);
     axis->applyNiceNumbers();
-    axis->setLabelFormat(QStringLiteral("%d$"));
+    // 64-bit: a nice range round totals held at the 32-bit limits goes past them.
+    axis->setLabelFormat(QStringLiteral("%lld$"));
     return axis;
 }
 

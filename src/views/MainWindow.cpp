@@ -133,6 +133,10 @@ void MainWindow::LayoutArea()
 
 void MainWindow::OnModeChanged(MainMode mode)
 {
+    if (m_closeOnceLoaded && mode != MainMode::Load) {
+        m_closeOnceLoaded = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
     m_logo->setVisible(mode == MainMode::Logo);
     m_loading->setVisible(mode == MainMode::Load);
     if (mode == MainMode::Logo) ShowNavigationPanel(true, false);
@@ -198,6 +202,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     Session& s = Session::Get();
+    // While a document is being read or written the program ends once that is over: a reading
+    // stops at its next step and gives up, a save completes.
+    if (s.Mode() == MainMode::Load) {
+        m_closeOnceLoaded = true;
+        RequestStop();
+        event->ignore();
+        return;
+    }
     if (SaveCheck && !SaveCheck()) {
         event->ignore();
         if (s.Mode() != MainMode::Edit) s.SetMode(MainMode::Edit);

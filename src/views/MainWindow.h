@@ -135,4 +135,5 @@ private:
     std::array<MonthWindow*, 12> m_months{};
     QString m_rememberedPath;
     bool m_shuttingDown = false;
+    bool m_closeOnceLoaded = false; // closed while a document was being read or written
 };

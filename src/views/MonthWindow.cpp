@@ -148,7 +148,8 @@ void MonthWindow::DrawMonthBackground()
     const BackgroundSettings& b = Session::Get().CurrentDocument.EffectiveBackground(m_month);
     const QImage& picture = b.Picture;
     m_grid->Picture = QImage();
-    if (!b.PicturePath.isEmpty() && !picture.isNull() && (b.Mode == 1 || b.Mode == 2))
+    // Every mode shows, as the print and the properties' sample show it.
+    if (!b.PicturePath.isEmpty() && !picture.isNull())
         m_grid->Picture = CalendarAreaPicture(picture, b.Mode, QRect());
     m_grid->update();
 }

@@ -1,5 +1,6 @@
 #include "views/Tabs.h"
 
+#include "dialogkit/EditorFrame.h"
 #include "document/Money.h"
 #include "resources/Strings.h"
 #include "views/CommandRules.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace {
 
@@ -126,6 +128,7 @@ SummaryTab::SummaryTab(QWidget* parent)
         box->setObjectName(QStringLiteral("TxtSUInf%1").arg(i));
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignRight);
+        box->setMinimumWidth(WidthToShow(box, MoneyText(std::numeric_limits<qint32>::min()))); // the widest total
         m_results[size_t(i)] = box;
         results->addWidget(box, i, 1);
     }

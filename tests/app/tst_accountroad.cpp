@@ -6,6 +6,7 @@
 #include "ProgramFixture.h"
 #include "entries/AccountEditor.h"
 #include "entries/EventEditor.h"
+#include "resources/Strings.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -103,6 +104,36 @@ private slots:
         QMenu* menu = f->OpenCellMenu(10, 3, 0); // the line's menu offers its picture
         QVERIFY(f->Main()->ExistingMonthWindow(3)->MenuAction(MenuShowPicture)->isEnabled());
         menu->hide();
+    }
+
+    void anIncomeWaitsForItsNameAndReadsBackAfterSaving()
+    {
+        QVERIFY(f->Start());
+        f->NewDocument();
+        f->Main()->SetCurrentTab(TabEvents);
+        f->ClickDay(10, 3);
+        QString heldBack;
+        WhenModal<EventEditor>([&](EventEditor* d) {
+            Check(d, "ChkEV0")->click();
+            Retype(Box(d, "TxtEV1"), "10");
+            auto* ok = Find<QPushButton>(d, "CmdOk");
+            if (!ok->isEnabled()) heldBack = ok->toolTip();
+            QTest::keyClick(d, Qt::Key_Return); // writes nothing yet
+            QTest::keyClicks(Find(d, "TxtEV0"), "Prime");
+            Press(d, "CmdOk");
+        });
+        ProgramFixture::Click(f->Events(), "Add");
+        QCOMPARE(heldBack, Str(20003));
+        QCOMPARE(f->EventsLines(), QStringList{"(RE) - Prime      10$"});
+
+        // Saved and opened again, the amount still counts.
+        const QString path = f->dir.filePath(u"prime.cal"_qs);
+        f->Save(path);
+        QVERIFY(f->Reopen(path));
+        f->Main()->SetCurrentTab(TabEvents);
+        f->ClickDay(10, 3);
+        QCOMPARE(f->EventsLines(), QStringList{"(RE) - Prime      10$"});
+        QCOMPARE(Find<QLabel>(f->Events(), "LblEVInTot")->text(), u"10$"_qs);
     }
 
     void amountsTypedWithACommaOrAMinusCountAsTyped()

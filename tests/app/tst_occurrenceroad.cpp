@@ -87,10 +87,11 @@ private slots:
         QCOMPARE(CellTexts(*f, 28, 2), QStringList{"Loyer      650$"}); // 2026 is not a leap year
         QVERIFY(Doc().AE.AEModified && Doc().Month(4).EntriesModified);
 
-        // A pay every two weeks on Fridays, from 9 January.
+        // A pay every two weeks on Fridays, from the year's first, 2 January.
         AddAutoEvent(tab, "ChkEV0", "Paie", "1500", "ChkAE2", 5);
-        QCOMPARE(CellTexts(*f, 9, 1), QStringList{"Paie       1500$"});
-        QVERIFY(CellTexts(*f, 16, 1).isEmpty());
+        QCOMPARE(CellTexts(*f, 2, 1), QStringList{"Paie       1500$"});
+        QVERIFY(CellTexts(*f, 9, 1).isEmpty());
+        QCOMPARE(CellTexts(*f, 16, 1), QStringList{"Paie       1500$"});
 
         // The rent of 30 April ticked and coloured by the user, another entry after it.
         EntriesOn(30, 4)[0].Ticked = true;
@@ -103,10 +104,10 @@ private slots:
         QCOMPARE(Lines(tab)[0], u"(RE) - (2S le VE) - Paie       1500$"_qs);
         QCOMPARE(AllEntries(), before);
 
-        // Removed by hand, the pay of 9 January comes back with the update, after the day's own
+        // Removed by hand, the pay of 16 January comes back with the update, after the day's own
         // entry.
         main->SetCurrentTab(TabEvents);
-        f->ClickDay(9, 1);
+        f->ClickDay(16, 1);
         ProgramFixture::Click(f->Events(), "Remove");
         WhenModal<EventEditor>([](EventEditor* d) {
             QTest::keyClicks(Box(d, "TxtEV0"), "Dentiste");
@@ -116,7 +117,7 @@ private slots:
         main->SetCurrentTab(TabAutoEvents);
         ProgramFixture::Click(tab, "Update");
         QCOMPARE(f->prompter.Asked.value(0).Text, Str(10057));
-        QCOMPARE(CellTexts(*f, 9, 1), (QStringList{"Dentiste", "Paie       1500$"}));
+        QCOMPARE(CellTexts(*f, 16, 1), (QStringList{"Dentiste", "Paie       1500$"}));
 
         // The rent edited (double-click on its line): the ticked, coloured one is replaced.
         WhenModal<AutoEventEditor>([](AutoEventEditor* d) {
@@ -138,6 +139,31 @@ private slots:
         f->Main()->SetCurrentTab(TabAutoEvents);
         ProgramFixture::Click(tab, "Update");
         QCOMPARE(AllEntries(), saved);
+    }
+
+    void weeklyRangesKeepTheirFirstAndLastWeeks()
+    {
+        QVERIFY(f->Start());
+        f->NewDocument();
+        ListTab* tab = f->Main()->ListPage(TabAutoEvents);
+        f->Main()->SetCurrentTab(TabAutoEvents);
+        // The weekly box first offers Sundays (from 4 January); Saturdays then start on the 3rd.
+        AddAutoEvent(tab, "ChkEV1", "Courses", "20", "ChkAE1", 6);
+        QCOMPARE(CellTexts(*f, 3, 1), QStringList{"Courses    20$"});
+        QCOMPARE(CellTexts(*f, 26, 12), QStringList{"Courses    20$"});
+
+        // Saturdays, then Mondays: the range still ends on 28 December, the year's last Monday.
+        WhenModal<AutoEventEditor>([](AutoEventEditor* d) {
+            QTest::keyClicks(Box(d, "TxtEV0"), "Piscine");
+            Check(d, "ChkAE1")->click();
+            auto* weekday = Find<QComboBox>(d, "CmbAE1");
+            weekday->setCurrentIndex(6);
+            weekday->setCurrentIndex(1);
+            Press(d, "CmdOk");
+        });
+        ProgramFixture::Click(tab, "Add");
+        QCOMPARE(CellTexts(*f, 5, 1), QStringList{"Piscine"});
+        QCOMPARE(CellTexts(*f, 28, 12), QStringList{"Piscine"});
     }
 
     void birthdaysAddedRenamedRemovedSavedAndOpenedAgain()

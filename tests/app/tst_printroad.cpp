@@ -3,6 +3,7 @@
 // document, which stays as it was.
 
 #include "ProgramFixture.h"
+#include "options/OptionsDialog.h"
 #include "printing/PdfText.h"
 #include "printing/PrintPreview.h"
 #include "settings/Settings.h"
@@ -48,6 +49,48 @@ private slots:
         QCOMPARE(PdfWords(direct).size(), 2);
         QCOMPARE(Session::Get().Mode(), MainMode::Edit);
         QVERIFY(!main->windowTitle().endsWith(u'*')); // printing changes nothing
+    }
+
+    void thePrinterSetUpChoosesPaperOrientationAndFile()
+    {
+        QVERIFY(f->StartOnExample());
+        Settings::Get().PrintMonths.fill(0);
+        Settings::Get().PrintMonth(3) = 1;
+        // "Configurer l'Imprimante..." in the options: A4 in landscape, into a file.
+        const QString chosen = f->dir.filePath(u"paysage.pdf"_qs);
+        const QPageLayout landscape(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(5, 5, 5, 5),
+                                    QPageLayout::Millimeter);
+        f->dialogs->Printers = {PrinterChoice{{}, landscape, chosen}};
+        WhenModal<OptionsDialog>([](OptionsDialog* d) {
+            Press(d, "CmdPrint2");
+            Press(d, "CmdOk");
+        });
+        f->ToolbarClick("Options");
+
+        // The preview shows the page in landscape, and so does the print, into the chosen file
+        // without asking for one.
+        QSize page;
+        WhenModal<PrintPreview>([&](PrintPreview* w) {
+            QTRY_VERIFY(!w->PageImage().isNull());
+            page = w->PageImage().size();
+            QTest::mouseClick(w->Button(PreviewClose), Qt::LeftButton);
+        });
+        f->ToolbarClick("Preview");
+        QVERIFY2(page.width() > page.height(), qPrintable(u"%1 x %2"_qs.arg(page.width()).arg(page.height())));
+        f->ToolbarClick("Print");
+        QVERIFY(f->dialogs->Saved.isEmpty());
+        const QList<QSizeF> printed = PdfPageSizes(chosen);
+        QCOMPARE(printed.size(), 1);
+        QVERIFY(qAbs(printed[0].width() - 29.7) < 0.1 && qAbs(printed[0].height() - 21.0) < 0.1);
+        QVERIFY(PageText(PdfWords(chosen).value(0)).startsWith(u"Mars 2026"));
+        // The next set-up starts from that choice.
+        WhenModal<OptionsDialog>([](OptionsDialog* d) {
+            Press(d, "CmdPrint2");
+            Press(d, "CmdCancel");
+        });
+        f->ToolbarClick("Options");
+        QCOMPARE(f->dialogs->PrinterAsked.last().OutputFile, chosen);
+        QCOMPARE(f->dialogs->PrinterAsked.last().Layout.orientation(), QPageLayout::Landscape);
     }
 
 private:

@@ -1,9 +1,12 @@
-// Saving onto a disk that fails, through the real program: the user is told, the document stays
-// unsaved and the file on disk as it was; once the disk has room again, Save writes it.
+// Saving and opening through the real program. Onto a disk that fails: the user is told, the
+// document stays unsaved and the file on disk as it was; once the disk has room again, Save
+// writes it. Opening: the program can be ended while a file's pictures load, and an Open asked
+// for twice at once runs once.
 
 #include "ProgramFixture.h"
 #include "resources/Strings.h"
 #include "support/FailingFileSystem.h"
+#include "support/SharedEntryArchive.h"
 
 class TestSaveRoad : public QObject
 {
@@ -43,6 +46,48 @@ private slots:
         QVERIFY(!main->windowTitle().endsWith(u'*'));
         QVERIFY(f->Reopen(example));
         QCOMPARE(Descriptions(EntriesOn(10, 3)).last(), u"Vaccin du chat"_qs);
+    }
+
+    void quittingWhilePicturesLoadEndsTheProgram()
+    {
+        QVERIFY(f->Start());
+        MainWindow* main = f->Main();
+        // A file of a thousand pictures (each one the same entry of 64 MiB, none a picture).
+        const QString path = f->dir.filePath(u"photos.cal"_qs);
+        QVERIFY(SaveBytes(path, SharedEntryCalFile(1000)));
+        QPushButton* exit = main->Commands()->Button(u"CmdCOExit"_qs);
+        // "Quitter" pressed as the pictures start to load.
+        const QMetaObject::Connection pressAtPictures =
+            QObject::connect(&Session::Get(), &Session::ProgressLineChanged, [exit](int line, const QString& text) {
+                if (line == 1 && text == Str(10031))
+                    QMetaObject::invokeMethod(exit, &QPushButton::click, Qt::QueuedConnection);
+            });
+        f->dialogs->Files = {path};
+        f->ToolbarClick("Open");
+        QObject::disconnect(pressAtPictures);
+        // The reading gave up at once: no picture was reported, and the program ended.
+        QVERIFY(f->prompter.Asked.isEmpty());
+        QTRY_VERIFY(!main->isVisible());
+        QCOMPARE(Session::Get().Mode(), MainMode::Unload);
+    }
+
+    void anOpenAskedTwiceAtOnceRunsOnce()
+    {
+        QVERIFY(f->Start());
+        MainWindow* main = f->Main();
+        const QString path = f->Example();
+        // The toolbar's Open is clicked before the dialog of the commands tab's Open shows.
+        f->dialogs->Files = {path, path};
+        f->dialogs->WhileOpen = [] { QCoreApplication::processEvents(); };
+        QTimer::singleShot(0, [this] { f->ToolbarClick("Open"); });
+        QTest::mouseClick(main->Commands()->Button(u"CmdCOOpen"_qs), Qt::LeftButton);
+        QCOMPARE(f->dialogs->Opened.size(), 1);
+        QCOMPARE(Session::Get().Mode(), MainMode::Edit);
+        QCOMPARE(Doc().FilePath, path);
+        // Once it is over, Open runs again.
+        f->dialogs->WhileOpen = {};
+        f->ToolbarClick("Open");
+        QCOMPARE(f->dialogs->Opened.size(), 2);
     }
 
 private:

@@ -11,6 +11,8 @@
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStyleOptionFrame>
 
 namespace {
 
@@ -40,6 +42,18 @@ QStringList TabLines(SummaryTab* tab)
             u"Grand total: "_qs + tab->Result(2)->text()};
 }
 
+// Whether a box shows its whole text (QLineEdit keeps 2 pixels each side inside its contents).
+bool ShowsWhole(QLineEdit* box)
+{
+    QStyleOptionFrame frame;
+    frame.initFrom(box);
+    frame.rect = box->rect();
+    frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
+    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box);
+    const QMargins margins = box->textMargins();
+    return box->fontMetrics().horizontalAdvance(box->text()) <= contents.width() - 4 - margins.left() - margins.right();
+}
+
 void Tick(QCheckBox* box)
 {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
@@ -57,6 +71,20 @@ private slots:
         ChartWindow::GatherDelayMs = 0;
     }
     void cleanup() { f.reset(); }
+
+    void theWidestTotalsShowWhole()
+    {
+        QVERIFY(f->Start());
+        f->NewDocument();
+        // Amounts beyond the 32-bit range: each total is held at a limit.
+        EntriesOn(10, 3) = {Money(EntryExpense, "Voiture", "99999999999"), Money(EntryIncome, "Loto", "-99999999999")};
+        SummaryTab* tab = f->Main()->Summary();
+        f->Main()->SetCurrentTab(TabSummary);
+        f->ClickDay(10, 3);
+        QCOMPARE(TabLines(tab).mid(2), (QStringList{"Total des revenus: -2147483648$", "Total des dépenses: 2147483647$",
+                                                    "Grand total: -2147483648$"}));
+        for (int i = 0; i < 3; ++i) QVERIFY2(ShowsWhole(tab->Result(i)), qPrintable(tab->Result(i)->text()));
+    }
 
     void summaryFollowsTheDayTheTypeAndTheTabShown()
     {

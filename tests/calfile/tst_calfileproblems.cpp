@@ -8,6 +8,8 @@
 #include "document/Session.h"
 #include "resources/Strings.h"
 #include "support/ScriptedPrompter.h"
+#include "support/SharedEntryArchive.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,6 +131,39 @@ private slots:
         // each is reported and keeps its path.
         QCOMPARE(m_prompter->Asked.size(), 7);
         QCOMPARE(back.Month(1).Background.PicturePath, doc.Month(1).Background.PicturePath);
+    }
+
+    void aSmallFileCannotKeepTheReaderInflatingForMinutes()
+    {
+        // 200 picture members, in 80 KB, all pointing at one entry of 64 MiB of zeros.
+        const QByteArray hostile = SharedEntryCalFile(200);
+        QVERIFY(!hostile.isEmpty() && hostile.size() < 100 * 1024);
+        ArchiveReader archive;
+        FileError error;
+        QVERIFY(archive.Open(hostile, &error));
+        QByteArray data;
+        const auto member = [](int i) { return EntryPictureMemberName(1, 10, i); };
+        // Zeros are no picture: each is given up after its first bytes, which cost next to nothing.
+        for (int i = 0; i < 200; ++i)
+            QCOMPARE(archive.Read(member(i), {}, &data, &error, &LooksLikePicture), MemberStatus::Failed);
+        // Read whole, the entry fits what is left of the archive's budget once, not twice,
+        // whichever reader of the archive asks.
+        QCOMPARE(archive.Read(member(0), {}, &data, &error), MemberStatus::Read);
+        QCOMPARE(data.size(), kMaxMemberSize);
+        ArchiveReader beside;
+        QVERIFY(beside.OpenBeside(archive, &error));
+        QCOMPARE(beside.Read(member(1), {}, &data, &error), MemberStatus::Failed);
+        QCOMPARE(archive.Read(member(2), {}, &data, &error), MemberStatus::Failed);
+
+        // Opened as the program opens it: the entries are there, their pictures reported (the
+        // first twenty), none loaded.
+        const QString path = m_dir->filePath(u"hostile.cal"_qs);
+        QVERIFY(SaveBytes(path, hostile));
+        CalendarDocument doc;
+        QVERIFY(ReadCalFile(path, doc));
+        QCOMPARE(doc.Month(1).Cell(10).Entries.size(), 200);
+        QVERIFY(doc.Month(1).Cell(10).Entries[199].Picture.isNull());
+        QCOMPARE(m_prompter->Asked.size(), 20);
     }
 
     void aFailedSaveLeavesTheOldFileAndThePath_data()

@@ -3,6 +3,7 @@
 #include "EntryFixtures.h"
 #include "entries/AutoEventEditor.h"
 #include "entries/BirthdayEditor.h"
+#include "resources/Strings.h"
 #include "support/Widgets.h"
 
 #include <QCalendarWidget>
@@ -29,6 +30,8 @@ private slots:
     {
         AutoEventEditor d(EditorAdd, -1);
         d.show();
+        // A new definition covers the document's whole year.
+        QCOMPARE(Picked(&d, "DtRG0") + u' ' + Picked(&d, "DtRG1"), u"2004-01-01 2004-12-31"_qs);
         QTest::keyClicks(Box(&d, "TxtEV0"), "Vitamines");
         // The five boxes are one choice: each click leaves one checked and only its combos on.
         for (const char* chosen : {"ChkAE1", "ChkAE4", "ChkAE3"}) {
@@ -43,6 +46,21 @@ private slots:
         QCOMPARE(a.Kind, qint32(KindDaily));
         QCOMPARE(a.Description, u"Vitamines"_qs);
         QCOMPARE(a.Key, MakeKey(u"AE", 1));
+    }
+
+    void aMoneyDefinitionWaitsForAName()
+    {
+        AutoEventEditor d(EditorAdd, -1);
+        auto* ok = Find<QPushButton>(&d, "CmdOk");
+        QVERIFY(ok->isEnabled());
+        Check(&d, "ChkEV1")->click();
+        Retype(Box(&d, "TxtEV1"), "650");
+        QVERIFY(!ok->isEnabled());
+        QCOMPARE(ok->toolTip(), Str(20003));
+        QTest::keyClicks(Box(&d, "TxtEV0"), "Loyer");
+        QVERIFY(ok->isEnabled());
+        Press(&d, "CmdOk");
+        QCOMPARE(Doc().AE.AutoEvents.at(0).Description, u"Loyer      650"_qs);
     }
 
     void yearlyExpenseTiedToAnAccountOpensAgainUnchanged()
@@ -86,7 +104,9 @@ private slots:
         Check(&d, "ChkAE1")->click();
         Find<QComboBox>(&d, "CmbAE1")->setCurrentIndex(1); // Mondays
         auto* end = Find<QDateEdit>(&d, "DtRG1");
-        end->setDate(QDate(2004, 6, 10)); // a Thursday: back to Monday
+        end->setFocus();
+        end->setDate(QDate(2004, 6, 10)); // a Thursday: back to Monday once chosen
+        QTest::keyClick(end, Qt::Key_Return);
         QCOMPARE(Picked(&d, "DtRG1"), u"2004-06-07"_qs);
 
         QTest::mouseClick(end, Qt::LeftButton, {}, QPoint(end->width() - 6, end->height() / 2)); // its arrow
@@ -97,6 +117,36 @@ private slots:
         QCOMPARE(Picked(&d, "DtRG1"), u"2004-06-08"_qs); // a Tuesday, for now
         QTest::keyClick(days, Qt::Key_Return);
         QTRY_COMPARE(Picked(&d, "DtRG1"), u"2004-06-07"_qs);
+    }
+
+    void rangeSnapsFromTheDatesTheUserChose()
+    {
+        AutoEventEditor d(EditorAdd, -1);
+        d.show();
+        // Weekly on Sundays, then Saturdays, then Mondays: each time from 1 January and
+        // 31 December (a Thursday and a Friday), never from the previous snap.
+        Check(&d, "ChkAE1")->click();
+        QCOMPARE(Picked(&d, "DtRG0") + u' ' + Picked(&d, "DtRG1"), u"2004-01-04 2004-12-26"_qs);
+        auto* weekday = Find<QComboBox>(&d, "CmbAE1");
+        weekday->setCurrentIndex(6);
+        QCOMPARE(Picked(&d, "DtRG0") + u' ' + Picked(&d, "DtRG1"), u"2004-01-03 2004-12-25"_qs);
+        weekday->setCurrentIndex(1);
+        QCOMPARE(Picked(&d, "DtRG0") + u' ' + Picked(&d, "DtRG1"), u"2004-01-05 2004-12-27"_qs);
+
+        // A typed day snaps once typed: "31" is the 31st, not the 3rd, and Enter moves it back to
+        // Monday; leaving the box without a change chooses nothing new.
+        auto* end = Find<QDateEdit>(&d, "DtRG1");
+        end->setFocus();
+        end->setSelectedSection(QDateTimeEdit::MonthSection);
+        QTest::keyClicks(end, "10");
+        end->setSelectedSection(QDateTimeEdit::DaySection);
+        QTest::keyClicks(end, "31");
+        QCOMPARE(Picked(&d, "DtRG1"), u"2004-10-31"_qs);
+        QTest::keyClick(end, Qt::Key_Return);
+        QCOMPARE(Picked(&d, "DtRG1"), u"2004-10-25"_qs);
+        Find(&d, "DtRG0")->setFocus();
+        weekday->setCurrentIndex(0);
+        QCOMPARE(Picked(&d, "DtRG1"), u"2004-10-31"_qs);
     }
 
     void aDamagedDefinitionOpensOnTheFirstLines()

@@ -83,6 +83,42 @@ private slots:
         QCOMPARE(EntriesOn(10, 3)[0].EntryType, qint32(EntryExpense));
     }
 
+    void moneyWaitsForANameEventsDoNot()
+    {
+        // A nameless amount would not read back from the file: OK waits, and says why.
+        EventEditor d(EditorAdd, -1);
+        auto* ok = Find<QPushButton>(&d, "CmdOk");
+        QVERIFY(ok->isEnabled()); // an event may be blank
+        Check(&d, "ChkEV0")->click();
+        Retype(Box(&d, "TxtEV1"), "10");
+        QVERIFY(!ok->isEnabled());
+        QCOMPARE(ok->toolTip(), Str(20003));
+        QTest::keyClicks(Box(&d, "TxtEV0"), "   "); // blanks are no name
+        QVERIFY(!ok->isEnabled());
+        Retype(Box(&d, "TxtEV0"), "Prime");
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(ok->toolTip(), QString());
+        Box(&d, "TxtEV0")->clear();
+        QVERIFY(!ok->isEnabled());
+        QTest::keyClick(&d, Qt::Key_Return); // Enter does not write it either
+        QCOMPARE(d.Result(), 0);
+        QVERIFY(EntriesOn(10, 3).isEmpty());
+
+        // Tied to an account, the entry takes the account's name.
+        Doc().DE.DebtsSavings = {Account(false, "Visa", "2500", MakeDate(1, 1, 2004))};
+        EventEditor tied(EditorAdd, -1);
+        Check(&tied, "ChkEV1")->click();
+        QVERIFY(!Find<QPushButton>(&tied, "CmdOk")->isEnabled());
+        Check(&tied, "ChkGen")->click();
+        QVERIFY(Find<QPushButton>(&tied, "CmdOk")->isEnabled());
+
+        // An occurrence of a nameless definition in an older file keeps its own text.
+        EntriesOn(10, 3) = {Money(EntryIncome, "", "10")};
+        EntriesOn(10, 3)[0].LinkKey = MakeKey(u"AE", 1);
+        EventEditor occurrence(EditorEdit, 0);
+        QVERIFY(Find<QPushButton>(&occurrence, "CmdOk")->isEnabled());
+    }
+
     void amountBoxesFollowEachOther()
     {
         Doc().DE.DebtsSavings = {Account(true, "Vacances", "0", MakeDate(1, 1, 2004))};
@@ -330,7 +366,11 @@ private slots:
         QVERIFY(!Check(&d, "ChkGen0")->isChecked());
         Check(&d, "ChkGen1")->click();
         QVERIFY(Check(&d, "ChkGen1")->isChecked());
+        auto* ok = Find<QPushButton>(&d, "CmdOk");
+        QVERIFY(!ok->isEnabled()); // an account needs its name
+        QCOMPARE(ok->toolTip(), Str(20004));
         QTest::keyClicks(Box(&d, "TxtGen0"), "Vacances au chalet");
+        QVERIFY(ok->isEnabled());
         Retype(Box(&d, "TxtGen1"), "-1250.5");
         QCOMPARE(Box(&d, "TxtGen1")->text(), u"1250.5"_qs);
         ClickOk(&d);

@@ -6,6 +6,7 @@
 #include "entries/DebtsSavings.h"
 #include "entries/DefinitionList.h"
 #include "entries/EventForm.h"
+#include "entries/Occurrences.h"
 #include "resources/Strings.h"
 #include "support/ScriptedPrompter.h"
 
@@ -112,6 +113,23 @@ private slots:
         Doc().BD.Birthdays.removeLast();
         QVERIFY(Birthdays.Add(Birthday(2)));
         QVERIFY(Doc().BD.BDModified && !Doc().IsSaved);
+    }
+
+    void theUpdatesAddNothingToAFullDay()
+    {
+        // 1 and 14 March are full: the monthly rent and Marie's birthday (14 March) go only
+        // where there is room.
+        EntriesOn(1, 3) = QList<DayEntry>(kMaxListCount, Event(u"Réunion"_qs));
+        EntriesOn(14, 3) = QList<DayEntry>(kMaxListCount, Event(u"Réunion"_qs));
+        Doc().AE.AutoEvents = {AutoEvent(1)};
+        Doc().BD.Birthdays = {Birthday(1)};
+        UpdateAutoEvents(Doc());
+        UpdateBirthdays(Doc());
+        QCOMPARE(EntriesOn(1, 3).size(), kMaxListCount);
+        QCOMPARE(EntriesOn(14, 3).size(), kMaxListCount);
+        QCOMPARE(EntriesOn(1, 3).last().Description, u"Réunion"_qs);
+        QCOMPARE(EntriesOn(1, 4).last().LinkKey, MakeKey(u"AE", 1));
+        QCOMPARE(EntriesOn(14, 3).last().Description, u"Réunion"_qs);
     }
 
     void fullListsAreSavedWhole()

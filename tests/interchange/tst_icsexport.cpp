@@ -55,11 +55,16 @@ private slots:
         bill.AlarmDaysBefore = 3;
         EntriesOn(10, 4).append(bill);
         EntriesOn(11, 4).append(Event(u"Réunion"_qs)); // days before set, but no alarm
+        DayEntry sameDay = Event(u"Vaccin"_qs);
+        sameDay.AlarmOn = true;
+        sameDay.AlarmDaysBefore = 0; // on the day itself: days too, as the README says
+        EntriesOn(12, 4).append(sameDay);
         const QByteArray ics = ExportCalendar(Doc(), kStamp);
         const QList<QStringList> events = EventBlocks(ics);
         for (const char* line : {"X-DAYBINDER-TICKED:TRUE", "BEGIN:VALARM", "TRIGGER:-P3D", "ACTION:DISPLAY"})
             QVERIFY2(events[0].contains(QLatin1String(line)), line);
         QCOMPARE(events[1].filter(u"TICKED"_qs) + events[1].filter(u"VALARM"_qs), QStringList());
+        QCOMPARE(events[2].filter(u"TRIGGER"_qs), QStringList{u"TRIGGER:-P0D"_qs});
         QCOMPARE(IcalErrors(ics), 0);
     }
 

@@ -177,7 +177,7 @@ private slots:
     void thePrintingPageHoldsMonthsCopiesAndThePrinter()
     {
         Settings& s = Settings::Get();
-        m_dialogs->Printers = {u"Bureau"_qs, std::nullopt};
+        m_dialogs->Printers = {PrinterChoice{u"Bureau"_qs, {}, {}}, std::nullopt};
         {
             OptionsDialog d;
             Press(&d, "CmdPrint1");
@@ -186,17 +186,33 @@ private slots:
             Check(&d, "ChkPrint")->click();
             Retype(Box(&d, "TxtPrint"), u"0"_qs);
             Press(&d, "CmdPrint2");
-            QCOMPARE(s.ChosenPrinter, u"Bureau"_qs);
+            QCOMPARE(s.ChosenPrinter.Printer, u"Bureau"_qs);
             Press(&d, "CmdOk");
         }
         QCOMPARE(s.BckImg, 0);
         QCOMPARE(s.Copies, qint16(1)); // never no copy
         for (int m = 1; m <= 12; ++m) QCOMPARE(s.PrintMonth(m), m == 3 || m == 12 ? 1 : 0);
 
+        // No more copies can be typed, nor stepped to, than are kept.
+        {
+            OptionsDialog d;
+            QLineEdit* copies = Box(&d, "TxtPrint");
+            Retype(copies, u"599999"_qs);
+            QCOMPARE(copies->text(), u"5999"_qs);
+            Retype(copies, u"32767"_qs);
+            Find<QToolButton>(&d, "UDPrintUp")->click();
+            QCOMPARE(copies->text(), u"32767"_qs);
+            QCOMPARE(copies->toolTip(), u"Un nombre de 1 à 32767."_qs);
+            Press(&d, "CmdOk");
+        }
+        QCOMPARE(s.Copies, qint16(32767));
+
         OptionsDialog d;
         Press(&d, "CmdPrint2"); // cancelled: back to the default printer
-        QCOMPARE(m_dialogs->PrinterAsked, (QStringList{QString(), u"Bureau"_qs}));
-        QCOMPARE(s.ChosenPrinter, QString());
+        QCOMPARE(m_dialogs->PrinterAsked.size(), 2);
+        QCOMPARE(m_dialogs->PrinterAsked[0].Printer, QString());
+        QCOMPARE(m_dialogs->PrinterAsked[1].Printer, u"Bureau"_qs);
+        QCOMPARE(s.ChosenPrinter.Printer, QString());
     }
 
 private:

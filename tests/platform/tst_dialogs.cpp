@@ -1,4 +1,5 @@
 #include "platform/CommonDialogs.h"
+#include "platform/Language.h"
 #include "platform/SystemDialogs.h"
 #include "support/WhenModal.h"
 
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <array>
 
 namespace {
@@ -127,6 +129,31 @@ private slots:
         const std::optional<QString> chosen = m_dialogs.SaveFile(SaveRequest(m_dir.path()));
         QCOMPARE(asked, 2);
         QCOMPARE(chosen.value_or(QString()), existing.fileName());
+    }
+
+    void theFileListDatesAreFrench()
+    {
+        SpeakFrench();
+        const QString path = m_dir.filePath(u"mars.cal"_qs);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QDateTime written(QDate(2026, 3, 14), QTime(9, 30));
+        QVERIFY(file.setFileTime(written, QFileDevice::FileModificationTime));
+        file.close();
+        QString shown;
+        WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+            auto* list = dialog->findChild<QTreeView*>(u"treeView"_qs);
+            QTRY_VERIFY(list->model()->rowCount(list->rootIndex()) > 0);
+            for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+                if (list->model()->index(row, 0, list->rootIndex()).data().toString() == u"mars.cal")
+                    shown = list->model()->index(row, 3, list->rootIndex()).data().toString();
+            dialog->reject();
+        });
+        FileDialogRequest request = SaveRequest(m_dir.path());
+        request.FilterIndex = 1;
+        QVERIFY(!m_dialogs.OpenFile(request));
+        QCOMPARE(shown, QLocale(QLocale::French, QLocale::France).toString(written, QLocale::ShortFormat));
+        QCOMPARE(shown, u"14/03/2026 09:30"_qs);
     }
 
     void colourComesBackInStoredOrder()

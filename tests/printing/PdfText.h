@@ -5,6 +5,7 @@
 #include <QList>
 #include <QProcess>
 #include <QRectF>
+#include <QSizeF>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -41,6 +42,22 @@ inline QList<PdfPage> PdfWords(const QString& pdf)
                              QRectF(topLeft * kCmPerPoint, bottomRight * kCmPerPoint)});
     }
     return pages;
+}
+
+// The size of each page in centimetres, as pdftotext reads it.
+inline QList<QSizeF> PdfPageSizes(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
+    static const QRegularExpression page(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)")re"));
+    QList<QSizeF> sizes;
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    for (auto it = page.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        sizes.append(QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) * (2.54 / 72));
+    }
+    return sizes;
 }
 
 // The words of a page in reading order, joined by blanks.

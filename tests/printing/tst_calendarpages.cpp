@@ -145,6 +145,36 @@ private slots:
         QVERIFY(!FindWord(page, u"31"_qs, QRectF(CellRight(1), CellTop(4), kColumn, kRow)).Text.isEmpty());
     }
 
+    void aLongTextIsCutToItsCell()
+    {
+        // 1 March is a Sunday, in the first column; the 7th a Saturday, in the last.
+        QString meeting;
+        for (int i = 1; i <= 24; ++i) meeting += u"Assemblée%1 "_qs.arg(i, 2, 10, QLatin1Char('0'));
+        EntriesOn(1, 3) = {Event(meeting.left(260))};
+        EntriesOn(7, 3) = {Money(EntryIncome, u"Prime"_qs, u"123456789012345678901234567890"_qs)};
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"mars.pdf"_qs);
+        PdfPrinter printer(path);
+        RecordingDisplay display;
+        QVERIFY(PrintJob(printer, Doc(), {}, Months({3}), display));
+        const QList<PdfPage> pages = PdfWords(path);
+        QCOMPARE(pages.size(), 1);
+
+        // The line keeps its beginning, as the month window shows it, and stays in its cell.
+        const QRectF first(CellRight(0) - kColumn, CellTop(0), kColumn, kRow);
+        const QRectF last(CellRight(6) - kColumn, CellTop(0), kColumn, kRow);
+        QVERIFY(!FindWord(pages[0], u"Assemblée01"_qs, first).Text.isEmpty());
+        QVERIFY(!FindWord(pages[0], u"Prime"_qs, last).Text.isEmpty());
+        for (const PdfWord& w : pages[0]) {
+            const bool meetingWord = w.Text.startsWith(u"Assembl"_qs);
+            const bool amountWord = w.Text.startsWith(u"12345"_qs);
+            if (!meetingWord && !amountWord) continue;
+            const QRectF cell = meetingWord ? first : last;
+            QVERIFY2(w.Box.left() >= cell.left() - 0.02 && w.Box.right() <= cell.right() + 0.02,
+                     qPrintable(w.Text));
+        }
+    }
+
     void aJobWithoutPagesLeavesTheFileAsItWas()
     {
         QTemporaryDir dir;
@@ -192,6 +222,29 @@ private slots:
         QCOMPARE(EntryTextColour(doc, 3, cell, 0), doc.DefaultColours.Colour8);
         QCOMPARE(EntryTextColour(doc, 3, cell, 1), doc.DefaultColours.Colour5);
         QCOMPARE(EntryTextColour(doc, 3, cell, 2), 0x123456);
+    }
+
+    void aBackgroundPrintsStretchedTiledOrOnceAsItsModeSays()
+    {
+        // Red on the left, blue on the right, 60 x 40 pixels. April 2026 begins on a Wednesday:
+        // the first cells of the grid are empty, their picture in plain sight.
+        QImage halves(60, 40, QImage::Format_RGB32);
+        halves.fill(Qt::red);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 30; x < 60; ++x) halves.setPixelColor(x, y, Qt::blue);
+        const float x0 = 0.3f, top = 0.3f + 2 + 0.5f; // the grid's left edge; half a cm into it
+        const auto page = [&](qint32 mode) {
+            Doc().DefaultBackground = {mode, u"moitiés.bmp"_qs, halves};
+            return PreviewPage(4);
+        };
+        // 1.2 cm in: the left of the stretched picture, the right half of the first tile.
+        const QImage stretched = page(1), tiled = page(2), once = page(0);
+        QCOMPARE(PixelAt(stretched, x0 + 1.2f, top), QColor(Qt::red));
+        QCOMPARE(PixelAt(tiled, x0 + 1.2f, top), QColor(Qt::blue));
+        QCOMPARE(PixelAt(tiled, x0 + 1.8f, top), QColor(Qt::red)); // the next tile
+        QCOMPARE(PixelAt(once, x0 + 1.2f, top), QColor(Qt::blue));
+        QCOMPARE(PixelAt(once, x0 + 1.8f, top), QColor(Qt::white)); // past its natural size
+        QCOMPARE(PixelAt(stretched, x0 + 19.0f, top), QColor(Qt::blue));
     }
 
     void aPictureRequestFillsThePageOrSitsInItsCorner()

@@ -4,6 +4,7 @@
 
 #include "dialogkit/MonthGrid.h"
 #include "dialogkit/PictureChoice.h"
+#include "platform/Clock.h"
 #include "properties/ApplyProperties.h"
 #include "properties/PropertiesDialog.h"
 #include "properties/PropertiesPreview.h"
@@ -83,6 +84,18 @@ private slots:
         QVERIFY(name->text().contains(u"/.../"_qs));
         QCOMPARE(Box(&d, "TxtFileSize")->text(), u" 0.51 KB"_qs);
         QCOMPARE(d.Tree()->currentItem(), d.NodeItem(kDefaultsNode)); // the display page on "Défaut"
+    }
+
+    void theYearsRunFrom2002ToTenYearsFromNow()
+    {
+        FixedClock clock{QDateTime(QDate(2026, 3, 14), QTime(9, 0))};
+        Clock::Install(&clock);
+        PropertiesDialog d;
+        Clock::Install(nullptr);
+        auto* years = Find<QListWidget>(&d, "LstYear");
+        QCOMPARE(years->count(), 35);
+        QCOMPARE(years->item(0)->text(), u"2002"_qs);
+        QCOMPARE(years->item(34)->text(), u"2036"_qs);
     }
 
     void greyedForAllMonthsBoxSetsEveryMonth()

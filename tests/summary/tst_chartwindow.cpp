@@ -11,6 +11,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsTextItem>
 #include <QGuiApplication>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -32,6 +33,20 @@ QStringList Bars(ChartWindow* w)
         lines.append(set->label() + u' ' + set->color().name() + u' ' + values.join(u' '));
     }
     return lines;
+}
+
+// The value axis's labels as drawn, top to bottom.
+QStringList AxisLabels(ChartWindow* w)
+{
+    QList<std::pair<qreal, QString>> found;
+    for (QGraphicsItem* item : w->ChartView()->scene()->items())
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible())
+            if (const QString label = text->toPlainText(); label.endsWith(u'$'))
+                found.append({text->sceneBoundingRect().center().y(), label});
+    std::sort(found.begin(), found.end());
+    QStringList labels;
+    for (const auto& f : found) labels.append(f.second);
+    return labels;
 }
 
 // A click on the box itself, as a user ticks it (a box may be wider than its caption).
@@ -80,6 +95,20 @@ private slots:
                 u"Revenus #0000ff 1000 0 0 0 0 0 0 0 0 0 0 1000"_qs,
                 u"Dépenses #ff0000 600 350 0 0 0 0 0 0 0 0 0 0"_qs,
                 u"Grand total: #00ff00 400 -350 0 0 0 0 0 0 0 0 0 1000"_qs}));
+    }
+
+    void theLargestTotalsReadWholeOnTheAxis()
+    {
+        // An expense beyond the 32-bit range: the month's totals are held at the limits.
+        EntriesOn(10, 3) = {Money(EntryExpense, "Voiture", "99999999999")};
+        OpenGathered();
+        const QStringList labels = AxisLabels(m_window.get());
+        QVERIFY2(labels.size() >= 3, qPrintable(labels.join(u' ')));
+        // Top to bottom, from beyond the highest total down to beyond the lowest.
+        QVERIFY2(labels.first().chopped(1).toLongLong() >= 2147483647LL, qPrintable(labels.join(u' ')));
+        QVERIFY2(labels.last().chopped(1).toLongLong() <= -2147483647LL, qPrintable(labels.join(u' ')));
+        for (qsizetype i = 1; i < labels.size(); ++i)
+            QVERIFY(labels[i].chopped(1).toLongLong() < labels[i - 1].chopped(1).toLongLong());
     }
 
     void seriesAndMonthsAreChosenWithClicks()

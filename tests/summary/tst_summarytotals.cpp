@@ -60,6 +60,19 @@ private slots:
         QCOMPARE(Summary(SummaryMonth, 1, 2).mid(0, 2), (QStringList{"2004-02-01", "2004-02-29"}));
     }
 
+    void aMonthStartingOnSundayCountsItsFirstDay()
+    {
+        // 1 February 2004 is a Sunday: the first cell of the grid, the month's first day.
+        EntriesOn(1, 2) = {Money(EntryIncome, "Paie", "100")};
+        EntriesOn(29, 2) = {Money(EntryExpense, "Loyer", "30")};
+        QCOMPARE(CellOf(1, 2), kFirstCell);
+        QCOMPARE(Summary(SummaryMonth, 15, 2), (QStringList{"2004-02-01", "2004-02-29", "100$", "30$", "70$"}));
+        const MonthlyTotals totals = GatherMonthlyTotals(Doc());
+        QCOMPARE((QList<qint32>{totals.Value(0, 2), totals.Value(1, 2), totals.Value(2, 2)}),
+                 (QList<qint32>{100, 30, 70}));
+        QCOMPARE(totals.Value(0, 1) + totals.Value(0, 3), 0); // nowhere else
+    }
+
     void eventsNeverCount()
     {
         EntriesOn(9, 6) = {Event("Loyer      650"), Money(EntryExpense, "Loyer", "650"),

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 class ScriptedDialogs : public CommonDialogs
 {
@@ -16,15 +17,22 @@ public:
     QList<std::optional<QString>> Files;
     QList<std::optional<qint32>> Colours;
     QList<std::optional<QString>> Folders;
-    QList<std::optional<QString>> Printers; // a printer name, "" for the default printer
+    QList<std::optional<PrinterChoice>> Printers;
 
     QList<FileDialogRequest> Opened;
     QList<FileDialogRequest> Saved;
     QList<qint32> ColourAsked;
     QStringList FolderAsked;  // the start folder of each request
-    QStringList PrinterAsked; // the printer chosen before each set-up
+    QList<PrinterChoice> PrinterAsked; // the choice shown by each set-up
 
-    std::optional<QString> OpenFile(const FileDialogRequest& r) override { return Answer(Files, Opened, r); }
+    // Runs while a file dialog is open, as a dialog's own event loop answers window events.
+    std::function<void()> WhileOpen;
+
+    std::optional<QString> OpenFile(const FileDialogRequest& r) override
+    {
+        if (WhileOpen) WhileOpen();
+        return Answer(Files, Opened, r);
+    }
     std::optional<QString> SaveFile(const FileDialogRequest& r) override { return Answer(Files, Saved, r); }
     std::optional<qint32> ChooseColour(qint32 initial) override
     {
@@ -34,7 +42,7 @@ public:
     {
         return Answer(Folders, FolderAsked, start);
     }
-    std::optional<QString> SetupPrinter(const QString& current) override
+    std::optional<PrinterChoice> SetupPrinter(const PrinterChoice& current) override
     {
         return Answer(Printers, PrinterAsked, current);
     }

@@ -149,9 +149,12 @@ private slots:
         doc.DefaultBackground.Mode = 1; // stretched
         window->DrawMonthBackground();
         QCOMPARE(jan->Picture.pixelColor(200, 300), QColor(Qt::red));
-        doc.DefaultBackground.Mode = 0; // neither: the grid draws no picture
+        doc.DefaultBackground.Mode = 0; // neither: once, at its natural size, as it prints
         window->DrawMonthBackground();
-        QVERIFY(jan->Picture.isNull());
+        QCOMPARE(jan->Picture.pixelColor(0, 0), QColor(Qt::blue));
+        QCOMPARE(jan->Picture.pixelColor(99, 99), QColor(Qt::red));
+        QCOMPARE(jan->Picture.pixelColor(100, 100).alpha(), 0);
+        QCOMPARE(jan->Picture.pixelColor(200, 300).alpha(), 0);
 
         // Without grid lines the headings drop their borders; the heading colours follow the month.
         doc.Month(1).Colours.UseDefault = false;
@@ -259,12 +262,15 @@ private slots:
         QCOMPARE(places[2], QPoint(0, 240)); // the row is full: the next one goes above
     }
 
-    void selectedDateReadsDayMonthYear()
+    void selectedDateReadsDayMonthYearInFrenchWhateverTheLocale()
     {
-        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-        QCOMPARE(ShortDateText(MakeDate(5, 3, 2004)), u"05 mars 2004"_qs);
-        QLocale::setDefault(QLocale::c());
-        QCOMPARE(ShortDateText(MakeDate(31, 12, 2026)), u"31 Dec 2026"_qs);
+        for (const QLocale& locale : {QLocale(QLocale::French, QLocale::France), QLocale::c(),
+                                      QLocale(QLocale::English, QLocale::UnitedStates)}) {
+            QLocale::setDefault(locale);
+            QCOMPARE(ShortDateText(MakeDate(5, 3, 2004)), u"05 mars 2004"_qs);
+            QCOMPARE(ShortDateText(MakeDate(31, 12, 2026)), u"31 déc. 2026"_qs);
+            QCOMPARE(LongDateText(MakeDate(17, 2, 2026)), u"17 février 2026"_qs);
+        }
     }
 
 private:
