@@ -78,6 +78,7 @@ public:
     bool OpenBeside(const ArchiveReader& other, FileError* error);
     void Close();
 
+    bool IsOpen() const { return m_zip != nullptr; }
     bool Has(const QString& name) const { return m_members.contains(name); }
     // The archive's bytes: another reader opened on them shares them (one per thread).
     const QByteArray& Bytes() const { return m_bytes; }

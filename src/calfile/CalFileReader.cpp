@@ -23,7 +23,9 @@ enum class Extraction
 Extraction ExtractData(const QString& path, const QString& password, ArchiveReader& archive,
                        QByteArray* stream, FileError* error)
 {
-    if (!archive.OpenFile(path, kMaxCalFileSize, error)) return Extraction::Failed;
+    // A password asked for reads the archive already open; a retry after an error reads the
+    // file again.
+    if (!archive.IsOpen() && !archive.OpenFile(path, kMaxCalFileSize, error)) return Extraction::Failed;
     switch (archive.Read(kDataMemberName, password, stream, error)) {
     case MemberStatus::Read:
         return Extraction::Done;
@@ -97,6 +99,7 @@ bool ReadCalFile(const QString& pathArgument, CalendarDocument& target)
             return false;
         }
         if (extraction == Extraction::Failed) {
+            archive.Close();
             if (retry(error)) continue;
             return false;
         }
@@ -111,7 +114,8 @@ bool ReadCalFile(const QString& pathArgument, CalendarDocument& target)
             return false;
         }
         if (read.Status == StreamStatus::ReadError) {
-            if (retry(read.Error)) continue; // from the disk again: the file may have changed meanwhile
+            archive.Close(); // from the disk again: the file may have changed meanwhile
+            if (retry(read.Error)) continue;
             return false;
         }
         break;
