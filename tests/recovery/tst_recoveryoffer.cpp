@@ -99,6 +99,7 @@ private slots:
             QVERIFY(RecoveryKit::EntriesOn10March(Session::Get().CurrentDocument).isEmpty());
         }
         Session::Get().Reset();
+        Session::Get().SetModified(PartAll, false);
         Restarted again;
         kit.prompter.Answers = {PromptAnswer::No};
         DocumentCommands::Get().Open(kit.dir.filePath(u"budget.cal"_qs));

@@ -38,7 +38,7 @@ private slots:
     void theNoteKeepsAnyPath()
     {
         const RecoveryNote note{u"/home/é\tt\nab/100% budget.cal"_qs,
-                                QDateTime(QDate(2026, 3, 14), QTime(9, 1, 2, 345), QTimeZone::UTC), 4242,
+                                QDateTime(QDate(2026, 3, 14), QTime(9, 1, 2, 345), Qt::UTC), 4242,
                                 u"machine"_qs};
         RecoveryNote read;
         QVERIFY(ReadRecoveryNote(RecoveryNoteText(note), &read));
@@ -100,6 +100,10 @@ private slots:
         DocumentCommands& commands = DocumentCommands::Get();
         commands.Saved = [&] { writer.Forget(); };
         commands.ChangesDropped = [&] { writer.Forget(); };
+        SavePartsAnswer::Button pressed = SavePartsAnswer::Yes;
+        commands.AskSaveParts = [&](const QString&, const QList<SavePart>& parts) {
+            return SavePartsAnswer{pressed, parts};
+        };
 
         const auto copied = [&] {
             RecoveryKit::AddEntry(u"Courses"_qs);
@@ -116,9 +120,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(copy));
 
         QVERIFY(copied());
-        commands.AskSaveParts = [](const QString&, const QList<SavePart>&) {
-            return SavePartsAnswer{SavePartsAnswer::No, {}};
-        };
+        pressed = SavePartsAnswer::No;
         commands.New(); // "Non": the changes are dropped on purpose
         QVERIFY(!QFileInfo::exists(copy));
         QVERIFY(QDir(kit.Folder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
