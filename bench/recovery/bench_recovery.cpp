@@ -64,11 +64,12 @@ int main(int argc, char** argv)
 
         LongestGap gap;
         QEventLoop loop;
-        QObject::connect(&writer, &RecoveryWriter::CopyWritten, &loop, [&](const QString&, bool ok, qint64 ms) {
-            if (!ok) qFatal("the copy could not be written");
-            total.push_back(double(ms));
-            loop.quit();
-        });
+        QObject::connect(&writer, &RecoveryWriter::CopyWritten, &loop,
+                         [&](const QString&, bool ok, qint64 ms) {
+                             if (!ok) qFatal("the copy could not be written");
+                             total.push_back(double(ms));
+                             loop.quit();
+                         });
         loop.exec();
         stall.push_back(gap.Ms());
 
@@ -78,7 +79,8 @@ int main(int argc, char** argv)
         loop.exec();
         idle.push_back(idleGap.Ms());
     }
-    std::printf("heavy document, copy of %.1f MiB\n", double(QFileInfo(writer.CopyPath()).size()) / 1048576.0);
+    std::printf("heavy document, copy of %.1f MiB\n",
+                double(QFileInfo(writer.CopyPath()).size()) / 1048576.0);
     Report("window thread: take the document, start the write", gui, 16);
     Report("worker thread: whole copy written (serialise, pack, sync)", total, 2000);
     Report("window thread: longest event-loop gap during a write", stall, 16);

@@ -27,7 +27,8 @@ QString ThisHostName()
     static const QString host = [] {
         QString h = QSysInfo::machineHostName().left(64);
         for (QChar& c : h)
-            if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != u'-' && c != u'_' && c != u'.') c = u'_';
+            if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != u'-' && c != u'_' && c != u'.')
+                c = u'_';
         return h.isEmpty() ? QStringLiteral("_") : h;
     }();
     return host;
@@ -47,7 +48,8 @@ QString SaveTemporaryTemplate(const QString& folder)
 
 bool ParseSaveTemporary(const QString& name, qint64* processId, QString* host)
 {
-    static const QRegularExpression pattern(QStringLiteral("^\\.daybinder-save\\.([0-9]{1,10})\\.(.+)\\.[A-Za-z0-9]{6}$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\.daybinder-save\\.([0-9]{1,10})\\.(.+)\\.[A-Za-z0-9]{6}$"));
     const QRegularExpressionMatch m = pattern.match(name);
     if (!m.hasMatch()) return false;
     *processId = m.captured(1).toLongLong();
@@ -64,7 +66,8 @@ int RemoveAbandonedSaveTemporaries(const QString& folder)
     for (const QString& name : names) {
         qint64 pid = 0;
         QString host;
-        if (!ParseSaveTemporary(name, &pid, &host) || host != ThisHostName() || ProcessMayBeRunning(pid)) continue;
+        if (!ParseSaveTemporary(name, &pid, &host) || host != ThisHostName() || ProcessMayBeRunning(pid))
+            continue;
         const QByteArray path = QFile::encodeName(dir.filePath(name));
         if (OwnRegularFile(path) && ::unlink(path.constData()) == 0) ++removed;
     }

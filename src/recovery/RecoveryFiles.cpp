@@ -36,7 +36,8 @@ QString Absolute(const QString& path)
 QString RecoveryFolder()
 {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty() || QDir::isRelativePath(state)) state = QDir::homePath() + QStringLiteral("/.local/state");
+    if (state.isEmpty() || QDir::isRelativePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
     return QDir::cleanPath(state) + QStringLiteral("/Daybinder/recovery/");
 }
 
@@ -124,7 +125,6 @@ QString NewCopyPath(const QString& folder, const QString& document)
     QString base = QFileInfo(document).completeBaseName();
     if (base.isEmpty()) base = Str(26101);
     QString path = folder + base + QStringLiteral(".cal");
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = folder + base + QStringLiteral(" (%1).cal").arg(n);
+    for (int n = 2; QFileInfo::exists(path); ++n) path = folder + base + QStringLiteral(" (%1).cal").arg(n);
     return path;
 }

@@ -33,7 +33,8 @@ void ShareSamePictures(CalendarDocument& doc, const CalendarDocument& saved)
             const QList<DayEntry>& mine = std::as_const(doc).Month(m).Cell(c).Entries;
             const QList<DayEntry>& theirs = saved.Month(m).Cell(c).Entries;
             for (qsizetype i = 0; i < qMin(mine.size(), theirs.size()); ++i) {
-                if (mine[i].Picture.isNull() || mine[i].Picture.cacheKey() == theirs[i].Picture.cacheKey()) continue;
+                if (mine[i].Picture.isNull() || mine[i].Picture.cacheKey() == theirs[i].Picture.cacheKey())
+                    continue;
                 DayEntry& e = doc.Month(m).Cell(c).Entries[i];
                 Share(e.Picture, e.PicturePath, theirs[i].Picture, theirs[i].PicturePath);
             }
@@ -46,7 +47,7 @@ void ShareSamePictures(CalendarDocument& doc, const CalendarDocument& saved)
 RecoveryAnswer AskAboutCopy(const RecoveryCopy& copy)
 {
     const QDateTime made = copy.Note.Made.toLocalTime();
-    const QString name = !copy.NoteRead               ? copy.Path
+    const QString name = !copy.NoteRead                 ? copy.Path
                          : copy.Note.Document.isEmpty() ? Str(540)
                                                         : copy.Note.Document;
     QString text = Str(26102).arg(name, made.toString(QStringLiteral("dd/MM/yyyy")),

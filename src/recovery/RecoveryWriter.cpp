@@ -13,8 +13,8 @@
 #include <QFileInfo>
 #include <QThread>
 #include <sys/resource.h>
-#include <utility>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -105,7 +105,8 @@ bool RecoveryWriter::StartCopy()
     const QString document = doc.FilePath.isEmpty() ? QString() : QFileInfo(doc.FilePath).absoluteFilePath();
     auto result = std::make_shared<Result>();
     result->Document = document;
-    result->Path = !m_copyPath.isEmpty() && document == m_copyDocument ? m_copyPath : NewCopyPath(Folder, document);
+    result->Path =
+        !m_copyPath.isEmpty() && document == m_copyDocument ? m_copyPath : NewCopyPath(Folder, document);
     const RecoveryNote note{document, QDateTime::currentDateTimeUtc(), QCoreApplication::applicationPid(),
                             ThisHostName()};
     m_result = result;

@@ -46,7 +46,8 @@ private slots:
         QVERIFY(Descriptions(EntriesOn(10, 3)).contains(u"Plombier"_qs));
         QVERIFY(f->Main()->windowTitle().endsWith(u'*'));
         bool drawn = false; // the month window shows the restored entry
-        for (const auto& line : f->Grid(3)->Cell(CellOf(10, 3)).Lines) drawn = drawn || line.Text == u"Plombier"_qs;
+        for (const auto& line : f->Grid(3)->Cell(CellOf(10, 3)).Lines)
+            drawn = drawn || line.Text == u"Plombier"_qs;
         QVERIFY(drawn);
 
         f->Save();

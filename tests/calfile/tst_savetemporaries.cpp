@@ -26,7 +26,8 @@ qint64 DeadProcess()
     return pid;
 }
 
-QString Leftover(const QString& folder, qint64 pid, const QString& host, const QByteArray& bytes = "half a save")
+QString Leftover(const QString& folder, qint64 pid, const QString& host,
+                 const QByteArray& bytes = "half a save")
 {
     const QString name = u".daybinder-save.%1.%2.Ab12Cd"_qs.arg(pid).arg(host);
     QFile f(folder + u'/' + name);
@@ -47,12 +48,13 @@ private slots:
         ScriptedPrompter prompter;
         QTemporaryDir dir;
         const QString dead = Leftover(dir.path(), 999999, ThisHostName(), QByteArray(1 << 20, 'x'));
-        const QString ours = Leftover(dir.path(), ::getpid(), ThisHostName()); // a save going on
+        const QString ours = Leftover(dir.path(), ::getpid(), ThisHostName());   // a save going on
         const QString other = Leftover(dir.path(), 999999, u"autre-machine"_qs); // a shared folder
         QFile plain(dir.filePath(u".daybinder-save.notes"_qs)); // the user's, whatever its name
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
-        QVERIFY(QFile::link(dir.filePath(dead), dir.filePath(u".daybinder-save.999998.%1.Zz99Yy"_qs.arg(ThisHostName()))));
+        QVERIFY(QFile::link(dir.filePath(dead),
+                            dir.filePath(u".daybinder-save.999998.%1.Zz99Yy"_qs.arg(ThisHostName()))));
 
         CalendarDocument doc = NewDocument();
         QVERIFY(WriteCalFile(dir.filePath(u"budget.cal"_qs), doc));
@@ -66,7 +68,8 @@ private slots:
 
     void aTemporaryNameSaysWhoWritesIt()
     {
-        const QString name = QFileInfo(SaveTemporaryTemplate(u"/tmp/"_qs).replace(u"XXXXXX"_qs, u"a1B2c3"_qs)).fileName();
+        const QString name =
+            QFileInfo(SaveTemporaryTemplate(u"/tmp/"_qs).replace(u"XXXXXX"_qs, u"a1B2c3"_qs)).fileName();
         QVERIFY(name.startsWith(u'.')); // hidden beside the document
         qint64 pid = 0;
         QString host;

@@ -2,8 +2,8 @@
 // What the recovery tests share: a session on a document written to disk, changes made as an
 // editor makes them, and the copy read back as a user would open it.
 
-#include "calfile/CalFile.h"
 #include "CalTestDocuments.h"
+#include "calfile/CalFile.h"
 #include "commands/DocumentCommands.h"
 #include "document/Session.h"
 #include "platform/Clock.h"
@@ -13,6 +13,17 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+// A writer following the open document, with a timing that makes a test wait tenths of a second
+// rather than seconds.
+struct QuickWriter : RecoveryWriter
+{
+    QuickWriter()
+    {
+        Timing = RecoveryTiming{50, 200, 400, 300};
+        Watch(Session::Get().History());
+    }
+};
 
 struct RecoveryKit
 {
@@ -74,12 +85,6 @@ struct RecoveryKit
         CalendarDocument doc;
         if (!ReadCalFile(path, doc)) doc.Year.clear();
         return doc;
-    }
-
-    // Fast timing, so that a test waits tenths of a second rather than seconds.
-    static void Quick(RecoveryWriter& writer)
-    {
-        writer.Timing = RecoveryTiming{50, 200, 400, 300};
     }
 
     // Waits for the next copy the writer finishes; false after timeoutMs without one.

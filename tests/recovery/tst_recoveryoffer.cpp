@@ -1,5 +1,4 @@
 #include "RecoveryTestKit.h"
-
 #include "recovery/RecoveryFiles.h"
 #include "recovery/RecoveryOffer.h"
 #include "resources/Strings.h"
@@ -19,9 +18,7 @@ class TestRecoveryOffer : public QObject
         kit.OpenNew(name, password);
         QString copy;
         {
-            RecoveryWriter writer;
-            RecoveryKit::Quick(writer);
-            writer.Watch(Session::Get().History());
+            QuickWriter writer;
             RecoveryKit::AddEntry(u"Rendez-vous perdu"_qs);
             if (!RecoveryKit::NextCopy(writer)) qFatal("no copy written");
             copy = writer.CopyPath();
@@ -34,12 +31,10 @@ class TestRecoveryOffer : public QObject
     // The program started again: a writer and an offer, joined as the program joins them.
     struct Restarted
     {
-        RecoveryWriter writer;
+        QuickWriter writer;
         RecoveryOffer offer{writer};
         Restarted()
         {
-            RecoveryKit::Quick(writer);
-            writer.Watch(Session::Get().History());
             DocumentCommands::Get().Opened = [this](const QString& path) { offer.OfferFor(path); };
         }
     };
@@ -80,7 +75,8 @@ private slots:
         kit.prompter.PasswordExpected.clear();
         program.offer.OfferAll();
         QCOMPARE(kit.prompter.PasswordExpected.size(), 1);
-        QCOMPARE(RecoveryKit::EntriesOn10March(Session::Get().CurrentDocument), QStringList{u"Rendez-vous perdu"_qs});
+        QCOMPARE(RecoveryKit::EntriesOn10March(Session::Get().CurrentDocument),
+                 QStringList{u"Rendez-vous perdu"_qs});
         QCOMPARE(Session::Get().CurrentDocument.Password, u"sésame"_qs);
     }
 
@@ -114,7 +110,8 @@ private slots:
         const QString copy = LeaveCopy(kit, u"budget.cal"_qs);
         QFile document(kit.dir.filePath(u"budget.cal"_qs));
         QVERIFY(document.open(QIODevice::ReadWrite));
-        QVERIFY(document.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+        QVERIFY(document.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                     QFileDevice::FileModificationTime));
         document.close();
         Restarted program;
         program.offer.OfferAll();

@@ -1,5 +1,4 @@
 #include "RecoveryTestKit.h"
-
 #include "calfile/CalArchive.h"
 #include "calfile/CalMembers.h"
 #include "recovery/RecoveryFiles.h"
@@ -52,9 +51,7 @@ private slots:
     {
         RecoveryKit kit;
         const QString path = kit.OpenNew(u"budget.cal"_qs);
-        RecoveryWriter writer;
-        RecoveryKit::Quick(writer);
-        writer.Watch(Session::Get().History());
+        QuickWriter writer;
         RecoveryKit::AddEntry(u"Dentiste à 15 h"_qs);
         QVERIFY(RecoveryKit::NextCopy(writer));
 
@@ -67,16 +64,15 @@ private slots:
         QCOMPARE(inspected.Note.Document, path);
         QVERIFY(inspected.WorthOffering());
         // Only the user reads what a copy holds.
-        QCOMPARE(QFileInfo(kit.Folder()).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
+        QCOMPARE(QFileInfo(kit.Folder()).permissions() & (QFile::ReadOther | QFile::ReadGroup),
+                 QFile::Permissions());
     }
 
     void aProtectedDocumentsCopyIsProtectedToo()
     {
         RecoveryKit kit;
         kit.OpenNew(u"secret.cal"_qs, u"sésame"_qs);
-        RecoveryWriter writer;
-        RecoveryKit::Quick(writer);
-        writer.Watch(Session::Get().History());
+        QuickWriter writer;
         RecoveryKit::AddEntry(u"Code du coffre 8812"_qs);
         QVERIFY(RecoveryKit::NextCopy(writer));
 
@@ -94,9 +90,7 @@ private slots:
     {
         RecoveryKit kit;
         kit.OpenNew(u"budget.cal"_qs);
-        RecoveryWriter writer;
-        RecoveryKit::Quick(writer);
-        writer.Watch(Session::Get().History());
+        QuickWriter writer;
         DocumentCommands& commands = DocumentCommands::Get();
         commands.Saved = [&] { writer.Forget(); };
         commands.ChangesDropped = [&] { writer.Forget(); };
@@ -156,9 +150,7 @@ private slots:
         QFile blocker(kit.dir.filePath(u"state"_qs)); // a file where the folder should be
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        RecoveryWriter writer;
-        RecoveryKit::Quick(writer);
-        writer.Watch(Session::Get().History());
+        QuickWriter writer;
         RecoveryKit::AddEntry(u"Courses"_qs);
         QSignalSpy written(&writer, &RecoveryWriter::CopyWritten);
         QVERIFY(written.wait(5000));
@@ -173,9 +165,7 @@ private slots:
     {
         RecoveryKit kit;
         kit.OpenNew(u"budget.cal"_qs);
-        RecoveryWriter writer;
-        RecoveryKit::Quick(writer);
-        writer.Watch(Session::Get().History());
+        QuickWriter writer;
         RecoveryKit::AddEntry(u"Courses"_qs);
         QVERIFY(RecoveryKit::NextCopy(writer));
         const QString old = writer.CopyPath();
