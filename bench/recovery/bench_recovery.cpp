@@ -1,10 +1,14 @@
 // The recovery copy of the heavy document (protected, thirteen embedded pictures): the time the
 // window thread spends taking the document and starting the write, the whole write on its own
 // thread, and the longest the window thread's event loop waits while a copy is written (what
-// typing would feel). Usage: bench_recovery [RUNS]   (default 7)
+// typing would feel).
+//   bench_recovery [RUNS]             (default 7)
+//   bench_recovery --write FILE.cal   writes the heavy year there (password "secret") and ends:
+//                                     the document scripts/recovery-kills.sh --heavy edits
 
 #include "HeavyDocument.h"
 #include "Timing.h"
+#include "calfile/CalFile.h"
 #include "document/Session.h"
 #include "recovery/RecoveryWriter.h"
 
@@ -45,6 +49,10 @@ private:
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--write") == 0) {
+        CalendarDocument heavy = MakeHeavyDocument();
+        return WriteCalFile(QString::fromLocal8Bit(argv[2]), heavy) ? 0 : 1;
+    }
     const int runs = argc > 1 ? qMax(1, QString::fromLocal8Bit(argv[1]).toInt()) : 7;
     QTemporaryDir dir;
     Session& s = Session::Get();
