@@ -2,6 +2,7 @@
 
 #include "app/HelpWiring.h"
 #include "app/MainWindowWiring.h"
+#include "app/RecoveryWiring.h"
 #include "app/SplashWindow.h"
 #include "document/Session.h"
 #include "document/TextInput.h"
@@ -67,6 +68,7 @@ bool Program::Start(const QStringList& arguments)
     InstallSystemDialogs(m_main.get());
     InstallRefusalNotice(&ShowRefusalNote);
     WireMainWindow(*m_main);
+    const std::function<void()> offerRecoveryCopies = WireRecovery(*m_main);
     if (s.Mode() != MainMode::Logo) s.SetMode(MainMode::Logo);
     m_main->UpdateCommandStates(true);
     progress(25);
@@ -85,6 +87,10 @@ bool Program::Start(const QStringList& arguments)
     m_main->showMaximized();
 
     const QString path = CommandLinePath(arguments);
-    if (!path.isEmpty()) m_main->OpenPath(path);
+    // A document named is opened with its own copies offered; otherwise every copy left is.
+    if (!path.isEmpty())
+        m_main->OpenPath(path);
+    else
+        offerRecoveryCopies();
     return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The program's start-up, in its order: display check, hand-over to a running instance,
 // settings, splash window, main window in "Logo", the twelve month windows, the caption, and
-// the file named on the command line. Shutdown is the main window's own closing.
+// the file named on the command line with its recovery copies, or without one every recovery
+// copy left. Shutdown is the main window's own closing.
 
 #include <QObject>
 #include <QStringList>

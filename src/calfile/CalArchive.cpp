@@ -119,6 +119,7 @@ bool IsCalMemberName(QStringView name)
 {
     if (name.compare(u"caldata.cal", Qt::CaseInsensitive) == 0) return true;
     if (name.compare(u"sync.dat", Qt::CaseInsensitive) == 0) return true;
+    if (name.compare(u"recovery.dat", Qt::CaseInsensitive) == 0) return true;
     if (name.startsWith(u"bck.", Qt::CaseInsensitive)) return name.size() == 6 && AllDigits(name.sliced(4));
     if (name.startsWith(u"ev.", Qt::CaseInsensitive))
         return (name.size() == 11 || name.size() == 12) && AllDigits(name.sliced(3));

@@ -106,6 +106,6 @@ private:
 // Opens an archive held in memory for reading; bytes must outlive it (zip_discard).
 zip* OpenArchiveBuffer(const QByteArray& bytes, FileError* error);
 
-// "caldata.cal", "sync.dat", "bck." + two digits, "ev." + eight digits (or more): the names a
+// "caldata.cal", "sync.dat", "recovery.dat", "bck." + two digits, "ev." + eight digits (or more): the names a
 // ".cal" file may hold. Compared without regard to case.
 bool IsCalMemberName(QStringView name);

@@ -13,8 +13,9 @@
 bool WriteCalFile(const QString& target, CalendarDocument& doc);
 
 // Fills target (made blank first, view kept) from the file; asks for the password when the
-// data member is protected. False when the file could not be read or the prompt was cancelled.
-bool ReadCalFile(const QString& path, CalendarDocument& target);
+// data member is protected and password (tried first when given) does not open it. False when
+// the file could not be read or the prompt was cancelled.
+bool ReadCalFile(const QString& path, CalendarDocument& target, const QString& password = {});
 
 // Loads a bitmap, GIF or JPEG picture; an empty picture and false when that fails.
 bool LoadPictureFile(const QString& path, QImage& picture);

@@ -56,7 +56,7 @@ void ReadSyncState(const QString& path, ArchiveReader& archive, CalendarDocument
 
 } // namespace
 
-bool ReadCalFile(const QString& pathArgument, CalendarDocument& target)
+bool ReadCalFile(const QString& pathArgument, CalendarDocument& target, const QString& knownPassword)
 {
     const QString path = pathArgument; // it may be target's own FilePath, which is cleared below
     BusyCursor busy;
@@ -77,12 +77,19 @@ bool ReadCalFile(const QString& pathArgument, CalendarDocument& target)
 
     ArchiveReader archive;
     QString password;
+    bool knownTried = knownPassword.isEmpty();
     int retries = 0;
     for (;;) {
         session.SetProgressLine(1, Str(10029));
         QByteArray stream;
         FileError error;
         const Extraction extraction = ExtractData(path, password, archive, &stream, &error);
+        if (extraction == Extraction::NeedsPassword && !knownTried) {
+            // Only a protected file takes the password known: an open one must not get it.
+            password = knownPassword;
+            knownTried = true;
+            continue;
+        }
         if (extraction == Extraction::NeedsPassword) {
             // Tried first without a password; the prompt then gives two attempts, and a third
             // failure shows it once more before the message.

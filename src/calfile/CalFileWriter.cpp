@@ -3,7 +3,6 @@
 #include "calfile/CalMembers.h"
 #include "calfile/FileBytes.h"
 #include "calfile/FileError.h"
-#include "calfile/SyncMember.h"
 #include "document/Session.h"
 #include "resources/Strings.h"
 
@@ -18,12 +17,8 @@ bool WriteCalFile(const QString& targetArgument, CalendarDocument& doc)
     // Retry builds the members again: the archive releases their data as it compresses them.
     QByteArray archive;
     const bool packed = RunWithRetry(target, true, busy, [&](FileError* e) {
-        session.SetProgressLine(1, Str(10025));
-        QList<ArchiveMember> members{DataMember(doc)};
-        members += SyncMembers(doc);
-        session.SetProgressLine(1, Str(10026));
-        if (doc.EmbedPictures) members += PictureMembers(doc);
-        session.SetProgressLine(1, Str(10027));
+        QList<ArchiveMember> members =
+            CalFileMembers(doc, [&](int text) { session.SetProgressLine(1, Str(text)); });
         return PackArchive(std::move(members), doc.Password, &archive, e);
     });
     if (!packed) return false;

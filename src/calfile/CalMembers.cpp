@@ -3,6 +3,7 @@
 #include "calfile/DataStream.h"
 #include "calfile/Parallel.h"
 #include "calfile/Pictures.h"
+#include "calfile/SyncMember.h"
 
 #include <vector>
 
@@ -82,5 +83,19 @@ QList<ArchiveMember> PictureMembers(CalendarDocument& doc)
     for (qsizetype i = 0; i < found.size(); ++i)
         if (!bitmaps[size_t(i)].isEmpty())
             members.append({found[i].Member, std::move(bitmaps[size_t(i)]), false});
+    return members;
+}
+
+QList<ArchiveMember> CalFileMembers(CalendarDocument& doc, const std::function<void(int text)>& step)
+{
+    const auto tell = [&](int text) {
+        if (step) step(text);
+    };
+    tell(10025);
+    QList<ArchiveMember> members{DataMember(doc)};
+    members += SyncMembers(doc);
+    tell(10026);
+    if (doc.EmbedPictures) members += PictureMembers(doc);
+    tell(10027);
     return members;
 }

@@ -7,8 +7,11 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 inline const QString kDataMemberName = QStringLiteral("caldata.cal");
+// What a recovery copy says about itself; other files do not have it.
+inline const QString kRecoveryMemberName = QStringLiteral("recovery.dat");
 
 // "bck.00" for the default background, "bck.01" to "bck.12" for the months.
 QString BackgroundMemberName(int month);
@@ -38,3 +41,8 @@ ArchiveMember DataMember(const CalendarDocument& doc);
 // The picture members of a document that embeds its pictures (Windows bitmaps). A picture that
 // is not loaded is left out: the file then reports it on opening, and keeps its path.
 QList<ArchiveMember> PictureMembers(CalendarDocument& doc);
+
+// Every member of the document's file, as a save writes it: the data, the synchronisation state,
+// and the pictures when the document embeds them. step(n) is told before each kind is built,
+// with the number of the text that says so (10025, 10026, 10027).
+QList<ArchiveMember> CalFileMembers(CalendarDocument& doc, const std::function<void(int text)>& step = {});

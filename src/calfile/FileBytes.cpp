@@ -1,5 +1,6 @@
 #include "calfile/FileBytes.h"
 
+#include "calfile/SaveTemporaries.h"
 #include "platform/FileSystem.h"
 
 #include <QFile>
@@ -133,8 +134,10 @@ bool ReplaceFile(const QString& path, QByteArrayView bytes, FileError* error)
     // A link is followed: the file it names is replaced and the link stays.
     const QFileInfo info(path);
     const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-    QByteArray temporary =
-        QFile::encodeName(QFileInfo(target).absolutePath() + QStringLiteral("/.daybinder-XXXXXX"));
+    const QString folder = QFileInfo(target).absolutePath() + u'/';
+    // What earlier saves killed halfway left here goes first: it may be what fills the disk.
+    RemoveAbandonedSaveTemporaries(folder);
+    QByteArray temporary = QFile::encodeName(SaveTemporaryTemplate(folder));
     Descriptor d;
     d.fd = fs.CreateUnique(temporary.data());
     if (d.fd < 0) {
@@ -170,6 +173,6 @@ bool ReplaceFile(const QString& path, QByteArrayView bytes, FileError* error)
     if (fs.Close(fd) != 0) return fail(); // where a network disk reports a write it could not make
     if (fs.Rename(temporary.constData(), QFile::encodeName(target).constData()) != 0) return fail();
     placed = true;
-    SyncFolder(QFileInfo(target).absolutePath());
+    SyncFolder(folder);
     return true;
 }

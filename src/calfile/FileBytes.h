@@ -38,4 +38,5 @@ private:
 // Replaces the file at path with bytes, atomically: they are written to a new file beside it,
 // which takes the old one's name (and permissions) only once complete and on the disk. On
 // failure the old file is untouched and the new one removed. The calls go through FileSystem.
+// The new file has a name of SaveTemporaries.h; those that killed saves left go first.
 bool ReplaceFile(const QString& path, QByteArrayView bytes, FileError* error);

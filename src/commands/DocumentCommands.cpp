@@ -76,6 +76,7 @@ bool DocumentCommands::Save(bool direct, bool saveAs)
         if (!WriteCalFile(target, current)) return false;
         s.SetModified(PartAll, false);
         s.SavedDocument = current;
+        Call(Saved);
         return true;
     }
 
@@ -85,6 +86,7 @@ bool DocumentCommands::Save(bool direct, bool saveAs)
     case SavePartsAnswer::Cancel:
         return false;
     case SavePartsAnswer::No:
+        if (!direct) Call(ChangesDropped); // replaced or closed without them, on purpose
         return true;
     case SavePartsAnswer::Yes:
         break;
@@ -109,6 +111,7 @@ bool DocumentCommands::Save(bool direct, bool saveAs)
         s.SetModified(PartAll, false);
         s.SavedDocument = current;
     }
+    Call(Saved);
     return true;
 }
 
@@ -145,9 +148,8 @@ void DocumentCommands::Open(QString path)
     s.SetModified(PartAll, false);
     if (ok) {
         s.SavedDocument = s.CurrentDocument;
-        s.History().Clear();
-        LoadIntoMonthWindows();
-        Call(RunAlarmCheck);
+        Call(Opened, path);
+        ShowRead();
         return;
     }
     s.SavedDocument = s.CurrentDocument;
@@ -155,6 +157,23 @@ void DocumentCommands::Open(QString path)
     if (s.Mode() != MainMode::Logo) s.SetMode(MainMode::Logo);
     s.SetModified(PartAll, false);
     s.RequestRefresh(-1);
+}
+
+void DocumentCommands::Show(CalendarDocument doc, CalendarDocument saved)
+{
+    Session& s = Session::Get();
+    Call(CloseMonthWindows);
+    s.BlankDocument(false); // a new view: no selection, no clipboard
+    s.CurrentDocument = std::move(doc);
+    s.SavedDocument = std::move(saved);
+    ShowRead();
+}
+
+void DocumentCommands::ShowRead()
+{
+    Session::Get().History().Clear();
+    LoadIntoMonthWindows();
+    Call(RunAlarmCheck);
 }
 
 void DocumentCommands::New()

@@ -48,6 +48,12 @@ public:
     std::function<void()> CloseMonthWindows;         // outside shutdown they are only hidden
     std::function<bool()> EditNewDocumentProperties; // true when confirmed
     std::function<void()> RunAlarmCheck;
+    // Told when the open document was written by Save, when the user chose not to save its
+    // changes before it is replaced or closed ("&Non" of the save check), and when Open has
+    // read a file, before it is shown (the document may be replaced there).
+    std::function<void()> Saved;
+    std::function<void()> ChangesDropped;
+    std::function<void(const QString& path)> Opened;
 
     // True when the caller may go on: written, unchanged, or not to be saved ("&Non"); false on
     // Cancel or a failed write.
@@ -59,6 +65,11 @@ public:
     // Opens a file; an empty path asks for one first.
     void Open(QString path = {});
     void New();
+
+    // Puts doc in place of the open document, with saved as what its file holds, and shows it
+    // as Open shows a file read: the history starts again, the month windows are rebuilt and
+    // the alarms checked. The caller ran the save check.
+    void Show(CalendarDocument doc, CalendarDocument saved);
 
     // The chosen path, empty on Cancel.
     QString SaveAsDialog();
@@ -76,6 +87,7 @@ public:
 private:
     bool SaveChosenParts(QString target);
     void BackToEditing(bool wasEditing);
+    void ShowRead();
 
     bool m_noReload = false;
 };

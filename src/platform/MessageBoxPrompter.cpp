@@ -78,10 +78,12 @@ PromptAnswer MessageBoxPrompter::Ask(const PromptRequest& request)
                     QMessageBox::NoButton, Parent());
     QHash<QAbstractButton*, PromptAnswer> answers;
     const QList<PromptAnswer> wanted = AnswersOf(request.Buttons);
-    for (PromptAnswer a : wanted) {
+    for (qsizetype i = 0; i < wanted.size(); ++i) {
+        const PromptAnswer a = wanted[i];
         for (const ButtonText& b : kButtons) {
             if (b.answer != a) continue;
-            QPushButton* button = box.addButton(QString::fromUtf16(b.text), b.role);
+            const QString label = i < request.ButtonTexts.size() ? request.ButtonTexts[i] : QString::fromUtf16(b.text);
+            QPushButton* button = box.addButton(label, b.role);
             answers.insert(button, a);
             if (a == request.DefaultButton.value_or(wanted.first())) box.setDefaultButton(button);
             if (a == PromptAnswer::Cancel || a == PromptAnswer::No || wanted.size() == 1)

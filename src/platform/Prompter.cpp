@@ -55,7 +55,7 @@ PromptAnswer UnattendedPrompter::Ask(const PromptRequest& request)
 PromptAnswer ShowMessage(const QString& title, const QString& text, PromptIcon icon, PromptButtons buttons,
                          std::optional<PromptAnswer> defaultButton)
 {
-    return Prompter::Current().Ask({title, text, icon, buttons, defaultButton});
+    return Prompter::Current().Ask({title, text, icon, buttons, defaultButton, {}});
 }
 
 BusyCursor::BusyCursor()

@@ -4,6 +4,7 @@
 // a scripted one that answers and records every message.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -18,6 +19,7 @@ struct PromptRequest
     PromptIcon Icon = PromptIcon::None;
     PromptButtons Buttons = PromptButtons::Ok;
     std::optional<PromptAnswer> DefaultButton; // the first button when empty
+    QStringList ButtonTexts; // labels in place of the usual ones, in the order of the buttons
 };
 
 class Prompter

@@ -45,6 +45,7 @@ struct ProgramFixture
     ProgramFixture()
     {
         qputenv("DAYBINDER_CONFIG_HOME", dir.filePath(u"config"_qs).toUtf8());
+        qputenv("XDG_STATE_HOME", dir.filePath(u"state"_qs).toUtf8()); // the recovery copies
         Session::Get().Reset();
         Clock::Install(&clock);
         NavigationPanel::SlideMs = 0;

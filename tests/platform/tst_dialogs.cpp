@@ -1,5 +1,6 @@
 #include "platform/CommonDialogs.h"
 #include "platform/Language.h"
+#include "platform/MessageBoxPrompter.h"
 #include "platform/SystemDialogs.h"
 #include "support/WhenModal.h"
 
@@ -129,6 +130,30 @@ private slots:
         const std::optional<QString> chosen = m_dialogs.SaveFile(SaveRequest(m_dir.path()));
         QCOMPARE(asked, 2);
         QCOMPARE(chosen.value_or(QString()), existing.fileName());
+    }
+
+    // A question with buttons of its own words ("Restaurer", "Supprimer", "Plus tard"): each
+    // says what it does, and Escape gives the last, careful one, never the one that deletes.
+    void renamedButtonsAnswerAsTheyAreNamed()
+    {
+        MessageBoxPrompter prompter;
+        PromptRequest r;
+        r.Title = u"Daybinder"_qs;
+        r.Buttons = PromptButtons::YesNoCancel;
+        r.ButtonTexts = {u"Restaurer"_qs, u"Supprimer"_qs, u"Plus tard"_qs};
+        QStringList shown;
+        WhenModal<QMessageBox>([&](QMessageBox* box) {
+            for (QAbstractButton* b : box->buttons()) shown.append(b->text());
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QCOMPARE(prompter.Ask(r), PromptAnswer::Cancel);
+        shown.sort();
+        QCOMPARE(shown, (QStringList{u"Plus tard"_qs, u"Restaurer"_qs, u"Supprimer"_qs}));
+        WhenModal<QMessageBox>([](QMessageBox* box) {
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == u"Supprimer"_qs) b->click();
+        });
+        QCOMPARE(prompter.Ask(r), PromptAnswer::No);
     }
 
     void theFileListDatesAreFrench()
