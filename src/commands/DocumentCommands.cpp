@@ -117,6 +117,7 @@ bool DocumentCommands::SaveCommand(bool saveAs)
     const bool wasEditing = Session::Get().Mode() == MainMode::Edit;
     const bool ok = Save(true, saveAs);
     BackToEditing(wasEditing);
+    if (ok) Call(AfterSave);
     return ok;
 }
 
@@ -148,6 +149,7 @@ void DocumentCommands::Open(QString path)
         s.History().Clear();
         LoadIntoMonthWindows();
         Call(RunAlarmCheck);
+        Call(AfterOpen);
         return;
     }
     s.SavedDocument = s.CurrentDocument;

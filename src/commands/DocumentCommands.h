@@ -48,6 +48,9 @@ public:
     std::function<void()> CloseMonthWindows;         // outside shutdown they are only hidden
     std::function<bool()> EditNewDocumentProperties; // true when confirmed
     std::function<void()> RunAlarmCheck;
+    // After a file was opened, and after the Save buttons wrote it (synchronisation).
+    std::function<void()> AfterOpen;
+    std::function<void()> AfterSave;
 
     // True when the caller may go on: written, unchanged, or not to be saved ("&Non"); false on
     // Cancel or a failed write.
