@@ -172,8 +172,8 @@ void SyncRunner::Ended(const SyncOutcome& outcome)
         if (days.test(i)) s.NotifyDayCellChanged(int(i / kCellCount) + 1, int(i % kCellCount) + kFirstCell);
     s.RequestRefresh(-1);
     m_before = CalendarDocument();
-    if (!m_closing) Report(outcome);
     emit Finished(outcome);
+    if (!m_closing) Report(outcome);
 }
 
 // A document that was saved and received nothing is written again at once with what the
