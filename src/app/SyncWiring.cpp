@@ -23,7 +23,8 @@ void WireSync(MainWindow& main)
     SetShellCommandHandler(ShellCommand::Sync, CommandGuard::Editing, [runner] { runner->Run(); });
     // After the command that opened or saved has returned.
     const auto automatic = [runner] {
-        if (Keys::SyncAuto().ReadNumber() == 1) QTimer::singleShot(0, runner, [runner] { runner->Run(true); });
+        if (Keys::SyncAuto().ReadNumber() == 1)
+            QTimer::singleShot(0, runner, [runner] { runner->Run(true); });
     };
     DocumentCommands::Get().AfterOpen = automatic;
     DocumentCommands::Get().AfterSave = automatic;

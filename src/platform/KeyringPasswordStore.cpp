@@ -37,7 +37,9 @@ void KeyringPasswordStore::Write(const QString& key, const QString& password, st
 
 void KeyringPasswordStore::Forget(const QString& key, std::function<void()> done)
 {
-    StartJob<QKeychain::DeletePasswordJob>(key, [done = std::move(done)](QKeychain::Job*) { done(); })->start();
+    StartJob<QKeychain::DeletePasswordJob>(key, [done = std::move(done)](QKeychain::Job*) {
+        done();
+    })->start();
 }
 
 void InstallKeyringPasswordStore()

@@ -67,7 +67,8 @@ SyncDialog::SyncDialog(const SyncSettings& shown, QWidget* parent)
     layout->addWidget(m_answer);
     const EditorButtons buttons = LayOutEditor(this, content);
     connect(buttons.Ok, &QPushButton::clicked, this, &SyncDialog::OnOk);
-    connect(buttons.Help, &QToolButton::clicked, this, [] { ShowHelpTopic(QStringLiteral("Html\\d_sync.htm")); });
+    connect(buttons.Help, &QToolButton::clicked, this,
+            [] { ShowHelpTopic(QStringLiteral("Html\\d_sync.htm")); });
     connect(m_test, &QPushButton::clicked, this, &SyncDialog::Test);
     resize(560, sizeHint().height());
     // A known calendar asks only for what is missing: its password.
@@ -87,9 +88,9 @@ std::optional<QUrl> SyncDialog::CheckedAddress()
     const QUrl parsed(typed, QUrl::StrictMode);
     bool consent = m_consented == typed;
     if (!consent && parsed.isValid() && !parsed.host().isEmpty() && NeedsClearTextConsent(parsed)) {
-        const PromptAnswer answer =
-            ShowMessage(kTitle, Str(28006).arg(Quoted(parsed.toDisplayString())) + QStringLiteral("\n\n") + Str(28028),
-                        PromptIcon::Exclamation, PromptButtons::YesNo, PromptAnswer::No);
+        const PromptAnswer answer = ShowMessage(
+            kTitle, Str(28006).arg(Quoted(parsed.toDisplayString())) + QStringLiteral("\n\n") + Str(28028),
+            PromptIcon::Exclamation, PromptButtons::YesNo, PromptAnswer::No);
         if (answer != PromptAnswer::Yes) return std::nullopt;
         m_consented = typed;
         consent = true;

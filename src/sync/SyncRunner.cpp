@@ -71,7 +71,8 @@ void SyncRunner::Run(bool automatic)
     m_stateBefore = doc.Sync;
     m_wasSaved = doc.IsSaved;
     if (!doc.Sync.Configured()) {
-        if (const std::optional<QString> password = AskSettings(QString(), false)) Start(*password, automatic);
+        if (const std::optional<QString> password = AskSettings(QString(), false))
+            Start(*password, automatic);
         return;
     }
     const QString key = CurrentKey();
@@ -80,17 +81,18 @@ void SyncRunner::Run(bool automatic)
         return;
     }
     // The keyring answers later; the document may be busy by then.
-    PasswordStore::Current().Read(key, [self = QPointer<SyncRunner>(this), key, automatic](std::optional<QString> kept) {
-        if (!self || self->Running() || !MayStart() || CurrentKey() != key) return;
-        if (kept && !self->m_askFirst) {
-            self->m_passwords.insert(key, *kept);
-            self->Start(*kept, automatic);
-            return;
-        }
-        const QString shown = kept.value_or(self->m_passwords.value(key));
-        if (const std::optional<QString> password = self->AskSettings(shown, kept.has_value()))
-            self->Start(*password, automatic);
-    });
+    PasswordStore::Current().Read(
+        key, [self = QPointer<SyncRunner>(this), key, automatic](std::optional<QString> kept) {
+            if (!self || self->Running() || !MayStart() || CurrentKey() != key) return;
+            if (kept && !self->m_askFirst) {
+                self->m_passwords.insert(key, *kept);
+                self->Start(*kept, automatic);
+                return;
+            }
+            const QString shown = kept.value_or(self->m_passwords.value(key));
+            if (const std::optional<QString> password = self->AskSettings(shown, kept.has_value()))
+                self->Start(*password, automatic);
+        });
 }
 
 std::optional<QString> SyncRunner::AskSettings(const QString& password, bool remembered)
@@ -123,7 +125,8 @@ void SyncRunner::Start(const QString& password, bool automatic)
     m_automatic = automatic;
     m_closing = false;
     m_before = doc;
-    m_client = std::make_unique<NetworkCalDavClient>(QUrl(doc.Sync.CollectionUrl), doc.Sync.UserName, password);
+    m_client =
+        std::make_unique<NetworkCalDavClient>(QUrl(doc.Sync.CollectionUrl), doc.Sync.UserName, password);
     m_exchange = std::make_unique<SyncExchange>(*m_client, doc);
     // What the server brought is one step of Undo.
     m_exchange->SetApplyStep([](const QList<int>& months, const std::function<void()>& apply) {
@@ -132,13 +135,15 @@ void SyncRunner::Start(const QString& password, bool automatic)
         apply();
         for (int m : months) session.SetModified(PartMonthEntries, true, m);
     });
-    connect(m_exchange.get(), &SyncExchange::Progress, this, [this](int done, int total, const QString& stage) {
-        m_progress->Show(done, total, stage);
-        Session::Get().SetProgressLine(1, stage);
-    });
+    connect(m_exchange.get(), &SyncExchange::Progress, this,
+            [this](int done, int total, const QString& stage) {
+                m_progress->Show(done, total, stage);
+                Session::Get().SetProgressLine(1, stage);
+            });
     // Ended after the exchange's own call has returned: it is released there.
     connect(m_exchange.get(), &SyncExchange::Finished, this, [this](const SyncOutcome& outcome) {
-        QMetaObject::invokeMethod(this, [this, outcome] { Ended(outcome); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, outcome] { Ended(outcome); }, Qt::QueuedConnection);
     });
     s.SetMode(MainMode::Load);
     s.SetProgressLine(0, Str(28019));
@@ -182,7 +187,8 @@ void SyncRunner::KeepStateOnDisk(const SyncOutcome& outcome)
 {
     Session& s = Session::Get();
     CalendarDocument& doc = s.CurrentDocument;
-    if (!m_wasSaved || !outcome.ChangedMonths.isEmpty() || doc.FilePath.isEmpty() || doc.Sync == m_stateBefore)
+    if (!m_wasSaved || !outcome.ChangedMonths.isEmpty() || doc.FilePath.isEmpty() ||
+        doc.Sync == m_stateBefore)
         return;
     if (!WriteCalFile(doc.FilePath, doc)) return;
     s.SetModified(PartAll, false);

@@ -20,9 +20,10 @@ namespace {
 // The same date and summary, as phones write it.
 QByteArray PhoneEvent(const QString& uid, const QString& date, const QString& summary)
 {
-    return QStringLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:%1\r\n"
-                          "DTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:%2\r\nSUMMARY:%3\r\nEND:VEVENT\r\n"
-                          "END:VCALENDAR\r\n")
+    return QStringLiteral(
+               "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:%1\r\n"
+               "DTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:%2\r\nSUMMARY:%3\r\nEND:VEVENT\r\n"
+               "END:VCALENDAR\r\n")
         .arg(uid, date, summary)
         .toUtf8();
 }
@@ -68,8 +69,8 @@ private slots:
                 Retype(Box(d, u"TxtSyncUser"_qs), RadicaleServer::User);
                 Retype(Box(d, u"TxtSyncPassword"_qs), password);
                 Press(d, u"CmdSyncTest"_qs);
-                const bool answered =
-                    QTest::qWaitFor([d] { return Find<QPushButton>(d, u"CmdSyncTest"_qs)->isEnabled(); }, 30000);
+                const bool answered = QTest::qWaitFor(
+                    [d] { return Find<QPushButton>(d, u"CmdSyncTest"_qs)->isEnabled(); }, 30000);
                 answers.append(answered ? d->TestAnswer() : u"no answer"_qs);
             };
             test(server->Url(calendar), RadicaleServer::Password);
@@ -97,8 +98,8 @@ private slots:
 
     void theFirstExchangeReportsAndOneUndoTakesBackWhatCameIn()
     {
-        QVERIFY(server->Put(calendar + u"dentiste.ics"_qs, PhoneEvent(u"dentiste"_qs, u"20260320"_qs, u"Dentiste"_qs)) ==
-                201);
+        QVERIFY(server->Put(calendar + u"dentiste.ics"_qs,
+                            PhoneEvent(u"dentiste"_qs, u"20260320"_qs, u"Dentiste"_qs)) == 201);
         QVERIFY(f->StartOnExample());
         const int local = YearEntryCount(Doc());
         const int before20March = int(EntriesOn(20, 3).size());
@@ -137,7 +138,8 @@ private slots:
         QVERIFY(f->StartOnExample());
         SyncThroughDialog(u"faux"_qs);
         QCOMPARE(f->prompter.Asked.last().Icon, PromptIcon::Stop);
-        QVERIFY2(LastReport().startsWith(u"Le serveur « 127.0.0.1 » refuse ce nom d'utilisateur ou ce mot de passe."_qs),
+        QVERIFY2(LastReport().startsWith(
+                     u"Le serveur « 127.0.0.1 » refuse ce nom d'utilisateur ou ce mot de passe."_qs),
                  qPrintable(LastReport()));
         QVERIFY(LastReport().contains(u"Rien n'a été supprimé ni perdu"_qs));
         QCOMPARE(ServerCount(), 0);
@@ -168,13 +170,15 @@ private slots:
                 QRegularExpression(u"^Envoi des changements \\((\\d+) sur"_qs).match(stage);
             if (sending.hasMatch() && sending.captured(1).toInt() >= 10) {
                 poll.stop();
-                QTest::mouseClick(Find<QPushButton>(Runner()->Progress(), u"CmdSyncCancel"_qs), Qt::LeftButton);
+                QTest::mouseClick(Find<QPushButton>(Runner()->Progress(), u"CmdSyncCancel"_qs),
+                                  Qt::LeftButton);
             }
         });
         poll.start(1);
         SyncThroughDialog(RadicaleServer::Password);
-        QCOMPARE(LastReport(), u"La synchronisation a été annulée.\n\nRien n'a été supprimé ni perdu: la prochaine "
-                               "synchronisation reprendra où celle-ci s'est arrêtée."_qs);
+        QCOMPARE(LastReport(),
+                 u"La synchronisation a été annulée.\n\nRien n'a été supprimé ni perdu: la prochaine "
+                 "synchronisation reprendra où celle-ci s'est arrêtée."_qs);
         const int sent = ServerCount();
         QVERIFY2(sent < local, qPrintable(QString::number(sent)));
         QCOMPARE(Session::Get().Mode(), MainMode::Edit);
@@ -212,7 +216,8 @@ private slots:
         });
         QVERIFY(f->Reopen(f->example));
         QVERIFY(QTest::qWaitFor([&] { return asked; }, 30000));
-        QVERIFY(QTest::qWaitFor([&] { return !QApplication::activeModalWidget() && !Runner()->Running(); }, 60000));
+        QVERIFY(QTest::qWaitFor([&] { return !QApplication::activeModalWidget() && !Runner()->Running(); },
+                                60000));
         QCOMPARE(f->prompter.Asked.size(), reports + 1); // nothing moved: no report
         QCOMPARE(ServerCount(), local + 1);
         QCOMPARE(YearEntryCount(Doc()), local + 1);
@@ -249,14 +254,19 @@ private:
         return QTest::qWaitFor([&] { return f->prompter.Asked.size() >= n && !Runner()->Running(); }, 120000);
     }
 
-    QString LastReport() const { return f->prompter.Asked.isEmpty() ? QString() : f->prompter.Asked.last().Text; }
+    QString LastReport() const
+    {
+        return f->prompter.Asked.isEmpty() ? QString() : f->prompter.Asked.last().Text;
+    }
 
     // The events the collection holds.
     int ServerCount() const
     {
-        const QByteArray body = server->Request("PROPFIND", calendar, "<propfind xmlns=\"DAV:\"><prop><getetag/></prop></propfind>",
-                                                {{"Depth", "1"}})
-                                    .Body;
+        const QByteArray body =
+            server
+                ->Request("PROPFIND", calendar, "<propfind xmlns=\"DAV:\"><prop><getetag/></prop></propfind>",
+                          {{"Depth", "1"}})
+                .Body;
         return int(body.count(".ics</"));
     }
 
