@@ -190,6 +190,36 @@ private slots:
         QCOMPARE(YearEntryCount(Doc()), local);
     }
 
+    void closingTheWindowMidWayStopsTheExchangeAndTheFileKeepsWhatTheServerTook()
+    {
+        QVERIFY(f->StartOnExample());
+        const int local = YearEntryCount(Doc());
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (Find<QLabel>(Runner()->Progress(), u"LblSyncStage"_qs)
+                    ->text()
+                    .startsWith(u"Envoi des changements"_qs)) {
+                poll.stop();
+                f->Main()->close();
+            }
+        });
+        poll.start(1);
+        SyncThroughDialog(RadicaleServer::Password, false);
+        QVERIFY(QTest::qWaitFor([&] { return !f->Main()->isVisible(); }, 60000));
+        QVERIFY(f->prompter.Asked.isEmpty()); // no report, no question: the file was written
+        QVERIFY(ServerCount() < local);
+
+        // Another session (here daybinder-cli) completes it from the file alone, doubling nothing.
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"DAYBINDER_SYNC_PASSWORD"_qs, RadicaleServer::Password);
+        cli.setProcessEnvironment(env);
+        cli.start(QStringLiteral(DAYBINDER_CLI), {u"sync"_qs, f->example});
+        QVERIFY(cli.waitForFinished(120000));
+        QVERIFY2(cli.exitCode() == 0, cli.readAllStandardError().constData());
+        QCOMPARE(ServerCount(), local);
+    }
+
     void withTheOptionASaveSendsItsChangesAndTheFileKeepsThePairing()
     {
         QVERIFY(f->StartOnExample());
@@ -236,7 +266,7 @@ private:
     }
 
     // "Synchroniser..." on a document tied to no calendar: the dialog filled in, OK, the report.
-    void SyncThroughDialog(const QString& password)
+    void SyncThroughDialog(const QString& password, bool report = true)
     {
         const int reports = int(f->prompter.Asked.size());
         WhenModal<SyncDialog>([&](SyncDialog* d) {
@@ -246,7 +276,7 @@ private:
             Press(d, u"CmdOk"_qs);
         });
         Click("CmdCOSync");
-        QVERIFY(WaitForReports(reports + 1));
+        if (report) QVERIFY(WaitForReports(reports + 1));
     }
 
     bool WaitForReports(int n) const
