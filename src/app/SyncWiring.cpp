@@ -7,8 +7,12 @@
 #include "sync/SyncRunner.h"
 #include "views/MainWindow.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
+#include <memory>
 
 void WireSync(MainWindow& main)
 {
@@ -18,8 +22,16 @@ void WireSync(MainWindow& main)
     status->setSizeGripEnabled(false);
     status->addWidget(runner->Progress(), 1);
     status->hide();
-    QObject::connect(runner, &SyncRunner::Started, status, &QWidget::show);
-    QObject::connect(runner, &SyncRunner::Finished, status, &QWidget::hide);
+    // The loading picture covers the month windows meanwhile: the one in front stays in front.
+    auto front = std::make_shared<QPointer<QMdiSubWindow>>();
+    QObject::connect(runner, &SyncRunner::Started, status, [&main, status, front] {
+        *front = main.MdiArea()->activeSubWindow();
+        status->show();
+    });
+    QObject::connect(runner, &SyncRunner::Finished, status, [&main, status, front] {
+        status->hide();
+        if (*front) main.MdiArea()->setActiveSubWindow(*front);
+    });
     SetShellCommandHandler(ShellCommand::Sync, CommandGuard::Editing, [runner] { runner->Run(); });
     // After the command that opened or saved has returned.
     const auto automatic = [runner] {

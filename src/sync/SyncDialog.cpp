@@ -72,7 +72,10 @@ SyncDialog::SyncDialog(const SyncSettings& shown, QWidget* parent)
     connect(m_test, &QPushButton::clicked, this, &SyncDialog::Test);
     resize(560, sizeHint().height());
     // A known calendar asks only for what is missing: its password.
-    if (!shown.Url.isEmpty() && !shown.User.isEmpty()) m_password->setFocus();
+    if (!shown.Url.isEmpty() && !shown.User.isEmpty()) {
+        m_password->setFocus();
+        if (shown.Password.isEmpty()) m_answer->setText(Str(28033).arg(Quoted(shown.User)));
+    }
 }
 
 SyncDialog::~SyncDialog() = default;

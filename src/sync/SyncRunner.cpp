@@ -128,12 +128,18 @@ void SyncRunner::Start(const QString& password, bool automatic)
     m_client =
         std::make_unique<NetworkCalDavClient>(QUrl(doc.Sync.CollectionUrl), doc.Sync.UserName, password);
     m_exchange = std::make_unique<SyncExchange>(*m_client, doc);
-    // What the server brought is one step of Undo.
-    m_exchange->SetApplyStep([](const QList<int>& months, const std::function<void()>& apply) {
+    // What the server brought is one step of Undo; identities alone are no change to save.
+    m_exchange->SetApplyStep([this](const QList<int>&, const std::function<void()>& apply) {
         Session& session = Session::Get();
         ChangeStep step(Str(28019));
         apply();
-        for (int m : months) session.SetModified(PartMonthEntries, true, m);
+        const auto days = ChangedDays(m_before, session.CurrentDocument);
+        for (int m = 1; m <= 12; ++m)
+            for (int c = 0; c < kCellCount; ++c)
+                if (days.test(size_t((m - 1) * kCellCount + c))) {
+                    session.SetModified(PartMonthEntries, true, m);
+                    break;
+                }
     });
     connect(m_exchange.get(), &SyncExchange::Progress, this,
             [this](int done, int total, const QString& stage) {
@@ -167,7 +173,7 @@ void SyncRunner::Ended(const SyncOutcome& outcome)
     Session& s = Session::Get();
     if (outcome.Failure == DavStatus::Unauthorized) m_passwords.remove(CurrentKey());
     m_askFirst = outcome.End == SyncOutcome::Failed;
-    KeepStateOnDisk(outcome);
+    KeepStateOnDisk();
     m_progress->hide();
     s.SetProgressLine(0, QString());
     s.SetProgressLine(1, QString());
@@ -183,11 +189,11 @@ void SyncRunner::Ended(const SyncOutcome& outcome)
 
 // A document that was saved and received nothing is written again at once with what the
 // exchange recorded, so that the file on disk and the server stay paired.
-void SyncRunner::KeepStateOnDisk(const SyncOutcome& outcome)
+void SyncRunner::KeepStateOnDisk()
 {
     Session& s = Session::Get();
     CalendarDocument& doc = s.CurrentDocument;
-    if (!m_wasSaved || !outcome.ChangedMonths.isEmpty() || doc.FilePath.isEmpty() ||
+    if (!m_wasSaved || ChangedDays(m_before, doc).any() || doc.FilePath.isEmpty() ||
         doc.Sync == m_stateBefore)
         return;
     if (!WriteCalFile(doc.FilePath, doc)) return;

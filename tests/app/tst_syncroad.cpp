@@ -133,6 +133,24 @@ private slots:
         QCOMPARE(LastReport(), u"Envoyés: 0, reçus: 0, supprimés: 0, conflits: 0."_qs);
     }
 
+    void aCalendarThatHoldsTheYearAlreadyIsPairedOnceForGood()
+    {
+        QVERIFY(f->StartOnExample());
+        SyncThroughDialog(RadicaleServer::Password);
+        const int local = YearEntryCount(Doc());
+        QCOMPARE(ServerCount(), local);
+
+        // The same year from another copy of the file, never synchronised.
+        QVERIFY(f->Reopen(f->Example(u"copie.cal"_qs)));
+        SyncThroughDialog(RadicaleServer::Password);
+        QCOMPARE(LastReport(), u"Envoyés: 0, reçus: 0, supprimés: 0, conflits: 0."_qs);
+        QVERIFY(Doc().IsSaved); // only identities were taken: nothing to save, the file keeps them
+        Click("CmdCOSync");
+        QVERIFY(WaitForReports(3));
+        QCOMPARE(LastReport(), u"Envoyés: 0, reçus: 0, supprimés: 0, conflits: 0."_qs);
+        QCOMPARE(ServerCount(), local);
+    }
+
     void aWrongPasswordSaysSoAndTheDialogComesBackToPutItRight()
     {
         QVERIFY(f->StartOnExample());
