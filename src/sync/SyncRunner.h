@@ -36,7 +36,7 @@ public:
 
 signals:
     void Started();
-    void Finished(const SyncOutcome& outcome);
+    void Finished(const SyncOutcome& outcome); // the main window is back to editing; the report follows
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
