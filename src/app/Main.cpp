@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "platform/AudioOutput.h"
+#include "platform/KeyringPasswordStore.h"
 #include "platform/MessageBoxPrompter.h"
 #include "views/Icons.h"
 #include "views/ShellStyle.h"
@@ -17,6 +18,7 @@ int RunProgram(QApplication& app, const std::function<void(Program&)>& started)
     MessageBoxPrompter prompter;
     Prompter::Install(&prompter);
     SoundPlayer::Install(&AudioOutput());
+    InstallKeyringPasswordStore();
 
     int status = 0;
     {
@@ -27,6 +29,7 @@ int RunProgram(QApplication& app, const std::function<void(Program&)>& started)
         }
     }
     SoundPlayer::Install(nullptr);
+    PasswordStore::Install(nullptr);
     Prompter::Install(nullptr);
     return status;
 }

@@ -9,6 +9,7 @@
 #include "app/PropertiesWiring.h"
 #include "app/ShellCommands.h"
 #include "app/SummaryWiring.h"
+#include "app/SyncWiring.h"
 #include "commands/DocumentCommands.h"
 #include "commands/SavePartsDialog.h"
 #include "document/Session.h"
@@ -69,4 +70,5 @@ void WireMainWindow(MainWindow& main)
     WirePropertiesDialog(main);
     WireInterchange(main);
     WirePictureEditor(main);
+    WireSync(main);
 }

@@ -120,6 +120,7 @@ bool DocumentCommands::SaveCommand(bool saveAs)
     const bool wasEditing = Session::Get().Mode() == MainMode::Edit;
     const bool ok = Save(true, saveAs);
     BackToEditing(wasEditing);
+    if (ok) Call(AfterSave);
     return ok;
 }
 
@@ -150,6 +151,7 @@ void DocumentCommands::Open(QString path)
         s.SavedDocument = s.CurrentDocument;
         Call(Opened, path);
         ShowRead();
+        Call(AfterOpen);
         return;
     }
     s.SavedDocument = s.CurrentDocument;

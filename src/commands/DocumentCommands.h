@@ -54,6 +54,9 @@ public:
     std::function<void()> Saved;
     std::function<void()> ChangesDropped;
     std::function<void(const QString& path)> Opened;
+    // After a file was opened, and after the Save buttons wrote it (synchronisation).
+    std::function<void()> AfterOpen;
+    std::function<void()> AfterSave;
 
     // True when the caller may go on: written, unchanged, or not to be saved ("&Non"); false on
     // Cancel or a failed write.

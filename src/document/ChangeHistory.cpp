@@ -136,6 +136,7 @@ void ChangeHistory::Apply(const State& state, const QString& pathLeft, const QSt
     const QString path = m_current.FilePath == pathLeft ? pathTaken : m_current.FilePath;
     m_current = *state;
     m_current.FilePath = path;
+    KeepServerPairing(m_current, left);
     MarkPartsAgainst(m_current, m_saved);
     m_present = state;
     emit Restored(left);

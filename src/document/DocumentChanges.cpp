@@ -1,5 +1,8 @@
 #include "document/DocumentChanges.h"
 
+#include <QSet>
+#include <algorithm>
+
 namespace {
 
 // Two lists are the same when they share their items or hold equal ones in the same order.
@@ -81,6 +84,36 @@ CalendarDocument ContentOf(const CalendarDocument& doc)
     content.IsSaved = false;
     SetPartFlags(content, PartAll, false, 0);
     return content;
+}
+
+void KeepServerPairing(CalendarDocument& restored, const CalendarDocument& left)
+{
+    restored.Sync = left.Sync;
+    QSet<QString> used;
+    bool missing = false;
+    for (const MonthData& month : std::as_const(restored.Months))
+        for (const DayCell& cell : month.Cells)
+            for (const DayEntry& e : cell.Entries) {
+                if (e.Uid.isEmpty()) missing = true;
+                used.insert(e.Uid);
+            }
+    if (!missing) return;
+    for (size_t m = 0; m < restored.Months.size(); ++m)
+        for (size_t c = 0; c < size_t(kCellCount); ++c) {
+            const QList<DayEntry>& theirs = left.Months[m].Cells[c].Entries;
+            const QList<DayEntry>& mine = std::as_const(restored.Months[m].Cells[c].Entries);
+            if (std::none_of(mine.begin(), mine.end(), [](const DayEntry& e) { return e.Uid.isEmpty(); }))
+                continue;
+            for (DayEntry& e : restored.Months[m].Cells[c].Entries) {
+                if (!e.Uid.isEmpty()) continue;
+                for (const DayEntry& other : theirs)
+                    if (!other.Uid.isEmpty() && !used.contains(other.Uid) && SameEntry(other, e)) {
+                        e.Uid = other.Uid;
+                        used.insert(other.Uid);
+                        break;
+                    }
+            }
+        }
 }
 
 void MarkPartsAgainst(CalendarDocument& doc, const CalendarDocument& saved)

@@ -16,6 +16,11 @@ bool SameContent(const CalendarDocument& a, const CalendarDocument& b);
 // A copy of the content alone: no file path, nothing marked modified.
 CalendarDocument ContentOf(const CalendarDocument& doc);
 
+// What Undo and Redo leave as it is: the pairing with a calendar server (what the server holds
+// does not change with them) and the identities an exchange gave entries since the state was
+// kept, taken from the equal entry of the same day in the state left.
+void KeepServerPairing(CalendarDocument& restored, const CalendarDocument& left);
+
 // Sets the part flags of doc to what differs from the saved state, and IsSaved with them.
 void MarkPartsAgainst(CalendarDocument& doc, const CalendarDocument& saved);
 

@@ -50,6 +50,7 @@ OptionsValues OptionsDialog::Values() const
     v.Associate = m_general[0]->isChecked();
     v.ShowSplash = m_general[1]->isChecked();
     v.ShowSel = m_general[2]->isChecked();
+    v.SyncAuto = m_general[3]->isChecked();
     v.OffDefault = m_offDefault->isChecked();
     v.CheckAlarms = m_checkAlarms->isChecked();
     v.Minutes = m_minutes->text();

@@ -49,7 +49,7 @@ private:
 
     QTabWidget* m_pages;
     // General
-    std::array<QCheckBox*, 3> m_general{};
+    std::array<QCheckBox*, 4> m_general{};
     // Alarms
     QCheckBox* m_offDefault = nullptr;
     QCheckBox* m_checkAlarms = nullptr;

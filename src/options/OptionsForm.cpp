@@ -65,6 +65,7 @@ OptionsValues LoadOptions(bool associated)
     v.Associate = associated;
     v.ShowSplash = Keys::ShowSplash().ReadNumber() == 1;
     v.ShowSel = Keys::ShowSel().ReadNumber() == 1;
+    v.SyncAuto = Keys::SyncAuto().ReadNumber() == 1;
 
     v.OffDefault = Keys::OffDefault().ReadNumber() == 1;
     const qint16 interval = AlarmInterval();
@@ -93,6 +94,7 @@ bool SaveOptions(const OptionsValues& v)
         FileAssociation::Current().Unregister();
     file.Write(Keys::ShowSplash(), Flag(v.ShowSplash));
     file.Write(Keys::ShowSel(), Flag(v.ShowSel));
+    file.Write(Keys::SyncAuto(), Flag(v.SyncAuto));
 
     file.Write(Keys::OffDefault(), Flag(v.OffDefault));
     file.Write(Keys::IntervalChk(), QString::number(v.CheckAlarms ? MinutesToStore(v.Minutes) : -1));

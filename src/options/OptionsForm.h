@@ -37,6 +37,7 @@ struct OptionsValues
     bool Associate = false;
     bool ShowSplash = true;
     bool ShowSel = true;
+    bool SyncAuto = false;
     // Alarms
     bool OffDefault = true;
     bool CheckAlarms = true;

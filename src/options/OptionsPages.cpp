@@ -35,9 +35,11 @@ QWidget* OptionsDialog::BuildGeneralPage()
     auto* summary = new QGroupBox(Str(234), page);
     m_general[2] = NamedCheckBox(1607, QStringLiteral("ChkGen2"), summary);
     (new QVBoxLayout(summary))->addWidget(m_general[2]);
+    m_general[3] = NamedCheckBox(28029, QStringLiteral("ChkGen3"), page);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(m_general[0]);
     layout->addWidget(m_general[1]);
+    layout->addWidget(m_general[3]);
     layout->addWidget(summary);
     layout->addStretch();
     return page;
@@ -188,6 +190,7 @@ void OptionsDialog::ShowValues(const OptionsValues& v)
     m_general[0]->setChecked(v.Associate);
     m_general[1]->setChecked(v.ShowSplash);
     m_general[2]->setChecked(v.ShowSel);
+    m_general[3]->setChecked(v.SyncAuto);
 
     m_offDefault->setChecked(v.OffDefault);
     m_checkAlarms->setChecked(v.CheckAlarms);

@@ -127,6 +127,7 @@ qint16 AlarmInterval()
 namespace Keys {
 
 SettingKey ShowSplash() { return Make(kGeneral, QStringLiteral("ShowSplash"), QStringLiteral("1")); }
+SettingKey SyncAuto() { return Make(kGeneral, QStringLiteral("SyncAuto"), QStringLiteral("0")); }
 
 SettingKey ShowSel() { return Make(QStringLiteral("Summary"), QStringLiteral("ShowSel"), QStringLiteral("1")); }
 SettingKey SummarySeries(int series)

@@ -55,6 +55,8 @@ struct SettingKey
 namespace Keys {
 // "General"
 SettingKey ShowSplash();
+// Synchronise the document with its calendar after each open and each save: "1" or "0".
+SettingKey SyncAuto();
 // "Summary": the chart window's choices; series 0 incomes, 1 expenses, 2 grand total.
 SettingKey ShowSel();
 SettingKey SummarySeries(int series);

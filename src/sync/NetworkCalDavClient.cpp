@@ -75,7 +75,7 @@ NetworkCalDavClient::Answer NetworkCalDavClient::AnswerOf(QNetworkReply* reply) 
 {
     Answer a;
     a.Status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    a.Body = reply->readAll();
+    if (reply->isOpen()) a.Body = reply->readAll(); // an aborted reply has nothing to read
     a.ETag = reply->rawHeader("ETag");
     const QString host = Quoted(m_collection.host());
     if (reply->error() == QNetworkReply::OperationCanceledError && m_cancelling) {

@@ -106,6 +106,7 @@ bool SyncExchange::Stopping(const DavResult& result)
         return true;
     }
     if (result.Ok()) return false;
+    m_failure = result;
     Finish(SyncOutcome::Failed, result.Message);
     return true;
 }
@@ -372,6 +373,7 @@ void SyncExchange::Finish(SyncOutcome::Kind end, const QString& message)
     out.End = end;
     out.Message = message;
     out.Counts = m_counts;
+    if (end == SyncOutcome::Failed) out.Failure = m_failure.Ok() ? DavStatus::Failed : m_failure.Status;
     if (m_merge) {
         out.ChangedMonths = m_merge->ChangedMonths();
         const auto apply = [this, months = out.ChangedMonths] {

@@ -32,7 +32,8 @@ struct SyncOutcome
         Failed,
         Cancelled
     } End = Done;
-    QString Message; // why it failed, in French
+    QString Message;                   // why it failed, in French
+    DavStatus Failure = DavStatus::Ok; // the answer that stopped it (wrong password, no collection...)
     SyncCounts Counts;
     QList<int> ChangedMonths;  // whose entries changed
     bool StateChanged = false; // the synchronisation state changed: the file needs saving

@@ -62,6 +62,7 @@ void SyncMerge::TakeDay(const ServerEvent& event, const ServerDay& day)
                 EntryAt(m_doc, *place).Uid = day.Uid;
                 m_places.remove(paired);
                 m_places.insert(day.Uid, *place);
+                Touch(place->Month); // the entry's new identity goes into the document
             }
         }
         if (!place) {

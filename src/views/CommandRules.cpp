@@ -29,6 +29,7 @@ constexpr CommandName kCommandNames[] = {
     {nullptr, "CmdCOImport", ShellCommand::Import},
     {"Undo", "CmdCOUndo", ShellCommand::Undo},
     {"Redo", "CmdCORedo", ShellCommand::Redo},
+    {nullptr, "CmdCOSync", ShellCommand::Sync},
 };
 
 } // namespace

@@ -38,7 +38,8 @@ enum class ShellCommand
     Export,
     Import,
     Undo,
-    Redo
+    Redo,
+    Sync
 };
 
 // The command of a toolbar key ("New", "Prop"...) or of a commands-tab button ("CmdCONew"...);

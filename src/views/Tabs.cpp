@@ -205,7 +205,8 @@ CommandsTab::CommandsTab(QWidget* parent) : TabPage(TabCommands, parent)
                 {"CmdCOExit", 246, nullptr, nullptr}});
     // Calendars and spreadsheets of other programs; the only frame whose title has no number.
     frame(0, {{"CmdCOExport", 0, nullptr, nullptr, "Exporter..."},
-              {"CmdCOImport", 0, nullptr, nullptr, "Importer..."}});
+              {"CmdCOImport", 0, nullptr, nullptr, "Importer..."},
+              {"CmdCOSync", 28018, nullptr, nullptr}});
     WorkLayout()->addStretch();
     ApplyStates(false, false, false);
 }
@@ -235,7 +236,7 @@ void CommandsTab::ApplyStates(bool editing, bool daySelected, bool printerInstal
         return b->isEnabled();
     };
     for (const char* name :
-         {"CmdCOUndo", "CmdCORedo", "CmdCOSave", "CmdCOSaveAs", "CmdCOExport", "CmdCOImport"})
+         {"CmdCOUndo", "CmdCORedo", "CmdCOSave", "CmdCOSaveAs", "CmdCOExport", "CmdCOImport", "CmdCOSync"})
         enable(QLatin1String(name), editing);
     enable(QStringLiteral("CmdCOPreview"), canPrint);
     enable(QStringLiteral("CmdCOPrint"), canPrint);

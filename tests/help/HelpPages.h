@@ -15,7 +15,8 @@ inline const QStringList& HelpTopics()
                           "d_addae_rg",  "d_de",         "d_bd",       "d_alarm",     "d_suchart",
                           "d_asksave",   "d_askpass",    "d_prop_gen", "d_prop_disp", "d_prop_sav",
                           "d_opt_gen",   "d_opt_al",     "d_opt_fold", "d_opt_print", "d_prev",
-                          "d_cmgraph",   "d_openpic",    "d_splash",   "d_about",     "d_askpath"};
+                          "d_cmgraph",   "d_openpic",    "d_splash",   "d_about",     "d_askpath",
+                          "d_sync"};
         for (QString& n : names) n = QStringLiteral("Html\\") + n + QStringLiteral(".htm");
         return names;
     }();

@@ -17,6 +17,7 @@
 #include "properties/PropertiesDialog.h"
 #include "summary/ChartWindow.h"
 #include "support/Widgets.h"
+#include "sync/SyncDialog.h"
 #include "views/ShellFixture.h"
 #include "views/TabPage.h"
 
@@ -173,6 +174,8 @@ QList<HelpKeyRow> WalkRows()
     rows.append(Owned(u"about box"_qs, "d_about", [](ShellFixture&) { return new AboutBox; }));
     rows.append(
         Owned(u"folder chooser"_qs, "d_askpath", [](ShellFixture&) { return new FolderChooser(QString()); }));
+    rows.append(WithDocument(u"synchronisation dialog"_qs, "d_sync",
+                             [](ShellFixture&) { return new SyncDialog({}); }));
     return rows;
 }
 

@@ -56,7 +56,8 @@ private slots:
         m_dialogs->Files = {u"/sons/gong.wav"_qs};
         m_dialogs->Folders = {u"/ailleurs/"_qs};
         OptionsDialog d;
-        for (const char* box : {"ChkGen0", "ChkGen1", "ChkGen2", "ChkAL1", "ChkAL2", "ChkPath0", "ChkPrint"})
+        for (const char* box :
+             {"ChkGen0", "ChkGen1", "ChkGen2", "ChkGen3", "ChkAL1", "ChkAL2", "ChkPath0", "ChkPrint"})
             Check(&d, box)->click();
         Press(&d, "CmdAL0");
         Press(&d, "CmdPathSel0");
@@ -80,13 +81,16 @@ private slots:
             OptionsDialog d;
             QCOMPARE(d.Pages()->currentIndex(), 2);
             QVERIFY(!Check(&d, "ChkGen0")->isChecked());
-            for (const char* box : {"ChkGen0", "ChkGen1", "ChkGen2"}) Check(&d, box)->click();
+            QCOMPARE(Check(&d, "ChkGen3")->text(),
+                     u"Synchroniser après chaque ouverture et chaque enregistrement"_qs);
+            for (const char* box : {"ChkGen0", "ChkGen1", "ChkGen2", "ChkGen3"}) Check(&d, box)->click();
             d.Pages()->setCurrentIndex(0);
             Press(&d, "CmdOk");
         }
         QVERIFY(m_association->IsDefault());
         QCOMPARE(Keys::ShowSplash().Read(), u"1"_qs);
         QCOMPARE(Keys::ShowSel().Read(), u"0"_qs);
+        QCOMPARE(Keys::SyncAuto().Read(), u"1"_qs);
 
         OptionsDialog again;
         QCOMPARE(again.Pages()->currentIndex(), 0);

@@ -168,6 +168,10 @@ private slots:
         QCOMPARE(server.Resources.size(), 9);
         QCOMPARE(LocalLines(doc), LocalLines(SampleYear()));
         QCOMPARE(doc.Sync.Records.size(), 9);
+        // Paired for good: the next exchange neither sends again nor deletes.
+        QCOMPARE(Exchange(server, doc).Report(), u"Envoyés: 0, reçus: 0, supprimés: 0, conflits: 0."_qs);
+        QCOMPARE(server.Writes(), writes);
+        QCOMPARE(server.Resources.size(), 9);
     }
 
     void noFailureAtAnyRequestLosesAnything_data()
