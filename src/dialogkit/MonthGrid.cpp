@@ -1,8 +1,10 @@
 #include "dialogkit/MonthGrid.h"
 
 #include "dialogkit/Fonts.h"
+#include "dialogkit/MonthGridAccessible.h"
 #include "document/BackgroundPicture.h"
 #include "document/ColourValue.h"
+#include "document/DateText.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,8 +26,11 @@ QFont GridFont(const QString& name, double points, bool bold, double scale)
 
 MonthGrid::MonthGrid(QWidget* parent) : QWidget(parent)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(MonthGridAccessibleFactory), true);
+    Q_UNUSED(factoryInstalled);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     resize(sizeHint());
 }
 
@@ -66,6 +71,53 @@ void MonthGrid::SetBorderedLine(int cell, int line)
 void MonthGrid::UpdateCell(int cell)
 {
     if (ValidCell(cell)) update(ToPixels(DayLabel(cell)).adjusted(-1, -1, 1, 1));
+}
+
+void MonthGrid::SetCurrentCell(int cell)
+{
+    const int cleaned = ValidCell(cell) ? cell : 0;
+    if (cleaned == m_currentCell) return;
+    const int old = m_currentCell;
+    m_currentCell = cleaned;
+    UpdateCell(old);
+    UpdateCell(cleaned);
+    AnnounceCurrentCell();
+}
+
+QString MonthGrid::CellName(int cell) const
+{
+    if (!ValidCell(cell) || Cell(cell).Day.isEmpty()) return QString();
+    QStringList lines;
+    for (const CellLine& line : Cell(cell).Lines)
+        if (!line.Text.isEmpty()) lines.append(line.Text.simplified()); // names are padded to a column
+    const QString date = SpokenDateText(Cell(cell).Date);
+    return lines.isEmpty() ? date : date + QStringLiteral(" : ") + lines.join(QStringLiteral(", "));
+}
+
+void MonthGrid::AnnounceCurrentCell()
+{
+    if (!m_currentCell) return;
+    const int child = m_currentCell - kFirstCell;
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(child);
+    Announce(&selection);
+    if (!hasFocus()) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(child);
+    Announce(&focus);
+}
+
+void MonthGrid::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    UpdateCell(m_currentCell);
+    AnnounceCurrentCell();
+}
+
+void MonthGrid::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    UpdateCell(m_currentCell);
 }
 
 void MonthGrid::resizeEvent(QResizeEvent* event)
@@ -138,6 +190,21 @@ void MonthGrid::PaintCell(QPainter& p, int cell)
         if (line.Picture) text.setRight(PaintPictureMark(p, r) - 2);
         p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line.Text);
     }
+    if (cell == m_currentCell && hasFocus()) PaintFocusFrame(p, box);
+}
+
+// A dashed frame inside the cell's border, black or white against the cell's colour, so that it
+// shows on any background the month chose.
+void MonthGrid::PaintFocusFrame(QPainter& p, const QRect& box)
+{
+    const int width = std::max(2, box.width() / 48);
+    const bool dark = qGray(ToQColor(Cell(m_currentCell).Back).rgb()) < 128;
+    QPen pen(dark ? Qt::white : Qt::black, width, Qt::DashLine);
+    p.save();
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(box.adjusted(width + 1, width + 1, -width - 2, -width - 2));
+    p.restore();
 }
 
 // A small framed landscape at the right end of a line whose entry has a picture, in the line's

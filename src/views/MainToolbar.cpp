@@ -5,6 +5,7 @@
 #include "views/Icons.h"
 
 #include <QAction>
+#include <QWidget>
 
 MainToolbar::MainToolbar(QWidget* parent) : QToolBar(parent)
 {
@@ -19,6 +20,8 @@ MainToolbar::MainToolbar(QWidget* parent) : QToolBar(parent)
         m_actions.insert(k.Key, a);
         if (k.IsSeparator()) continue;
         a->setToolTip(Str(k.Tip));
+        // Icon-only buttons: a screen reader speaks the tooltip.
+        widgetForAction(a)->setAccessibleName(Str(k.Tip));
         if (MonthOfKey(k.Key)) a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, key = k.Key] { emit KeyClicked(key); });
     }

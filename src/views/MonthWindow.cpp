@@ -6,11 +6,42 @@
 #include "platform/Clock.h"
 #include "platform/HelpTopic.h"
 #include "resources/Strings.h"
+#include "views/DayMoves.h"
 #include "views/Icons.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <optional>
+
+namespace {
+
+std::optional<DayMove> MoveOfKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return DayMove::PreviousDay;
+    case Qt::Key_Right:
+        return DayMove::NextDay;
+    case Qt::Key_Up:
+        return DayMove::PreviousWeek;
+    case Qt::Key_Down:
+        return DayMove::NextWeek;
+    case Qt::Key_Home:
+        return DayMove::FirstOfMonth;
+    case Qt::Key_End:
+        return DayMove::LastOfMonth;
+    case Qt::Key_PageUp:
+        return DayMove::PreviousMonth;
+    case Qt::Key_PageDown:
+        return DayMove::NextMonth;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 bool MonthWindowsAcceptInput()
 {
@@ -26,7 +57,6 @@ MonthWindow::MonthWindow(int month, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowIcon(MonthIcon(month));
     setWidget(m_grid);
-    m_grid->setFocusPolicy(Qt::ClickFocus);
     for (int k = 0; k < 7; ++k) m_grid->Headings[size_t(k)] = Str(WeekdayHeadingText(k));
 
     connect(m_grid, &MonthGrid::CellReleased, this, &MonthWindow::OnCellReleased);
@@ -88,8 +118,12 @@ void MonthWindow::SetCaption()
 void MonthWindow::FillDayNumbers()
 {
     const int year = Session::Get().CurrentDocument.YearNumber();
-    for (int cell = kFirstCell; cell <= kLastCell; ++cell)
-        m_grid->Cell(cell).Day = DayCaption(year, m_month, cell);
+    for (int cell = kFirstCell; cell <= kLastCell; ++cell) {
+        GridCell& c = m_grid->Cell(cell);
+        c.Day = DayCaption(year, m_month, cell);
+        const int day = ::DayOfCell(year, m_month, cell);
+        c.Date = day ? MakeDate(day, m_month, year) : DateRec();
+    }
     m_grid->update();
 }
 
@@ -103,6 +137,7 @@ void MonthWindow::ResetMonthWindow()
     }
     m_grid->Picture = QImage();
     m_grid->SetBorderedLine(0, -1);
+    m_grid->SetCurrentCell(0);
     m_grid->update();
 }
 
@@ -130,6 +165,10 @@ void MonthWindow::PaintCellState(int cell)
     g.Opaque = selected || !showsPicture;
     g.Back = selected ? c.Colour4 : c.Colour1;
     g.DayColour = IsToday(cell) ? c.Colour3 : c.Colour2;
+    if (selected)
+        m_grid->SetCurrentCell(cell);
+    else if (m_grid->CurrentCell() == cell)
+        m_grid->SetCurrentCell(0);
     m_grid->UpdateCell(cell);
 }
 
@@ -217,5 +256,52 @@ void MonthWindow::keyPressEvent(QKeyEvent* event)
         ShowHelpTopic(QStringLiteral("Html\\d_month.htm"));
         return;
     }
+    if (HandleDayKey(event)) return;
     QMdiSubWindow::keyPressEvent(event);
+}
+
+// Arrows, Home, End, Page Up and Page Down move the selected day; in a month that holds none,
+// the first key picks the first day (End the last). Enter adds an entry to the day; Shift+F10
+// opens its menu.
+bool MonthWindow::HandleDayKey(const QKeyEvent* event)
+{
+    if (!MonthWindowsAcceptInput()) return false;
+    const int cell = m_grid->CurrentCell();
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_F10 && mods == Qt::ShiftModifier) {
+        ShowMenuOfCurrentDay();
+        return true;
+    }
+    if (mods != Qt::NoModifier) return false;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (DayOfCell(cell)) emit MenuCommand(MenuAdd, m_month, cell, -1);
+        return true;
+    }
+    const std::optional<DayMove> move = MoveOfKey(event->key());
+    if (!move) return false;
+    if (DayOfCell(cell)) {
+        emit DayRequested(MovedDay(m_grid->Cell(cell).Date, *move));
+        return true;
+    }
+    const DateRec first = MakeDate(1, m_month, Session::Get().CurrentDocument.YearNumber());
+    const bool toAnEnd = *move == DayMove::FirstOfMonth || *move == DayMove::LastOfMonth;
+    emit DayRequested(toAnEnd ? MovedDay(first, *move) : first);
+    return true;
+}
+
+// The menu key arrives as a context menu event of its own (the mouse's comes with its release).
+void MonthWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse || !MonthWindowsAcceptInput()) {
+        QMdiSubWindow::contextMenuEvent(event);
+        return;
+    }
+    ShowMenuOfCurrentDay();
+}
+
+void MonthWindow::ShowMenuOfCurrentDay()
+{
+    const int cell = m_grid->CurrentCell();
+    if (!DayOfCell(cell)) return;
+    ShowCellMenu(cell, -1, m_grid->mapToGlobal(m_grid->ToPixels(MonthLayout::DayLabel(cell)).center()));
 }

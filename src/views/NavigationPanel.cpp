@@ -16,7 +16,13 @@ NavigationTabBar::NavigationTabBar(QWidget* parent) : QTabBar(parent)
     setExpanding(false);
     setUsesScrollButtons(true);
     setElideMode(Qt::ElideRight);
-    for (int position = 0; position < kTabCount; ++position) addTab(Str(TabCaption(ToTab(position))));
+    for (int position = 0; position < kTabCount; ++position) {
+        const QString caption = Str(TabCaption(ToTab(position)));
+        addTab(caption);
+        // The caption may be cut short on a narrow panel; the tooltip and a screen reader say it whole.
+        setTabToolTip(position, caption);
+        setAccessibleTabName(position, caption);
+    }
 }
 
 int NavigationPanel::OpenWidth()
