@@ -36,7 +36,7 @@ MonthGrid::MonthGrid(QWidget* parent) : QWidget(parent)
 
 QSize MonthGrid::sizeHint() const
 {
-    return QSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    return QSize(TwipsToPixels(kClientWidth, logicalDpiX()), TwipsToPixels(kClientHeight, logicalDpiY()));
 }
 
 QSize MonthGrid::minimumSizeHint() const
@@ -90,7 +90,8 @@ QString MonthGrid::CellName(int cell) const
     QStringList lines;
     for (const CellLine& line : Cell(cell).Lines)
         if (!line.Text.isEmpty()) lines.append(line.Text.simplified()); // names are padded to a column
-    const QString date = SpokenDateText(Cell(cell).Date);
+    const GridCell& c = Cell(cell);
+    const QString date = c.Date.Day ? SpokenDateText(c.Date) : c.Day; // a sample grid has no dates
     return lines.isEmpty() ? date : date + QStringLiteral(" : ") + lines.join(QStringLiteral(", "));
 }
 

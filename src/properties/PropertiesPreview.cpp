@@ -43,7 +43,7 @@ PropertiesPreview::PropertiesPreview(QWidget* parent) : QWidget(parent), m_grid(
 
 QSize PropertiesPreview::sizeHint() const
 {
-    return QSize(kSampleWidth / kTwipsPerPixel, kSampleHeight / kTwipsPerPixel);
+    return QSize(TwipsToPixels(kSampleWidth, logicalDpiX()), TwipsToPixels(kSampleHeight, logicalDpiY()));
 }
 
 void PropertiesPreview::ShowSample(const BackgroundSettings& background, const ColourSettings& colours)

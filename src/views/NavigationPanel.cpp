@@ -4,7 +4,9 @@
 #include "resources/Strings.h"
 #include "views/TabPage.h"
 
+#include <QGuiApplication>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVariantAnimation>
@@ -25,14 +27,22 @@ NavigationTabBar::NavigationTabBar(QWidget* parent) : QTabBar(parent)
     }
 }
 
+namespace {
+double ScreenDpi()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : 0;
+}
+} // namespace
+
 int NavigationPanel::OpenWidth()
 {
-    return (kOpenTwips + MonthLayout::kTwipsPerPixel / 2) / MonthLayout::kTwipsPerPixel;
+    return MonthLayout::TwipsToPixels(kOpenTwips, ScreenDpi());
 }
 
 int NavigationPanel::ClosedWidth()
 {
-    return kClosedTwips / MonthLayout::kTwipsPerPixel;
+    return MonthLayout::TwipsToPixels(kClosedTwips, ScreenDpi());
 }
 
 NavigationPanel::NavigationPanel(QWidget* parent)
