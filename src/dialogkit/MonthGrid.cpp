@@ -8,6 +8,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 #include <algorithm>
 
 using namespace MonthLayout;
@@ -233,13 +234,16 @@ void MonthGrid::mouseReleaseEvent(QMouseEvent* event)
     if (hit.Cell) emit CellReleased(hit.Cell, hit.Line, event->button(), event->globalPosition().toPoint());
 }
 
-QImage CalendarAreaPicture(const QImage& picture, qint32 mode, const QRect& target)
+QImage CalendarAreaPicture(const QImage& picture, qint32 mode, const QRect& target, qreal devicePixelRatio)
 {
     const QRect area = MonthLayout::CalendarArea();
-    QImage surface(area.width() / MonthLayout::kTwipsPerPixel, area.height() / MonthLayout::kTwipsPerPixel,
+    const QSize size(area.width() / MonthLayout::kTwipsPerPixel, area.height() / MonthLayout::kTwipsPerPixel);
+    const qreal ratio = std::max<qreal>(1, devicePixelRatio);
+    QImage surface(QSize(qCeil(size.width() * ratio), qCeil(size.height() * ratio)),
                    QImage::Format_ARGB32_Premultiplied);
+    surface.setDevicePixelRatio(ratio);
     surface.fill(Qt::transparent);
     QPainter p(&surface);
-    PaintBackgroundPicture(p, target.isNull() ? surface.rect() : target, picture, mode);
+    PaintBackgroundPicture(p, target.isNull() ? QRect(QPoint(), size) : target, picture, mode);
     return surface;
 }

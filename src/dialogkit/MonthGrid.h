@@ -90,5 +90,7 @@ private:
 };
 
 // A picture layer the size of the calendar area: the background drawn into target (pixels),
-// transparent elsewhere.
-QImage CalendarAreaPicture(const QImage& picture, qint32 mode, const QRect& target);
+// transparent elsewhere; made at the screen's pixel ratio, so that a stretched picture stays
+// sharp on a dense screen.
+QImage CalendarAreaPicture(const QImage& picture, qint32 mode, const QRect& target,
+                           qreal devicePixelRatio = 1);

@@ -189,7 +189,7 @@ void MonthWindow::DrawMonthBackground()
     m_grid->Picture = QImage();
     // Every mode shows, as the print and the properties' sample show it.
     if (!b.PicturePath.isEmpty() && !picture.isNull())
-        m_grid->Picture = CalendarAreaPicture(picture, b.Mode, QRect());
+        m_grid->Picture = CalendarAreaPicture(picture, b.Mode, QRect(), m_grid->devicePixelRatioF());
     m_grid->update();
 }
 
