@@ -113,6 +113,7 @@ void MonthWindow::BuildFromDocument()
 void MonthWindow::SetCaption()
 {
     setWindowTitle(MonthCaption(Session::Get().CurrentDocument, m_month));
+    m_grid->setAccessibleName(windowTitle()); // the table a screen reader enters: "Mars 2026"
 }
 
 void MonthWindow::FillDayNumbers()

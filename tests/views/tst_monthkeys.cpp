@@ -180,6 +180,7 @@ private slots:
         QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(december->Grid());
         QVERIFY(grid);
         QCOMPARE(grid->role(), QAccessible::Table);
+        QCOMPARE(grid->text(QAccessible::Name), u"Décembre 2026"_qs);
         QCOMPARE(grid->childCount(), 42);
         QAccessibleTableInterface* table = grid->tableInterface();
         QVERIFY(table);
