@@ -91,6 +91,14 @@ private slots:
         QCOMPARE(Selected(), MakeDate(30, 4, 2026));
         QVERIFY(f->main->ExistingMonthWindow(4)->isVisible());
         QVERIFY(f->main->Toolbar()->Action(u"m04"_qs)->isChecked());
+
+        // Maximised months stay maximised as the keys turn them.
+        f->main->ExistingMonthWindow(4)->showMaximized();
+        Key(Qt::Key_PageDown);
+        QCOMPARE(Selected(), MakeDate(30, 5, 2026));
+        QCOMPARE(f->main->MdiArea()->activeSubWindow(), f->main->ExistingMonthWindow(5));
+        QVERIFY(f->main->ExistingMonthWindow(5)->isMaximized());
+        QVERIFY(f->main->ExistingMonthWindow(5)->Grid()->hasFocus());
     }
 
     void theYearsEndsHoldTheDay()
