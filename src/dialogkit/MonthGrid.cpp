@@ -74,6 +74,20 @@ void MonthGrid::UpdateCell(int cell)
     if (ValidCell(cell)) update(ToPixels(DayLabel(cell)).adjusted(-1, -1, 1, 1));
 }
 
+void MonthGrid::SetCellLines(int cell, const std::array<CellLine, kCellLines>& lines)
+{
+    if (!ValidCell(cell)) return;
+    std::array<CellLine, kCellLines>& shown = Cell(cell).Lines;
+    const bool renamed = !std::equal(shown.cbegin(), shown.cend(), lines.cbegin(),
+                                     [](const CellLine& a, const CellLine& b) { return a.Text == b.Text; });
+    shown = lines;
+    UpdateCell(cell);
+    if (!renamed) return;
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    event.setChild(cell - kFirstCell);
+    Announce(&event);
+}
+
 void MonthGrid::SetCurrentCell(int cell)
 {
     const int cleaned = ValidCell(cell) ? cell : 0;

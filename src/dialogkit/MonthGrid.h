@@ -45,6 +45,9 @@ public:
     // Redraws one cell, or the whole grid.
     void UpdateCell(int cell);
 
+    // New entry lines for a cell; a screen reader hears of its new name.
+    void SetCellLines(int cell, const std::array<CellLine, kCellLines>& lines);
+
     // The selected day's cell (0 = none): framed while the grid has the keyboard focus, and the
     // focused cell for assistive technologies, which hear of each change.
     void SetCurrentCell(int cell);

@@ -197,8 +197,7 @@ void MonthWindow::DrawMonthBackground()
 void MonthWindow::RefreshDayCell(int cell)
 {
     if (!ValidCell(cell)) return;
-    m_grid->Cell(cell).Lines = CellLines(Session::Get().CurrentDocument, m_month, cell);
-    m_grid->UpdateCell(cell);
+    m_grid->SetCellLines(cell, CellLines(Session::Get().CurrentDocument, m_month, cell));
 }
 
 void MonthWindow::OnCellReleased(int cell, int line, Qt::MouseButton button, QPoint globalPos)

@@ -221,6 +221,17 @@ private slots:
         QVERIFY(g_announced.contains(std::pair{QAccessible::Focus, CellOf(8, 12) - kFirstCell}));
         QVERIFY(g_announced.contains(std::pair{QAccessible::Selection, CellOf(8, 12) - kFirstCell}));
 
+        // A day whose entries change is renamed, and a reader told.
+        MonthGrid::Announce = RecordEvent;
+        g_announced.clear();
+        EntriesOn(8, 12).append(Event(u"Dentiste"_qs));
+        december->RefreshDayCell(CellOf(8, 12));
+        december->RefreshDayCell(CellOf(9, 12)); // unchanged: nothing to tell
+        MonthGrid::Announce = QAccessible::updateAccessibility;
+        QCOMPARE(g_announced, (QList<std::pair<QAccessible::Event, int>>{
+                                  {QAccessible::NameChanged, CellOf(8, 12) - kFirstCell}}));
+        QVERIFY(eighth->text(QAccessible::Name).endsWith(u"Hydro 135$, Dentiste"_qs));
+
         // A screen reader's press selects a day as a click does.
         table->cellAt(2, 2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(Selected(), MakeDate(15, 12, 2026));
