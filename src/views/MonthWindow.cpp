@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMdiArea>
 #include <QMenu>
 #include <optional>
 
@@ -60,6 +61,7 @@ MonthWindow::MonthWindow(int month, QWidget* parent)
     for (int k = 0; k < 7; ++k) m_grid->Headings[size_t(k)] = Str(WeekdayHeadingText(k));
 
     connect(m_grid, &MonthGrid::CellReleased, this, &MonthWindow::OnCellReleased);
+    m_grid->installEventFilter(this);
     // The caption comes with the document (BuildFromDocument); a hidden window needs none.
     ResetMonthWindow();
 }
@@ -297,6 +299,36 @@ void MonthWindow::contextMenuEvent(QContextMenuEvent* event)
         return;
     }
     ShowMenuOfCurrentDay();
+}
+
+// A child window keeps Tab among its own controls, and the grid is its only one: Tab would
+// never leave it. It goes on to the main window's controls instead, past the other months
+// (Ctrl+Tab turns those).
+bool MonthWindow::focusNextPrevChild(bool next)
+{
+    QWidget* w = m_grid;
+    while ((w = next ? w->nextInFocusChain() : w->previousInFocusChain()) != m_grid) {
+        if (mdiArea() && mdiArea()->isAncestorOf(w)) continue;
+        if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)) continue;
+        w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return QMdiSubWindow::focusNextPrevChild(next);
+}
+
+// Tab into the month windows lands in the one in front, not in the first one of the chain.
+bool MonthWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_grid && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        auto* front = mdiArea() ? qobject_cast<MonthWindow*>(mdiArea()->activeSubWindow()) : nullptr;
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && front && front != this &&
+            front->isVisible()) {
+            front->Grid()->setFocus(reason);
+            return true;
+        }
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
 }
 
 void MonthWindow::ShowMenuOfCurrentDay()

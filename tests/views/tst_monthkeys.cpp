@@ -121,6 +121,24 @@ private slots:
         QCOMPARE(MovedDay(MakeDate(31, 1, 2024), DayMove::NextMonth), MakeDate(29, 2, 2024));
     }
 
+    void tabLeavesTheMonthForTheMainWindow()
+    {
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            Focus(3);
+            Key(key);
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QVERIFY2(!f->main->MdiArea()->isAncestorOf(focus), focus->metaObject()->className());
+            QVERIFY(f->main->isAncestorOf(focus));
+        }
+        // Back the other way: into the month in front, not the first one of the chain.
+        Focus(5);
+        Key(Qt::Key_Tab);
+        Key(Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), f->main->ExistingMonthWindow(5)->Grid());
+        QCOMPARE(f->main->MdiArea()->activeSubWindow(), f->main->ExistingMonthWindow(5));
+    }
+
     void keysWaitWhileNoDocumentIsEdited()
     {
         Focus(5);
