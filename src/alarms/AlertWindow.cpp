@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -47,13 +48,14 @@ AlertWindow::AlertWindow(const AlarmPlace& place, QWidget* parent) : QDialog(par
     auto* content = new QWidget(this);
     m_strip = new QWidget(content);
     m_strip->setObjectName(QStringLiteral("PicAlarm"));
-    m_strip->setFixedHeight(28);
     m_strip->setAutoFillBackground(true);
     m_strip->setStyleSheet(QStringLiteral("#PicAlarm { background: black; }"));
     m_warning = new QLabel(Str(1201), m_strip);
     m_warning->setObjectName(QStringLiteral("LblALWarning"));
     m_warning->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     m_warning->adjustSize();
+    // Taller with a large desktop font, so that the warning is never cut.
+    m_strip->setFixedHeight(std::max(28, m_warning->height() + 6));
     m_warning->move(0, (m_strip->height() - m_warning->height()) / 2);
 
     auto* frame = new QGroupBox(Str(1202), content);

@@ -22,7 +22,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 10);
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("ImgSplash"));
-    picture->setPixmap(QPixmap::fromImage(SplashPicture(ColourDepth())));
+    picture->setPixmap(QPixmap::fromImage(SplashPicture(ColourDepth(), devicePixelRatioF())));
     layout->addWidget(picture);
     auto* text = new QLabel(Str(101), this);
     text->setObjectName(QStringLiteral("LblSplash"));

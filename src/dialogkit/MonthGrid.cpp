@@ -1,11 +1,14 @@
 #include "dialogkit/MonthGrid.h"
 
 #include "dialogkit/Fonts.h"
+#include "dialogkit/MonthGridAccessible.h"
 #include "document/BackgroundPicture.h"
 #include "document/ColourValue.h"
+#include "document/DateText.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 #include <algorithm>
 
 using namespace MonthLayout;
@@ -24,14 +27,17 @@ QFont GridFont(const QString& name, double points, bool bold, double scale)
 
 MonthGrid::MonthGrid(QWidget* parent) : QWidget(parent)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(MonthGridAccessibleFactory), true);
+    Q_UNUSED(factoryInstalled);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     resize(sizeHint());
 }
 
 QSize MonthGrid::sizeHint() const
 {
-    return QSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    return QSize(TwipsToPixels(kClientWidth, logicalDpiX()), TwipsToPixels(kClientHeight, logicalDpiY()));
 }
 
 QSize MonthGrid::minimumSizeHint() const
@@ -66,6 +72,68 @@ void MonthGrid::SetBorderedLine(int cell, int line)
 void MonthGrid::UpdateCell(int cell)
 {
     if (ValidCell(cell)) update(ToPixels(DayLabel(cell)).adjusted(-1, -1, 1, 1));
+}
+
+void MonthGrid::SetCellLines(int cell, const std::array<CellLine, kCellLines>& lines)
+{
+    if (!ValidCell(cell)) return;
+    std::array<CellLine, kCellLines>& shown = Cell(cell).Lines;
+    const bool renamed = !std::equal(shown.cbegin(), shown.cend(), lines.cbegin(),
+                                     [](const CellLine& a, const CellLine& b) { return a.Text == b.Text; });
+    shown = lines;
+    UpdateCell(cell);
+    if (!renamed) return;
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    event.setChild(cell - kFirstCell);
+    Announce(&event);
+}
+
+void MonthGrid::SetCurrentCell(int cell)
+{
+    const int cleaned = ValidCell(cell) ? cell : 0;
+    if (cleaned == m_currentCell) return;
+    const int old = m_currentCell;
+    m_currentCell = cleaned;
+    UpdateCell(old);
+    UpdateCell(cleaned);
+    AnnounceCurrentCell();
+}
+
+QString MonthGrid::CellName(int cell) const
+{
+    if (!ValidCell(cell) || Cell(cell).Day.isEmpty()) return QString();
+    QStringList lines;
+    for (const CellLine& line : Cell(cell).Lines)
+        if (!line.Text.isEmpty()) lines.append(line.Text.simplified()); // names are padded to a column
+    const GridCell& c = Cell(cell);
+    const QString date = c.Date.Day ? SpokenDateText(c.Date) : c.Day; // a sample grid has no dates
+    return lines.isEmpty() ? date : date + QStringLiteral(" : ") + lines.join(QStringLiteral(", "));
+}
+
+void MonthGrid::AnnounceCurrentCell()
+{
+    if (!m_currentCell) return;
+    const int child = m_currentCell - kFirstCell;
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(child);
+    Announce(&selection);
+    if (!hasFocus()) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(child);
+    Announce(&focus);
+}
+
+void MonthGrid::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    UpdateCell(m_currentCell);
+    AnnounceCurrentCell();
+}
+
+void MonthGrid::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    UpdateCell(m_currentCell);
 }
 
 void MonthGrid::resizeEvent(QResizeEvent* event)
@@ -138,6 +206,21 @@ void MonthGrid::PaintCell(QPainter& p, int cell)
         if (line.Picture) text.setRight(PaintPictureMark(p, r) - 2);
         p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line.Text);
     }
+    if (cell == m_currentCell && hasFocus()) PaintFocusFrame(p, box);
+}
+
+// A dashed frame inside the cell's border, black or white against the cell's colour, so that it
+// shows on any background the month chose.
+void MonthGrid::PaintFocusFrame(QPainter& p, const QRect& box)
+{
+    const int width = std::max(2, box.width() / 48);
+    const bool dark = qGray(ToQColor(Cell(m_currentCell).Back).rgb()) < 128;
+    QPen pen(dark ? Qt::white : Qt::black, width, Qt::DashLine);
+    p.save();
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(box.adjusted(width + 1, width + 1, -width - 2, -width - 2));
+    p.restore();
 }
 
 // A small framed landscape at the right end of a line whose entry has a picture, in the line's
@@ -165,13 +248,16 @@ void MonthGrid::mouseReleaseEvent(QMouseEvent* event)
     if (hit.Cell) emit CellReleased(hit.Cell, hit.Line, event->button(), event->globalPosition().toPoint());
 }
 
-QImage CalendarAreaPicture(const QImage& picture, qint32 mode, const QRect& target)
+QImage CalendarAreaPicture(const QImage& picture, qint32 mode, const QRect& target, qreal devicePixelRatio)
 {
     const QRect area = MonthLayout::CalendarArea();
-    QImage surface(area.width() / MonthLayout::kTwipsPerPixel, area.height() / MonthLayout::kTwipsPerPixel,
+    const QSize size(area.width() / MonthLayout::kTwipsPerPixel, area.height() / MonthLayout::kTwipsPerPixel);
+    const qreal ratio = std::max<qreal>(1, devicePixelRatio);
+    QImage surface(QSize(qCeil(size.width() * ratio), qCeil(size.height() * ratio)),
                    QImage::Format_ARGB32_Premultiplied);
+    surface.setDevicePixelRatio(ratio);
     surface.fill(Qt::transparent);
     QPainter p(&surface);
-    PaintBackgroundPicture(p, target.isNull() ? surface.rect() : target, picture, mode);
+    PaintBackgroundPicture(p, target.isNull() ? QRect(QPoint(), size) : target, picture, mode);
     return surface;
 }

@@ -7,6 +7,7 @@
 #include "dialogkit/MonthLayout.h"
 #include "document/MonthCaptions.h"
 
+#include <QAccessible>
 #include <QFont>
 #include <QImage>
 #include <QWidget>
@@ -14,7 +15,8 @@
 
 struct GridCell
 {
-    QString Day; // "01".."31", "" outside the month
+    QString Day;  // "01".."31", "" outside the month
+    DateRec Date; // zeros outside the month
     std::array<CellLine, kCellLines> Lines;
     bool Opaque = true; // false lets the picture show through
     qint32 Back = 0xFFFFFF;
@@ -43,6 +45,20 @@ public:
     // Redraws one cell, or the whole grid.
     void UpdateCell(int cell);
 
+    // New entry lines for a cell; a screen reader hears of its new name.
+    void SetCellLines(int cell, const std::array<CellLine, kCellLines>& lines);
+
+    // The selected day's cell (0 = none): framed while the grid has the keyboard focus, and the
+    // focused cell for assistive technologies, which hear of each change.
+    void SetCurrentCell(int cell);
+    int CurrentCell() const { return m_currentCell; }
+    // Where the changes go; tests listen here, as no screen reader runs offscreen.
+    static inline void (*Announce)(QAccessibleEvent* event) = QAccessible::updateAccessibility;
+
+    // "mardi 8 décembre 2026 : Loyer 850$, Hydro 135$": the date and the lines the cell shows;
+    // "" outside the month.
+    QString CellName(int cell) const;
+
     // Pixel rectangle of a twips rectangle at the current size, and back.
     QRect ToPixels(const QRect& twips) const;
     QPoint ToTwips(QPoint pixels) const;
@@ -57,20 +73,27 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void PaintCell(QPainter& p, int cell);
     void PaintHeadings(QPainter& p);
     int PaintPictureMark(QPainter& p, const QRect& line);
+    void PaintFocusFrame(QPainter& p, const QRect& box);
+    void AnnounceCurrentCell();
 
     std::array<GridCell, kCellCount> m_cells;
     int m_borderCell = 0;
     int m_borderLine = -1;
+    int m_currentCell = 0;
     QFont m_headingFont;
     QFont m_dayFont;
     QFont m_lineFont;
 };
 
 // A picture layer the size of the calendar area: the background drawn into target (pixels),
-// transparent elsewhere.
-QImage CalendarAreaPicture(const QImage& picture, qint32 mode, const QRect& target);
+// transparent elsewhere; made at the screen's pixel ratio, so that a stretched picture stays
+// sharp on a dense screen.
+QImage CalendarAreaPicture(const QImage& picture, qint32 mode, const QRect& target,
+                           qreal devicePixelRatio = 1);

@@ -15,6 +15,12 @@ int Row(int cell)
 }
 } // namespace
 
+int TwipsToPixels(int twips, double logicalDpi)
+{
+    const double dpi = logicalDpi > 0 ? logicalDpi : 1440.0 / kTwipsPerPixel;
+    return int(twips * dpi / 1440.0 + 0.5);
+}
+
 QRect HeadingBox(int k)
 {
     return QRect(kColumnStep * k, 0, 1455, 300);

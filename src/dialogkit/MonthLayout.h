@@ -15,6 +15,10 @@ constexpr int kCalendarHeight = 7215;
 constexpr int kColumnStep = 1440;
 constexpr int kRowStep = 1200;
 
+// Pixels for a length in twips on a screen of the given logical density: 15 twips a pixel at
+// 96 dpi, fewer where the desktop asks for larger text.
+int TwipsToPixels(int twips, double logicalDpi);
+
 // Heading box k (0 = Sunday) and its label, in client twips.
 QRect HeadingBox(int k);
 QRect HeadingLabel(int k, bool showGrids);

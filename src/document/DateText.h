@@ -11,3 +11,7 @@ QString ShortDateText(const DateRec& date);
 
 // "dd mmmm yyyy": the same with the full month name.
 QString LongDateText(const DateRec& date);
+
+// "mardi 8 décembre 2026": weekday, day without a leading zero, full month, year; how a screen
+// reader speaks a day.
+QString SpokenDateText(const DateRec& date);

@@ -152,8 +152,11 @@ void EventEditor::ShowPicturePreview()
         m_preview->setText(Str(541));
         return;
     }
-    m_preview->setPixmap(QPixmap::fromImage(
-        m_picture.scaled(m_preview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    // Scaled to the screen's pixels, not the box's, so that it stays sharp on a dense screen.
+    const qreal ratio = m_preview->devicePixelRatioF();
+    QImage shown = m_picture.scaled(m_preview->size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(ratio);
+    m_preview->setPixmap(QPixmap::fromImage(shown));
 }
 
 void EventEditor::OnOk()

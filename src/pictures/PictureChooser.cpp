@@ -19,6 +19,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -242,9 +243,15 @@ void PictureChooser::ShowPreview()
     // The file list keeps the keyboard while the user walks through the files.
     const QPointer<QWidget> focus = QApplication::focusWidget();
     SetControlsEnabled(false);
-    const PicturePreview preview = LoadPicturePreview(path, kPreviewBox);
+    // Decoded for the screen's pixels: a reduced picture keeps them, a small one its own size.
+    const qreal ratio = m_picture->devicePixelRatioF();
+    PicturePreview preview = LoadPicturePreview(path, kPreviewBox * ratio);
     if (preview.Loaded()) {
         m_info->setText(PictureSizeText(preview.Size));
+        const QSize shown = preview.Image.size();
+        preview.Image.setDevicePixelRatio(std::clamp(std::max(qreal(shown.width()) / kPreviewBox.width(),
+                                                              qreal(shown.height()) / kPreviewBox.height()),
+                                                     qreal(1), std::max(qreal(1), ratio)));
         m_picture->setPixmap(QPixmap::fromImage(preview.Image));
     }
     SetControlsEnabled(true);

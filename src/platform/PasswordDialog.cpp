@@ -44,10 +44,11 @@ PadlockColours ColoursFor(int colourDepth)
 
 } // namespace
 
-QPixmap PadlockPicture(int colourDepth)
+QPixmap PadlockPicture(int colourDepth, qreal ratio)
 {
     const PadlockColours c = ColoursFor(colourDepth);
-    QPixmap picture(kPadlockSize, kPadlockSize);
+    QPixmap picture(QSize(kPadlockSize, kPadlockSize) * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing, c.Smooth);
@@ -80,7 +81,7 @@ PasswordDialog::PasswordDialog(const QString& expected, QWidget* parent) : QDial
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("ImgPass"));
-    picture->setPixmap(PadlockPicture(ColourDepth()));
+    picture->setPixmap(PadlockPicture(ColourDepth(), devicePixelRatioF()));
     auto* text = new QLabel(Str(1702), this);
     text->setObjectName(QStringLiteral("LblPass0"));
     auto* prompt = new QLabel(Str(expected.isEmpty() ? 548 : 1703), this);

@@ -33,4 +33,5 @@ private:
 bool AskPasswordDialog(QWidget* parent, const QString& expected, QString* typed);
 
 // The prompt's padlock, drawn for the display's colour depth (16, 256, or -1 for richer).
-QPixmap PadlockPicture(int colourDepth);
+// Drawn at the screen's pixel ratio, so that it stays sharp on a dense screen.
+QPixmap PadlockPicture(int colourDepth, qreal devicePixelRatio = 1);

@@ -36,6 +36,7 @@ PropertiesPreview::PropertiesPreview(QWidget* parent) : QWidget(parent), m_grid(
 {
     setObjectName(QStringLiteral("PicCalPrev"));
     m_grid->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_grid->setFocusPolicy(Qt::NoFocus); // a sample: nothing to choose
     m_grid->setGeometry(QRect(QPoint(0, 0), m_grid->sizeHint()));
     for (int k = 0; k < 7; ++k) m_grid->Headings[size_t(k)] = Str(WeekdayHeadingText(k));
     setFixedSize(sizeHint());
@@ -43,7 +44,7 @@ PropertiesPreview::PropertiesPreview(QWidget* parent) : QWidget(parent), m_grid(
 
 QSize PropertiesPreview::sizeHint() const
 {
-    return QSize(kSampleWidth / kTwipsPerPixel, kSampleHeight / kTwipsPerPixel);
+    return QSize(TwipsToPixels(kSampleWidth, logicalDpiX()), TwipsToPixels(kSampleHeight, logicalDpiY()));
 }
 
 void PropertiesPreview::ShowSample(const BackgroundSettings& background, const ColourSettings& colours)
@@ -78,6 +79,7 @@ void PropertiesPreview::ShowSample(const BackgroundSettings& background, const C
     if (picture)
         m_grid->Picture = CalendarAreaPicture(
             background.Picture, background.Mode,
-            QRect(0, 0, kSampleWidth / kTwipsPerPixel, (kSampleHeight - kCalendarTop) / kTwipsPerPixel));
+            QRect(0, 0, kSampleWidth / kTwipsPerPixel, (kSampleHeight - kCalendarTop) / kTwipsPerPixel),
+            devicePixelRatioF());
     m_grid->update();
 }

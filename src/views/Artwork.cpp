@@ -50,7 +50,9 @@ QImage LoadingPicture(qreal ratio)
     return Load("loading", ratio);
 }
 
-QImage SplashPicture(int colourDepth)
+QImage SplashPicture(int colourDepth, qreal ratio)
 {
-    return Load(colourDepth == 16 ? "splash16" : colourDepth == 256 ? "splash256" : "splash", 1.0);
+    if (colourDepth == 16 || colourDepth == 256)
+        return Load(colourDepth == 16 ? "splash16" : "splash256", 1.0);
+    return Load("splash", ratio);
 }

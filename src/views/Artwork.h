@@ -8,4 +8,4 @@ QImage LogoPicture(qreal devicePixelRatio = 1.0);
 QImage LoadingPicture(qreal devicePixelRatio = 1.0);
 
 // The splash picture for a display's colour depth: 16, 256, or -1 for anything richer.
-QImage SplashPicture(int colourDepth);
+QImage SplashPicture(int colourDepth, qreal devicePixelRatio = 1.0);

@@ -156,15 +156,16 @@ QImage DrawLoadingPicture(qreal ratio)
     return image;
 }
 
-QImage DrawSplashPicture(int colourDepth)
+QImage DrawSplashPicture(int colourDepth, qreal ratio)
 {
     const QSizeF size(440, 200);
-    QImage image(size.toSize(), QImage::Format_RGB32);
+    QImage image((size * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     QLinearGradient back(0, 0, 0, size.height());
     back.setColorAt(0, QColor(236, 241, 247));
     back.setColorAt(1, QColor(206, 218, 232));
     QPainter p(&image);
-    p.fillRect(image.rect(), back);
+    p.fillRect(QRectF(QPointF(), size), back);
     p.setRenderHint(QPainter::Antialiasing);
     p.save();
     p.translate(14, 14);

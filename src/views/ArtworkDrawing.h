@@ -12,4 +12,5 @@ QImage DrawLoadingPicture(qreal devicePixelRatio);
 
 // The splash picture for a display's colour depth (16, 256, or -1 for anything richer): the
 // same drawing reduced to 16 or 256 colours where the display has no more.
-QImage DrawSplashPicture(int colourDepth);
+// The rich one comes at a device pixel ratio as well, for dense screens.
+QImage DrawSplashPicture(int colourDepth, qreal devicePixelRatio = 1);

@@ -46,7 +46,7 @@ int main(int argc, char** argv)
     };
     const bool ok = save(DrawLogoPicture(1), "logo") && save(DrawLogoPicture(2), "logo@2x") &&
                     save(DrawLoadingPicture(1), "loading") && save(DrawLoadingPicture(2), "loading@2x") &&
-                    save(DrawSplashPicture(-1), "splash") && save(DrawSplashPicture(256), "splash256") &&
-                    save(DrawSplashPicture(16), "splash16");
+                    save(DrawSplashPicture(-1), "splash") && save(DrawSplashPicture(-1, 2), "splash@2x") &&
+                    save(DrawSplashPicture(256), "splash256") && save(DrawSplashPicture(16), "splash16");
     return ok ? 0 : 1;
 }

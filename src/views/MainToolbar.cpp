@@ -5,6 +5,7 @@
 #include "views/Icons.h"
 
 #include <QAction>
+#include <QWidget>
 
 MainToolbar::MainToolbar(QWidget* parent) : QToolBar(parent)
 {
@@ -19,6 +20,11 @@ MainToolbar::MainToolbar(QWidget* parent) : QToolBar(parent)
         m_actions.insert(k.Key, a);
         if (k.IsSeparator()) continue;
         a->setToolTip(Str(k.Tip));
+        // Icon-only buttons: a screen reader speaks the tooltip. Tab reaches them, as some
+        // commands (the properties, the months) have no other way in.
+        QWidget* button = widgetForAction(a);
+        button->setAccessibleName(Str(k.Tip));
+        button->setFocusPolicy(Qt::TabFocus);
         if (MonthOfKey(k.Key)) a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, key = k.Key] { emit KeyClicked(key); });
     }

@@ -63,6 +63,9 @@ public:
     void ArrangeMonthWindows(const QString& key);
     // Makes a day the selected day, or clears the selection (bad month or cell, empty cell).
     void SelectDay(int month, int cell);
+    // Selects a date of the year from the keyboard: its month's window comes to the front with
+    // the keyboard focus on its grid.
+    void SelectDateByKey(const DateRec& date);
 
     // ---- tabs and commands (MainWindowCommands.cpp)
     void RefreshCurrentTab(bool updateToolbar, int line);

@@ -33,6 +33,7 @@ MonthWindow* MainWindow::MonthWindowFor(int month)
     m_mdi->addSubWindow(w);
     w->hide();
     connect(w, &MonthWindow::DayClicked, this, &MainWindow::SelectDay);
+    connect(w, &MonthWindow::DayRequested, this, &MainWindow::SelectDateByKey);
     connect(w, &MonthWindow::MenuCommand, this, &MainWindow::OnCellMenuCommand);
     connect(w, &MonthWindow::HiddenByClose, this, [this](int m) { m_toolbar->SetMonthPressed(m, false); });
     connect(w, &QObject::destroyed, this, [this, month] { m_months[size_t(month - 1)] = nullptr; });
@@ -137,6 +138,15 @@ void MainWindow::SelectDay(int month, int cell)
         w->PaintCellState(cell);
     }
     RefreshCurrentTab(false, -1); // shows the selected date
+}
+
+void MainWindow::SelectDateByKey(const DateRec& date)
+{
+    MonthWindow* w = ExistingMonthWindow(date.Month);
+    if (!w) return;
+    if (!w->isVisible() || m_mdi->activeSubWindow() != w) ShowMonth(date.Month);
+    SelectDay(date.Month, CellOfDate(date));
+    w->Grid()->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::ShowSelectedDate()

@@ -6,11 +6,43 @@
 #include "platform/Clock.h"
 #include "platform/HelpTopic.h"
 #include "resources/Strings.h"
+#include "views/DayMoves.h"
 #include "views/Icons.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMdiArea>
 #include <QMenu>
+#include <optional>
+
+namespace {
+
+std::optional<DayMove> MoveOfKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return DayMove::PreviousDay;
+    case Qt::Key_Right:
+        return DayMove::NextDay;
+    case Qt::Key_Up:
+        return DayMove::PreviousWeek;
+    case Qt::Key_Down:
+        return DayMove::NextWeek;
+    case Qt::Key_Home:
+        return DayMove::FirstOfMonth;
+    case Qt::Key_End:
+        return DayMove::LastOfMonth;
+    case Qt::Key_PageUp:
+        return DayMove::PreviousMonth;
+    case Qt::Key_PageDown:
+        return DayMove::NextMonth;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 bool MonthWindowsAcceptInput()
 {
@@ -26,10 +58,10 @@ MonthWindow::MonthWindow(int month, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowIcon(MonthIcon(month));
     setWidget(m_grid);
-    m_grid->setFocusPolicy(Qt::ClickFocus);
     for (int k = 0; k < 7; ++k) m_grid->Headings[size_t(k)] = Str(WeekdayHeadingText(k));
 
     connect(m_grid, &MonthGrid::CellReleased, this, &MonthWindow::OnCellReleased);
+    m_grid->installEventFilter(this);
     // The caption comes with the document (BuildFromDocument); a hidden window needs none.
     ResetMonthWindow();
 }
@@ -83,13 +115,18 @@ void MonthWindow::BuildFromDocument()
 void MonthWindow::SetCaption()
 {
     setWindowTitle(MonthCaption(Session::Get().CurrentDocument, m_month));
+    m_grid->setAccessibleName(windowTitle()); // the table a screen reader enters: "Mars 2026"
 }
 
 void MonthWindow::FillDayNumbers()
 {
     const int year = Session::Get().CurrentDocument.YearNumber();
-    for (int cell = kFirstCell; cell <= kLastCell; ++cell)
-        m_grid->Cell(cell).Day = DayCaption(year, m_month, cell);
+    for (int cell = kFirstCell; cell <= kLastCell; ++cell) {
+        GridCell& c = m_grid->Cell(cell);
+        c.Day = DayCaption(year, m_month, cell);
+        const int day = ::DayOfCell(year, m_month, cell);
+        c.Date = day ? MakeDate(day, m_month, year) : DateRec();
+    }
     m_grid->update();
 }
 
@@ -103,6 +140,7 @@ void MonthWindow::ResetMonthWindow()
     }
     m_grid->Picture = QImage();
     m_grid->SetBorderedLine(0, -1);
+    m_grid->SetCurrentCell(0);
     m_grid->update();
 }
 
@@ -130,6 +168,10 @@ void MonthWindow::PaintCellState(int cell)
     g.Opaque = selected || !showsPicture;
     g.Back = selected ? c.Colour4 : c.Colour1;
     g.DayColour = IsToday(cell) ? c.Colour3 : c.Colour2;
+    if (selected)
+        m_grid->SetCurrentCell(cell);
+    else if (m_grid->CurrentCell() == cell)
+        m_grid->SetCurrentCell(0);
     m_grid->UpdateCell(cell);
 }
 
@@ -150,15 +192,14 @@ void MonthWindow::DrawMonthBackground()
     m_grid->Picture = QImage();
     // Every mode shows, as the print and the properties' sample show it.
     if (!b.PicturePath.isEmpty() && !picture.isNull())
-        m_grid->Picture = CalendarAreaPicture(picture, b.Mode, QRect());
+        m_grid->Picture = CalendarAreaPicture(picture, b.Mode, QRect(), m_grid->devicePixelRatioF());
     m_grid->update();
 }
 
 void MonthWindow::RefreshDayCell(int cell)
 {
     if (!ValidCell(cell)) return;
-    m_grid->Cell(cell).Lines = CellLines(Session::Get().CurrentDocument, m_month, cell);
-    m_grid->UpdateCell(cell);
+    m_grid->SetCellLines(cell, CellLines(Session::Get().CurrentDocument, m_month, cell));
 }
 
 void MonthWindow::OnCellReleased(int cell, int line, Qt::MouseButton button, QPoint globalPos)
@@ -217,5 +258,82 @@ void MonthWindow::keyPressEvent(QKeyEvent* event)
         ShowHelpTopic(QStringLiteral("Html\\d_month.htm"));
         return;
     }
+    if (HandleDayKey(event)) return;
     QMdiSubWindow::keyPressEvent(event);
+}
+
+// Arrows, Home, End, Page Up and Page Down move the selected day; in a month that holds none,
+// the first key picks the first day (End the last). Enter adds an entry to the day; Shift+F10
+// opens its menu.
+bool MonthWindow::HandleDayKey(const QKeyEvent* event)
+{
+    if (!MonthWindowsAcceptInput()) return false;
+    const int cell = m_grid->CurrentCell();
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_F10 && mods == Qt::ShiftModifier) {
+        ShowMenuOfCurrentDay();
+        return true;
+    }
+    if (mods != Qt::NoModifier) return false;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (DayOfCell(cell)) emit MenuCommand(MenuAdd, m_month, cell, -1);
+        return true;
+    }
+    const std::optional<DayMove> move = MoveOfKey(event->key());
+    if (!move) return false;
+    if (DayOfCell(cell)) {
+        emit DayRequested(MovedDay(m_grid->Cell(cell).Date, *move));
+        return true;
+    }
+    const DateRec first = MakeDate(1, m_month, Session::Get().CurrentDocument.YearNumber());
+    const bool toAnEnd = *move == DayMove::FirstOfMonth || *move == DayMove::LastOfMonth;
+    emit DayRequested(toAnEnd ? MovedDay(first, *move) : first);
+    return true;
+}
+
+// The menu key arrives as a context menu event of its own (the mouse's comes with its release).
+void MonthWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse || !MonthWindowsAcceptInput()) {
+        QMdiSubWindow::contextMenuEvent(event);
+        return;
+    }
+    ShowMenuOfCurrentDay();
+}
+
+// A child window keeps Tab among its own controls, and the grid is its only one: Tab would
+// never leave it. It goes on to the main window's controls instead, past the other months
+// (Ctrl+Tab turns those).
+bool MonthWindow::focusNextPrevChild(bool next)
+{
+    QWidget* w = m_grid;
+    while ((w = next ? w->nextInFocusChain() : w->previousInFocusChain()) != m_grid) {
+        if (mdiArea() && mdiArea()->isAncestorOf(w)) continue;
+        if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)) continue;
+        w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return QMdiSubWindow::focusNextPrevChild(next);
+}
+
+// Tab into the month windows lands in the one in front, not in the first one of the chain.
+bool MonthWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_grid && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        auto* front = mdiArea() ? qobject_cast<MonthWindow*>(mdiArea()->activeSubWindow()) : nullptr;
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && front && front != this &&
+            front->isVisible()) {
+            front->Grid()->setFocus(reason);
+            return true;
+        }
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void MonthWindow::ShowMenuOfCurrentDay()
+{
+    const int cell = m_grid->CurrentCell();
+    if (!DayOfCell(cell)) return;
+    ShowCellMenu(cell, -1, m_grid->mapToGlobal(m_grid->ToPixels(MonthLayout::DayLabel(cell)).center()));
 }

@@ -57,17 +57,24 @@ public:
 
 signals:
     void DayClicked(int month, int cell);
+    // A key moved the selected day, perhaps into another month.
+    void DayRequested(const DateRec& date);
     void MenuCommand(int item, int month, int cell, int line);
     void HiddenByClose(int month);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void OnCellReleased(int cell, int line, Qt::MouseButton button, QPoint globalPos);
     bool IsToday(int cell) const;
+    bool HandleDayKey(const QKeyEvent* event);
+    void ShowMenuOfCurrentDay();
 
     int m_month;
     MonthGrid* m_grid;

@@ -4,7 +4,9 @@
 #include "resources/Strings.h"
 #include "views/TabPage.h"
 
+#include <QGuiApplication>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVariantAnimation>
@@ -16,17 +18,31 @@ NavigationTabBar::NavigationTabBar(QWidget* parent) : QTabBar(parent)
     setExpanding(false);
     setUsesScrollButtons(true);
     setElideMode(Qt::ElideRight);
-    for (int position = 0; position < kTabCount; ++position) addTab(Str(TabCaption(ToTab(position))));
+    for (int position = 0; position < kTabCount; ++position) {
+        const QString caption = Str(TabCaption(ToTab(position)));
+        addTab(caption);
+        // The caption may be cut short on a narrow panel; the tooltip and a screen reader say it whole.
+        setTabToolTip(position, caption);
+        setAccessibleTabName(position, caption);
+    }
 }
+
+namespace {
+double ScreenDpi()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : 0;
+}
+} // namespace
 
 int NavigationPanel::OpenWidth()
 {
-    return (kOpenTwips + MonthLayout::kTwipsPerPixel / 2) / MonthLayout::kTwipsPerPixel;
+    return MonthLayout::TwipsToPixels(kOpenTwips, ScreenDpi());
 }
 
 int NavigationPanel::ClosedWidth()
 {
-    return kClosedTwips / MonthLayout::kTwipsPerPixel;
+    return MonthLayout::TwipsToPixels(kClosedTwips, ScreenDpi());
 }
 
 NavigationPanel::NavigationPanel(QWidget* parent)
