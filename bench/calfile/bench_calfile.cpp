@@ -14,8 +14,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <vector>
 #include <malloc.h>
+#include <vector>
 #include <zip.h>
 
 namespace {
@@ -31,8 +31,7 @@ public:
 };
 
 // The median time of several runs, in milliseconds.
-template <typename F>
-double MedianMs(int runs, F&& f)
+template <typename F> double MedianMs(int runs, F&& f)
 {
     std::vector<double> ms;
     for (int i = 0; i < runs; ++i) {

@@ -50,8 +50,9 @@ CalendarDocument MakeHeavyDocument(int year)
         a.EndDate = MakeDate(31, 12, year);
         a.Key = MakeKey(u"AE", ++doc.AE.AENextId);
         a.EntryType = 1 + i % 3;
-        a.Description = a.EntryType == EntryEvent ? QStringLiteral("Réunion %1").arg(i)
-                                                  : MoneyDescription(QStringLiteral("Auto%1").arg(i), u"42.50");
+        a.Description = a.EntryType == EntryEvent
+                            ? QStringLiteral("Réunion %1").arg(i)
+                            : MoneyDescription(QStringLiteral("Auto%1").arg(i), u"42.50");
         doc.AE.AutoEvents.append(a);
     }
     for (int i = 0; i < 100; ++i) {
@@ -67,9 +68,10 @@ CalendarDocument MakeHeavyDocument(int year)
             for (int k = 0; k < 20; ++k) {
                 DayEntry e;
                 e.EntryType = 1 + (k + c) % 3;
-                e.Description = e.EntryType == EntryEvent
-                                    ? QStringLiteral("Rendez-vous %1 chez le médecin").arg(k)
-                                    : MoneyDescription(QStringLiteral("Compte%1").arg(k), QString::number(k * 7.5));
+                e.Description =
+                    e.EntryType == EntryEvent
+                        ? QStringLiteral("Rendez-vous %1 chez le médecin").arg(k)
+                        : MoneyDescription(QStringLiteral("Compte%1").arg(k), QString::number(k * 7.5));
                 e.AlarmOn = k % 4 == 0;
                 e.AlarmDaysBefore = k % 5;
                 e.AlarmSound = qint16(k % 11);
@@ -125,10 +127,11 @@ qint64 DocumentBytes(const CalendarDocument& doc)
         n += m.Background.Picture.sizeInBytes() + TextBytes(m.Background.PicturePath);
         for (const DayCell& c : m.Cells)
             for (const DayEntry& e : c.Entries)
-                n += sizeof(DayEntry) + e.Picture.sizeInBytes() + e.Description.size() * 2 + e.PicturePath.size() * 2 +
-                     e.LinkKey.size() * 2;
+                n += sizeof(DayEntry) + e.Picture.sizeInBytes() + e.Description.size() * 2 +
+                     e.PicturePath.size() * 2 + e.LinkKey.size() * 2;
     }
-    for (const AutoEventDef& a : doc.AE.AutoEvents) n += sizeof a + TextBytes(a.Description) + TextBytes(a.Key);
+    for (const AutoEventDef& a : doc.AE.AutoEvents)
+        n += sizeof a + TextBytes(a.Description) + TextBytes(a.Key);
     for (const BirthdayDef& b : doc.BD.Birthdays) n += sizeof b + TextBytes(b.Name) + TextBytes(b.Key);
     for (const DebtSavingDef& d : doc.DE.DebtsSavings) n += sizeof d + TextBytes(d.Description);
     return n;

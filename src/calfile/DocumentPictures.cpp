@@ -71,7 +71,8 @@ std::vector<QImage> DecodeFiles(const QList<PictureSlot>& slotList)
     Budget budget;
     ParallelFor(int(paths.size()), [&](int, int i) {
         QImage picture;
-        if (!StopRequested() && budget.Affordable() && LoadPictureFile(paths[i], picture)) budget.Spend(picture);
+        if (!StopRequested() && budget.Affordable() && LoadPictureFile(paths[i], picture))
+            budget.Spend(picture);
         decoded[size_t(i)] = picture;
     });
     std::vector<QImage> pictures;

@@ -96,10 +96,12 @@ int WidthToShow(const QLineEdit* box, const QString& text)
 {
     QStyleOptionFrame frame;
     frame.initFrom(box);
-    frame.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box) : 0;
+    frame.lineWidth =
+        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box) : 0;
     const QMargins margins = box->textMargins();
     // The box keeps 2 pixels each side of its text, and room for the cursor.
-    const QSize inside(box->fontMetrics().horizontalAdvance(text) + 2 * 2 + 1 + margins.left() + margins.right(),
+    const QSize inside(box->fontMetrics().horizontalAdvance(text) + 2 * 2 + 1 + margins.left() +
+                           margins.right(),
                        box->fontMetrics().height());
     return box->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, inside, box).width();
 }

@@ -4,7 +4,8 @@
 
 qint32& ColourSettings::Colour(int n)
 {
-    qint32* all[] = {&Colour1, &Colour2, &Colour3, &Colour4, &Colour5, &Colour6, &Colour7, &Colour8, &Colour9};
+    qint32* all[] = {&Colour1, &Colour2, &Colour3, &Colour4, &Colour5,
+                     &Colour6, &Colour7, &Colour8, &Colour9};
     return *all[qBound(1, n, 9) - 1];
 }
 
@@ -87,23 +88,39 @@ void SetPartFlags(CalendarDocument& doc, qint32 part, bool value, int month)
             m.Colours.Modified = value;
         }
         break;
-    case PartHeader: doc.HeaderModified = value; break;
-    case PartAutoEvents: doc.AE.AEModified = value; break;
-    case PartDebtsSavings: doc.DE.DEModified = value; break;
-    case PartDefaultBackground: doc.DefaultBackground.Modified = value; break;
-    case PartDefaultColours: doc.DefaultColours.Modified = value; break;
-    case PartBirthdays: doc.BD.BDModified = value; break;
+    case PartHeader:
+        doc.HeaderModified = value;
+        break;
+    case PartAutoEvents:
+        doc.AE.AEModified = value;
+        break;
+    case PartDebtsSavings:
+        doc.DE.DEModified = value;
+        break;
+    case PartDefaultBackground:
+        doc.DefaultBackground.Modified = value;
+        break;
+    case PartDefaultColours:
+        doc.DefaultColours.Modified = value;
+        break;
+    case PartBirthdays:
+        doc.BD.BDModified = value;
+        break;
     case PartMonthEntries:
     case PartMonthBackground:
     case PartMonthColours:
         if (ValidMonth(month)) {
             MonthData& m = doc.Month(month);
-            if (part == PartMonthEntries) m.EntriesModified = value;
-            else if (part == PartMonthBackground) m.Background.Modified = value;
-            else m.Colours.Modified = value;
+            if (part == PartMonthEntries)
+                m.EntriesModified = value;
+            else if (part == PartMonthBackground)
+                m.Background.Modified = value;
+            else
+                m.Colours.Modified = value;
         }
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -156,9 +173,9 @@ bool ColoursDiffers(const ColourSettings& a, const ColourSettings& b)
 
 bool EntryDiffers(const DayEntry& a, const DayEntry& b)
 {
-    return a.Description != b.Description || a.AlarmDaysBefore != b.AlarmDaysBefore || a.AlarmOn != b.AlarmOn ||
-           a.AlarmSound != b.AlarmSound || a.EntryType != b.EntryType || a.TextColour != b.TextColour ||
-           a.PicturePath != b.PicturePath;
+    return a.Description != b.Description || a.AlarmDaysBefore != b.AlarmDaysBefore ||
+           a.AlarmOn != b.AlarmOn || a.AlarmSound != b.AlarmSound || a.EntryType != b.EntryType ||
+           a.TextColour != b.TextColour || a.PicturePath != b.PicturePath;
 }
 
 int CellOfDate(const DateRec& date)

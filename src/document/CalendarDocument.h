@@ -16,9 +16,15 @@ constexpr int kFirstCell = 7;
 constexpr int kLastCell = 48;
 constexpr int kCellCount = 42;
 
-enum EntryType : qint32 { EntryEvent = 1, EntryIncome = 2, EntryExpense = 3 };
+enum EntryType : qint32
+{
+    EntryEvent = 1,
+    EntryIncome = 2,
+    EntryExpense = 3
+};
 
-enum AutoEventKind : qint32 {
+enum AutoEventKind : qint32
+{
     KindMonthly = 4,
     KindWeekly = 5,
     KindTwoWeeks = 6,
@@ -167,7 +173,8 @@ struct CalendarDocument
 };
 
 // Part numbers of SetModified.
-enum DocumentPart : qint32 {
+enum DocumentPart : qint32
+{
     PartAll = 0,
     PartHeader = 1,
     PartAutoEvents = 2,
@@ -204,8 +211,14 @@ bool BackgroundDiffers(const BackgroundSettings& a, const BackgroundSettings& b)
 bool ColoursDiffers(const ColourSettings& a, const ColourSettings& b);
 bool EntryDiffers(const DayEntry& a, const DayEntry& b);
 
-inline bool ValidMonth(int m) { return m >= 1 && m <= 12; }
-inline bool ValidCell(int c) { return c >= kFirstCell && c <= kLastCell; }
+inline bool ValidMonth(int m)
+{
+    return m >= 1 && m <= 12;
+}
+inline bool ValidCell(int c)
+{
+    return c >= kFirstCell && c <= kLastCell;
+}
 
 // The grid cell of a date in its month: day + weekday of the 1st (1 = Sunday) + 5.
 int CellOfDate(const DateRec& date);

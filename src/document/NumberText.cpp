@@ -1,21 +1,28 @@
 #include "document/NumberText.h"
 
 #include <QString>
-
 #include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace {
 
-bool IsDigit(char32_t c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char32_t c)
+{
+    return c >= '0' && c <= '9';
+}
 
-char32_t Code(QChar c) { return c.unicode(); }
-char32_t Code(char c) { return static_cast<unsigned char>(c); }
+char32_t Code(QChar c)
+{
+    return c.unicode();
+}
+char32_t Code(char c)
+{
+    return static_cast<unsigned char>(c);
+}
 
 // Scans one number from a sequence of characters; Char is char or QChar.
-template <typename Seq>
-double Scan(const Seq& s, qsizetype n)
+template <typename Seq> double Scan(const Seq& s, qsizetype n)
 {
     auto at = [&](qsizetype i) -> char32_t { return i < n ? Code(s[i]) : 0; };
     qsizetype i = 0;

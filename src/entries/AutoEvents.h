@@ -63,5 +63,6 @@ AutoEventDef AutoEventFromForm(const CalendarDocument& doc, const AutoEventFormV
 
 // Writes the definition (appended, or replacing the one at index) under a new key and returns 1;
 // returns 0 and writes nothing when an edited definition is unchanged (AutoEventDiffers), an
-// income or expense has no name (NameMissing) or the index is not a definition. The new key makes every earlier occurrence stale.
+// income or expense has no name (NameMissing) or the index is not a definition. The new key makes every
+// earlier occurrence stale.
 int SaveAutoEventForm(int mode, int index, const AutoEventFormValues& values);

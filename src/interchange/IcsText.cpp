@@ -32,8 +32,8 @@ bool Is(QByteArrayView name, const char* word)
 // to the clients that use it: the parser has less to read, and less to stumble on.
 bool IsReadInEvent(QByteArrayView name)
 {
-    for (const char* read : {"DTSTART", "DTEND", "DURATION", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID", "UID",
-                             "SUMMARY", "DESCRIPTION", "LOCATION", "STATUS", "CATEGORIES"})
+    for (const char* read : {"DTSTART", "DTEND", "DURATION", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID",
+                             "UID", "SUMMARY", "DESCRIPTION", "LOCATION", "STATUS", "CATEGORIES"})
         if (Is(name, read)) return true;
     return false;
 }
@@ -86,8 +86,8 @@ public:
         // Lines that are not UTF-8 are read as Windows-1252: an older client's file, or a line
         // pasted from one. Checked once folded lines are joined: a fold may cut a character.
         m_checkLines = !IsUtf8(text);
-        QByteArrayView whole;   // the line being read, while it stands whole in the text
-        QByteArray folded;      // the same, once a folded part was joined to it
+        QByteArrayView whole; // the line being read, while it stands whole in the text
+        QByteArray folded;    // the same, once a folded part was joined to it
         bool pending = false, isFolded = false;
         qsizetype from = 0;
         while (from < text.size()) {

@@ -50,8 +50,8 @@ QWidget* OptionsDialog::BuildAlarmsPage()
     auto* page = new QWidget;
     m_offDefault = NamedCheckBox(1609, QStringLiteral("ChkAL1"), page);
     m_checkAlarms = NamedCheckBox(1610, QStringLiteral("ChkAL2"), page);
-    const UpDownBox minutes =
-        MakeUpDownBox(QStringLiteral("TxtAL0"), QStringLiteral("UDAL0"), page, 0, std::numeric_limits<qint16>::max());
+    const UpDownBox minutes = MakeUpDownBox(QStringLiteral("TxtAL0"), QStringLiteral("UDAL0"), page, 0,
+                                            std::numeric_limits<qint16>::max());
     m_minutes = minutes.Box;
     auto* minutesText = new QLabel(Str(1611), page);
     minutes.Row->insertWidget(0, m_checkAlarms);

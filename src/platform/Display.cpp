@@ -7,7 +7,11 @@ namespace {
 
 class PrimaryScreen : public DisplayInfo
 {
-    static QScreen* Screen() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr; }
+    static QScreen* Screen()
+    {
+        return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen()
+                                                                            : nullptr;
+    }
 
 public:
     int ScreenWidth() const override { return Screen() ? Screen()->geometry().width() : 0; }
@@ -37,6 +41,15 @@ int ColourDepthForBits(int bitsPerPixel)
     return -1;
 }
 
-int ScreenWidth() { return DisplayInfo::Current().ScreenWidth(); }
-int ScreenHeight() { return DisplayInfo::Current().ScreenHeight(); }
-int ColourDepth() { return DisplayInfo::Current().ColourDepth(); }
+int ScreenWidth()
+{
+    return DisplayInfo::Current().ScreenWidth();
+}
+int ScreenHeight()
+{
+    return DisplayInfo::Current().ScreenHeight();
+}
+int ColourDepth()
+{
+    return DisplayInfo::Current().ColourDepth();
+}

@@ -82,7 +82,8 @@ PromptAnswer MessageBoxPrompter::Ask(const PromptRequest& request)
         const PromptAnswer a = wanted[i];
         for (const ButtonText& b : kButtons) {
             if (b.answer != a) continue;
-            const QString label = i < request.ButtonTexts.size() ? request.ButtonTexts[i] : QString::fromUtf16(b.text);
+            const QString label =
+                i < request.ButtonTexts.size() ? request.ButtonTexts[i] : QString::fromUtf16(b.text);
             QPushButton* button = box.addButton(label, b.role);
             answers.insert(button, a);
             if (a == request.DefaultButton.value_or(wanted.first())) box.setDefaultButton(button);

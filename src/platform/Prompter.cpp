@@ -17,11 +17,15 @@ PromptAnswer FirstButton(PromptButtons b)
 {
     switch (b) {
     case PromptButtons::Ok:
-    case PromptButtons::OkCancel: return PromptAnswer::Ok;
+    case PromptButtons::OkCancel:
+        return PromptAnswer::Ok;
     case PromptButtons::YesNo:
-    case PromptButtons::YesNoCancel: return PromptAnswer::Yes;
-    case PromptButtons::RetryCancel: return PromptAnswer::Retry;
-    case PromptButtons::AbortRetryIgnore: return PromptAnswer::Abort;
+    case PromptButtons::YesNoCancel:
+        return PromptAnswer::Yes;
+    case PromptButtons::RetryCancel:
+        return PromptAnswer::Retry;
+    case PromptButtons::AbortRetryIgnore:
+        return PromptAnswer::Abort;
     }
     return PromptAnswer::Ok;
 }

@@ -8,9 +8,33 @@
 #include <functional>
 #include <optional>
 
-enum class PromptIcon { None, Stop, Question, Exclamation, Information };
-enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
-enum class PromptAnswer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
+enum class PromptIcon
+{
+    None,
+    Stop,
+    Question,
+    Exclamation,
+    Information
+};
+enum class PromptButtons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+    RetryCancel,
+    AbortRetryIgnore
+};
+enum class PromptAnswer
+{
+    Ok,
+    Cancel,
+    Yes,
+    No,
+    Retry,
+    Abort,
+    Ignore
+};
 
 struct PromptRequest
 {
@@ -30,7 +54,8 @@ public:
     virtual PromptAnswer Ask(const PromptRequest& request) = 0;
 
     // An input box; nothing when it was cancelled.
-    virtual std::optional<QString> Input(const QString& title, const QString& prompt, const QString& initial) = 0;
+    virtual std::optional<QString> Input(const QString& title, const QString& prompt,
+                                         const QString& initial) = 0;
 
     // The password prompt. With an empty expected text: true when confirmed, the typed text in
     // *typed. With an expected text: true only when the typed text equals it.
@@ -46,7 +71,10 @@ class UnattendedPrompter : public Prompter
 {
 public:
     PromptAnswer Ask(const PromptRequest& request) override;
-    std::optional<QString> Input(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> Input(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
     bool AskPassword(const QString&, QString*) override { return false; }
 };
 

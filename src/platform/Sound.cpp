@@ -5,8 +5,14 @@
 
 namespace {
 
-quint32 Le32(const char* p) { return qFromLittleEndian<quint32>(p); }
-quint16 Le16(const char* p) { return qFromLittleEndian<quint16>(p); }
+quint32 Le32(const char* p)
+{
+    return qFromLittleEndian<quint32>(p);
+}
+quint16 Le16(const char* p)
+{
+    return qFromLittleEndian<quint16>(p);
+}
 
 // Until the program installs its audio output nothing can play.
 class SilentPlayer : public SoundPlayer

@@ -42,7 +42,9 @@ struct PdfPrinter::Job
     std::unique_ptr<QPdfWriter> Writer;
 };
 
-PdfPrinter::PdfPrinter(QString path, QPageLayout layout) : m_path(std::move(path)), m_layout(std::move(layout)) {}
+PdfPrinter::PdfPrinter(QString path, QPageLayout layout)
+    : m_path(std::move(path)), m_layout(std::move(layout))
+{}
 
 PdfPrinter::~PdfPrinter() = default;
 
@@ -127,7 +129,8 @@ bool GetPrinterDC(std::unique_ptr<PrinterDevice>& dc)
 {
     dc.reset();
     const PrinterChoice& chosen = Settings::Get().ChosenPrinter;
-    if (const SystemPrinterOpener& open = SystemPrinters(); open && chosen.OutputFile.isEmpty()) dc = open(chosen);
+    if (const SystemPrinterOpener& open = SystemPrinters(); open && chosen.OutputFile.isEmpty())
+        dc = open(chosen);
     if (!dc) dc = std::make_unique<PdfPrinter>(chosen.OutputFile, chosen.Layout);
     return true;
 }

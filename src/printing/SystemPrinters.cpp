@@ -12,7 +12,8 @@ namespace {
 class SystemPrinter : public PrinterDevice
 {
 public:
-    SystemPrinter(const QPrinterInfo& info, const QPageLayout& layout) : m_printer(info, QPrinter::HighResolution)
+    SystemPrinter(const QPrinterInfo& info, const QPageLayout& layout)
+        : m_printer(info, QPrinter::HighResolution)
     {
         if (layout.isValid()) m_printer.setPageLayout(layout);
     }

@@ -23,8 +23,7 @@ QString ReadFolder(const SettingsFile& file, const SettingKey& key)
     return AddBackslash(raw);
 }
 
-template <typename Int>
-Int ReadInteger(const SettingsFile& file, const SettingKey& key)
+template <typename Int> Int ReadInteger(const SettingsFile& file, const SettingKey& key)
 {
     return Int(RoundHalfEven(ReadNumber(file.Read(key)), std::numeric_limits<Int>::min(),
                              std::numeric_limits<Int>::max()));

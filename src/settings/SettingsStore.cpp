@@ -104,8 +104,8 @@ double SettingKey::ReadNumber() const
 
 qint32 SettingKey::ReadInt() const
 {
-    return qint32(RoundHalfEven(ReadNumber(), std::numeric_limits<qint32>::min(),
-                                std::numeric_limits<qint32>::max()));
+    return qint32(
+        RoundHalfEven(ReadNumber(), std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()));
 }
 
 QString SoundFolder(const QString& programFolder)
@@ -126,10 +126,19 @@ qint16 AlarmInterval()
 
 namespace Keys {
 
-SettingKey ShowSplash() { return Make(kGeneral, QStringLiteral("ShowSplash"), QStringLiteral("1")); }
-SettingKey SyncAuto() { return Make(kGeneral, QStringLiteral("SyncAuto"), QStringLiteral("0")); }
+SettingKey ShowSplash()
+{
+    return Make(kGeneral, QStringLiteral("ShowSplash"), QStringLiteral("1"));
+}
+SettingKey SyncAuto()
+{
+    return Make(kGeneral, QStringLiteral("SyncAuto"), QStringLiteral("0"));
+}
 
-SettingKey ShowSel() { return Make(QStringLiteral("Summary"), QStringLiteral("ShowSel"), QStringLiteral("1")); }
+SettingKey ShowSel()
+{
+    return Make(QStringLiteral("Summary"), QStringLiteral("ShowSel"), QStringLiteral("1"));
+}
 SettingKey SummarySeries(int series)
 {
     return Make(QStringLiteral("Summary"), NumberedKey("Series", series), QStringLiteral("1"));
@@ -139,29 +148,63 @@ SettingKey SummaryMonth(int month)
     return Make(QStringLiteral("Summary"), NumberedKey("Month", month), QStringLiteral("1"));
 }
 
-SettingKey CalOpen(const QString& programFolder) { return Make(QStringLiteral("Paths"), QStringLiteral("CalOpen"), programFolder); }
-SettingKey CalSave(const QString& programFolder) { return Make(QStringLiteral("Paths"), QStringLiteral("CalSave"), programFolder); }
-SettingKey ImgOpen(const QString& programFolder) { return Make(QStringLiteral("Paths"), QStringLiteral("ImgOpen"), programFolder); }
-SettingKey ImgSave(const QString& programFolder) { return Make(QStringLiteral("Paths"), QStringLiteral("ImgSave"), programFolder); }
+SettingKey CalOpen(const QString& programFolder)
+{
+    return Make(QStringLiteral("Paths"), QStringLiteral("CalOpen"), programFolder);
+}
+SettingKey CalSave(const QString& programFolder)
+{
+    return Make(QStringLiteral("Paths"), QStringLiteral("CalSave"), programFolder);
+}
+SettingKey ImgOpen(const QString& programFolder)
+{
+    return Make(QStringLiteral("Paths"), QStringLiteral("ImgOpen"), programFolder);
+}
+SettingKey ImgSave(const QString& programFolder)
+{
+    return Make(QStringLiteral("Paths"), QStringLiteral("ImgSave"), programFolder);
+}
 
-SettingKey BckImg() { return Make(QStringLiteral("Printer"), QStringLiteral("BckImg"), QStringLiteral("1")); }
-SettingKey Copies() { return Make(QStringLiteral("Printer"), QStringLiteral("Copies"), QStringLiteral("1")); }
+SettingKey BckImg()
+{
+    return Make(QStringLiteral("Printer"), QStringLiteral("BckImg"), QStringLiteral("1"));
+}
+SettingKey Copies()
+{
+    return Make(QStringLiteral("Printer"), QStringLiteral("Copies"), QStringLiteral("1"));
+}
 SettingKey PrintMonth(int month)
 {
     return Make(QStringLiteral("Printer"), NumberedKey("Month", month), QStringLiteral("1"));
 }
 
-SettingKey ChosenPrinter() { return Make(QStringLiteral("Printer"), QStringLiteral("ChosenPrinter"), QString()); }
-
-SettingKey IntervalChk() { return Make(QStringLiteral("Alarm"), QStringLiteral("IntervalChk"), QStringLiteral("15")); }
-SettingKey OffDefault() { return Make(QStringLiteral("Alarm"), QStringLiteral("OffDefault"), QStringLiteral("1")); }
-SettingKey Sound(int number, const QString& programFolder)
+SettingKey ChosenPrinter()
 {
-    return Make(QStringLiteral("Alarm"), NumberedKey("Sound", number), DefaultSoundPath(number, programFolder));
+    return Make(QStringLiteral("Printer"), QStringLiteral("ChosenPrinter"), QString());
 }
 
-SettingKey TbOpt() { return Make(QStringLiteral("Tabs"), QStringLiteral("TbOpt"), QStringLiteral("0")); }
+SettingKey IntervalChk()
+{
+    return Make(QStringLiteral("Alarm"), QStringLiteral("IntervalChk"), QStringLiteral("15"));
+}
+SettingKey OffDefault()
+{
+    return Make(QStringLiteral("Alarm"), QStringLiteral("OffDefault"), QStringLiteral("1"));
+}
+SettingKey Sound(int number, const QString& programFolder)
+{
+    return Make(QStringLiteral("Alarm"), NumberedKey("Sound", number),
+                DefaultSoundPath(number, programFolder));
+}
 
-SettingKey PictureChooser(const QString& key) { return Make(QStringLiteral("CmOpPic"), key, QStringLiteral("1")); }
+SettingKey TbOpt()
+{
+    return Make(QStringLiteral("Tabs"), QStringLiteral("TbOpt"), QStringLiteral("0"));
+}
+
+SettingKey PictureChooser(const QString& key)
+{
+    return Make(QStringLiteral("CmOpPic"), key, QStringLiteral("1"));
+}
 
 } // namespace Keys

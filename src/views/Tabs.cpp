@@ -128,7 +128,8 @@ SummaryTab::SummaryTab(QWidget* parent)
         box->setObjectName(QStringLiteral("TxtSUInf%1").arg(i));
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignRight);
-        box->setMinimumWidth(WidthToShow(box, MoneyText(std::numeric_limits<qint32>::min()))); // the widest total
+        box->setMinimumWidth(
+            WidthToShow(box, MoneyText(std::numeric_limits<qint32>::min()))); // the widest total
         m_results[size_t(i)] = box;
         results->addWidget(box, i, 1);
     }

@@ -48,7 +48,8 @@ private slots:
         AboutBox about(main, QCoreApplication::applicationFilePath());
         const QString date = Find<QLabel>(&about, "LblInfo1")->text();
         QStringList frenchMonths;
-        for (int m = 1; m <= 12; ++m) frenchMonths.append(QLocale(QLocale::French).monthName(m, QLocale::ShortFormat));
+        for (int m = 1; m <= 12; ++m)
+            frenchMonths.append(QLocale(QLocale::French).monthName(m, QLocale::ShortFormat));
         QVERIFY2(frenchMonths.contains(date.section(u' ', -2, -2)), qPrintable(date));
         QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Yes);
         QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&'), u"Annuler"_qs);

@@ -76,7 +76,8 @@ private slots:
             QTest::mouseClick(w->Button(PreviewClose), Qt::LeftButton);
         });
         f->ToolbarClick("Preview");
-        QVERIFY2(page.width() > page.height(), qPrintable(u"%1 x %2"_qs.arg(page.width()).arg(page.height())));
+        QVERIFY2(page.width() > page.height(),
+                 qPrintable(u"%1 x %2"_qs.arg(page.width()).arg(page.height())));
         f->ToolbarClick("Print");
         QVERIFY(f->dialogs->Saved.isEmpty());
         const QList<QSizeF> printed = PdfPageSizes(chosen);

@@ -57,8 +57,8 @@ private slots:
         QVERIFY(SaveBytes(path, SharedEntryCalFile(1000)));
         QPushButton* exit = main->Commands()->Button(u"CmdCOExit"_qs);
         // "Quitter" pressed as the pictures start to load.
-        const QMetaObject::Connection pressAtPictures =
-            QObject::connect(&Session::Get(), &Session::ProgressLineChanged, [exit](int line, const QString& text) {
+        const QMetaObject::Connection pressAtPictures = QObject::connect(
+            &Session::Get(), &Session::ProgressLineChanged, [exit](int line, const QString& text) {
                 if (line == 1 && text == Str(10031))
                     QMetaObject::invokeMethod(exit, &QPushButton::click, Qt::QueuedConnection);
             });

@@ -51,7 +51,8 @@ bool ShowsWhole(QLineEdit* box)
     frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
     const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box);
     const QMargins margins = box->textMargins();
-    return box->fontMetrics().horizontalAdvance(box->text()) <= contents.width() - 4 - margins.left() - margins.right();
+    return box->fontMetrics().horizontalAdvance(box->text()) <=
+           contents.width() - 4 - margins.left() - margins.right();
 }
 
 void Tick(QCheckBox* box)
@@ -77,12 +78,14 @@ private slots:
         QVERIFY(f->Start());
         f->NewDocument();
         // Amounts beyond the 32-bit range: each total is held at a limit.
-        EntriesOn(10, 3) = {Money(EntryExpense, "Voiture", "99999999999"), Money(EntryIncome, "Loto", "-99999999999")};
+        EntriesOn(10, 3) = {Money(EntryExpense, "Voiture", "99999999999"),
+                            Money(EntryIncome, "Loto", "-99999999999")};
         SummaryTab* tab = f->Main()->Summary();
         f->Main()->SetCurrentTab(TabSummary);
         f->ClickDay(10, 3);
-        QCOMPARE(TabLines(tab).mid(2), (QStringList{"Total des revenus: -2147483648$", "Total des dépenses: 2147483647$",
-                                                    "Grand total: -2147483648$"}));
+        QCOMPARE(TabLines(tab).mid(2),
+                 (QStringList{"Total des revenus: -2147483648$", "Total des dépenses: 2147483647$",
+                              "Grand total: -2147483648$"}));
         for (int i = 0; i < 3; ++i) QVERIFY2(ShowsWhole(tab->Result(i)), qPrintable(tab->Result(i)->text()));
     }
 

@@ -29,7 +29,8 @@ private slots:
         environment.insert(QStringLiteral("DAYBINDER_PLANTED_HANG"), QStringLiteral("1"));
         child.setProcessEnvironment(environment);
         child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("aDialogLeftOpenStopsTheTestNamingIt")});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("aDialogLeftOpenStopsTheTestNamingIt")});
         QVERIFY2(child.waitForFinished(60000), "the planted hang was not stopped");
         const QString output = QString::fromUtf8(child.readAll());
         QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);

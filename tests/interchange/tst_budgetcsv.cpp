@@ -18,10 +18,11 @@ namespace {
 QStringList Rows(const QByteArray& csv, char delimiter)
 {
     QProcess python;
-    python.start(Python(), {u"-c"_qs, u"import csv, io, sys\n"
-                                      "text = sys.stdin.buffer.read().decode('utf-8-sig')\n"
-                                      "for row in csv.reader(io.StringIO(text, newline=''), delimiter='%1'):\n"
-                                      "    print('|'.join(row))\n"_qs.arg(QLatin1Char(delimiter))});
+    python.start(Python(),
+                 {u"-c"_qs, u"import csv, io, sys\n"
+                            "text = sys.stdin.buffer.read().decode('utf-8-sig')\n"
+                            "for row in csv.reader(io.StringIO(text, newline=''), delimiter='%1'):\n"
+                            "    print('|'.join(row))\n"_qs.arg(QLatin1Char(delimiter))});
     python.write(csv);
     python.closeWriteChannel();
     if (!python.waitForFinished(30000) || python.exitCode() != 0) return {};
@@ -62,7 +63,8 @@ private slots:
     {
         // Most amounts have decimals: unquoted, their commas outnumber the semicolons.
         const char* const amounts[] = {"12.50", "650.25", "3.10", "48.99", "7"};
-        for (int d = 0; d < 5; ++d) EntriesOn(d + 1, 2).append(Money(EntryExpense, u"Courses"_qs, QString::fromLatin1(amounts[d])));
+        for (int d = 0; d < 5; ++d)
+            EntriesOn(d + 1, 2).append(Money(EntryExpense, u"Courses"_qs, QString::fromLatin1(amounts[d])));
         const QString ssconvert = QStandardPaths::findExecutable(u"ssconvert"_qs);
         if (ssconvert.isEmpty()) QSKIP("ssconvert (gnumeric) is not installed");
         QTemporaryDir dir;

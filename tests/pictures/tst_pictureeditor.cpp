@@ -191,7 +191,7 @@ private slots:
         WhenModal<PictureEditor>([&](PictureEditor* editor) {
             Click(editor, "CmdOpen");
             QCOMPARE(prompter.Asked.size(), 1);
-            QCOMPARE(prompter.Asked[0].Text, Str(10049)); // not a picture
+            QCOMPARE(prompter.Asked[0].Text, Str(10049));      // not a picture
             QCOMPARE(editor->Current().size(), QSize(20, 10)); // the current picture stays
             Click(editor, "CmdOpen");
             QCOMPARE(editor->Current().size(), QSize(90, 70));

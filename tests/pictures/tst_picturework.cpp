@@ -68,7 +68,8 @@ private slots:
             for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgba(x, y, 200, 40 + y));
         AdjustBrightness(20, picture);
         for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x) QCOMPARE(picture.pixel(x, y), qRgba(x + 20, y + 20, 220, 40 + y));
+            for (int x = 0; x < picture.width(); ++x)
+                QCOMPARE(picture.pixel(x, y), qRgba(x + 20, y + 20, 220, 40 + y));
     }
 
     void sizeBoxesKeepAWholeNumberWithinRange()
@@ -111,7 +112,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"étirée.bmp"_qs);
-        QVERIFY(SavePictureAsBitmap(StretchPicture(Filled(40, 30, qRgb(255, 40, 30)), QSize(673, 481)), path));
+        QVERIFY(
+            SavePictureAsBitmap(StretchPicture(Filled(40, 30, qRgb(255, 40, 30)), QSize(673, 481)), path));
         const QImage read(path);
         QCOMPARE(read.size(), QSize(673, 481));
         QCOMPARE(read.pixel(300, 200), qRgb(255, 40, 30));

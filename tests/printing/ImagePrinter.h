@@ -22,7 +22,8 @@ public:
 
     QPageLayout PageLayout() const override
     {
-        return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, m_margins, QPageLayout::Millimeter);
+        return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, m_margins,
+                           QPageLayout::Millimeter);
     }
 
     QPaintDevice* BeginJob(const QString& title, PrinterFault* fault) override

@@ -5,8 +5,8 @@
 #include <QList>
 #include <QProcess>
 #include <QRectF>
-#include <QSizeF>
 #include <QRegularExpression>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <QTextDocumentFragment>

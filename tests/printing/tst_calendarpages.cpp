@@ -105,8 +105,9 @@ private slots:
         RecordingDisplay display;
         QVERIFY(PrintJob(dc, Doc(), {}, Months({1, 3}, 2), display));
         QCOMPARE(dc.Pages.size(), 4);
-        QCOMPARE(display.Lines.mid(1), QStringList({u"Page 01 de 04 ..."_qs, u"Page 02 de 04 ..."_qs,
-                                                    u"Page 03 de 04 ..."_qs, u"Page 04 de 04 ..."_qs, u"end"_qs}));
+        QCOMPARE(display.Lines.mid(1),
+                 QStringList({u"Page 01 de 04 ..."_qs, u"Page 02 de 04 ..."_qs, u"Page 03 de 04 ..."_qs,
+                              u"Page 04 de 04 ..."_qs, u"end"_qs}));
     }
 
     void theDaysAndTheirEntriesAreTextInThePdf()
@@ -207,7 +208,7 @@ private slots:
         QCOMPARE(PixelAt(march, 5, band), QColor(0xC0, 0, 0));
         QVERIFY(LineAt(march, gridLine, inCell));
         QCOMPARE(PixelAt(march, gridLine + 0.5f, inCell), QColor(0, 0, 200)); // the picture
-        march = PreviewPage(3, {}, 0);                                         // "BckImg" off
+        march = PreviewPage(3, {}, 0);                                        // "BckImg" off
         QCOMPARE(PixelAt(march, gridLine + 0.5f, inCell), QColor(Qt::white));
 
         const QImage may = PreviewPage(5);

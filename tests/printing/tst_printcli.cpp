@@ -16,14 +16,16 @@ struct Run
     QString Err;
 };
 
-const QStringList kMonths = {u"Janvier"_qs, u"Février"_qs, u"Mars"_qs,     u"Avril"_qs,   u"Mai"_qs,      u"Juin"_qs,
-                             u"Juillet"_qs, u"Août"_qs,    u"Septembre"_qs, u"Octobre"_qs, u"Novembre"_qs, u"Décembre"_qs};
+const QStringList kMonths = {u"Janvier"_qs,   u"Février"_qs, u"Mars"_qs,     u"Avril"_qs,
+                             u"Mai"_qs,       u"Juin"_qs,    u"Juillet"_qs,  u"Août"_qs,
+                             u"Septembre"_qs, u"Octobre"_qs, u"Novembre"_qs, u"Décembre"_qs};
 
 // The titles of the pages, in order ("Janvier 2026"...).
 QStringList Titles(const QList<PdfPage>& pages)
 {
     QStringList titles;
-    for (const PdfPage& page : pages) titles.append(page.size() >= 2 ? page[0].Text + u' ' + page[1].Text : QString());
+    for (const PdfPage& page : pages)
+        titles.append(page.size() >= 2 ? page[0].Text + u' ' + page[1].Text : QString());
     return titles;
 }
 
@@ -53,7 +55,8 @@ private slots:
         QCOMPARE(pages.size(), 12);
         for (int m = 1; m <= 12; ++m) {
             const QString text = PageText(pages[m - 1]);
-            QVERIFY2(text.startsWith(kMonths[m - 1] + u" 2026 Dimanche Lundi Mardi Mercredi Jeudi Vendredi Samedi"_qs),
+            QVERIFY2(text.startsWith(kMonths[m - 1] +
+                                     u" 2026 Dimanche Lundi Mardi Mercredi Jeudi Vendredi Samedi"_qs),
                      qPrintable(text));
         }
         // New Year's Day, then the rent, in the Thursday of the first row.
@@ -67,7 +70,8 @@ private slots:
 
     void monthsCopiesAndBackgroundComeFromTheSettingsOrTheCommandLine()
     {
-        Run r = Cli({u"pdf"_qs, u"--months"_qs, u"1,3"_qs, u"--copies"_qs, u"2"_qs, Path("exemple.cal"), Path("x.pdf")});
+        Run r = Cli({u"pdf"_qs, u"--months"_qs, u"1,3"_qs, u"--copies"_qs, u"2"_qs, Path("exemple.cal"),
+                     Path("x.pdf")});
         QCOMPARE(r.Exit, 0);
         QCOMPARE(Titles(PdfWords(Path("x.pdf"))),
                  QStringList({u"Janvier 2026"_qs, u"Mars 2026"_qs, u"Janvier 2026"_qs, u"Mars 2026"_qs}));
@@ -79,7 +83,9 @@ private slots:
         QVERIFY(WriteCalFile(Path("fond.cal"), doc));
         QCOMPARE(Cli({u"pdf"_qs, Path("fond.cal"), Path("fond.pdf"), u"--months=2"_qs}).Exit, 0);
         QCOMPARE(PicturesIn(Path("fond.pdf")), 1);
-        QCOMPARE(Cli({u"pdf"_qs, Path("fond.cal"), Path("sans.pdf"), u"--months=2"_qs, u"--no-background"_qs}).Exit, 0);
+        QCOMPARE(Cli({u"pdf"_qs, Path("fond.cal"), Path("sans.pdf"), u"--months=2"_qs, u"--no-background"_qs})
+                     .Exit,
+                 0);
         QCOMPARE(PicturesIn(Path("sans.pdf")), 0);
 
         // Without options the settings decide: here May only, twice, without pictures.
@@ -98,7 +104,8 @@ private slots:
     {
         Run r = Cli({u"pdf"_qs, Path("exemple.cal"), Path("y.pdf"), u"--months"_qs, u"1,13"_qs});
         QCOMPARE(r.Exit, 1);
-        QVERIFY2(r.Err.startsWith(u"daybinder-cli: --months takes month numbers from 1 to 12"), qPrintable(r.Err));
+        QVERIFY2(r.Err.startsWith(u"daybinder-cli: --months takes month numbers from 1 to 12"),
+                 qPrintable(r.Err));
         QCOMPARE(Cli({u"pdf"_qs, Path("exemple.cal"), Path("y.pdf"), u"--copies"_qs, u"0"_qs}).Exit, 1);
         QCOMPARE(Cli({u"pdf"_qs, Path("exemple.cal")}).Exit, 1);
         QCOMPARE(Cli({u"pdf"_qs, Path("absent.cal"), Path("y.pdf")}).Exit, 1);

@@ -7,7 +7,7 @@
 namespace {
 
 constexpr qint32 kBlack = 0;
-constexpr qint32 kRed = 0x0000FF;  // stored colours: red in the low byte
+constexpr qint32 kRed = 0x0000FF; // stored colours: red in the low byte
 constexpr qint32 kBlue = 0xFF0000;
 
 bool Dark(const QColor& c)
@@ -89,8 +89,9 @@ private slots:
         {
             double X, Y;
             bool Ink;
-        } points[] = {{2.0, 10, true},  {1.96, 10, false}, {2.04, 10, false}, {0.96, 4.96, true}, {9.04, 5.04, true},
-                      {0.94, 5, false}, {9.06, 5, false},  {5, 4.94, false},  {5, 5.06, false}};
+        } points[] = {{2.0, 10, true},    {1.96, 10, false},  {2.04, 10, false},
+                      {0.96, 4.96, true}, {9.04, 5.04, true}, {0.94, 5, false},
+                      {9.06, 5, false},   {5, 4.94, false},   {5, 5.06, false}};
         for (const auto& pt : points)
             QVERIFY2(Dark(dc.At(0, pt.X, pt.Y)) == pt.Ink, qPrintable(u"%1, %2"_qs.arg(pt.X).arg(pt.Y)));
     }
@@ -155,21 +156,21 @@ private slots:
         const QRectF ink = InkCm(page);
         QVERIFY(std::abs(ink.left() - 2) < 0.02 && std::abs(ink.right() - (2 + 2.5 * tw)) < 0.02);
         QVERIFY(std::abs(ink.bottom() - (2 + 2 * th)) < 0.02);
-        const auto at = [&](double x, double y) { return page.pixelColor(QPointF(x * 100, y * 100).toPoint()); };
+        const auto at = [&](double x, double y) {
+            return page.pixelColor(QPointF(x * 100, y * 100).toPoint());
+        };
         QCOMPARE(at(2 + 2.5 * tw - 0.03, 2.5), QColor(Qt::red));
         QCOMPARE(at(2 + 1.5 * tw + 0.05, 2.5), QColor(Qt::blue));
 
         // Once at its natural size from the top-left corner, cut where the area ends.
-        page = PrintOnePage([&](cmAPIPrinter& p) {
-            QVERIFY(p.cmOutput_PrintPicture(3, 3, 0.5f, 5, picture, false, false));
-        });
+        page = PrintOnePage(
+            [&](cmAPIPrinter& p) { QVERIFY(p.cmOutput_PrintPicture(3, 3, 0.5f, 5, picture, false, false)); });
         QVERIFY(std::abs(InkCm(page).width() - 0.5) < 0.02);
         QVERIFY(std::abs(InkCm(page).height() - th) < 0.02);
 
         // Stretched: the whole picture over the whole area.
-        page = PrintOnePage([&](cmAPIPrinter& p) {
-            QVERIFY(p.cmOutput_PrintPicture(1, 1, 8, 4, picture, true, false));
-        });
+        page = PrintOnePage(
+            [&](cmAPIPrinter& p) { QVERIFY(p.cmOutput_PrintPicture(1, 1, 8, 4, picture, true, false)); });
         QVERIFY(std::abs(InkCm(page).width() - 8) < 0.02 && std::abs(InkCm(page).height() - 4) < 0.02);
         QCOMPARE(at(1.1, 1.1), QColor(Qt::red));
         QCOMPARE(at(8.9, 4.9), QColor(Qt::blue));

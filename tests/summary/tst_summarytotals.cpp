@@ -66,7 +66,8 @@ private slots:
         EntriesOn(1, 2) = {Money(EntryIncome, "Paie", "100")};
         EntriesOn(29, 2) = {Money(EntryExpense, "Loyer", "30")};
         QCOMPARE(CellOf(1, 2), kFirstCell);
-        QCOMPARE(Summary(SummaryMonth, 15, 2), (QStringList{"2004-02-01", "2004-02-29", "100$", "30$", "70$"}));
+        QCOMPARE(Summary(SummaryMonth, 15, 2),
+                 (QStringList{"2004-02-01", "2004-02-29", "100$", "30$", "70$"}));
         const MonthlyTotals totals = GatherMonthlyTotals(Doc());
         QCOMPARE((QList<qint32>{totals.Value(0, 2), totals.Value(1, 2), totals.Value(2, 2)}),
                  (QList<qint32>{100, 30, 70}));

@@ -22,7 +22,7 @@ public:
     QList<FileDialogRequest> Opened;
     QList<FileDialogRequest> Saved;
     QList<qint32> ColourAsked;
-    QStringList FolderAsked;  // the start folder of each request
+    QStringList FolderAsked;           // the start folder of each request
     QList<PrinterChoice> PrinterAsked; // the choice shown by each set-up
 
     // Runs while a file dialog is open, as a dialog's own event loop answers window events.
