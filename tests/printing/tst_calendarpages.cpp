@@ -77,6 +77,18 @@ bool LineAt(const QImage& page, float xCm, float yCm)
     return false;
 }
 
+// The words of March printed into a PDF; empty unless the job printed exactly one page.
+QList<PdfPage> PrintedMarch()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"mars.pdf"_qs);
+    PdfPrinter printer(path);
+    RecordingDisplay display;
+    if (!PrintJob(printer, Doc(), {}, Months({3}), display)) return {};
+    const QList<PdfPage> pages = PdfWords(path);
+    return pages.size() == 1 ? pages : QList<PdfPage>();
+}
+
 } // namespace
 
 class TestCalendarPages : public QObject
@@ -112,12 +124,7 @@ private slots:
 
     void theDaysAndTheirEntriesAreTextInThePdf()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"mars.pdf"_qs);
-        PdfPrinter printer(path);
-        RecordingDisplay display;
-        QVERIFY(PrintJob(printer, Doc(), {}, Months({3}), display));
-        const QList<PdfPage> pages = PdfWords(path);
+        const QList<PdfPage> pages = PrintedMarch();
         QCOMPARE(pages.size(), 1);
         const PdfPage& page = pages[0];
 
@@ -153,12 +160,7 @@ private slots:
         for (int i = 1; i <= 24; ++i) meeting += u"Assemblée%1 "_qs.arg(i, 2, 10, QLatin1Char('0'));
         EntriesOn(1, 3) = {Event(meeting.left(260))};
         EntriesOn(7, 3) = {Money(EntryIncome, u"Prime"_qs, u"123456789012345678901234567890"_qs)};
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"mars.pdf"_qs);
-        PdfPrinter printer(path);
-        RecordingDisplay display;
-        QVERIFY(PrintJob(printer, Doc(), {}, Months({3}), display));
-        const QList<PdfPage> pages = PdfWords(path);
+        const QList<PdfPage> pages = PrintedMarch();
         QCOMPARE(pages.size(), 1);
 
         // The line keeps its beginning, as the month window shows it, and stays in its cell.
