@@ -47,10 +47,7 @@ void ReadSyncState(const QString& path, ArchiveReader& archive, CalendarDocument
     FileError error;
     const bool read = archive.Read(kSyncMemberName, target.Password, &text, &error) == MemberStatus::Read;
     if (read && ReadSyncMember(text, target)) return;
-    target.Sync = SyncState();
-    for (auto& m : target.Months)
-        for (DayCell& c : m.Cells)
-            for (DayEntry& e : c.Entries) e.Uid.clear();
+    target.Sync = SyncState(); // no entry took an identity: the member is read whole or not at all
     ShowMessage(QStringLiteral("Daybinder"), Str(28011).arg(path), PromptIcon::Exclamation);
 }
 

@@ -31,6 +31,16 @@ void AddEntryPictures(CalendarDocument& doc, QList<PictureSlot>& found, bool wit
 
 } // namespace
 
+QByteArray MemberField(const QString& text)
+{
+    return text.toUtf8().toPercentEncoding();
+}
+
+QString MemberFieldText(QByteArrayView field)
+{
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(field.toByteArray()));
+}
+
 QString BackgroundMemberName(int month)
 {
     return QStringLiteral("bck.") + TwoDigits(month);

@@ -13,6 +13,11 @@ inline const QString kDataMemberName = QStringLiteral("caldata.cal");
 // What a recovery copy says about itself; other files do not have it.
 inline const QString kRecoveryMemberName = QStringLiteral("recovery.dat");
 
+// A text field of the small line-and-tab members of our own (sync.dat, recovery.dat):
+// percent-encoded UTF-8, so that no field holds a tab or a line break.
+QByteArray MemberField(const QString& text);
+QString MemberFieldText(QByteArrayView field);
+
 // "bck.00" for the default background, "bck.01" to "bck.12" for the months.
 QString BackgroundMemberName(int month);
 // "ev." + month (2 digits) + cell index (2 digits) + entry index (4 digits).

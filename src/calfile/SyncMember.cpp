@@ -1,5 +1,6 @@
 #include "calfile/SyncMember.h"
 
+#include "calfile/CalMembers.h"
 #include "calfile/DataStream.h"
 
 #include <QCryptographicHash>
@@ -9,16 +10,6 @@
 namespace {
 
 const QByteArray kHeader = QByteArrayLiteral("DAYBINDER-SYNC 1");
-
-QByteArray Field(const QString& text)
-{
-    return text.toUtf8().toPercentEncoding();
-}
-
-QString Text(QByteArrayView field)
-{
-    return QString::fromUtf8(QByteArray::fromPercentEncoding(field.toByteArray()));
-}
 
 // A short check of what the stream holds of an entry.
 QByteArray EntryCheck(const DayEntry& entry)
@@ -52,23 +43,24 @@ bool ParseLine(const QList<QByteArray>& f, Parsed& out)
 {
     const QByteArray& key = f[0];
     if (key == "url" && f.size() == 2)
-        out.State.CollectionUrl = Text(f[1]);
+        out.State.CollectionUrl = MemberFieldText(f[1]);
     else if (key == "user" && f.size() == 2)
-        out.State.UserName = Text(f[1]);
+        out.State.UserName = MemberFieldText(f[1]);
     else if (key == "token" && f.size() == 2)
-        out.State.SyncToken = Text(f[1]);
+        out.State.SyncToken = MemberFieldText(f[1]);
     else if (key == "year" && f.size() == 2) {
         const auto year = Number(f[1]);
         if (!year) return false;
         out.State.Year = *year;
     } else if (key == "record" && f.size() == 6) {
-        SyncRecord r{Text(f[1]), Text(f[2]), Text(f[3]), Text(f[4]), f[5] == "1"};
+        SyncRecord r{MemberFieldText(f[1]), MemberFieldText(f[2]), MemberFieldText(f[3]),
+                     MemberFieldText(f[4]), f[5] == "1"};
         if (r.Uid.isEmpty() || r.Href.isEmpty() || out.State.Records.contains(r.Uid)) return false;
         out.State.Records.insert(r.Uid, r);
     } else if (key == "entry" && f.size() == 6) {
         const auto m = Number(f[1]), c = Number(f[2]), l = Number(f[3]);
-        if (!m || !c || !l || Text(f[5]).isEmpty()) return false;
-        out.Entries.append({*m, *c, *l, f[4], Text(f[5])});
+        if (!m || !c || !l || MemberFieldText(f[5]).isEmpty()) return false;
+        out.Entries.append({*m, *c, *l, f[4], MemberFieldText(f[5])});
     } else {
         return false;
     }
@@ -95,13 +87,13 @@ QByteArray SyncMemberText(const CalendarDocument& doc)
 {
     const SyncState& s = doc.Sync;
     QByteArray out = kHeader + '\n';
-    out += "url\t" + Field(s.CollectionUrl) + '\n';
-    out += "user\t" + Field(s.UserName) + '\n';
+    out += "url\t" + MemberField(s.CollectionUrl) + '\n';
+    out += "user\t" + MemberField(s.UserName) + '\n';
     out += "year\t" + QByteArray::number(s.Year) + '\n';
-    out += "token\t" + Field(s.SyncToken) + '\n';
+    out += "token\t" + MemberField(s.SyncToken) + '\n';
     for (const SyncRecord& r : s.Records)
-        out += "record\t" + Field(r.Uid) + '\t' + Field(r.Href) + '\t' + Field(r.ETag) + '\t' +
-               Field(r.Fingerprint) + '\t' + (r.SeriesDay ? '1' : '0') + '\n';
+        out += "record\t" + MemberField(r.Uid) + '\t' + MemberField(r.Href) + '\t' + MemberField(r.ETag) +
+               '\t' + MemberField(r.Fingerprint) + '\t' + (r.SeriesDay ? '1' : '0') + '\n';
     for (int m = 1; m <= 12; ++m)
         for (int c = kFirstCell; c <= kLastCell; ++c) {
             const QList<DayEntry>& entries = doc.Month(m).Cell(c).Entries;
@@ -109,7 +101,7 @@ QByteArray SyncMemberText(const CalendarDocument& doc)
                 if (!entries[i].Uid.isEmpty())
                     out += "entry\t" + QByteArray::number(m) + '\t' + QByteArray::number(c) + '\t' +
                            QByteArray::number(i) + '\t' + EntryCheck(entries[i]) + '\t' +
-                           Field(entries[i].Uid) + '\n';
+                           MemberField(entries[i].Uid) + '\n';
         }
     return out;
 }

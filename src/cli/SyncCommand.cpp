@@ -49,12 +49,7 @@ bool ChooseCollection(const CliArguments& a, SyncState& sync, QString* error)
     }
     const std::optional<QUrl> checked = CollectionUrl(url, a.Flags.contains(kAllowHttpFlag), error);
     if (!checked) return false;
-    const QString address = checked->toString();
-    if (address != sync.CollectionUrl || user != sync.UserName) {
-        sync.ForgetPairing(); // another calendar: everything is paired again by date and text
-        sync.CollectionUrl = address;
-        sync.UserName = user;
-    }
+    sync.TieTo(checked->toString(), user);
     return true;
 }
 

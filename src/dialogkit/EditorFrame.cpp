@@ -131,6 +131,7 @@ UpDownBox MakeUpDownBox(const QString& boxName, const QString& upDownName, QWidg
 {
     UpDownBox b;
     b.Box = AmountTextBox(boxName, AmountSign::Absolute, parent);
+    delete b.Box->validator(); // the number's own bound replaces the text filter
     b.Box->setValidator(new BoundedNumberValidator(maximum, b.Box));
     b.Box->setToolTip(Str(20005).arg(PlainNumberText(minimum), PlainNumberText(maximum)));
     b.Box->setMaximumWidth(80);

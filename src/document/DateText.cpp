@@ -1,5 +1,6 @@
 #include "document/DateText.h"
 
+#include <QDate>
 #include <QLocale>
 
 namespace {
@@ -26,13 +27,6 @@ QString LongDateText(const DateRec& date)
 
 QString SpokenDateText(const DateRec& date)
 {
-    const QLocale french(QLocale::French, QLocale::France);
-    // WeekdayOf counts from Sunday = 1, Qt from Monday = 1.
-    const int sundayFirst = WeekdayOf(date, false);
-    const int weekday = sundayFirst == 1 ? 7 : sundayFirst - 1;
-    return QStringLiteral("%1 %2 %3 %4")
-        .arg(french.dayName(weekday, QLocale::LongFormat))
-        .arg(date.Day)
-        .arg(french.monthName(date.Month, QLocale::LongFormat))
-        .arg(date.Year, 4, 10, QLatin1Char('0'));
+    return QLocale(QLocale::French, QLocale::France)
+        .toString(QDate(date.Year, date.Month, date.Day), QStringLiteral("dddd d MMMM yyyy"));
 }

@@ -137,9 +137,9 @@ void MarkPartsAgainst(CalendarDocument& doc, const CalendarDocument& saved)
 std::bitset<12 * kCellCount> ChangedDays(const CalendarDocument& a, const CalendarDocument& b)
 {
     std::bitset<12 * kCellCount> days;
-    for (size_t m = 0; m < a.Months.size(); ++m)
-        for (size_t c = 0; c < size_t(kCellCount); ++c)
-            if (!SameDay(a.Months[m].Cells[c], b.Months[m].Cells[c])) days.set(m * kCellCount + c);
+    for (int m = 1; m <= 12; ++m)
+        for (int c = kFirstCell; c <= kLastCell; ++c)
+            if (!SameDay(a.Month(m).Cell(c), b.Month(m).Cell(c))) days.set(DayIndex(m, c));
     return days;
 }
 

@@ -24,8 +24,12 @@ void KeepServerPairing(CalendarDocument& restored, const CalendarDocument& left)
 // Sets the part flags of doc to what differs from the saved state, and IsSaved with them.
 void MarkPartsAgainst(CalendarDocument& doc, const CalendarDocument& saved);
 
-// Days whose entries differ, at (month - 1) * 42 + cell position.
+// Days whose entries differ, each at DayIndex(month, cell).
 std::bitset<12 * kCellCount> ChangedDays(const CalendarDocument& a, const CalendarDocument& b);
+inline size_t DayIndex(int month, int cell)
+{
+    return size_t((month - 1) * kCellCount + cell - kFirstCell);
+}
 
 // A month whose look changed: it moved on or off the defaults, or what it shows differs.
 bool MonthColoursChanged(const CalendarDocument& before, const CalendarDocument& after, int month);

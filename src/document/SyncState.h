@@ -36,4 +36,13 @@ struct SyncState
         SyncToken.clear();
         Records.clear();
     }
+    // Ties the document to a collection; another calendar than before is paired again from the
+    // start, by date and text.
+    void TieTo(const QString& url, const QString& user)
+    {
+        if (url == CollectionUrl && user == UserName) return;
+        ForgetPairing();
+        CollectionUrl = url;
+        UserName = user;
+    }
 };

@@ -37,6 +37,16 @@ QString NetworkFailureReason(QNetworkReply::NetworkError error)
     }
 }
 
+QString HttpFailureMessage(const QNetworkReply* reply, const QString& host)
+{
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status >= 300) {
+        const QString phrase = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+        return Str(27024).arg(host, (QString::number(status) + u' ' + phrase).trimmed());
+    }
+    return Str(27015).arg(host, NetworkFailureReason(reply->error()));
+}
+
 int CalendarDownload::TimeoutSeconds = 30;
 
 bool IsCalendarAddress(const QString& text)
@@ -117,12 +127,7 @@ QString CalendarDownload::ErrorMessage() const
 {
     const QString host = Quoted(m_url.host());
     if (m_tooLarge) return Str(27025).arg(Quoted(m_url.toDisplayString()));
-    const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status >= 300) {
-        const QString phrase = m_reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        return Str(27024).arg(host, (QString::number(status) + u' ' + phrase).trimmed());
-    }
-    return Str(27015).arg(host, NetworkFailureReason(m_reply->error()));
+    return HttpFailureMessage(m_reply, host);
 }
 
 void CalendarDownload::Done()

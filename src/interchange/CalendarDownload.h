@@ -26,6 +26,10 @@ std::optional<QUrl> CalendarUrl(const QString& text, QString* error);
 // counts as the server not answering.
 QString NetworkFailureReason(QNetworkReply::NetworkError error);
 
+// What went wrong with a reply that failed: the server's answer when it gave one (status 300
+// and over), else why it could not be reached. host is already quoted.
+QString HttpFailureMessage(const QNetworkReply* reply, const QString& host);
+
 // One download at a time; Start again after Finished.
 class CalendarDownload : public QObject
 {

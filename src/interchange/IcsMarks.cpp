@@ -1,20 +1,12 @@
 #include "interchange/IcsMarks.h"
 
+#include "document/ColourValue.h"
+
 #include <QColor>
 #include <QList>
 #include <utility>
 
 namespace {
-
-QColor ColorOf(qint32 colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
-qint32 EntryColourOf(const QColor& c)
-{
-    return qint32(c.red() | (c.green() << 8) | (c.blue() << 16));
-}
 
 const char* XValue(icalcomponent* event, const char* name)
 {
@@ -30,10 +22,10 @@ qint32 ColourOfEvent(icalcomponent* event)
     if (!named) return -1;
     const QString name = QString::fromUtf8(icalproperty_get_color(named)).trimmed();
     const QColor exact(QString::fromUtf8(XValue(event, kExactColourProperty)));
-    if (exact.isValid() && name.compare(ColourName(EntryColourOf(exact)), Qt::CaseInsensitive) == 0)
-        return EntryColourOf(exact);
+    if (exact.isValid() && name.compare(ColourName(FromQColor(exact)), Qt::CaseInsensitive) == 0)
+        return FromQColor(exact);
     const QColor c(name);
-    return c.isValid() ? EntryColourOf(c) : -1;
+    return c.isValid() ? FromQColor(c) : -1;
 }
 
 // Whole days before the start of the first display alarm set before it; -1 when none is.
@@ -61,7 +53,7 @@ QString ColourName(qint32 colour)
         for (const QString& name : QColor::colorNames()) all.append({name, QColor(name)});
         return all;
     }();
-    const QColor c = ColorOf(colour);
+    const QColor c = ToQColor(colour);
     QString best;
     qint64 bestDistance = -1;
     for (const auto& [name, n] : named) {
@@ -77,7 +69,7 @@ QString ColourName(qint32 colour)
 
 QString ExactColour(qint32 colour)
 {
-    return ColorOf(colour).name();
+    return ToQColor(colour).name();
 }
 
 void ReadEntryMarks(icalcomponent* event, DayEntry& entry)

@@ -82,8 +82,6 @@ public:
     bool cmPrt_DocStart(PrinterDevice* dc, const QString& documentName, qint32 toPrinter, float zoom,
                         QImage* pageFrame, qreal devicePixelRatio = 1);
 
-    // The width of a text in centimetres, with the font and narrowing it is printed with.
-    float TextWidth(const QString& text, const PrintFont& font);
     // The longest beginning of the text that prints no wider than width (cm): a line cut to its
     // box, as a window cuts it.
     QString FittingText(const QString& text, const PrintFont& font, float width);

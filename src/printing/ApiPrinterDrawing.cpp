@@ -161,23 +161,24 @@ QFont cmAPIPrinter::FontFor(const PrintFont& font) const
     return f;
 }
 
-float cmAPIPrinter::TextWidth(const QString& text, const PrintFont& font)
-{
-    if (!m_device) return 0;
-    const QFont f = FontFor(font);
-    const QFontMetricsF metrics(f, m_device);
-    return float(metrics.horizontalAdvance(text) * FontNarrowing(f, font.Name) / m_toDevice.m11());
-}
-
 QString cmAPIPrinter::FittingText(const QString& text, const PrintFont& font, float width)
 {
-    if (TextWidth(text, font) <= width) return text;
-    qsizetype fits = 0, tooLong = text.size();
-    while (tooLong - fits > 1) {
-        const qsizetype middle = (fits + tooLong) / 2;
-        (TextWidth(text.left(middle), font) <= width ? fits : tooLong) = middle;
+    if (!m_device) return text;
+    // Widths in centimetres, with the font and narrowing the text is printed with; the font and
+    // its measures are made once for the whole search.
+    const QFont f = FontFor(font);
+    const QFontMetricsF metrics(f, m_device);
+    const qreal scale = FontNarrowing(f, font.Name) / m_toDevice.m11();
+    const auto fits = [&](qsizetype length) {
+        return float(metrics.horizontalAdvance(text.left(length)) * scale) <= width;
+    };
+    if (fits(text.size())) return text;
+    qsizetype fitting = 0, tooLong = text.size();
+    while (tooLong - fitting > 1) {
+        const qsizetype middle = (fitting + tooLong) / 2;
+        (fits(middle) ? fitting : tooLong) = middle;
     }
-    return text.left(fits);
+    return text.left(fitting);
 }
 
 bool cmAPIPrinter::cmOutput_PrintText(float x, float y, const QString& text, qint32 colour,

@@ -16,16 +16,6 @@ const QByteArray kHeader = QByteArrayLiteral("DAYBINDER-RECOVERY 1");
 // As for any ".cal" file: no copy of a real calendar comes near this.
 constexpr qint64 kLargestCopy = qint64(1) << 30;
 
-QByteArray Field(const QString& text)
-{
-    return text.toUtf8().toPercentEncoding();
-}
-
-QString Text(QByteArrayView field)
-{
-    return QString::fromUtf8(QByteArray::fromPercentEncoding(field.toByteArray()));
-}
-
 QString Absolute(const QString& path)
 {
     return path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
@@ -44,9 +34,9 @@ QString RecoveryFolder()
 QByteArray RecoveryNoteText(const RecoveryNote& note)
 {
     QByteArray text = kHeader + '\n';
-    text += "document\t" + Field(note.Document) + '\n';
+    text += "document\t" + MemberField(note.Document) + '\n';
     text += "made\t" + note.Made.toUTC().toString(Qt::ISODateWithMs).toLatin1() + '\n';
-    text += "process\t" + QByteArray::number(note.ProcessId) + '\t' + Field(note.Host) + '\n';
+    text += "process\t" + QByteArray::number(note.ProcessId) + '\t' + MemberField(note.Host) + '\n';
     return text;
 }
 
@@ -58,13 +48,13 @@ bool ReadRecoveryNote(QByteArrayView text, RecoveryNote* note)
     for (const QByteArray& line : lines.mid(1)) {
         const QList<QByteArray> f = line.split('\t');
         if (f[0] == "document" && f.size() == 2) {
-            note->Document = Text(f[1]);
+            note->Document = MemberFieldText(f[1]);
         } else if (f[0] == "made" && f.size() == 2) {
             note->Made = QDateTime::fromString(QString::fromLatin1(f[1]), Qt::ISODateWithMs);
             made = note->Made.isValid();
         } else if (f[0] == "process" && f.size() == 3) {
             note->ProcessId = f[1].toLongLong();
-            note->Host = Text(f[2]);
+            note->Host = MemberFieldText(f[2]);
         }
     }
     return made;

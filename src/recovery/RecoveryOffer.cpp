@@ -105,17 +105,18 @@ void RecoveryOffer::OfferAll()
             return;
         }
         // Opened as a user opens it (save check, password), then the copy goes over it.
-        m_restoreOnOpen = copy.Path;
+        m_restoreOnOpen = copy;
         DocumentCommands::Get().Open(copy.Note.Document);
-        m_restoreOnOpen.clear();
+        m_restoreOnOpen.reset();
         return;
     }
 }
 
 void RecoveryOffer::OfferFor(const QString& path)
 {
-    if (!m_restoreOnOpen.isEmpty()) {
-        RestoreOverRead(InspectCopy(std::exchange(m_restoreOnOpen, QString())));
+    if (m_restoreOnOpen) {
+        const RecoveryCopy copy = *std::exchange(m_restoreOnOpen, std::nullopt);
+        RestoreOverRead(copy);
         return;
     }
     for (const RecoveryCopy& copy : RecoveryCopies(m_writer.Folder)) {

@@ -9,6 +9,7 @@
 
 #include <QSet>
 #include <QString>
+#include <optional>
 
 class RecoveryWriter;
 
@@ -45,5 +46,6 @@ private:
 
     RecoveryWriter& m_writer;
     QSet<QString> m_answered;
-    QString m_restoreOnOpen; // the copy to restore without asking once Open has read its document
+    // The copy to restore without asking once Open has read its document.
+    std::optional<RecoveryCopy> m_restoreOnOpen;
 };

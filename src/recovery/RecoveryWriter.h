@@ -64,7 +64,6 @@ public:
     void WaitForCopy();
 
     QString CopyPath() const { return m_copyPath; }
-    bool Writing() const { return m_worker != nullptr; }
 
 signals:
     // A copy was written (or could not be), writeMs after its document was taken.

@@ -81,7 +81,7 @@ NetworkCalDavClient::Answer NetworkCalDavClient::AnswerOf(QNetworkReply* reply) 
     if (reply->error() == QNetworkReply::OperationCanceledError && m_cancelling) {
         a.Result = {DavStatus::Cancelled, Str(28007)};
     } else if (a.Status == 0) {
-        a.Result = {DavStatus::Failed, Str(27015).arg(host, NetworkFailureReason(reply->error()))};
+        a.Result = {DavStatus::Failed, HttpFailureMessage(reply, host)};
     } else if (a.Status == 401) {
         a.Result = {DavStatus::Unauthorized, Str(28002).arg(host)};
     } else if (a.Status == 404) {
@@ -89,9 +89,7 @@ NetworkCalDavClient::Answer NetworkCalDavClient::AnswerOf(QNetworkReply* reply) 
     } else if (a.Status == 412) {
         a.Result = {DavStatus::PreconditionFailed, QString()};
     } else if (a.Status >= 300) {
-        const QString phrase = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        a.Result = {DavStatus::Failed,
-                    Str(27024).arg(host, (QString::number(a.Status) + u' ' + phrase).trimmed())};
+        a.Result = {DavStatus::Failed, HttpFailureMessage(reply, host)};
     } else {
         a.Result = {DavStatus::Ok, QString()};
     }

@@ -18,6 +18,14 @@ namespace {
 constexpr int kFetchBatch = 100;
 constexpr int kRounds = 3; // rounds of sending; what is left goes at the next exchange
 
+// The server's resources as the last exchange left them: href -> ETag.
+QHash<QString, QString> KnownETags(const SyncState& sync)
+{
+    QHash<QString, QString> known;
+    for (const SyncRecord& r : sync.Records) known.insert(r.Href, r.ETag);
+    return known;
+}
+
 } // namespace
 
 struct SyncExchange::Operation
@@ -141,8 +149,7 @@ void SyncExchange::YearListed(const DavListing& listing)
 void SyncExchange::Listed(const DavListing& listing, bool changesOnly)
 {
     if (Stopping(listing.Result)) return;
-    QHash<QString, QString> known; // href -> ETag
-    for (const SyncRecord& r : std::as_const(m_work.Sync.Records)) known.insert(r.Href, r.ETag);
+    const QHash<QString, QString> known = KnownETags(m_work.Sync);
     if (changesOnly) {
         if (!listing.SyncToken.isEmpty()) m_newToken = listing.SyncToken;
         for (const QString& href : listing.Removed)
@@ -258,7 +265,7 @@ void SyncExchange::SendNext()
 {
     if (m_sendLoop) return; // an answer given at once: the loop below goes on
     m_sendLoop = true;
-    while (m_running && m_inFlight < m_parallel && m_nextOperation < m_operations.size() && m_failure.Ok() &&
+    while (m_running && m_inFlight < kParallel && m_nextOperation < m_operations.size() && m_failure.Ok() &&
            !m_cancelled) {
         const Operation op = m_operations[m_nextOperation++];
         ++m_inFlight;
@@ -353,9 +360,7 @@ void SyncExchange::AfterSending()
 
 void SyncExchange::OwnChangesListed(const DavListing& listing)
 {
-    const QHash<QString, SyncRecord>& records = m_work.Sync.Records;
-    QHash<QString, QString> known; // href -> ETag
-    for (const SyncRecord& r : records) known.insert(r.Href, r.ETag);
+    const QHash<QString, QString> known = KnownETags(m_work.Sync);
     bool ours = listing.Result.Ok() && !listing.SyncToken.isEmpty();
     for (const DavItem& item : listing.Items)
         ours = ours && known.value(item.Href) == item.ETag && !item.ETag.isEmpty();

@@ -56,8 +56,6 @@ public:
     using ApplyStep = std::function<void(const QList<int>& months, const std::function<void()>& apply)>;
     void SetApplyStep(ApplyStep step) { m_applyStep = std::move(step); }
     void SetLocalZone(const QTimeZone& zone) { m_local = zone; }
-    // Requests sent side by side while the document's changes go out.
-    void SetParallelRequests(int n) { m_parallel = qMax(1, n); }
 
     void Start();
     // Stops what is under way; Finished follows with Cancelled.
@@ -94,7 +92,7 @@ private:
     CalendarDocument m_work;
     ApplyStep m_applyStep;
     QTimeZone m_local = QTimeZone::systemTimeZone();
-    int m_parallel = 4;
+    static constexpr int kParallel = 4; // requests sent side by side while changes go out
     bool m_running = false;
     bool m_cancelled = false;
     bool m_destroying = false;

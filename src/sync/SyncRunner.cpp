@@ -101,11 +101,7 @@ std::optional<QString> SyncRunner::AskSettings(const QString& password, bool rem
     SyncDialog dialog({sync.CollectionUrl, sync.UserName, password, remembered}, m_window);
     if (dialog.exec() != QDialog::Accepted || !MayStart()) return std::nullopt;
     const SyncSettings v = dialog.Values();
-    if (v.Url != sync.CollectionUrl || v.User != sync.UserName) {
-        sync.ForgetPairing(); // another calendar: everything is paired again by date and text
-        sync.CollectionUrl = v.Url;
-        sync.UserName = v.User;
-    }
+    sync.TieTo(v.Url, v.User);
     const QString key = PasswordKey(v.Url, v.User);
     m_passwords.insert(key, v.Password);
     m_askFirst = false;
@@ -135,8 +131,8 @@ void SyncRunner::Start(const QString& password, bool automatic)
         apply();
         const auto days = ChangedDays(m_before, session.CurrentDocument);
         for (int m = 1; m <= 12; ++m)
-            for (int c = 0; c < kCellCount; ++c)
-                if (days.test(size_t((m - 1) * kCellCount + c))) {
+            for (int c = kFirstCell; c <= kLastCell; ++c)
+                if (days.test(DayIndex(m, c))) {
                     session.SetModified(PartMonthEntries, true, m);
                     break;
                 }
@@ -173,14 +169,15 @@ void SyncRunner::Ended(const SyncOutcome& outcome)
     Session& s = Session::Get();
     if (outcome.Failure == DavStatus::Unauthorized) m_passwords.remove(CurrentKey());
     m_askFirst = outcome.End == SyncOutcome::Failed;
-    KeepStateOnDisk();
+    const auto days = ChangedDays(m_before, s.CurrentDocument);
+    KeepStateOnDisk(days.any());
     m_progress->hide();
     s.SetProgressLine(0, QString());
     s.SetProgressLine(1, QString());
     s.SetMode(MainMode::Edit);
-    const auto days = ChangedDays(m_before, s.CurrentDocument);
-    for (size_t i = 0; i < days.size(); ++i)
-        if (days.test(i)) s.NotifyDayCellChanged(int(i / kCellCount) + 1, int(i % kCellCount) + kFirstCell);
+    for (int m = 1; m <= 12; ++m)
+        for (int c = kFirstCell; c <= kLastCell; ++c)
+            if (days.test(DayIndex(m, c))) s.NotifyDayCellChanged(m, c);
     s.RequestRefresh(-1);
     m_before = CalendarDocument();
     emit Finished(outcome);
@@ -189,13 +186,11 @@ void SyncRunner::Ended(const SyncOutcome& outcome)
 
 // A document that was saved and received nothing is written again at once with what the
 // exchange recorded, so that the file on disk and the server stay paired.
-void SyncRunner::KeepStateOnDisk()
+void SyncRunner::KeepStateOnDisk(bool daysChanged)
 {
     Session& s = Session::Get();
     CalendarDocument& doc = s.CurrentDocument;
-    if (!m_wasSaved || ChangedDays(m_before, doc).any() || doc.FilePath.isEmpty() ||
-        doc.Sync == m_stateBefore)
-        return;
+    if (!m_wasSaved || daysChanged || doc.FilePath.isEmpty() || doc.Sync == m_stateBefore) return;
     if (!WriteCalFile(doc.FilePath, doc)) return;
     s.SetModified(PartAll, false);
     s.SavedDocument = doc;

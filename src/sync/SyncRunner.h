@@ -47,7 +47,7 @@ private:
     std::optional<QString> AskSettings(const QString& password, bool remembered);
     void Start(const QString& password, bool automatic);
     void Ended(const SyncOutcome& outcome);
-    void KeepStateOnDisk();
+    void KeepStateOnDisk(bool daysChanged);
     void Report(const SyncOutcome& outcome);
 
     QPointer<QWidget> m_window;

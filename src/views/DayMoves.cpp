@@ -20,7 +20,7 @@ DateRec MovedDay(const DateRec& from, DayMove move)
         to = MakeDate(1, from.Month, from.Year);
         break;
     case DayMove::LastOfMonth:
-        to = MakeDate(DaysInMonth(from.Year, from.Month), from.Month, from.Year);
+        to = ClampedDate(31, from.Month, from.Year);
         break;
     case DayMove::PreviousMonth:
     case DayMove::NextMonth: {

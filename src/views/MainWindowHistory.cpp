@@ -84,7 +84,7 @@ void MainWindow::ShowRestored(const CalendarDocument& before)
         if (MonthColoursChanged(before, now, m)) w->ApplyMonthColours();
         if (MonthBackgroundChanged(before, now, m)) w->DrawMonthBackground();
         for (int cell = kFirstCell; cell <= kLastCell; ++cell)
-            if (days.test(size_t((m - 1) * kCellCount + cell - kFirstCell))) w->RefreshDayCell(cell);
+            if (days.test(DayIndex(m, cell))) w->RefreshDayCell(cell);
     }
     const ListTab* list = ListPage(CurrentTab());
     RefreshCurrentTab(false, list ? list->SelectedLine() : -1);

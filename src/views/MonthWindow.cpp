@@ -146,7 +146,7 @@ void MonthWindow::ResetMonthWindow()
 
 int MonthWindow::DayOfCell(int cell) const
 {
-    return ValidCell(cell) ? m_grid->Cell(cell).Day.toInt() : 0;
+    return ValidCell(cell) ? m_grid->Cell(cell).Date.Day : 0;
 }
 
 bool MonthWindow::IsToday(int cell) const
