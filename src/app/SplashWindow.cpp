@@ -39,15 +39,19 @@ SplashWindow::SplashWindow(QWidget* parent)
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    m_sinceDrawn.start();
 }
 
 void SplashWindow::SetProgress(int value)
 {
-    const int before = m_value;
     m_value = value;
     // The bar draws itself at once on each new value (no event loop runs during start-up), and
-    // each drawing costs more than a month window: it is given a new value every quarter only.
-    if (value / 25 != before / 25) m_progress->setValue(value);
+    // a drawing costs more than a month window: it moves as often as an eye could follow, so a
+    // fast start draws it not at all and a slow one still shows it advance.
+    constexpr qint64 kFrameMs = 40;
+    if (m_sinceDrawn.elapsed() < kFrameMs) return;
+    m_progress->setValue(value);
+    m_sinceDrawn.restart();
 }
 
 void SplashWindow::paintEvent(QPaintEvent*)

@@ -2,6 +2,7 @@
 // The splash window shown while the program loads: a picture chosen by the display's colour
 // depth, the loading text and a progress bar from 0 to 100.
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QProgressBar;
@@ -21,4 +22,5 @@ protected:
 private:
     QProgressBar* m_progress;
     int m_value = 0;
+    QElapsedTimer m_sinceDrawn; // since the bar last drew itself
 };
