@@ -2,12 +2,12 @@
 // One running program per user: a second start hands "RESTORE" to the first and ends.
 // The first instance listens on a local socket named after the user (and after the settings
 // folder when DAYBINDER_CONFIG_HOME moves it, so test runs never reach a user's program).
+// The socket is a plain Unix one in the temporary folder: a start then loads no network library.
 
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 class SingleInstance : public QObject
 {
@@ -38,9 +38,12 @@ signals:
     void RestoreRequested();
 
 private:
-    void Serve(QLocalSocket* client);
+    void Accept();
+    void Serve(int client);
     bool SomeoneListens(int timeoutMs) const;
+    QString SocketPath() const;
 
     QString m_name;
-    QLocalServer* m_server = nullptr;
+    int m_listener = -1;
+    QSocketNotifier* m_notifier = nullptr;
 };

@@ -50,6 +50,28 @@ private slots:
         QVERIFY(next.IsListening());
     }
 
+    void aStrangersBytesAreRefusedAndServingGoesOn()
+    {
+        SingleInstance running(u"daybinder-test-%1"_qs.arg(QCoreApplication::applicationPid()));
+        QVERIFY(running.Listen());
+        QSignalSpy restore(&running, &SingleInstance::RestoreRequested);
+
+        QLocalSocket stranger;
+        stranger.connectToServer(running.ServerName());
+        QVERIFY(stranger.waitForConnected(2000));
+        stranger.write("HELLO\n");
+        QTRY_VERIFY(stranger.canReadLine());
+        QCOMPARE(stranger.readLine().trimmed(), SingleInstance::Refused);
+        // A line that never ends is cut off.
+        stranger.write(QByteArray(4096, 'x'));
+        QTRY_COMPARE_WITH_TIMEOUT(stranger.state(), QLocalSocket::UnconnectedState, 5000);
+        QCOMPARE(restore.size(), 0);
+
+        SingleInstance second(running.ServerName());
+        QVERIFY(second.TryHandOver(2000));
+        QTRY_COMPARE(restore.size(), 1);
+    }
+
 private:
     // The name the program started here listens on.
     static QString ProgramName() { return SingleInstance::DefaultServerName(SettingsFolder()); }
