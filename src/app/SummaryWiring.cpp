@@ -1,7 +1,7 @@
 #include "app/SummaryWiring.h"
 
 #include "document/Session.h"
-#include "summary/ChartWindow.h"
+#include "summary/SummaryChart.h"
 #include "summary/SummaryTotals.h"
 #include "views/MainWindow.h"
 #include "views/Tabs.h"
@@ -25,6 +25,6 @@ void ConnectSummaryTab(MainWindow& main)
     };
     QObject::connect(tab, &SummaryTab::ChartRequested, tab, [&main] {
         const Session& s = Session::Get();
-        if (s.Mode() == MainMode::Edit && !s.RefreshInProgress) ChartWindow::Open(&main);
+        if (s.Mode() == MainMode::Edit && !s.RefreshInProgress) OpenChartWindow(&main);
     });
 }

@@ -6,7 +6,7 @@
 #include "cli/FileCommands.h"
 #include "interchange/InterchangeFiles.h"
 #include "resources/Strings.h"
-#include "sync/NetworkCalDavClient.h"
+#include "sync/CalDavClient.h"
 #include "sync/SyncAddress.h"
 #include "sync/SyncExchange.h"
 
@@ -76,8 +76,9 @@ int RunSync(const QStringList& args)
         return ExitFailed;
     }
 
-    NetworkCalDavClient client(QUrl(doc.Sync.CollectionUrl), doc.Sync.UserName, *password);
-    const SyncOutcome outcome = RunExchange(client, doc);
+    const std::unique_ptr<CalDavClient> client =
+        MakeCalDavClient(QUrl(doc.Sync.CollectionUrl), doc.Sync.UserName, *password);
+    const SyncOutcome outcome = RunExchange(*client, doc);
     // What the server confirmed is kept even when the exchange stopped halfway.
     const bool changed = outcome.DocumentChanged() || !(doc.Sync == before);
     if (changed && !WriteCalFile(path, doc)) return ExitFailed;

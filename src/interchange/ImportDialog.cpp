@@ -66,12 +66,22 @@ ImportDialog::ImportDialog(const FileDialogRequest& browse, QWidget* parent)
     connect(m_importButton, &QPushButton::clicked, this, &ImportDialog::Import);
     // Cancel stops a download under way, and closes.
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(this, &QDialog::rejected, &m_download, &CalendarDownload::Cancel);
-    connect(&m_download, &CalendarDownload::Progress, this, [this](qint64 received, qint64 total) {
+    connect(this, &QDialog::rejected, this, [this] {
+        if (m_download) m_download->Cancel();
+    });
+}
+
+CalendarDownload& ImportDialog::Download()
+{
+    // Made at the first address: a file imported never loads the network.
+    if (m_download) return *m_download;
+    m_download = MakeCalendarDownload();
+    connect(m_download.get(), &CalendarDownload::Progress, this, [this](qint64 received, qint64 total) {
         m_bar->setRange(0, total > 0 ? 1000 : 0); // busy until the size is known
         if (total > 0) m_bar->setValue(int(received * 1000 / total));
     });
-    connect(&m_download, &CalendarDownload::Finished, this, &ImportDialog::DownloadFinished);
+    connect(m_download.get(), &CalendarDownload::Finished, this, &ImportDialog::DownloadFinished);
+    return *m_download;
 }
 
 void ImportDialog::Browse()
@@ -99,7 +109,7 @@ void ImportDialog::Import()
     m_address = *url;
     m_status->setText(Str(27030).arg(Quoted(url->toDisplayString())));
     SetDownloading(true);
-    m_download.Start(*url);
+    Download().Start(*url);
 }
 
 void ImportDialog::DownloadFinished(bool ok, const QByteArray& bytes, const QString& error)

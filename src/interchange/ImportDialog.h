@@ -31,6 +31,7 @@ private:
     void Import();
     void DownloadFinished(bool ok, const QByteArray& bytes, const QString& error);
     void SetDownloading(bool downloading);
+    CalendarDownload& Download();
 
     FileDialogRequest m_browse;
     QLineEdit* m_box;
@@ -38,7 +39,7 @@ private:
     QPushButton* m_importButton;
     QProgressBar* m_bar;
     QLabel* m_status;
-    CalendarDownload m_download;
+    std::unique_ptr<CalendarDownload> m_download;
     QString m_file;
     QUrl m_address;
     QByteArray m_downloaded;

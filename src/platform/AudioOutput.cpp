@@ -1,8 +1,7 @@
 #include "platform/AudioOutput.h"
 
 #include "document/Paths.h"
-
-#include <QLibrary>
+#include "platform/Modules.h"
 
 namespace {
 
@@ -29,17 +28,11 @@ private:
     {
         if (m_tried) return m_backend;
         m_tried = true;
-        // In the installation's module folder; in the build tree, where the build put it.
-        for (const QString& folder :
-             {ModuleFolder(), AddBackslash(QStringLiteral(DAYBINDER_AUDIO_MODULE_DIR))}) {
-            QLibrary module(folder + QStringLiteral("libdaybinder_audio"));
-            if (const auto make = reinterpret_cast<PlayerFactory>(module.resolve("daybinder_audio_player"))) {
-                m_backend = make();
-                return m_backend;
-            }
-        }
-        qWarning("Sound: the audio module could not be loaded; no sound will play");
-        return nullptr;
+        if (const auto make = ModuleFunctionAs<PlayerFactory>("audio", "daybinder_audio_player"))
+            m_backend = make();
+        else
+            qWarning("Sound: the audio module could not be loaded; no sound will play");
+        return m_backend;
     }
 
     bool m_tried = false;

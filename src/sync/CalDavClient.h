@@ -7,7 +7,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <functional>
+#include <memory>
 
 enum class DavStatus
 {
@@ -95,3 +97,8 @@ public:
     // Stops every request under way; their callbacks are called with Cancelled.
     virtual void CancelAll() = 0;
 };
+
+// The client over the network for a checked collection address (CollectionUrl). It lives in a
+// library of its own that the program loads at the first exchange: a start pays nothing for it.
+std::unique_ptr<CalDavClient> MakeCalDavClient(const QUrl& collection, const QString& user,
+                                               const QString& password);

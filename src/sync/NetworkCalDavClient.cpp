@@ -1,6 +1,6 @@
 #include "sync/NetworkCalDavClient.h"
 
-#include "interchange/CalendarDownload.h"
+#include "interchange/NetworkDownload.h"
 #include "interchange/InterchangeFiles.h"
 #include "resources/Strings.h"
 #include "sync/DavXml.h"

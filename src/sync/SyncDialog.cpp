@@ -1,11 +1,11 @@
 #include "sync/SyncDialog.h"
 
+#include "sync/CalDavClient.h"
 #include "dialogkit/EditorFrame.h"
 #include "interchange/InterchangeFiles.h"
 #include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "resources/Strings.h"
-#include "sync/NetworkCalDavClient.h"
 #include "sync/SyncAddress.h"
 
 #include <QCheckBox>
@@ -111,7 +111,7 @@ void SyncDialog::Test()
 {
     const std::optional<QUrl> url = CheckedAddress();
     if (!url) return;
-    m_client = std::make_unique<NetworkCalDavClient>(*url, m_user->text().trimmed(), m_password->text());
+    m_client = MakeCalDavClient(*url, m_user->text().trimmed(), m_password->text());
     m_test->setEnabled(false);
     m_answer->setText(Str(28026).arg(Quoted(url->host())));
     // The client goes with the dialog: a test still under way then says nothing.

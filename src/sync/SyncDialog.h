@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-class NetworkCalDavClient;
+class CalDavClient;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -50,6 +50,6 @@ private:
     QPushButton* m_test;
     QLabel* m_answer;
     QString m_consented; // the http:// address the user accepted
-    std::unique_ptr<NetworkCalDavClient> m_client;
+    std::unique_ptr<CalDavClient> m_client;
     SyncSettings m_values;
 };

@@ -1,5 +1,6 @@
 #include "sync/SyncRunner.h"
 
+#include "sync/CalDavClient.h"
 #include "calfile/CalFile.h"
 #include "document/DocumentChanges.h"
 #include "document/Session.h"
@@ -7,7 +8,6 @@
 #include "platform/PasswordStore.h"
 #include "platform/Prompter.h"
 #include "resources/Strings.h"
-#include "sync/NetworkCalDavClient.h"
 #include "sync/SyncDialog.h"
 #include "sync/SyncProgressBar.h"
 
@@ -121,8 +121,7 @@ void SyncRunner::Start(const QString& password, bool automatic)
     m_automatic = automatic;
     m_closing = false;
     m_before = doc;
-    m_client =
-        std::make_unique<NetworkCalDavClient>(QUrl(doc.Sync.CollectionUrl), doc.Sync.UserName, password);
+    m_client = MakeCalDavClient(QUrl(doc.Sync.CollectionUrl), doc.Sync.UserName, password);
     m_exchange = std::make_unique<SyncExchange>(*m_client, doc);
     // What the server brought is one step of Undo; identities alone are no change to save.
     m_exchange->SetApplyStep([this](const QList<int>&, const std::function<void()>& apply) {

@@ -13,7 +13,7 @@
 #include <memory>
 #include <optional>
 
-class NetworkCalDavClient;
+class CalDavClient;
 class SyncProgressBar;
 class QWidget;
 
@@ -60,6 +60,6 @@ private:
     bool m_wasSaved = false;
     SyncState m_stateBefore;
     CalendarDocument m_before;
-    std::unique_ptr<NetworkCalDavClient> m_client;
+    std::unique_ptr<CalDavClient> m_client;
     std::unique_ptr<SyncExchange> m_exchange;
 };

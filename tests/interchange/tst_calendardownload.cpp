@@ -116,7 +116,8 @@ private slots:
 
     void aCancelledDownloadEndsWithoutAMessage()
     {
-        CalendarDownload download;
+        const std::unique_ptr<CalendarDownload> made = MakeCalendarDownload();
+        CalendarDownload& download = *made;
         QSignalSpy progress(&download, &CalendarDownload::Progress);
         QSignalSpy finished(&download, &CalendarDownload::Finished);
         download.Start(QUrl(server.Url(u"slow/lent.ics"_qs)));
