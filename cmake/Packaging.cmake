@@ -78,8 +78,10 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 # The libraries the programs link come from dpkg-shlibdeps; the rest is loaded at run time: the
-# faces the month grids and printed pages name, and Qt's French texts for its standard dialogs.
+# libraries the program loads at their first use, the faces the month grids and printed pages
+# name, and Qt's French texts for its standard dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation2, qt6-translations-l10n")
+list(JOIN DAYBINDER_DELAYED_PACKAGES ", " delayed)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${delayed}, fonts-dejavu-core, fonts-liberation2, qt6-translations-l10n")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

@@ -30,8 +30,12 @@ public:
     {
         Fail(done, DavListing());
     }
-    void Fetch(const QStringList&, std::function<void(const DavFetch&)> done) override { Fail(done, DavFetch()); }
-    void Put(const QString&, const QByteArray&, const QString&, std::function<void(const DavWrite&)> done) override
+    void Fetch(const QStringList&, std::function<void(const DavFetch&)> done) override
+    {
+        Fail(done, DavFetch());
+    }
+    void Put(const QString&, const QByteArray&, const QString&,
+             std::function<void(const DavWrite&)> done) override
     {
         Fail(done, DavWrite());
     }

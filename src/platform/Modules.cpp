@@ -25,7 +25,8 @@ QFunctionPointer ModuleFunction(const char* module, const char* function, QStrin
     }
     if (library->isLoaded()) {
         if (const QFunctionPointer f = library->resolve(function)) return f;
-        failure = QStringLiteral("pas de fonction %1 dans %2").arg(QString::fromLatin1(function), library->fileName());
+        failure = QStringLiteral("pas de fonction %1 dans %2")
+                      .arg(QString::fromLatin1(function), library->fileName());
     }
     qWarning("Module %s: %s", module, qPrintable(failure));
     if (why) *why = failure;

@@ -1,7 +1,7 @@
 #include "sync/NetworkCalDavClient.h"
 
-#include "interchange/NetworkDownload.h"
 #include "interchange/InterchangeFiles.h"
+#include "interchange/NetworkDownload.h"
 #include "resources/Strings.h"
 #include "sync/DavXml.h"
 

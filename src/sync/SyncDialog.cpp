@@ -1,11 +1,11 @@
 #include "sync/SyncDialog.h"
 
-#include "sync/CalDavClient.h"
 #include "dialogkit/EditorFrame.h"
 #include "interchange/InterchangeFiles.h"
 #include "platform/HelpTopic.h"
 #include "platform/Prompter.h"
 #include "resources/Strings.h"
+#include "sync/CalDavClient.h"
 #include "sync/SyncAddress.h"
 
 #include <QCheckBox>

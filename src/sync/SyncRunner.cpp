@@ -1,6 +1,5 @@
 #include "sync/SyncRunner.h"
 
-#include "sync/CalDavClient.h"
 #include "calfile/CalFile.h"
 #include "document/DocumentChanges.h"
 #include "document/Session.h"
@@ -8,6 +7,7 @@
 #include "platform/PasswordStore.h"
 #include "platform/Prompter.h"
 #include "resources/Strings.h"
+#include "sync/CalDavClient.h"
 #include "sync/SyncDialog.h"
 #include "sync/SyncProgressBar.h"
 

@@ -1,8 +1,11 @@
-// The parts the program loads at their first use: a start maps neither Qt Network nor Qt Charts,
-// and the download, the CalDAV client and the chart then come from their modules and work.
+// The parts the program loads at their first use: a start maps neither Qt Network nor Qt Charts
+// nor the archive libraries, and the download, the CalDAV client and the chart then come from
+// their modules and work.
 // This test is linked as the program is: its modules find in it what they need.
 
 #include "../interchange/LocalHttpServer.h"
+#include "calfile/CalFile.h"
+#include "document/Session.h"
 #include "interchange/CalendarDownload.h"
 #include "platform/Modules.h"
 #include "summary/SummaryChart.h"
@@ -19,7 +22,7 @@
 namespace {
 
 // The libraries a process has mapped, one path per line.
-QString MappedLibraries(qint64 pid)
+QString MappedLibraries(qint64 pid = QCoreApplication::applicationPid())
 {
     QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
     return maps.open(QIODevice::ReadOnly) ? QString::fromUtf8(maps.readAll()) : QString();
@@ -45,8 +48,8 @@ private slots:
         QString maps;
         for (QDeadlineTimer deadline(20000); !deadline.hasExpired(); QTest::qWait(100)) {
             maps = MappedLibraries(program.processId());
-            if (maps.contains(u"libQt6Widgets"_qs) && !QDir(QDir::tempPath()).entryList({u"daybinder-*"_qs},
-                                                                                      QDir::System).isEmpty())
+            if (maps.contains(u"libQt6Widgets"_qs) &&
+                !QDir(QDir::tempPath()).entryList({u"daybinder-*"_qs}, QDir::System).isEmpty())
                 break;
         }
         QTest::qWait(500);
@@ -55,8 +58,24 @@ private slots:
         program.waitForFinished(5000);
         QVERIFY2(maps.contains(u"libQt6Widgets"_qs), "the program never started");
         for (const QString& library : {u"libQt6Network"_qs, u"libQt6Charts"_qs, u"libdaybinder_network"_qs,
-                                       u"libdaybinder_chart"_qs})
+                                       u"libdaybinder_chart"_qs, u"libzip"_qs, u"libcrypto"_qs})
             QVERIFY2(!maps.contains(library), qPrintable(library + u" is loaded by a start"_qs));
+    }
+
+    void theArchiveLibrariesLoadWithTheFirstDocument()
+    {
+        QVERIFY(!MappedLibraries().contains(u"libzip"_qs));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"protégé.cal"_qs);
+        CalendarDocument doc = Session::Get().BlankDocument(false);
+        doc.Password = u"clé"_qs;
+        QVERIFY(WriteCalFile(path, doc));
+        CalendarDocument back;
+        QVERIFY(ReadCalFile(path, back, u"clé"_qs));
+        QCOMPARE(back.Password, u"clé"_qs);
+        QCOMPARE(back.Year, doc.Year);
+        QVERIFY(MappedLibraries().contains(u"libzip"_qs));
+        QVERIFY(MappedLibraries().contains(u"libcrypto"_qs));
     }
 
     void theDownloadComesFromTheNetworkModule()
@@ -71,7 +90,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
         QVERIFY(finished[0][0].toBool());
         QCOMPARE(finished[0][1].toByteArray(), HolidayCalendar());
-        QVERIFY(MappedLibraries(QCoreApplication::applicationPid()).contains(u"libdaybinder_network"_qs));
+        QVERIFY(MappedLibraries().contains(u"libdaybinder_network"_qs));
     }
 
     void theCalDavClientComesFromTheNetworkModule()
@@ -98,7 +117,7 @@ private slots:
         });
         OpenChartWindow(&main);
         QCOMPARE(opened, u"FrmSUChart"_qs);
-        QVERIFY(MappedLibraries(QCoreApplication::applicationPid()).contains(u"libQt6Charts"_qs));
+        QVERIFY(MappedLibraries().contains(u"libQt6Charts"_qs));
     }
 
     void aModuleThatIsMissingIsToldNotFatal()

@@ -316,8 +316,8 @@ private slots:
         QVERIFY(!CollectionUrl(u"ftp://cal.example/"_qs, true, &error));
         QVERIFY(!CollectionUrl(u"webcal://cal.example/"_qs, true, &error));
         // Only this machine's own addresses count as local, however they are written.
-        for (const QString& local : {u"http://LOCALHOST:5232/"_qs, u"http://127.8.9.10/"_qs, u"http://[::1]:5232/"_qs,
-                                     u"http://[::ffff:127.0.0.1]/"_qs})
+        for (const QString& local : {u"http://LOCALHOST:5232/"_qs, u"http://127.8.9.10/"_qs,
+                                     u"http://[::1]:5232/"_qs, u"http://[::ffff:127.0.0.1]/"_qs})
             QVERIFY2(!NeedsClearTextConsent(QUrl(local)), qPrintable(local));
         for (const QString& remote : {u"http://128.0.0.1/"_qs, u"http://10.0.0.1/"_qs, u"http://[::2]/"_qs,
                                       u"http://127.0.0.1.example/"_qs, u"http://[::ffff:10.0.0.1]/"_qs})
