@@ -34,6 +34,23 @@ export DAYBINDER_CONFIG_HOME="$WORK/config"
 ( cd / && daybinder-cli demo "$WORK/x.cal" )
 ( cd / && daybinder-cli summary "$WORK/x.cal" --date "$(date +%Y)-06-01" --span month )
 
+step "the program's modules find what they need in it and in their libraries"
+# A module is loaded at its first use: each symbol it needs must come from the installed
+# program (which exports its own) or from a library the program or the module loads.
+provided="$WORK/provided"
+for binary in /usr/bin/daybinder $(ldd /usr/bin/daybinder | awk '/=> \// {print $3}'); do
+  nm -D --defined-only "$binary" | awk '{print $3}'
+done | sed 's/@.*//' | sort -u >"$provided"
+for module in $(dpkg-query -L daybinder | grep '/daybinder/libdaybinder_.*\.so$'); do
+  needed=$(for lib in $(ldd "$module" | awk '/=> \// {print $3}'); do
+             nm -D --defined-only "$lib" | awk '{print $3}'
+           done | sed 's/@.*//' | sort -u | comm -13 - <(nm -D --undefined-only "$module" |
+                                                      awk '$1 == "U" {print $2}' | sed 's/@.*//' | sort -u))
+  missing=$(comm -23 <(echo "$needed" | sed '/^$/d') "$provided")
+  [ -z "$missing" ] || { echo "$(basename "$module") needs symbols nobody provides:"; echo "$missing"; exit 1; }
+  echo "$(basename "$module"): $(echo "$needed" | sed '/^$/d' | wc -l) symbols from the program"
+done
+
 step "manual pages and completion"
 man -w daybinder-cli
 man -w daybinder
