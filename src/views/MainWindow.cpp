@@ -80,9 +80,12 @@ void MainWindow::BuildPages()
     m_commands->Available = [this](const QString& button) {
         return CommandOffered(CommandsTabCommand(button));
     };
-    for (TabPage* page : {static_cast<TabPage*>(m_summary), static_cast<TabPage*>(m_birthdays),
-                          static_cast<TabPage*>(m_debts), static_cast<TabPage*>(m_autoEvents),
-                          static_cast<TabPage*>(m_events), static_cast<TabPage*>(m_commands)}) {
+    // The commands tab shows first: it goes in first, so that no other page is laid out and
+    // shown for nothing on the way.
+    m_panel->SetCurrentTab(TabCommands);
+    for (TabPage* page : {static_cast<TabPage*>(m_commands), static_cast<TabPage*>(m_summary),
+                          static_cast<TabPage*>(m_birthdays), static_cast<TabPage*>(m_debts),
+                          static_cast<TabPage*>(m_autoEvents), static_cast<TabPage*>(m_events)}) {
         m_panel->SetPage(page);
         connect(page->HelpButton(), &QAbstractButton::clicked, this,
                 [page] { ShowHelpTopic(page->HelpPage()); });
@@ -95,7 +98,6 @@ void MainWindow::BuildPages()
         if (Session::Get().Mode() == MainMode::Edit && !Session::Get().RefreshInProgress)
             RefreshCurrentTab(false, -1);
     });
-    m_panel->SetCurrentTab(TabCommands);
 }
 
 TabPage* MainWindow::Page(int tab) const
