@@ -4,6 +4,7 @@
 #include "platform/AudioOutput.h"
 #include "platform/KeyringPasswordStore.h"
 #include "platform/MessageBoxPrompter.h"
+#include "platform/PasswordStore.h"
 #include "views/Icons.h"
 #include "views/ShellStyle.h"
 

@@ -1,49 +1,57 @@
 #include "platform/KeyringPasswordStore.h"
 
-#include <qt6keychain/keychain.h>
+#include "platform/Modules.h"
+#include "platform/PasswordStore.h"
 
 namespace {
 
-const QString kService = QStringLiteral("Daybinder");
-
-// A job that deletes itself once it said how it went; never falls back to a file in clear.
-template <class Job> Job* StartJob(const QString& key, std::function<void(QKeychain::Job*)> finished)
+// Hands every request to the keyring module, loaded at the first one.
+class LazyKeyringStore final : public PasswordStore
 {
-    auto* job = new Job(kService);
-    job->setAutoDelete(true);
-    job->setInsecureFallback(false);
-    job->setKey(key);
-    QObject::connect(job, &QKeychain::Job::finished, job, std::move(finished));
-    return job;
-}
+public:
+    void Read(const QString& key, std::function<void(std::optional<QString>)> done) override
+    {
+        if (PasswordStore* keyring = Keyring())
+            keyring->Read(key, std::move(done));
+        else
+            done(std::nullopt);
+    }
+
+    void Write(const QString& key, const QString& password, std::function<void(bool kept)> done) override
+    {
+        if (PasswordStore* keyring = Keyring())
+            keyring->Write(key, password, std::move(done));
+        else
+            done(false);
+    }
+
+    void Forget(const QString& key, std::function<void()> done) override
+    {
+        if (PasswordStore* keyring = Keyring())
+            keyring->Forget(key, std::move(done));
+        else
+            done();
+    }
+
+private:
+    PasswordStore* Keyring()
+    {
+        if (m_tried) return m_keyring;
+        m_tried = true;
+        using Store = PasswordStore* (*)();
+        if (const auto store = ModuleFunctionAs<Store>("keyring", "daybinder_keyring_store"))
+            m_keyring = store();
+        return m_keyring;
+    }
+
+    bool m_tried = false;
+    PasswordStore* m_keyring = nullptr;
+};
 
 } // namespace
 
-void KeyringPasswordStore::Read(const QString& key, std::function<void(std::optional<QString>)> done)
-{
-    StartJob<QKeychain::ReadPasswordJob>(key, [done = std::move(done)](QKeychain::Job* job) {
-        const auto* read = static_cast<QKeychain::ReadPasswordJob*>(job);
-        done(job->error() == QKeychain::NoError ? std::optional<QString>(read->textData()) : std::nullopt);
-    })->start();
-}
-
-void KeyringPasswordStore::Write(const QString& key, const QString& password, std::function<void(bool)> done)
-{
-    auto* job = StartJob<QKeychain::WritePasswordJob>(
-        key, [done = std::move(done)](QKeychain::Job* j) { done(j->error() == QKeychain::NoError); });
-    job->setTextData(password);
-    job->start();
-}
-
-void KeyringPasswordStore::Forget(const QString& key, std::function<void()> done)
-{
-    StartJob<QKeychain::DeletePasswordJob>(key, [done = std::move(done)](QKeychain::Job*) {
-        done();
-    })->start();
-}
-
 void InstallKeyringPasswordStore()
 {
-    static KeyringPasswordStore keyring;
+    static LazyKeyringStore keyring;
     PasswordStore::Install(&keyring);
 }

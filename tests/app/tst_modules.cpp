@@ -7,7 +7,9 @@
 #include "calfile/CalFile.h"
 #include "document/Session.h"
 #include "interchange/CalendarDownload.h"
+#include "platform/KeyringPasswordStore.h"
 #include "platform/Modules.h"
+#include "platform/PasswordStore.h"
 #include "summary/SummaryChart.h"
 #include "support/WhenModal.h"
 #include "sync/CalDavClient.h"
@@ -57,8 +59,9 @@ private slots:
         program.kill();
         program.waitForFinished(5000);
         QVERIFY2(maps.contains(u"libQt6Widgets"_qs), "the program never started");
-        for (const QString& library : {u"libQt6Network"_qs, u"libQt6Charts"_qs, u"libdaybinder_network"_qs,
-                                       u"libdaybinder_chart"_qs, u"libzip"_qs, u"libcrypto"_qs})
+        for (const QString& library :
+             {u"libQt6Network"_qs, u"libQt6Charts"_qs, u"libdaybinder_network"_qs, u"libdaybinder_chart"_qs,
+              u"libzip"_qs, u"libcrypto"_qs, u"libqt6keychain"_qs})
             QVERIFY2(!maps.contains(library), qPrintable(library + u" is loaded by a start"_qs));
     }
 
@@ -118,6 +121,17 @@ private slots:
         OpenChartWindow(&main);
         QCOMPARE(opened, u"FrmSUChart"_qs);
         QVERIFY(MappedLibraries().contains(u"libQt6Charts"_qs));
+    }
+
+    void theKeyringComesFromItsModule()
+    {
+        InstallKeyringPasswordStore();
+        bool answered = false;
+        // No desktop keyring runs here: the module loads and says it has nothing.
+        PasswordStore::Current().Read(u"anne@127.0.0.1"_qs, [&](std::optional<QString>) { answered = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(answered, 30000);
+        QVERIFY(MappedLibraries().contains(u"libdaybinder_keyring"_qs));
+        PasswordStore::Install(nullptr);
     }
 
     void aModuleThatIsMissingIsToldNotFatal()
