@@ -1,5 +1,5 @@
 # Libraries the program loads itself at their first use rather than at every start (libzip and
-# the crypto library: src/calfile/ArchiveLibraries.cpp). Their headers are used as usual; the
+# the crypto library: src/calfile/ArchiveLibraries.cpp; libical: src/interchange/IcalLibrary.cpp). Their headers are used as usual; the
 # program asks the dynamic loader for them by the name they carry (their SONAME), and its Debian
 # package depends on the packages that hold them, which dpkg-shlibdeps cannot see.
 set(DAYBINDER_DELAYED_PACKAGES)
@@ -22,3 +22,4 @@ endfunction()
 
 daybinder_delayed_library(DAYBINDER_LIBZIP_SONAME PkgConfig::LIBZIP)
 daybinder_delayed_library(DAYBINDER_LIBCRYPTO_SONAME PkgConfig::LIBCRYPTO)
+daybinder_delayed_library(DAYBINDER_LIBICAL_SONAME PkgConfig::LIBICAL)

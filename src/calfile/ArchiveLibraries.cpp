@@ -1,108 +1,65 @@
 // libzip and the system's crypto library, loaded at the first archive a document reads or writes
-// rather than at every start of the program. Each function here stands in for the library's
-// own of the same name: it finds the real one at its first call and hands every call on. The
-// declarations come from the libraries' headers, so a stand-in whose signature differs does not
-// compile.
+// rather than at every start of the program: the stand-ins of the functions the program calls.
 
-#include <QtGlobal>
-#include <dlfcn.h>
+#include "platform/DelayedLibrary.h"
+
 #include <openssl/evp.h>
 #include <openssl/hmac.h>
 #include <zip.h>
 
-namespace {
-
-void* Library(const char* soname)
-{
-    void* handle = dlopen(soname, RTLD_NOW | RTLD_LOCAL);
-    // Only an installation without the package's dependencies gets here.
-    if (!handle)
-        qFatal("Daybinder cannot load %s, which it needs to read and write documents: %s", soname, dlerror());
-    return handle;
-}
-
-void* LibZip()
-{
-    static void* const handle = Library(DAYBINDER_LIBZIP_SONAME);
-    return handle;
-}
-
-void* LibCrypto()
-{
-    static void* const handle = Library(DAYBINDER_LIBCRYPTO_SONAME);
-    return handle;
-}
-
-template <typename F> F Real(void* library, const char* name)
-{
-    void* f = dlsym(library, name);
-    if (!f) qFatal("Daybinder: %s has no function %s", dlerror(), name);
-    return reinterpret_cast<F>(f);
-}
-
-} // namespace
-
-// A stand-in: the real function, found once (thread-safe), called with the same arguments.
-#define DAYBINDER_STAND_IN(library, result, name, parameters, arguments)                                     \
-    result name parameters                                                                                   \
-    {                                                                                                        \
-        static const auto real = Real<decltype(&::name)>(library(), #name);                                  \
-        return real arguments;                                                                               \
-    }
-
 extern "C" {
 
-DAYBINDER_STAND_IN(LibZip, int, zip_close, (zip_t * a), (a))
-DAYBINDER_STAND_IN(LibZip, int, zip_compression_method_supported, (zip_int32_t a, int b), (a, b))
-DAYBINDER_STAND_IN(LibZip, void, zip_discard, (zip_t * a), (a))
-DAYBINDER_STAND_IN(LibZip, int, zip_encryption_method_supported, (zip_uint16_t a, int b), (a, b))
-DAYBINDER_STAND_IN(LibZip, void, zip_error_clear, (zip_t * a), (a))
-DAYBINDER_STAND_IN(LibZip, int, zip_error_code_zip, (const zip_error_t* a), (a))
-DAYBINDER_STAND_IN(LibZip, void, zip_error_fini, (zip_error_t * a), (a))
-DAYBINDER_STAND_IN(LibZip, void, zip_error_init, (zip_error_t * a), (a))
-DAYBINDER_STAND_IN(LibZip, int, zip_fclose, (zip_file_t * a), (a))
-DAYBINDER_STAND_IN(LibZip, zip_int64_t, zip_file_add,
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, int, zip_close, (zip_t * a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, int, zip_compression_method_supported, (zip_int32_t a, int b), (a, b))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, void, zip_discard, (zip_t * a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, int, zip_encryption_method_supported, (zip_uint16_t a, int b), (a, b))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, void, zip_error_clear, (zip_t * a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, int, zip_error_code_zip, (const zip_error_t* a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, void, zip_error_fini, (zip_error_t * a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, void, zip_error_init, (zip_error_t * a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, int, zip_fclose, (zip_file_t * a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, zip_int64_t, zip_file_add,
                    (zip_t * a, const char* b, zip_source_t* c, zip_flags_t d), (a, b, c, d))
-DAYBINDER_STAND_IN(LibZip, zip_error_t*, zip_file_get_error, (zip_file_t * a), (a))
-DAYBINDER_STAND_IN(LibZip, int, zip_file_set_encryption,
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, zip_error_t*, zip_file_get_error, (zip_file_t * a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, int, zip_file_set_encryption,
                    (zip_t * a, zip_uint64_t b, zip_uint16_t c, const char* d), (a, b, c, d))
-DAYBINDER_STAND_IN(LibZip, zip_file_t*, zip_fopen_index, (zip_t * a, zip_uint64_t b, zip_flags_t c),
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, zip_file_t*, zip_fopen_index, (zip_t * a, zip_uint64_t b, zip_flags_t c),
                    (a, b, c))
-DAYBINDER_STAND_IN(LibZip, zip_file_t*, zip_fopen_index_encrypted,
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, zip_file_t*, zip_fopen_index_encrypted,
                    (zip_t * a, zip_uint64_t b, zip_flags_t c, const char* d), (a, b, c, d))
-DAYBINDER_STAND_IN(LibZip, zip_int64_t, zip_fread, (zip_file_t * a, void* b, zip_uint64_t c), (a, b, c))
-DAYBINDER_STAND_IN(LibZip, zip_error_t*, zip_get_error, (zip_t * a), (a))
-DAYBINDER_STAND_IN(LibZip, const char*, zip_get_name, (zip_t * a, zip_uint64_t b, zip_flags_t c), (a, b, c))
-DAYBINDER_STAND_IN(LibZip, zip_int64_t, zip_get_num_entries, (zip_t * a, zip_flags_t b), (a, b))
-DAYBINDER_STAND_IN(LibZip, zip_t*, zip_open, (const char* a, int b, int* c), (a, b, c))
-DAYBINDER_STAND_IN(LibZip, zip_t*, zip_open_from_source, (zip_source_t * a, int b, zip_error_t* c), (a, b, c))
-DAYBINDER_STAND_IN(LibZip, int, zip_set_file_compression,
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, zip_int64_t, zip_fread, (zip_file_t * a, void* b, zip_uint64_t c), (a, b, c))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, zip_error_t*, zip_get_error, (zip_t * a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, const char*, zip_get_name, (zip_t * a, zip_uint64_t b, zip_flags_t c), (a, b, c))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, zip_int64_t, zip_get_num_entries, (zip_t * a, zip_flags_t b), (a, b))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, zip_t*, zip_open, (const char* a, int b, int* c), (a, b, c))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, zip_t*, zip_open_from_source, (zip_source_t * a, int b, zip_error_t* c), (a, b, c))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, int, zip_set_file_compression,
                    (zip_t * a, zip_uint64_t b, zip_int32_t c, zip_uint32_t d), (a, b, c, d))
-DAYBINDER_STAND_IN(LibZip, zip_source_t*, zip_source_buffer,
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, zip_source_t*, zip_source_buffer,
                    (zip_t * a, const void* b, zip_uint64_t c, int d), (a, b, c, d))
-DAYBINDER_STAND_IN(LibZip, zip_source_t*, zip_source_buffer_create,
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, zip_source_t*, zip_source_buffer_create,
                    (const void* a, zip_uint64_t b, int c, zip_error_t* d), (a, b, c, d))
-DAYBINDER_STAND_IN(LibZip, int, zip_source_close, (zip_source_t * a), (a))
-DAYBINDER_STAND_IN(LibZip, zip_error_t*, zip_source_error, (zip_source_t * a), (a))
-DAYBINDER_STAND_IN(LibZip, void, zip_source_free, (zip_source_t * a), (a))
-DAYBINDER_STAND_IN(LibZip, void, zip_source_keep, (zip_source_t * a), (a))
-DAYBINDER_STAND_IN(LibZip, int, zip_source_open, (zip_source_t * a), (a))
-DAYBINDER_STAND_IN(LibZip, zip_int64_t, zip_source_read, (zip_source_t * a, void* b, zip_uint64_t c),
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, int, zip_source_close, (zip_source_t * a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, zip_error_t*, zip_source_error, (zip_source_t * a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, void, zip_source_free, (zip_source_t * a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, void, zip_source_keep, (zip_source_t * a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, int, zip_source_open, (zip_source_t * a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, zip_int64_t, zip_source_read, (zip_source_t * a, void* b, zip_uint64_t c),
                    (a, b, c))
-DAYBINDER_STAND_IN(LibZip, int, zip_source_stat, (zip_source_t * a, zip_stat_t* b), (a, b))
-DAYBINDER_STAND_IN(LibZip, zip_source_t*, zip_source_zip,
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, int, zip_source_stat, (zip_source_t * a, zip_stat_t* b), (a, b))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, zip_source_t*, zip_source_zip,
                    (zip_t * a, zip_t* b, zip_uint64_t c, zip_flags_t d, zip_uint64_t e, zip_int64_t f),
                    (a, b, c, d, e, f))
-DAYBINDER_STAND_IN(LibZip, int, zip_stat_index, (zip_t * a, zip_uint64_t b, zip_flags_t c, zip_stat_t* d),
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, int, zip_stat_index, (zip_t * a, zip_uint64_t b, zip_flags_t c, zip_stat_t* d),
                    (a, b, c, d))
-DAYBINDER_STAND_IN(LibZip, void, zip_stat_init, (zip_stat_t * a), (a))
+DAYBINDER_STAND_IN(DAYBINDER_LIBZIP_SONAME, void, zip_stat_init, (zip_stat_t * a), (a))
 
-DAYBINDER_STAND_IN(LibCrypto, const EVP_MD*, EVP_sha1, (void), ())
-DAYBINDER_STAND_IN(LibCrypto, unsigned char*, HMAC,
+DAYBINDER_STAND_IN(DAYBINDER_LIBCRYPTO_SONAME, const EVP_MD*, EVP_sha1, (void), ())
+DAYBINDER_STAND_IN(DAYBINDER_LIBCRYPTO_SONAME, unsigned char*, HMAC,
                    (const EVP_MD* a, const void* b, int c, const unsigned char* d, size_t e, unsigned char* f,
                     unsigned int* g),
                    (a, b, c, d, e, f, g))
-DAYBINDER_STAND_IN(LibCrypto, int, PKCS5_PBKDF2_HMAC_SHA1,
+DAYBINDER_STAND_IN(DAYBINDER_LIBCRYPTO_SONAME, int, PKCS5_PBKDF2_HMAC_SHA1,
                    (const char* a, int b, const unsigned char* c, int d, int e, int f, unsigned char* g),
                    (a, b, c, d, e, f, g))
 

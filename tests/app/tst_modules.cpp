@@ -7,6 +7,7 @@
 #include "calfile/CalFile.h"
 #include "document/Session.h"
 #include "interchange/CalendarDownload.h"
+#include "interchange/IcsImport.h"
 #include "platform/KeyringPasswordStore.h"
 #include "platform/Modules.h"
 #include "platform/PasswordStore.h"
@@ -65,7 +66,7 @@ private slots:
             QVERIFY2(!maps.contains(library), qPrintable(library + u" is loaded by a start"_qs));
     }
 
-    void theArchiveLibrariesLoadWithTheFirstDocument()
+    void theArchiveAndCalendarLibrariesLoadAtTheirFirstUse()
     {
         QVERIFY(!MappedLibraries().contains(u"libzip"_qs));
         QTemporaryDir dir;
@@ -79,6 +80,12 @@ private slots:
         QCOMPARE(back.Year, doc.Year);
         QVERIFY(MappedLibraries().contains(u"libzip"_qs));
         QVERIFY(MappedLibraries().contains(u"libcrypto"_qs));
+
+        // The first calendar read brings libical.
+        QVERIFY(!MappedLibraries().contains(u"libical"_qs));
+        OpenTestDocument(2026);
+        QCOMPARE(ImportCalendar(HolidayCalendar(), Session::Get().CurrentDocument).Added, 3);
+        QVERIFY(MappedLibraries().contains(u"libical"_qs));
     }
 
     void theDownloadComesFromTheNetworkModule()
