@@ -183,16 +183,9 @@ MemberStatus ArchiveReader::ReadWith(quint64 index, const char* password, QByteA
     }
     if (aesKeyLength) {
         QByteArray stored;
-        if (!ReadStored(m_zip, m_bytes.size(), index, st, &stored, error)) return MemberStatus::Failed;
-        switch (CheckAesMember(stored, aesKeyLength, password)) {
-        case AesVerdict::WrongPassword:
-            return MemberStatus::WrongPassword;
-        case AesVerdict::Damaged:
-            *error = ArchiveError(ZIP_ER_CRC);
-            return MemberStatus::Failed;
-        case AesVerdict::Authentic:
-            break;
-        }
+        const MemberStatus checked =
+            ReadAesMember(m_zip, m_bytes.size(), index, st, aesKeyLength, password, &stored, error);
+        if (checked != MemberStatus::Read) return checked;
     }
 
     zip_error_clear(m_zip);

@@ -62,6 +62,31 @@ private:
     QByteArrayView m_head;
 };
 
+// The member as stored: compressed and, when it is, still encrypted.
+bool ReadStored(zip_t* za, qsizetype archiveSize, quint64 index, const zip_stat_t& st, QByteArray* stored,
+                FileError* error)
+{
+    // The stored bytes lie inside the archive, which is in memory already.
+    if (!(st.valid & ZIP_STAT_COMP_SIZE) || st.comp_size > zip_uint64_t(archiveSize)) {
+        *error = ArchiveError(ZIP_ER_INCONS);
+        return false;
+    }
+    zip_error_clear(za);
+    zip_file_t* f = zip_fopen_index(za, index, ZIP_FL_ENCRYPTED);
+    if (!f) {
+        *error = ArchiveError(zip_error_code_zip(zip_get_error(za)));
+        return false;
+    }
+    const int code = ReadToEnd(f, qint64(st.comp_size) + 1, kMaxMemberSize, stored);
+    // libzip 1.7 compares the CRC even of a stored member read as it is, still encrypted; that
+    // can only fail here, once all of it is read.
+    const bool whole = stored->size() == qint64(st.comp_size);
+    if ((code == ZIP_ER_OK || code == ZIP_ER_CRC) && whole) return true;
+    *error = code == kTooLarge ? ProgramError(ErrOutOfMemory) : ArchiveError(code ? code : ZIP_ER_INCONS);
+    stored->clear();
+    return false;
+}
+
 } // namespace
 
 int ReadToEnd(zip_file_t* f, qint64 room, qint64 limit, QByteArray* data,
@@ -102,28 +127,21 @@ int ReadToEnd(zip_file_t* f, qint64 room, qint64 limit, QByteArray* data,
     return code;
 }
 
-bool ReadStored(zip_t* za, qsizetype archiveSize, quint64 index, const zip_stat_t& st, QByteArray* stored,
-                FileError* error)
+MemberStatus ReadAesMember(zip_t* za, qsizetype archiveSize, quint64 index, const zip_stat_t& st,
+                           int keyLength, const char* password, QByteArray* stored, FileError* error,
+                           QByteArray* key)
 {
-    // The stored bytes lie inside the archive, which is in memory already.
-    if (!(st.valid & ZIP_STAT_COMP_SIZE) || st.comp_size > zip_uint64_t(archiveSize)) {
-        *error = ArchiveError(ZIP_ER_INCONS);
-        return false;
+    if (!ReadStored(za, archiveSize, index, st, stored, error)) return MemberStatus::Failed;
+    switch (CheckAesMember(*stored, keyLength, password, key)) {
+    case AesVerdict::WrongPassword:
+        return MemberStatus::WrongPassword;
+    case AesVerdict::Damaged:
+        *error = ArchiveError(ZIP_ER_CRC);
+        return MemberStatus::Failed;
+    case AesVerdict::Authentic:
+        break;
     }
-    zip_error_clear(za);
-    zip_file_t* f = zip_fopen_index(za, index, ZIP_FL_ENCRYPTED);
-    if (!f) {
-        *error = ArchiveError(zip_error_code_zip(zip_get_error(za)));
-        return false;
-    }
-    const int code = ReadToEnd(f, qint64(st.comp_size) + 1, kMaxMemberSize, stored);
-    // libzip 1.7 compares the CRC even of a stored member read as it is, still encrypted; that
-    // can only fail here, once all of it is read.
-    const bool whole = stored->size() == qint64(st.comp_size);
-    if ((code == ZIP_ER_OK || code == ZIP_ER_CRC) && whole) return true;
-    *error = code == kTooLarge ? ProgramError(ErrOutOfMemory) : ArchiveError(code ? code : ZIP_ER_INCONS);
-    stored->clear();
-    return false;
+    return MemberStatus::Read;
 }
 
 MemberDecoder::~MemberDecoder()
@@ -157,16 +175,10 @@ MemberStatus MemberDecoder::Read(zip_t* za, qsizetype archiveSize, quint64 index
     const bool aes = aesKeyLength > 0;
     QByteArrayView payload;
     if (aes) {
-        if (!ReadStored(za, archiveSize, index, st, &m_stored, error)) return failed(*error);
         QByteArray key;
-        switch (CheckAesMember(m_stored, aesKeyLength, password, &key)) {
-        case AesVerdict::WrongPassword:
-            return MemberStatus::WrongPassword;
-        case AesVerdict::Damaged:
-            return failed(ArchiveError(ZIP_ER_CRC));
-        case AesVerdict::Authentic:
-            break;
-        }
+        const MemberStatus checked =
+            ReadAesMember(za, archiveSize, index, st, aesKeyLength, password, &m_stored, error, &key);
+        if (checked != MemberStatus::Read) return checked;
         char* encrypted = m_stored.data() + AesDataStart(aesKeyLength);
         const qsizetype length = m_stored.size() - AesOverhead(aesKeyLength);
         if (!DecryptAesData(encrypted, length, key)) return failed(ArchiveError(ZIP_ER_INTERNAL));

@@ -29,9 +29,11 @@ constexpr qint64 MaxInflated(qint64 compressed)
 int ReadToEnd(zip_file* f, qint64 room, qint64 limit, QByteArray* data,
               const ArchiveReader::HeadCheck& looksRight = {}, qint64* inflated = nullptr);
 
-// The member as stored: compressed and, when it is, still encrypted.
-bool ReadStored(zip* za, qsizetype archiveSize, quint64 index, const zip_stat& st, QByteArray* stored,
-                FileError* error);
+// Reads an AES member as stored into stored and checks it against password: Read when it is
+// authentic, with *key (when asked) the key its data is encrypted with.
+MemberStatus ReadAesMember(zip* za, qsizetype archiveSize, quint64 index, const zip_stat& st, int keyLength,
+                           const char* password, QByteArray* stored, FileError* error,
+                           QByteArray* key = nullptr);
 
 // Reads members the fast way; one per archive reader, and so per thread.
 class MemberDecoder
