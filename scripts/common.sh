@@ -10,7 +10,7 @@ BUILD_DIR="${DAYBINDER_BUILD_DIR:-$ROOT/build}"
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-image-formats-plugins qt6-translations-l10n
-  libzip-dev libssl-dev libical-dev libgl-dev libqt6opengl6-dev
+  libzip-dev libdeflate-dev zlib1g-dev libssl-dev libical-dev libgl-dev libqt6opengl6-dev
   xvfb xauth xdotool imagemagick fonts-dejavu-core fonts-liberation2 poppler-utils
   zip python3-icalendar python3-recurring-ical-events radicale qtkeychain-qt6-dev openssl
   xdg-utils libfile-mimeinfo-perl shared-mime-info bash-completion

@@ -1,5 +1,6 @@
 #include "calfile/AesMember.h"
 
+#include <QtEndian>
 #include <openssl/evp.h>
 #include <openssl/hmac.h>
 #include <zip.h>
@@ -58,21 +59,64 @@ static QByteArray HmacSha1(QByteArrayView key, QByteArrayView data)
     return QByteArray(reinterpret_cast<const char*>(code), qsizetype(length));
 }
 
-AesVerdict CheckAesMember(QByteArrayView stored, int keyLength, QByteArrayView password)
+qsizetype AesDataStart(int keyLength)
+{
+    return keyLength / 2 + kVerifierLength; // after the salt and the verifier
+}
+
+qsizetype AesOverhead(int keyLength)
+{
+    return AesDataStart(keyLength) + kAuthCodeLength;
+}
+
+AesVerdict CheckAesMember(QByteArrayView stored, int keyLength, QByteArrayView password, QByteArray* key)
 {
     const qsizetype saltLength = keyLength / 2;
-    if (keyLength <= 0 || stored.size() < saltLength + kVerifierLength + kAuthCodeLength)
-        return AesVerdict::Damaged;
+    if (keyLength <= 0 || stored.size() < AesOverhead(keyLength)) return AesVerdict::Damaged;
+    // The encryption key, the authentication key, the verifier.
     const QByteArray keys = Pbkdf2Sha1(password, stored.first(saltLength), kIterations, 2 * keyLength + 2);
     if (keys.isEmpty()) return AesVerdict::Damaged;
     if (!SameBytes(QByteArrayView(keys).last(kVerifierLength), stored.sliced(saltLength, kVerifierLength)))
         return AesVerdict::WrongPassword;
 
-    const qsizetype start = saltLength + kVerifierLength;
-    const QByteArrayView encrypted = stored.sliced(start, stored.size() - start - kAuthCodeLength);
+    const qsizetype start = AesDataStart(keyLength);
+    const QByteArrayView encrypted = stored.sliced(start, stored.size() - AesOverhead(keyLength));
     const QByteArray mac = HmacSha1(QByteArrayView(keys).sliced(keyLength, keyLength), encrypted);
-    return mac.size() >= kAuthCodeLength &&
-                   SameBytes(QByteArrayView(mac).first(kAuthCodeLength), stored.last(kAuthCodeLength))
-               ? AesVerdict::Authentic
-               : AesVerdict::Damaged;
+    if (mac.size() < kAuthCodeLength ||
+        !SameBytes(QByteArrayView(mac).first(kAuthCodeLength), stored.last(kAuthCodeLength)))
+        return AesVerdict::Damaged;
+    if (key) *key = keys.first(keyLength);
+    return AesVerdict::Authentic;
+}
+
+bool DecryptAesData(char* data, qsizetype size, QByteArrayView key)
+{
+    const EVP_CIPHER* cipher = key.size() == 16   ? EVP_aes_128_ecb()
+                               : key.size() == 24 ? EVP_aes_192_ecb()
+                               : key.size() == 32 ? EVP_aes_256_ecb()
+                                                  : nullptr;
+    EVP_CIPHER_CTX* ctx = cipher ? EVP_CIPHER_CTX_new() : nullptr;
+    bool ok = ctx && EVP_EncryptInit_ex(ctx, cipher, nullptr,
+                                        reinterpret_cast<const unsigned char*>(key.data()), nullptr) == 1;
+    if (ok) EVP_CIPHER_CTX_set_padding(ctx, 0);
+
+    // The key stream is the counter blocks encrypted one by one: many at a time, for speed.
+    constexpr qsizetype kBlock = 16;
+    constexpr qsizetype kBatch = 1024 * kBlock;
+    unsigned char counters[kBatch] = {}; // the high bytes of each counter stay 0
+    unsigned char stream[kBatch];
+    quint64 counter = 1;
+    auto* bytes = reinterpret_cast<unsigned char*>(data);
+    for (qsizetype done = 0; ok && done < size; done += kBatch) {
+        const qsizetype n = qMin(kBatch, size - done);
+        const qsizetype blocks = (n + kBlock - 1) / kBlock;
+        for (qsizetype b = 0; b < blocks; ++b) qToLittleEndian<quint64>(counter++, counters + b * kBlock);
+        int length = 0;
+        ok = EVP_EncryptUpdate(ctx, stream, &length, counters, int(blocks * kBlock)) == 1 &&
+             length == int(blocks * kBlock);
+        if (!ok) break;
+        for (qsizetype i = 0; i < n; ++i) bytes[done + i] ^= stream[i];
+    }
+    EVP_CIPHER_CTX_free(ctx);
+    return ok;
 }

@@ -18,4 +18,14 @@ enum class AesVerdict
 int AesKeyLength(quint16 encryptionMethod);
 
 // Checks a member as stored in the archive: salt, verifier, encrypted data, authentication code.
-AesVerdict CheckAesMember(QByteArrayView stored, int keyLength, QByteArrayView password);
+// When it is authentic, *key (when asked) receives the key its data is encrypted with.
+AesVerdict CheckAesMember(QByteArrayView stored, int keyLength, QByteArrayView password,
+                          QByteArray* key = nullptr);
+
+// Where the encrypted data of a stored member begins, and the bytes around it in all.
+qsizetype AesDataStart(int keyLength);
+qsizetype AesOverhead(int keyLength);
+
+// Decrypts a member's data in place with its key: AES in counter mode as WinZip AES uses it, the
+// counter a 16-byte little-endian number from 1. False when the crypto library fails.
+bool DecryptAesData(char* data, qsizetype size, QByteArrayView key);

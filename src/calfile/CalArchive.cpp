@@ -2,6 +2,7 @@
 
 #include "calfile/AesMember.h"
 #include "calfile/FileBytes.h"
+#include "calfile/MemberDecoder.h"
 #include "document/Cp1252.h"
 
 #include <zip.h>
@@ -26,77 +27,6 @@ MemberStatus Classify(int code, bool traditional, FileError* error)
         return MemberStatus::WrongPassword;
     *error = ArchiveError(code);
     return MemberStatus::Failed;
-}
-
-constexpr int kTooLarge = -1; // not one of libzip's codes
-constexpr int kRefused = -2;  // the first bytes failed the caller's check
-constexpr qint64 kHeadBytes = 4096;
-
-// Reads an open member to its end into data and closes it: room is the first size to try, limit
-// the most it may hold, looksRight (when given) checks the first bytes before any more is read.
-// libzip's error code, kTooLarge or kRefused; on an error data keeps what was read before it.
-// *inflated (when asked) is how much came out.
-int ReadToEnd(zip_file_t* f, qint64 room, qint64 limit, QByteArray* data,
-              const ArchiveReader::HeadCheck& looksRight = {}, qint64* inflated = nullptr)
-{
-    QByteArray& buf = *data;
-    buf.resize(qsizetype(qBound<qint64>(1, room, limit + 1)));
-    qint64 len = 0;
-    int code = ZIP_ER_OK;
-    bool checked = !looksRight;
-    for (;;) {
-        if (len == buf.size()) {
-            if (len > limit) break;
-            buf.resize(qsizetype(qMin(qMax<qint64>(len * 2, 64 * 1024), limit + 1)));
-        }
-        // Before the head is checked, only the head is asked for.
-        const qint64 want = checked ? buf.size() - len : qMin<qint64>(buf.size(), kHeadBytes) - len;
-        const zip_int64_t n = zip_fread(f, buf.data() + len, zip_uint64_t(want));
-        if (n < 0) {
-            code = zip_error_code_zip(zip_file_get_error(f));
-            break;
-        }
-        len += n;
-        if (!checked && (n == 0 || len >= kHeadBytes)) {
-            checked = true;
-            if (!looksRight(QByteArrayView(buf.constData(), len))) {
-                code = kRefused;
-                break;
-            }
-        }
-        if (n == 0) break;
-    }
-    const int closed = zip_fclose(f);
-    if (code == ZIP_ER_OK) code = closed;
-    if (len > limit) code = kTooLarge;
-    buf.resize(code == kTooLarge || code == kRefused ? 0 : qsizetype(len));
-    if (inflated) *inflated = len;
-    return code;
-}
-
-// The member as stored: compressed and, when it is, still encrypted.
-bool ReadStored(zip_t* za, qsizetype archiveSize, quint64 index, const zip_stat_t& st, QByteArray* stored,
-                FileError* error)
-{
-    // The stored bytes lie inside the archive, which is in memory already.
-    if (!(st.valid & ZIP_STAT_COMP_SIZE) || st.comp_size > zip_uint64_t(archiveSize)) {
-        *error = ArchiveError(ZIP_ER_INCONS);
-        return false;
-    }
-    zip_error_clear(za);
-    zip_file_t* f = zip_fopen_index(za, index, ZIP_FL_ENCRYPTED);
-    if (!f) {
-        *error = ArchiveError(zip_error_code_zip(zip_get_error(za)));
-        return false;
-    }
-    const int code = ReadToEnd(f, qint64(st.comp_size) + 1, kMaxMemberSize, stored);
-    // libzip 1.7 compares the CRC even of a stored member read as it is, still encrypted; that
-    // can only fail here, once all of it is read.
-    const bool whole = stored->size() == qint64(st.comp_size);
-    if ((code == ZIP_ER_OK || code == ZIP_ER_CRC) && whole) return true;
-    *error = code == kTooLarge ? ProgramError(ErrOutOfMemory) : ArchiveError(code ? code : ZIP_ER_INCONS);
-    stored->clear();
-    return false;
 }
 
 } // namespace
@@ -125,6 +55,8 @@ bool IsCalMemberName(QStringView name)
         return (name.size() == 11 || name.size() == 12) && AllDigits(name.sliced(3));
     return false;
 }
+
+ArchiveReader::ArchiveReader() = default;
 
 ArchiveReader::~ArchiveReader()
 {
@@ -228,7 +160,7 @@ MemberStatus ArchiveReader::ReadWith(quint64 index, const char* password, QByteA
     // Room for what the entry announces, but never more than its compressed bytes could
     // inflate to (deflate stays under 1:1032) nor more than the cap.
     qint64 room = (st.valid & ZIP_STAT_SIZE) ? qint64(st.size) + 1 : 64 * 1024;
-    if (st.valid & ZIP_STAT_COMP_SIZE) room = qMin<qint64>(room, qint64(st.comp_size) * 1100 + 64 * 1024);
+    if (st.valid & ZIP_STAT_COMP_SIZE) room = qMin(room, MaxInflated(qint64(st.comp_size)));
     room = qMin(room, kMaxMemberSize + 1);
     if ((st.valid & ZIP_STAT_SIZE) && st.size > zip_uint64_t(kMaxMemberSize)) {
         *error = ProgramError(ErrOutOfMemory);
@@ -244,18 +176,16 @@ MemberStatus ArchiveReader::ReadWith(quint64 index, const char* password, QByteA
 
     // AES tells a wrong password from damage exactly; the traditional method cannot (below).
     const int aesKeyLength = encrypted ? AesKeyLength(st.encryption_method) : 0;
+    if (MemberDecoder::Handles(st, encrypted, aesKeyLength)) {
+        if (!m_decoder) m_decoder = std::make_unique<MemberDecoder>();
+        return m_decoder->Read(m_zip, m_bytes.size(), index, st, password, aesKeyLength, *m_budget, data,
+                               error, looksRight);
+    }
     if (aesKeyLength) {
         QByteArray stored;
-        if (!ReadStored(m_zip, m_bytes.size(), index, st, &stored, error)) return MemberStatus::Failed;
-        switch (CheckAesMember(stored, aesKeyLength, password)) {
-        case AesVerdict::WrongPassword:
-            return MemberStatus::WrongPassword;
-        case AesVerdict::Damaged:
-            *error = ArchiveError(ZIP_ER_CRC);
-            return MemberStatus::Failed;
-        case AesVerdict::Authentic:
-            break;
-        }
+        const MemberStatus checked =
+            ReadAesMember(m_zip, m_bytes.size(), index, st, aesKeyLength, password, &stored, error);
+        if (checked != MemberStatus::Read) return checked;
     }
 
     zip_error_clear(m_zip);

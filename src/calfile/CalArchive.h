@@ -14,6 +14,7 @@
 #include <memory>
 
 struct zip;
+class MemberDecoder;
 
 // Nothing read from an archive may grow larger than this (a defence against ZIP bombs).
 constexpr qint64 kMaxMemberSize = qint64(64) << 20;
@@ -63,7 +64,7 @@ enum class MemberStatus
 class ArchiveReader
 {
 public:
-    ArchiveReader() = default;
+    ArchiveReader();
     ~ArchiveReader();
     ArchiveReader(const ArchiveReader&) = delete;
     ArchiveReader& operator=(const ArchiveReader&) = delete;
@@ -101,6 +102,7 @@ private:
     zip* m_zip = nullptr;
     QHash<QString, quint64> m_members; // known member names, lower case
     std::shared_ptr<InflateBudget> m_budget;
+    std::unique_ptr<MemberDecoder> m_decoder; // made on first use, kept while the reader lives
 };
 
 // Opens an archive held in memory for reading; bytes must outlive it (zip_discard).

@@ -9,6 +9,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,6 +39,17 @@ QString ArchiveWith(const QTemporaryDir& dir, const QList<ArchiveMember>& member
     FileError e;
     const QString path = dir.filePath(u"made.cal"_qs);
     return PackArchive(members, password, &bytes, &e) && SaveBytes(path, bytes) ? path : QString();
+}
+
+// The archive with a 32-bit field of its first member changed in both of its headers: at 14 of
+// the local header its CRC, at 22 its size.
+QByteArray WithFirstMemberField(QByteArray archive, int localOffset, quint32 value)
+{
+    const qsizetype end = archive.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    const auto directory = qsizetype(qFromLittleEndian<quint32>(archive.constData() + end + 16));
+    qToLittleEndian<quint32>(value, archive.data() + localOffset);
+    qToLittleEndian<quint32>(value, archive.data() + directory + localOffset + 2);
+    return archive;
 }
 
 // A document with pictures in every kind of place: the default background, a month of its own,
@@ -71,6 +83,19 @@ CalendarDocument PictureDocument(const QTemporaryDir& dir)
     return doc;
 }
 
+// Three entries on each of the first 28 days of every month, with text that hardly compresses.
+void FillEveryDay(CalendarDocument& doc)
+{
+    QRandomGenerator random(42);
+    for (int m = 1; m <= 12; ++m)
+        for (int d = 1; d <= 28; ++d)
+            for (int i = 0; i < 3; ++i) {
+                DayEntry e;
+                for (int c = 0; c < 100; ++c) e.Description += QChar(u'a' + random.bounded(26));
+                doc.Month(m).Cell(CellOfDate(MakeDate(d, m, doc.Year.toInt()))).Entries.append(e);
+            }
+}
+
 } // namespace
 
 class TestCalFile : public QObject
@@ -95,6 +120,7 @@ private slots:
         QTest::newRow("every field, password") << true << false << u"Œuvre € été"_qs;
         QTest::newRow("every field, embedded, password") << true << true << u"clé"_qs;
         QTest::newRow("large pictures, embedded, password") << true << true << u"clé"_qs;
+        QTest::newRow("busy year, password") << true << false << u"clé"_qs; // a protected stream of 100 KB
     }
 
     void documentsSurviveASaveAndAnOpen()
@@ -105,6 +131,7 @@ private slots:
         CalendarDocument doc = full ? FullDocument() : NewDocument();
         const bool large = QByteArray(QTest::currentDataTag()).startsWith("large"); // compressed side by side
         CreatePictureFiles(doc, m_dir->path(), large ? QSize(300, 200) : QSize(37, 23));
+        if (QByteArray(QTest::currentDataTag()).startsWith("busy")) FillEveryDay(doc);
         doc.EmbedPictures = embed;
         doc.Password = password;
         const QString path = m_dir->filePath(u"année.cal"_qs);
@@ -270,7 +297,12 @@ private slots:
         QTest::newRow("a member too large") << bomb << 7;
         QByteArray flipped = good;
         flipped[60] = char(flipped[60] ^ 0x55); // inside the compressed data
-        QTest::newRow("damaged data") << flipped << 0;
+        QTest::newRow("damaged data") << flipped << 13013;
+        const auto field = [&](int at) { return qFromLittleEndian<quint32>(good.constData() + at); };
+        QTest::newRow("a wrong checksum") << WithFirstMemberField(good, 14, field(14) ^ 1) << 13007;
+        QTest::newRow("inflating to more than it says") << WithFirstMemberField(good, 22, field(22) - 1) << 7;
+        QTest::newRow("inflating to less than it says")
+            << WithFirstMemberField(good, 22, field(22) + 1) << 13021;
         QTest::newRow("missing") << QByteArray("<missing>") << 53;
         QTest::newRow("a folder") << QByteArray("<folder>") << 75;
     }

@@ -99,13 +99,16 @@ private slots:
     void anArchiveMadeByAnotherZipToolOpens_data()
     {
         QTest::addColumn<QString>("password");
-        QTest::newRow("plain") << QString();
-        QTest::newRow("traditional encryption") << u"secret"_qs;
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("plain") << QString() << false;
+        QTest::newRow("plain, stored as they are") << QString() << true;
+        QTest::newRow("traditional encryption") << u"secret"_qs << false;
     }
 
     void anArchiveMadeByAnotherZipToolOpens()
     {
         QFETCH(QString, password);
+        QFETCH(bool, stored);
         const QString zip = QStandardPaths::findExecutable(u"zip"_qs);
         if (zip.isEmpty()) QSKIP("the zip command is not installed");
         CalendarDocument doc = FullDocument();
@@ -115,6 +118,7 @@ private slots:
         QVERIFY(SaveBytes(m_dir->filePath(u"bck.00"_qs), EncodeBitmap(doc.DefaultBackground.Picture)));
         QStringList args{u"-q"_qs};
         if (!password.isEmpty()) args << u"-P"_qs << password; // every member encrypted, pictures too
+        if (stored) args << u"-0"_qs;
         args << u"autre.cal"_qs << u"caldata.cal"_qs << u"bck.00"_qs;
         QProcess p;
         p.setWorkingDirectory(m_dir->path());

@@ -87,6 +87,7 @@ private slots:
         QTest::newRow("AES-256, deflated") << u"7z-aes256-deflate.cal"_qs << true;
         QTest::newRow("AES-256, its authentication code") << u"7z-aes256-deflate.cal"_qs << false;
         QTest::newRow("AES, written by the program") << QString() << true;
+        QTest::newRow("AES, written by the program, its authentication code") << QString() << false;
         QTest::newRow("traditional, deflated") << u"7z-zipcrypto-deflate.cal"_qs << true;
         QTest::newRow("traditional, stored") << u"7z-zipcrypto-store.cal"_qs << true;
     }
