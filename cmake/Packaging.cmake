@@ -8,7 +8,7 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS daybinder daybinder-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS daybinder_audio daybinder_keyring daybinder_networkmodule daybinder_chartmodule
+install(TARGETS daybinder_audio daybinder_keyring daybinder_printers daybinder_networkmodule daybinder_chartmodule
         LIBRARY DESTINATION ${DAYBINDER_INSTALL_MODULEDIR})
 install(DIRECTORY ${DAYBINDER_HELP_SOURCE_DIR}/Html DESTINATION ${DAYBINDER_INSTALL_DATADIR}/help)
 install(DIRECTORY ${DAYBINDER_WAV_DIR}/ DESTINATION ${DAYBINDER_INSTALL_DATADIR}/Wav)

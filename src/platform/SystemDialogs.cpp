@@ -2,6 +2,9 @@
 
 #include "document/ColourValue.h"
 #include "document/Paths.h"
+#include "platform/Modules.h"
+#include "platform/Prompter.h"
+#include "resources/Strings.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -10,8 +13,6 @@
 #include <QFileSystemModel>
 #include <QIdentityProxyModel>
 #include <QLocale>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace {
 
@@ -115,19 +116,17 @@ std::optional<QString> SystemDialogs::ChooseFolder(const QString& start)
 
 std::optional<PrinterChoice> SystemDialogs::SetupPrinter(const PrinterChoice& current)
 {
-    QPrinter printer;
-    if (!current.Printer.isEmpty()) printer.setPrinterName(current.Printer);
-    if (!current.OutputFile.isEmpty()) printer.setOutputFileName(current.OutputFile);
-    if (current.Layout.isValid()) printer.setPageLayout(current.Layout);
-    QPrintDialog dialog(&printer, m_parent);
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    // The dialog is the printers module's, loaded at its first showing.
+    using Setup = bool (*)(const PrinterChoice&, QWidget*, PrinterChoice*);
+    QString why;
+    const auto setup = ModuleFunctionAs<Setup>("printers", "daybinder_setup_printer", &why);
+    if (!setup) {
+        ShowMessage(QStringLiteral("Daybinder"), Str(20006).arg(QStringLiteral("printers"), why),
+                    PromptIcon::Exclamation);
+        return std::nullopt;
+    }
     PrinterChoice chosen;
-    chosen.Layout = printer.pageLayout();
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        chosen.OutputFile = printer.outputFileName();
-    else
-        chosen.Printer = printer.printerName();
+    if (!setup(current, m_parent, &chosen)) return std::nullopt;
     return chosen;
 }
 

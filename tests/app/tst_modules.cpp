@@ -8,9 +8,11 @@
 #include "document/Session.h"
 #include "interchange/CalendarDownload.h"
 #include "interchange/IcsImport.h"
+#include "platform/CommonDialogs.h"
 #include "platform/KeyringPasswordStore.h"
 #include "platform/Modules.h"
 #include "platform/PasswordStore.h"
+#include "platform/SystemDialogs.h"
 #include "summary/SummaryChart.h"
 #include "support/WhenModal.h"
 #include "sync/CalDavClient.h"
@@ -128,6 +130,21 @@ private slots:
         OpenChartWindow(&main);
         QCOMPARE(opened, u"FrmSUChart"_qs);
         QVERIFY(MappedLibraries().contains(u"libQt6Charts"_qs));
+    }
+
+    void thePrinterSetUpComesFromThePrintersModule()
+    {
+        QWidget main;
+        InstallSystemDialogs(&main);
+        QString shown;
+        WhenModal<QDialog>([&](QDialog* d) {
+            shown = QString::fromLatin1(d->metaObject()->className());
+            d->reject();
+        });
+        QVERIFY(!CommonDialogs::Current().SetupPrinter(PrinterChoice()));
+        QCOMPARE(shown, u"QPrintDialog"_qs);
+        QVERIFY(MappedLibraries().contains(u"libdaybinder_printers"_qs));
+        CommonDialogs::Install(nullptr);
     }
 
     void theKeyringComesFromItsModule()
