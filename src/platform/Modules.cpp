@@ -2,6 +2,7 @@
 
 #include "document/Paths.h"
 
+#include <QFile>
 #include <QHash>
 #include <QLibrary>
 #include <memory>
@@ -20,7 +21,9 @@ QFunctionPointer ModuleFunction(const char* module, const char* function, QStrin
             // here, instead of ending the program at its first call.
             library->setLoadHints(QLibrary::ResolveAllSymbolsHint);
             if (library->load()) break;
-            if (failure.isEmpty()) failure = library->errorString();
+            // Why a module that is there does not load says more than a folder without it.
+            if (failure.isEmpty() || QFile::exists(folder + file + QStringLiteral(".so")))
+                failure = library->errorString();
         }
     }
     if (library->isLoaded()) {
