@@ -157,11 +157,6 @@ MemberStatus ArchiveReader::ReadWith(quint64 index, const char* password, QByteA
     zip_stat_index(m_zip, index, 0, &st);
     const bool encrypted = password != nullptr;
 
-    // Room for what the entry announces, but never more than its compressed bytes could
-    // inflate to (deflate stays under 1:1032) nor more than the cap.
-    qint64 room = (st.valid & ZIP_STAT_SIZE) ? qint64(st.size) + 1 : 64 * 1024;
-    if (st.valid & ZIP_STAT_COMP_SIZE) room = qMin(room, MaxInflated(qint64(st.comp_size)));
-    room = qMin(room, kMaxMemberSize + 1);
     if ((st.valid & ZIP_STAT_SIZE) && st.size > zip_uint64_t(kMaxMemberSize)) {
         *error = ProgramError(ErrOutOfMemory);
         return MemberStatus::Failed;
@@ -188,6 +183,11 @@ MemberStatus ArchiveReader::ReadWith(quint64 index, const char* password, QByteA
         if (checked != MemberStatus::Read) return checked;
     }
 
+    // Through libzip: room for what the entry announces, but never more than its compressed bytes could
+    // inflate to (deflate stays under 1:1032) nor more than the cap.
+    qint64 room = (st.valid & ZIP_STAT_SIZE) ? qint64(st.size) + 1 : 64 * 1024;
+    if (st.valid & ZIP_STAT_COMP_SIZE) room = qMin(room, MaxInflated(qint64(st.comp_size)));
+    room = qMin(room, kMaxMemberSize + 1);
     zip_error_clear(m_zip);
     zip_file_t* f =
         encrypted ? zip_fopen_index_encrypted(m_zip, index, 0, password) : zip_fopen_index(m_zip, index, 0);

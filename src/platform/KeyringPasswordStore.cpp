@@ -11,7 +11,7 @@ class LazyKeyringStore final : public PasswordStore
 public:
     void Read(const QString& key, std::function<void(std::optional<QString>)> done) override
     {
-        if (PasswordStore* keyring = Keyring())
+        if (PasswordStore* keyring = m_keyring.Get())
             keyring->Read(key, std::move(done));
         else
             done(std::nullopt);
@@ -19,7 +19,7 @@ public:
 
     void Write(const QString& key, const QString& password, std::function<void(bool kept)> done) override
     {
-        if (PasswordStore* keyring = Keyring())
+        if (PasswordStore* keyring = m_keyring.Get())
             keyring->Write(key, password, std::move(done));
         else
             done(false);
@@ -27,25 +27,14 @@ public:
 
     void Forget(const QString& key, std::function<void()> done) override
     {
-        if (PasswordStore* keyring = Keyring())
+        if (PasswordStore* keyring = m_keyring.Get())
             keyring->Forget(key, std::move(done));
         else
             done();
     }
 
 private:
-    PasswordStore* Keyring()
-    {
-        if (m_tried) return m_keyring;
-        m_tried = true;
-        using Store = PasswordStore* (*)();
-        if (const auto store = ModuleFunctionAs<Store>("keyring", "daybinder_keyring_store"))
-            m_keyring = store();
-        return m_keyring;
-    }
-
-    bool m_tried = false;
-    PasswordStore* m_keyring = nullptr;
+    ModuleObject<PasswordStore> m_keyring{"keyring", "daybinder_keyring_store"};
 };
 
 } // namespace
